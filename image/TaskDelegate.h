@@ -1,0 +1,41 @@
+#pragma once
+// What a long loop asks of whoever runs it. The core never touches an event loop:
+// the window view passes hooks that process events (throttled), tests pass
+// scripted ones, the command line passes nothing.
+
+#include <functional>
+#include <string>
+
+namespace pav {
+
+struct TaskDelegate {
+    // "Let pending events run": called where the user may act (abort, close).
+    std::function<void()> yield;
+    // Progress of the current pass: done == 0 resets the fill to its 2-pixel
+    // start, otherwise fill = frame width * done / total.
+    std::function<void(int done, int total)> progress;
+    // The status line text.
+    std::function<void(const std::string& text)> status;
+
+    void letEventsRun() const {
+        if (yield) yield();
+    }
+    void report(int done, int total) const {
+        if (progress) progress(done, total);
+    }
+    void say(const std::string& text) const {
+        if (status) status(text);
+    }
+};
+
+enum class MessageIcon { None, Information, Warning, Error };
+
+// Modal message boxes with one OK button; the window layer shows them, tests record them.
+class MessageSink {
+public:
+    virtual ~MessageSink() = default;
+    virtual void showMessage(const std::string& text, const std::string& title,
+                             MessageIcon icon = MessageIcon::None) = 0;
+};
+
+} // namespace pav

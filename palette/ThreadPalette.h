@@ -1,0 +1,22 @@
+#pragma once
+// The DMC thread range: 423 threads, each identified by its row (1..423).
+
+#include "palette/ProgramState.h"
+
+namespace pav::palette {
+
+struct ThreadEntry {
+    const char* number;  // "3713", "5200", "0000", ...
+    std::int32_t color;  // R + 256*G + 65536*B
+};
+
+// The 423 rows in row order (element 0 is row 1).
+const std::array<ThreadEntry, kThreadRows>& dmcThreads();
+
+// Fills rows 1..423 of the table (colour and 10-character number). Idempotent.
+void loadColor(std::array<DmcThread, kTableRows + 1>& dmc);
+
+// The row (1..423) of the thread nearest to rgb by squared RGB distance; ties go to the lowest row.
+int nearestThreadRow(std::int32_t rgb);
+
+} // namespace pav::palette
