@@ -45,7 +45,8 @@ struct DmcThread {
 
 struct LegendRecord {
     std::int32_t color = kWhite;
-    std::int32_t row = 0;
+    std::int32_t row = 0;        // thread row (0 when the range has no thread table)
+    int position = 0;            // colour-list position of this entry: its symbol in the grid
     std::string number = std::string(8, ' ');    // 8 characters
     std::string quantity = "0   ";               // at least 4 characters, left-justified
 };

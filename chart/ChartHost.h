@@ -1,0 +1,20 @@
+#pragma once
+// What the chart window needs from the main window: the size of the stitch
+// picture it charts, the reduction mode, and the controls it disables while a
+// generation or a print job runs.
+
+namespace pav::chart {
+
+class ChartHost {
+public:
+    virtual ~ChartHost() = default;
+    // Fabric frame size in pixels (one pixel per stitch); the width may hold a fraction.
+    virtual double stitchPictureWidth() const = 0;
+    virtual int stitchPictureHeight() const = 0;
+    // The main window's reduction mode code (0, 1, 2, 3, 4, 8, 16 or 99).
+    virtual int colorBit() const = 0;
+    // Enables or disables "效果预览->", "导入图片", "绣图图库" and the zoom, width and height bars.
+    virtual void setMainControlsEnabled(bool enabled) = 0;
+};
+
+} // namespace pav::chart
