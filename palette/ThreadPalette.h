@@ -3,6 +3,9 @@
 
 #include "palette/ProgramState.h"
 
+#include <cstddef>
+#include <string>
+
 namespace pav::palette {
 
 struct ThreadEntry {
@@ -18,5 +21,8 @@ void loadColor(std::array<DmcThread, kTableRows + 1>& dmc);
 
 // The row (1..423) of the thread nearest to rgb by squared RGB distance; ties go to the lowest row.
 int nearestThreadRow(std::int32_t rgb);
+
+// text left-justified in a field of width characters (longer text is kept whole).
+std::string paddedRight(const std::string& text, std::size_t width);
 
 } // namespace pav::palette

@@ -1,0 +1,63 @@
+#include "palette/ThreadPalette.h"
+
+#include <cstdio>
+
+namespace pav::palette {
+
+namespace {
+
+// The table's channels side by side, so that the distance loop reads three
+// contiguous int arrays.
+struct ThreadChannels {
+    std::array<int, kThreadRows> red{};
+    std::array<int, kThreadRows> green{};
+    std::array<int, kThreadRows> blue{};
+
+    ThreadChannels() {
+        const auto& rows = dmcThreads();
+        for (int i = 0; i < kThreadRows; ++i) {
+            red[i] = redOf(rows[i].color);
+            green[i] = greenOf(rows[i].color);
+            blue[i] = blueOf(rows[i].color);
+        }
+    }
+};
+
+const ThreadChannels& channels() {
+    static const ThreadChannels table;
+    return table;
+}
+
+} // namespace
+
+std::string paddedRight(const std::string& text, std::size_t width) {
+    if (text.size() >= width) return text;
+    return text + std::string(width - text.size(), ' ');
+}
+
+void loadColor(std::array<DmcThread, kTableRows + 1>& dmc) {
+    const auto& rows = dmcThreads();
+    for (int row = 1; row <= kThreadRows; ++row) {
+        dmc[row].color = rows[row - 1].color;
+        dmc[row].cindex = paddedRight(rows[row - 1].number, 10);
+    }
+}
+
+int nearestThreadRow(std::int32_t rgb) {
+    const auto& table = channels();
+    const int r = redOf(rgb), g = greenOf(rgb), b = blueOf(rgb);
+    int best = 0;
+    int bestDistance = 0x7fffffff;
+    for (int i = 0; i < kThreadRows; ++i) {
+        const int dr = table.red[i] - r, dg = table.green[i] - g, db = table.blue[i] - b;
+        const int distance = dr * dr + dg * dg + db * db;
+        // Strictly smaller only: equal distances keep the lower row.
+        if (distance < bestDistance) {
+            bestDistance = distance;
+            best = i;
+        }
+    }
+    return best + 1;
+}
+
+} // namespace pav::palette
