@@ -9,6 +9,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -25,7 +26,20 @@ struct ByteView {
 };
 
 // Raster operations passed to the transfer operations (the codes of the platform's copy call).
-enum RasterOp : std::uint32_t { SrcCopy = 0x00CC0020 };
+// Codes other than these make a transfer return false.
+enum RasterOp : std::uint32_t {
+    SrcCopy = 0x00CC0020,
+    SrcPaint = 0x00EE0086,   // source OR destination
+    SrcAnd = 0x008800C6,     // source AND destination
+    SrcInvert = 0x00660046,  // source XOR destination
+    NotSrcCopy = 0x00330008, // NOT source
+    Blackness = 0x00000042,
+    Whiteness = 0x00FF0062,
+};
+
+// Largest picture LoadBitMap accepts, in pixels; larger headers are refused
+// before anything is decoded or allocated.
+inline constexpr std::int64_t kMaxLoadPixels = 40'000'000;
 
 class ClsDIB {
 public:
@@ -62,8 +76,15 @@ public:
     // Any BMP that the platform decoder accepts, ending at 24 bits per pixel.
     // On failure the buffer keeps what it held (or is empty if Create failed).
     bool LoadBitMap(const std::string& fileName);
+    // The same from the bytes of a BMP file held in memory.
+    bool LoadBitMapData(std::span<const std::uint8_t> bytes, std::int64_t maxPixels = kMaxLoadPixels);
     // Uncompressed BMP at the buffer's own depth; never leaves a half-written file.
     bool SaveBMP(const std::string& fileName) const;
+    // The complete BMP file SaveBMP writes (empty for an empty buffer).
+    std::vector<std::uint8_t> BmpFileBytes() const;
+
+    // Why the last LoadBitMap or SaveBMP failed, in one line (empty after success).
+    const std::string& LastError() const { return m_lastError; }
 
     // --- colour reduction (the destination is this buffer; the source must be 24-bit) ---
     bool ddGet1Bit(const ClsDIB& source);
@@ -98,6 +119,14 @@ private:
     std::int32_t m_stride = 0;
     std::int32_t m_dataSize = 0;
     bool m_hasBitmap = false;
+    mutable std::string m_lastError;
+
+    bool fail(std::string message) const;
+    void writeHeader();
+    int paletteSize() const;
+    bool installTopDown(const QImage& picture);
+    bool storeRect(const QImage& picture, int x, int y, int w, int h);
+    bool blit(const QImage& source, int x, int y, int w, int h, int sx, int sy, int sw, int sh, RasterOp op);
 };
 
 } // namespace pav::image

@@ -1,0 +1,28 @@
+#pragma once
+// Checks the headers of a BMP file held in memory before any decoder sees it, so
+// that damaged or hostile files are refused with a clear reason and never make
+// anything allocate more than their claimed, capped size. Plain C++.
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+namespace pav::image {
+
+struct BmpHeaderInfo {
+    std::int32_t width = 0;
+    std::int32_t height = 0; // always positive; topDown tells the row order
+    bool topDown = false;
+    int bitsPerPixel = 0;
+    std::uint32_t compression = 0;
+};
+
+struct BmpHeaderCheck {
+    BmpHeaderInfo info;
+    std::string error; // empty when the headers are sound
+    bool ok() const { return error.empty(); }
+};
+
+BmpHeaderCheck checkBmpHeader(std::span<const std::uint8_t> file, std::int64_t maxPixels);
+
+} // namespace pav::image

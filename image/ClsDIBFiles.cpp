@@ -1,0 +1,133 @@
+// Reading and writing BMP files. Decoding goes through Qt's BMP reader only;
+// writing builds the file in memory and replaces the target atomically.
+#include "BmpHeader.h"
+#include "ClsDIB.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QImage>
+#include <QImageReader>
+#include <QSaveFile>
+#include <QString>
+
+#include <cstring>
+#include <fstream>
+
+namespace pav::image {
+
+namespace {
+
+constexpr std::size_t kFileHeaderSize = 14;
+constexpr std::size_t kInfoHeaderSize = 40;
+
+void putLE32(std::uint8_t* p, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) p[i] = static_cast<std::uint8_t>(v >> (8 * i));
+}
+
+// Whole file into memory, refusing files far larger than any picture we accept.
+bool readWholeFile(const std::string& fileName, std::int64_t maxPixels, std::vector<std::uint8_t>& bytes,
+                   std::string& error) {
+    std::ifstream in(fileName, std::ios::binary | std::ios::ate);
+    if (!in) {
+        error = "cannot open file";
+        return false;
+    }
+    const std::streamoff size = in.tellg();
+    const std::int64_t limit = 4 * maxPixels + (1 << 20); // 32-bit pixels plus generous headers
+    if (size < 0 || size > limit) {
+        error = size < 0 ? "cannot read file" : "file too large for a picture";
+        return false;
+    }
+    bytes.resize(static_cast<std::size_t>(size));
+    in.seekg(0);
+    if (size > 0 && !in.read(reinterpret_cast<char*>(bytes.data()), size)) {
+        error = "cannot read file";
+        return false;
+    }
+    return true;
+}
+
+QImage decodeBmp(std::span<const std::uint8_t> bytes, std::string& error) {
+    const QByteArray data =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+    QBuffer device;
+    device.setData(data);
+    device.open(QIODevice::ReadOnly);
+    QImageReader reader(&device, "bmp");
+    reader.setAutoDetectImageFormat(false); // a BMP or nothing, whatever else Qt could decode
+    QImage picture;
+    if (!reader.read(&picture)) error = "damaged BMP file: " + reader.errorString().toStdString();
+    return picture;
+}
+
+} // namespace
+
+bool ClsDIB::LoadBitMap(const std::string& fileName) {
+    std::vector<std::uint8_t> bytes;
+    std::string error;
+    if (!readWholeFile(fileName, kMaxLoadPixels, bytes, error)) return fail(error + ": " + fileName);
+    return LoadBitMapData(bytes);
+}
+
+bool ClsDIB::LoadBitMapData(std::span<const std::uint8_t> bytes, std::int64_t maxPixels) {
+    const BmpHeaderCheck check = checkBmpHeader(bytes, maxPixels);
+    if (!check.ok()) return fail(check.error);
+    std::string error;
+    const QImage picture = decodeBmp(bytes, error);
+    if (picture.isNull()) return fail(error);
+    if (picture.width() != check.info.width || picture.height() != check.info.height)
+        return fail("damaged BMP file: decoded size differs from its header");
+    if (!installTopDown(picture)) return fail("cannot create a buffer of the picture's size");
+    m_lastError.clear();
+    return true;
+}
+
+// Makes this buffer a 24-bit copy of a top-down Qt picture.
+bool ClsDIB::installTopDown(const QImage& picture) {
+    const QImage bgr = picture.convertToFormat(QImage::Format_BGR888);
+    if (bgr.isNull() || !Create(bgr.width(), bgr.height(), 24, false)) return false;
+    const std::size_t rowBytes = static_cast<std::size_t>(m_width) * 3;
+    for (int row = 0; row < m_height; ++row) {
+        std::uint8_t* dst = m_pixels.data() + static_cast<std::size_t>(m_height - 1 - row) * m_stride;
+        std::memcpy(dst, bgr.constScanLine(row), rowBytes);
+    }
+    return true;
+}
+
+std::vector<std::uint8_t> ClsDIB::BmpFileBytes() const {
+    if (!m_hasBitmap) return {};
+    const std::size_t tableBytes = 4 * static_cast<std::size_t>(paletteSize());
+    const std::size_t offset = kFileHeaderSize + kInfoHeaderSize + tableBytes;
+    std::vector<std::uint8_t> file(offset + m_pixels.size(), 0);
+    file[0] = 'B';
+    file[1] = 'M';
+    putLE32(&file[2], static_cast<std::uint32_t>(file.size()));
+    putLE32(&file[10], static_cast<std::uint32_t>(offset));
+    std::memcpy(&file[kFileHeaderSize], m_header.data(), kInfoHeaderSize);
+    std::uint8_t* entry = &file[kFileHeaderSize + kInfoHeaderSize];
+    for (int i = 0; i < paletteSize(); ++i, entry += 4) {
+        const std::uint32_t e = m_colorTable[static_cast<std::size_t>(i)];
+        entry[0] = static_cast<std::uint8_t>(e);       // blue
+        entry[1] = static_cast<std::uint8_t>(e >> 8);  // green
+        entry[2] = static_cast<std::uint8_t>(e >> 16); // red
+        entry[3] = 0;
+    }
+    std::memcpy(&file[offset], m_pixels.data(), m_pixels.size());
+    return file;
+}
+
+bool ClsDIB::SaveBMP(const std::string& fileName) const {
+    // Nothing is opened before there is something to write: an existing file survives
+    // an empty buffer or a failed write, because the new file only replaces it once complete.
+    if (!m_hasBitmap) return fail("the picture is empty");
+    const std::vector<std::uint8_t> bytes = BmpFileBytes();
+    QSaveFile out(QString::fromStdString(fileName));
+    if (!out.open(QIODevice::WriteOnly)) return fail("cannot write " + fileName + ": " + out.errorString().toStdString());
+    const auto size = static_cast<qint64>(bytes.size());
+    if (out.write(reinterpret_cast<const char*>(bytes.data()), size) != size || !out.commit())
+        return fail("cannot write " + fileName + ": " + out.errorString().toStdString());
+    m_lastError.clear();
+    return true;
+}
+
+} // namespace pav::image
