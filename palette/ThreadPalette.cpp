@@ -1,6 +1,6 @@
 #include "palette/ThreadPalette.h"
 
-#include <cstdio>
+#include <algorithm>
 
 namespace pav::palette {
 
@@ -46,18 +46,18 @@ void loadColor(std::array<DmcThread, kTableRows + 1>& dmc) {
 int nearestThreadRow(std::int32_t rgb) {
     const auto& table = channels();
     const int r = redOf(rgb), g = greenOf(rgb), b = blueOf(rgb);
-    int best = 0;
-    int bestDistance = 0x7fffffff;
+    // Two plain passes (all distances with their minimum, then the first row at
+    // that minimum) vectorise, and the first row found is the lowest of a tie.
+    std::array<int, kThreadRows> distances;
+    int least = 0x7fffffff;
     for (int i = 0; i < kThreadRows; ++i) {
         const int dr = table.red[i] - r, dg = table.green[i] - g, db = table.blue[i] - b;
-        const int distance = dr * dr + dg * dg + db * db;
-        // Strictly smaller only: equal distances keep the lower row.
-        if (distance < bestDistance) {
-            bestDistance = distance;
-            best = i;
-        }
+        distances[i] = dr * dr + dg * dg + db * db;
+        least = std::min(least, distances[i]);
     }
-    return best + 1;
+    int i = 0;
+    while (distances[i] != least) ++i;
+    return i + 1;
 }
 
 } // namespace pav::palette
