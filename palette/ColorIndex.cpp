@@ -28,7 +28,8 @@ public:
     }
     void insert(std::int32_t rgb, int position) {
         std::size_t slot = slotOf(rgb);
-        while (m_positions[slot] != 0) slot = (slot + 1) & kMask;
+        while (m_positions[slot] != 0)
+            slot = (slot + 1) & kMask;
         m_keys[slot] = rgb;
         m_positions[slot] = static_cast<std::int16_t>(position);
     }
@@ -106,7 +107,8 @@ IndexResult collectExactColors(const Run& run, int& count) {
 // order of first appearance, at the front of the colour list.
 void matchThreads(const Run& run, int count) {
     ProgramState& state = run.state;
-    for (int c = 1; c <= count; ++c) state.colorList[c] = nearestThreadRow(state.colorList[c]);
+    for (int c = 1; c <= count; ++c)
+        state.colorList[c] = nearestThreadRow(state.colorList[c]);
 
     std::array<bool, kThreadRows + 1> kept{};
     std::vector<std::int32_t> distinct;
@@ -122,7 +124,8 @@ void matchThreads(const Run& run, int count) {
     run.task().report(0, run.height);
     for (int y = 0; y < run.height; ++y) {
         std::int32_t* index = state.index.row(y);
-        for (int x = 0; x < run.width; ++x) index[x] = state.colorList[index[x]];
+        for (int x = 0; x < run.width; ++x)
+            index[x] = state.colorList[index[x]];
         run.task().letEventsRun();
     }
 
@@ -133,7 +136,9 @@ void matchThreads(const Run& run, int count) {
     state.maxColor = state.colorCount;
 }
 
-std::string quantityText(int count) { return paddedRight(std::to_string(count), 4); }
+std::string quantityText(int count) {
+    return paddedRight(std::to_string(count), 4);
+}
 
 std::string colourNumberText(std::int32_t rgb) {
     char text[8];
@@ -240,8 +245,10 @@ IndexResult sortColorIndex(ProgramState& state, const ColorIndexJob& job, int th
 bool parseThreshold(const std::string& text, int& value) {
     const auto blank = [](char c) { return c == ' ' || c == '\t'; };
     std::size_t begin = 0, end = text.size();
-    while (begin < end && blank(text[begin])) ++begin;
-    while (end > begin && blank(text[end - 1])) --end;
+    while (begin < end && blank(text[begin]))
+        ++begin;
+    while (end > begin && blank(text[end - 1]))
+        --end;
     bool negative = false;
     if (begin < end && (text[begin] == '+' || text[begin] == '-')) negative = text[begin++] == '-';
     if (begin == end) return false;

@@ -60,16 +60,16 @@
 namespace pav::palette {
 
 enum class IndexResult {
-    Done,           // ran to the end
-    Aborted,        // genRunning was seen false; outputs are partial
-    TooManyColours  // the 501st distinct colour: message shown, genRunning cleared
+    Done,          // ran to the end
+    Aborted,       // genRunning was seen false; outputs are partial
+    TooManyColours // the 501st distinct colour: message shown, genRunning cleared
 };
 
 struct ColorIndexJob {
-    int chartW = 0;          // chart area read: 0 <= x < chartW, 0 <= y < chartH (at most 321 each)
+    int chartW = 0; // chart area read: 0 <= x < chartW, 0 <= y < chartH (at most 321 each)
     int chartH = 0;
-    std::string* whichType = nullptr;  // range name; empty becomes "DMC"; none counts as "DMC"
-    bool* genRunning = nullptr;        // the chart window's abort flag; none never aborts
+    std::string* whichType = nullptr; // range name; empty becomes "DMC"; none counts as "DMC"
+    bool* genRunning = nullptr;       // the chart window's abort flag; none never aborts
     const TaskDelegate* task = nullptr;
     MessageSink* messages = nullptr;
 };

@@ -12,6 +12,8 @@ constexpr ThreadEntry thread(const char* number, std::uint32_t rrggbb) {
     return {number, makeRgb((rrggbb >> 16) & 255, (rrggbb >> 8) & 255, rrggbb & 255)};
 }
 
+// Five rows a line, each line marked with its first row.
+// clang-format off
 constexpr std::array<ThreadEntry, kThreadRows> kRows = {{
     thread("3713", 0xFFC9B8), thread("761", 0xF5B7B3), thread("760", 0xF58984), thread("3712", 0xE86D72), thread("3328", 0xD66165),  // 1
     thread("347", 0xBD151E), thread("353", 0xFDBB9B), thread("352", 0xFF7C73), thread("351", 0xED5943), thread("350", 0xDA0C0C),  // 6
@@ -99,9 +101,12 @@ constexpr std::array<ThreadEntry, kThreadRows> kRows = {{
     thread("318", 0x9693A3), thread("414", 0x687186), thread("317", 0x5C5D74), thread("413", 0x4C495F), thread("3799", 0x363441),  // 416
     thread("310", 0x000000), thread("5283", 0xA0A0A0), thread("5282", 0x977900),  // 421
 }};
+// clang-format on
 
 } // namespace
 
-const std::array<ThreadEntry, kThreadRows>& dmcThreads() { return kRows; }
+const std::array<ThreadEntry, kThreadRows>& dmcThreads() {
+    return kRows;
+}
 
 } // namespace pav::palette

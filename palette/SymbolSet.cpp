@@ -10,9 +10,12 @@ std::vector<std::string> utf8Characters(const std::string& text) {
     for (std::size_t i = 0; i < text.size();) {
         const auto lead = static_cast<unsigned char>(text[i]);
         std::size_t length = 1;
-        if (lead >= 0xF0) length = 4;
-        else if (lead >= 0xE0) length = 3;
-        else if (lead >= 0xC0) length = 2;
+        if (lead >= 0xF0)
+            length = 4;
+        else if (lead >= 0xE0)
+            length = 3;
+        else if (lead >= 0xC0)
+            length = 2;
         characters.push_back(text.substr(i, length));
         i += length;
     }
@@ -33,7 +36,8 @@ const char* const kMoreHan[] = {
 
 std::string joined(const char* const* parts, std::size_t count) {
     std::string text;
-    for (std::size_t i = 0; i < count; ++i) text += parts[i];
+    for (std::size_t i = 0; i < count; ++i)
+        text += parts[i];
     return text;
 }
 
@@ -49,7 +53,8 @@ SymbolSet loadxiuChr() {
     // Groups 4 and 5 are kept, empty, so that more symbols can be appended later.
     set.groups = {kLatin, kCommonHan, joined(kMoreHan, std::size(kMoreHan)), "", ""};
     std::string all;
-    for (const auto& group : set.groups) all += group;
+    for (const auto& group : set.groups)
+        all += group;
     set.symbols = utf8Characters(all);
     return set;
 }

@@ -8,8 +8,8 @@ namespace pav::palette {
 
 // The five symbol groups and the 240-position symbol string built from them.
 struct SymbolSet {
-    std::vector<std::string> groups;     // five texts, UTF-8
-    std::vector<std::string> symbols;    // index 0 = position 1; each one UTF-8 character
+    std::vector<std::string> groups;  // five texts, UTF-8
+    std::vector<std::string> symbols; // index 0 = position 1; each one UTF-8 character
 
     // The symbol at 1-based position p, or an empty string beyond the end.
     std::string at(int position) const;

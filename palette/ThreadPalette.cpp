@@ -56,7 +56,8 @@ int nearestThreadRow(std::int32_t rgb) {
         least = std::min(least, distances[i]);
     }
     int i = 0;
-    while (distances[i] != least) ++i;
+    while (distances[i] != least)
+        ++i;
     return i + 1;
 }
 

@@ -9,8 +9,8 @@
 namespace pav::palette {
 
 struct ThreadEntry {
-    const char* number;  // "3713", "5200", "0000", ...
-    std::int32_t color;  // R + 256*G + 65536*B
+    const char* number; // "3713", "5200", "0000", ...
+    std::int32_t color; // R + 256*G + 65536*B
 };
 
 // The 423 rows in row order (element 0 is row 1).

@@ -16,7 +16,8 @@ std::unique_ptr<ProgramState> chartOf500Colours() {
     std::mt19937 random(7);
     std::uniform_int_distribution<std::int32_t> anyColour(0, kWhite);
     std::array<std::int32_t, 500> palette{};
-    for (auto& colour : palette) colour = anyColour(random);
+    for (auto& colour : palette)
+        colour = anyColour(random);
     // Every colour appears early so that all 500 are in use; the rest is random.
     std::uniform_int_distribution<int> anyOf(0, 499);
     for (int i = 0; i < 320 * 320; ++i)
@@ -37,7 +38,9 @@ void runIndex(benchmark::State& bench, const pav::TaskDelegate* task) {
     if (!running || state->maxColor < 2) bench.SkipWithError("the chart did not index");
 }
 
-void BM_ColorIndex320x320_500Colours(benchmark::State& bench) { runIndex(bench, nullptr); }
+void BM_ColorIndex320x320_500Colours(benchmark::State& bench) {
+    runIndex(bench, nullptr);
+}
 
 // With every hook set, as the chart window passes them (its yield is throttled).
 void BM_ColorIndex320x320_500Colours_Hooks(benchmark::State& bench) {
@@ -54,9 +57,11 @@ void BM_NearestThread500Colours(benchmark::State& bench) {
     std::mt19937 random(11);
     std::uniform_int_distribution<std::int32_t> anyColour(0, kWhite);
     std::array<std::int32_t, 500> colours{};
-    for (auto& colour : colours) colour = anyColour(random);
+    for (auto& colour : colours)
+        colour = anyColour(random);
     for (auto _ : bench)
-        for (const auto colour : colours) benchmark::DoNotOptimize(nearestThreadRow(colour));
+        for (const auto colour : colours)
+            benchmark::DoNotOptimize(nearestThreadRow(colour));
 }
 
 } // namespace

@@ -39,19 +39,18 @@ protected:
         state.index.fill(kUntouched);
         state.maxColor = kOldMaxColor;
         state.colorCount = kOldCount;
-        state.legend[3].row = 99;  // left from an earlier run
+        state.legend[3].row = 99; // left from an earlier run
     }
 
     void paint(const std::vector<std::string>& rows, const std::map<char, std::uint32_t>& colours) {
         height = static_cast<int>(rows.size());
         width = static_cast<int>(rows[0].size());
         for (int y = 0; y < height; ++y)
-            for (int x = 0; x < width; ++x) state.colors.at(x, y) = hex(colours.at(rows[y][x]));
+            for (int x = 0; x < width; ++x)
+                state.colors.at(x, y) = hex(colours.at(rows[y][x]));
     }
 
-    ColorIndexJob job() {
-        return ColorIndexJob{width, height, &range, &running, &task, &sink};
-    }
+    ColorIndexJob job() { return ColorIndexJob{width, height, &range, &running, &task, &sink}; }
     IndexResult make() { return makeColorIndex(state, job(), 0); }
     IndexResult sort(int threshold) { return sortColorIndex(state, job(), threshold); }
 
@@ -92,7 +91,7 @@ TEST_F(ColorIndexTest, DmcMainPath) {
     EXPECT_EQ(indexRow(0), (std::vector<std::int32_t>{1, 393, 393}));
     EXPECT_EQ(indexRow(1), (std::vector<std::int32_t>{421, 393, 1}));
     EXPECT_EQ(indexRow(2), (std::vector<std::int32_t>{393, 393, 421}));
-    EXPECT_EQ(state.index.at(3, 0), kUntouched);  // outside the chart area
+    EXPECT_EQ(state.index.at(3, 0), kUntouched); // outside the chart area
     EXPECT_EQ(state.colorCount, 3);
     EXPECT_EQ(state.maxColor, 3);
     // Rows in first appearance, then the stale row of the fourth colour (K), then the mark.
@@ -130,7 +129,7 @@ TEST_F(ColorIndexTest, ThresholdKeepsStitchesButDropsLegendEntries) {
         }
         EXPECT_EQ(state.legend[c.rows.size() + 1].row, 0);
     }
-    EXPECT_EQ(state.index.at(0, 0), 1);  // dropped threads keep their rows
+    EXPECT_EQ(state.index.at(0, 0), 1); // dropped threads keep their rows
     EXPECT_EQ(state.index.at(19, 0), 393);
 }
 
@@ -138,7 +137,8 @@ TEST_F(ColorIndexTest, QuantityShowsTheFullCount) {
     // 12345 black stitches then 455 white ones on a 320 x 40 chart.
     width = 320;
     height = 40;
-    for (int i = 0; i < width * height; ++i) state.colors.at(i % width, i / width) = i < 12345 ? 0 : kWhite;
+    for (int i = 0; i < width * height; ++i)
+        state.colors.at(i % width, i / width) = i < 12345 ? 0 : kWhite;
     ASSERT_EQ(make(), IndexResult::Done);
     ASSERT_EQ(sort(20), IndexResult::Done);
     ASSERT_EQ(state.maxColor, 2);
@@ -158,8 +158,7 @@ TEST_F(ColorIndexTest, OneColourChart) {
 }
 
 TEST_F(ColorIndexTest, ColourRangeListsPictureColours) {
-    const std::map<char, std::uint32_t> colours = {
-        {'P', 0xFFC9B8}, {'Q', 0x0A0B0C}, {'R', 0xFFFFFF}};
+    const std::map<char, std::uint32_t> colours = {{'P', 0xFFC9B8}, {'Q', 0x0A0B0C}, {'R', 0xFFFFFF}};
     for (const char* name : {"CC", "XYZ"}) {
         SCOPED_TRACE(name);
         paint({"PQP", "RPQ"}, colours);
@@ -172,7 +171,7 @@ TEST_F(ColorIndexTest, ColourRangeListsPictureColours) {
         EXPECT_EQ(state.colorCount, 3);
         EXPECT_EQ(state.maxColor, 3);
 
-        ASSERT_EQ(sort(2), IndexResult::Done);  // R (one stitch) is under the threshold
+        ASSERT_EQ(sort(2), IndexResult::Done); // R (one stitch) is under the threshold
         EXPECT_EQ(state.maxColor, 2);
         expectRecord(state.legend[1], hex(0xFFC9B8), 0, 1, "#FFC9B8 ", "3   ");
         expectRecord(state.legend[2], hex(0x0A0B0C), 0, 2, "#0A0B0C ", "2   ");
@@ -191,13 +190,19 @@ TEST_F(ColorIndexTest, ProgressAndStatus) {
     task.status = [&](const std::string& text) { events.push_back(text); };
     paint({"PW", "KW", "PP"}, kFour);
     ASSERT_EQ(make(), IndexResult::Done);
-    const std::vector<std::string> matching = {
-        "p0/3", "正在创建颜色索引......", "y", "y", "p1/3", "y", "y", "p2/3", "y", "y", "p3/3",
-        "p0/3", "y",    "y",                "y"};
+    const std::vector<std::string> matching = {"p0/3", "正在创建颜色索引......",
+                                               "y",    "y",
+                                               "p1/3", "y",
+                                               "y",    "p2/3",
+                                               "y",    "y",
+                                               "p3/3", "p0/3",
+                                               "y",    "y",
+                                               "y"};
     EXPECT_EQ(events, matching);
     events.clear();
     ASSERT_EQ(sort(0), IndexResult::Done);
-    const std::vector<std::string> counting = {"p0/3", "正在计算颜色数目等信息......", "p1/3", "p2/3", "p3/3"};
+    const std::vector<std::string> counting = {"p0/3", "正在计算颜色数目等信息......", "p1/3", "p2/3",
+                                               "p3/3"};
     EXPECT_EQ(events, counting);
 }
 
@@ -220,7 +225,7 @@ TEST_F(ColorIndexTest, MatchingStopsAfterTheStitchThatSawTheAbort) {
         const std::int32_t positions[] = {1, 2, 3, 4, 2, 1};
         for (int i = 0; i < 6; ++i)
             EXPECT_EQ(state.index.at(i % 3, i / 3), i < k ? positions[i] : kUntouched) << i;
-        EXPECT_EQ(state.colorList[1], hex(0xFFC9B8));  // still exact colours: nothing matched
+        EXPECT_EQ(state.colorList[1], hex(0xFFC9B8)); // still exact colours: nothing matched
     }
 }
 
@@ -228,7 +233,7 @@ TEST_F(ColorIndexTest, AbortDuringRowRewriteStillFinishes) {
     paint({"PWV", "KWP"}, kFour);
     int yields = 0;
     task.yield = [&] {
-        if (++yields == 7) running = false;  // first yield after the six stitches
+        if (++yields == 7) running = false; // first yield after the six stitches
     };
     ASSERT_EQ(make(), IndexResult::Done);
     EXPECT_FALSE(running);
@@ -241,16 +246,16 @@ TEST_F(ColorIndexTest, CountingStopsAtTheNextEntryNotYetListed) {
     struct Case {
         std::vector<std::string> rows;
         int threshold;
-        int clearAfterRow;  // 0: cleared before the count starts
+        int clearAfterRow; // 0: cleared before the count starts
         IndexResult result;
         std::vector<int> rowsListed;
     };
     const Case cases[] = {
         {{"AA", "BB", "AA"}, 0, 0, IndexResult::Aborted, {}},
         {{"AA", "BB", "AA"}, 0, 1, IndexResult::Aborted, {1}},
-        {{"AB", "BA", "AB"}, 0, 1, IndexResult::Done, {1, 421}},   // nothing new after row 1
-        {{"AC", "AA", "AA"}, 2, 1, IndexResult::Done, {1}},        // C never comes back
-        {{"AC", "AC", "AA"}, 3, 1, IndexResult::Aborted, {1}},     // C, still unlisted, is weighed again
+        {{"AB", "BA", "AB"}, 0, 1, IndexResult::Done, {1, 421}}, // nothing new after row 1
+        {{"AC", "AA", "AA"}, 2, 1, IndexResult::Done, {1}},      // C never comes back
+        {{"AC", "AC", "AA"}, 3, 1, IndexResult::Aborted, {1}},   // C, still unlisted, is weighed again
         {{"AA", "AA", "AB"}, 0, 2, IndexResult::Aborted, {1}},
     };
     for (const auto& c : cases) {
@@ -264,15 +269,18 @@ TEST_F(ColorIndexTest, CountingStopsAtTheNextEntryNotYetListed) {
             if (done == c.clearAfterRow) running = false;
         };
         EXPECT_EQ(sort(c.threshold), c.result);
-        EXPECT_EQ(state.maxColor, c.result == IndexResult::Done ? static_cast<int>(c.rowsListed.size()) : matched);
-        for (std::size_t i = 0; i < c.rowsListed.size(); ++i) EXPECT_EQ(state.legend[i + 1].row, c.rowsListed[i]);
+        EXPECT_EQ(state.maxColor,
+                  c.result == IndexResult::Done ? static_cast<int>(c.rowsListed.size()) : matched);
+        for (std::size_t i = 0; i < c.rowsListed.size(); ++i)
+            EXPECT_EQ(state.legend[i + 1].row, c.rowsListed[i]);
         EXPECT_EQ(state.legend[c.rowsListed.size() + 1].row, 0);
     }
 }
 
 // Dark colours i = R + 256*G, all of which match a handful of threads.
 void paintDistinct(ProgramState& state, int width, int height, int distinct) {
-    for (int i = 0; i < width * height; ++i) state.colors.at(i % width, i / width) = (i % distinct) * 3;
+    for (int i = 0; i < width * height; ++i)
+        state.colors.at(i % width, i / width) = (i % distinct) * 3;
 }
 
 TEST_F(ColorIndexTest, The501stColourStopsTheRun) {
@@ -285,7 +293,7 @@ TEST_F(ColorIndexTest, The501stColourStopsTheRun) {
     EXPECT_FALSE(running);
     EXPECT_EQ(state.maxColor, kOldMaxColor);
     EXPECT_EQ(state.colorCount, kOldCount);
-    EXPECT_EQ(state.colorList[500], 499 * 3);  // exact colours, unmatched
+    EXPECT_EQ(state.colorList[500], 499 * 3); // exact colours, unmatched
     EXPECT_EQ(state.index.at(499 % 30, 499 / 30), 500);
     EXPECT_EQ(state.index.at(500 % 30, 500 / 30), kUntouched);
 }
@@ -316,14 +324,16 @@ TEST_F(ColorIndexTest, FiveHundredColoursAreFine) {
 
 TEST(ParseThreshold, SixteenBitIntegers) {
     const std::pair<const char*, int> good[] = {
-        {"20", 20}, {"0", 0}, {" 35 ", 35}, {"-5", -5}, {"+7", 7}, {"32767", 32767}, {"-32768", -32768}, {"007", 7},
+        {"20", 20}, {"0", 0},         {" 35 ", 35},       {"-5", -5},
+        {"+7", 7},  {"32767", 32767}, {"-32768", -32768}, {"007", 7},
     };
     for (const auto& [text, expected] : good) {
         int value = -1;
         EXPECT_TRUE(parseThreshold(text, value)) << text;
         EXPECT_EQ(value, expected) << text;
     }
-    for (const char* text : {"", " ", "abc", "2 0", "1.5", "32768", "-32769", "99999999999999999999", "-", "20x"}) {
+    for (const char* text :
+         {"", " ", "abc", "2 0", "1.5", "32768", "-32769", "99999999999999999999", "-", "20x"}) {
         int value = 123;
         EXPECT_FALSE(parseThreshold(text, value)) << text;
         EXPECT_EQ(value, 123) << text;

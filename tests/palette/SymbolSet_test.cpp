@@ -11,11 +11,12 @@ TEST(SymbolSet, PositionsAcrossTheGroups) {
     const SymbolSet set = loadxiuChr();
     ASSERT_EQ(set.size(), 240);
     const std::pair<int, const char*> cases[] = {
-        {1, "A"},   {26, "Z"},  {27, "a"},  {40, "n"},  {41, "p"},   {51, "z"},  {52, "1"},  {60, "9"},
-        {64, "%"},  {65, "&"},  {70, "/"},  {71, "\\"}, {75, "]"},   {76, "人"}, {92, "女"}, {93, "不"},
-        {240, "廿"}, {241, ""}, {500, ""},  {0, ""},    {-1, ""},
+        {1, "A"},   {26, "Z"},  {27, "a"},   {40, "n"}, {41, "p"},  {51, "z"}, {52, "1"},
+        {60, "9"},  {64, "%"},  {65, "&"},   {70, "/"}, {71, "\\"}, {75, "]"}, {76, "人"},
+        {92, "女"}, {93, "不"}, {240, "廿"}, {241, ""}, {500, ""},  {0, ""},   {-1, ""},
     };
-    for (const auto& [position, symbol] : cases) EXPECT_EQ(set.at(position), symbol) << position;
+    for (const auto& [position, symbol] : cases)
+        EXPECT_EQ(set.at(position), symbol) << position;
 }
 
 TEST(SymbolSet, GroupsAndDuplicates) {
@@ -27,13 +28,14 @@ TEST(SymbolSet, GroupsAndDuplicates) {
     EXPECT_EQ(set.groups[0].find('0'), std::string::npos);
 
     std::map<std::string, std::vector<int>> where;
-    for (int p = 1; p <= set.size(); ++p) where[set.at(p)].push_back(p);
+    for (int p = 1; p <= set.size(); ++p)
+        where[set.at(p)].push_back(p);
     std::map<std::string, std::vector<int>> twice;
     for (const auto& [symbol, positions] : where)
         if (positions.size() > 1) twice[symbol] = positions;
     const std::map<std::string, std::vector<int>> expected = {
-        {"了", {77, 121}}, {"少", {78, 140}}, {"手", {79, 141}},  {"才", {82, 148}},
-        {"必", {83, 130}}, {"走", {86, 149}}, {"王", {88, 100}},  {"为", {94, 166}},
+        {"了", {77, 121}},  {"少", {78, 140}},  {"手", {79, 141}},  {"才", {82, 148}},
+        {"必", {83, 130}},  {"走", {86, 149}},  {"王", {88, 100}},  {"为", {94, 166}},
         {"长", {102, 126}}, {"力", {105, 119}}, {"千", {156, 232}},
     };
     EXPECT_EQ(twice, expected);

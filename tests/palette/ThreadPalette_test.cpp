@@ -20,7 +20,7 @@ struct TellingRow {
 
 TEST(ThreadPalette, LoadColorFillsTellingRows) {
     const TellingRow rows[] = {
-        {1, "3713      ", 0xFFC9B8},  {6, "347       ", 0xBD151E}, {118, "820       ", 0x000071},
+        {1, "3713      ", 0xFFC9B8},   {6, "347       ", 0xBD151E},   {118, "820       ", 0x000071},
         {200, "913       ", 0x58BB5B}, {296, "307       ", 0xF7FF33}, {393, "5200      ", 0xFFFFFF},
         {394, "0000      ", 0xF6E8CF}, {421, "310       ", 0x000000}, {422, "5283      ", 0xA0A0A0},
         {423, "5282      ", 0x977900},
@@ -32,7 +32,7 @@ TEST(ThreadPalette, LoadColorFillsTellingRows) {
         EXPECT_EQ(dmc[expected.row].cindex, expected.cindex);
         EXPECT_EQ(dmc[expected.row].color, hex(expected.rrggbb));
     }
-    EXPECT_EQ(dmc[1].color, 12110335);  // R + 256*G + 65536*B, not 0xRRGGBB
+    EXPECT_EQ(dmc[1].color, 12110335); // R + 256*G + 65536*B, not 0xRRGGBB
     EXPECT_EQ(dmc[393].color, kWhite);
     // Rows past the table are never filled.
     EXPECT_EQ(dmc[424].cindex, "");
@@ -69,13 +69,17 @@ TEST(ThreadPalette, NearestRowAndTies) {
         int row;
     };
     const Case cases[] = {
-        {0xFFFFFF, 393}, {0x000000, 421}, {0xFEFEFE, 393}, {0x010101, 421},
+        {0xFFFFFF, 393},
+        {0x000000, 421},
+        {0xFEFEFE, 393},
+        {0x010101, 421},
         // Exactly halfway between two threads, with no nearer one: the lower row wins.
-        {0xF6C7B7, 1},   // rows 1 and 359, distance 86 each
-        {0xFFF2F2, 37},  // rows 37 and 393 (white), distance 338 each
-        {0xA698A3, 68},  // rows 68 and 422, distance 109 each
+        {0xF6C7B7, 1},  // rows 1 and 359, distance 86 each
+        {0xFFF2F2, 37}, // rows 37 and 393 (white), distance 338 each
+        {0xA698A3, 68}, // rows 68 and 422, distance 109 each
     };
-    for (const auto& c : cases) EXPECT_EQ(nearestThreadRow(hex(c.rrggbb)), c.row) << std::hex << c.rrggbb;
+    for (const auto& c : cases)
+        EXPECT_EQ(nearestThreadRow(hex(c.rrggbb)), c.row) << std::hex << c.rrggbb;
 }
 
 } // namespace
