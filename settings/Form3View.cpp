@@ -1,0 +1,149 @@
+#include "settings/Form3View.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "settings/SettingsTexts.h"
+
+namespace pav::settings {
+namespace {
+
+constexpr Form3Combo kCombos[] = {Form3Combo::Combo1, Form3Combo::Combo2, Form3Combo::Combo3,
+                                  Form3Combo::Combo4};
+
+QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+QLabel* label(const char* name, std::string_view text) {
+    auto* result = new QLabel(qs(text));
+    result->setObjectName(QString::fromLatin1(name));
+    return result;
+}
+
+// An editable list: a chosen item and a typed text both reach the model through
+// the edit text. Typed texts are neither completed from the items nor added to them.
+QComboBox* editableList(int number) {
+    auto* combo = new QComboBox;
+    combo->setObjectName(QStringLiteral("Combo%1").arg(number));
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setCompleter(nullptr);
+    combo->setMaxVisibleItems(12);
+    return combo;
+}
+
+QPushButton* button(const char* name, std::string_view text) {
+    auto* result = new QPushButton(qs(text));
+    result->setObjectName(QString::fromLatin1(name));
+    return result;
+}
+
+} // namespace
+
+Form3View::Form3View(Form3Model& model, QWidget* parent) : QDialog(parent), m_model(model) {
+    setWindowTitle(qs(kForm3Caption));
+    buildControls();
+    connectControls();
+    m_model.setObserver(this);
+    controlsChanged();
+    setFixedSize(sizeHint());
+}
+
+Form3View::~Form3View() { m_model.setObserver(nullptr); }
+
+void Form3View::buildControls() {
+    for (int i = 0; i < 4; ++i) m_combos[i] = editableList(i + 1);
+    m_text1 = new QLineEdit;
+    m_text1->setObjectName(QStringLiteral("Text1"));
+    m_text1->installEventFilter(this);
+
+    auto* fields = new QGridLayout;
+    fields->setHorizontalSpacing(8);
+    fields->setVerticalSpacing(8);
+    fields->setColumnMinimumWidth(1, 170);
+    fields->addWidget(label("Label2", kLabel2Range), 0, 0);
+    fields->addWidget(m_combos[0], 0, 1);
+    fields->addWidget(label("Label3", kLabel3Name), 1, 0);
+    fields->addWidget(m_text1, 1, 1);
+    fields->addWidget(label("Label4", kLabel4Auto), 2, 0);
+    fields->addWidget(m_combos[1], 2, 1);
+    fields->addWidget(label("Label5", kLabel5Mode), 3, 0);
+    fields->addWidget(m_combos[2], 3, 1);
+    fields->addWidget(label("Label6", kLabel6Forced), 4, 0);
+    fields->addWidget(m_combos[3], 4, 1);
+
+    m_command1 = button("Command1", kCommand1Ok);
+    m_command2 = button("Command2", kCommand2Cancel);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_command1);
+    buttons->addWidget(m_command2);
+
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(16, 12, 16, 12);
+    page->setSpacing(10);
+    page->addWidget(label("Label1", kLabel1Heading));
+    page->addLayout(fields);
+    page->addSpacing(4);
+    page->addLayout(buttons);
+}
+
+void Form3View::connectControls() {
+    for (std::size_t i = 0; i < m_combos.size(); ++i) {
+        const Form3Combo which = kCombos[i];
+        connect(m_combos[i], &QComboBox::editTextChanged, this,
+                [this, which](const QString& text) { m_model.setText(which, text.toStdString()); });
+    }
+    connect(m_text1, &QLineEdit::textChanged, this,
+            [this](const QString& text) { m_model.setText1(text.toStdString()); });
+    connect(m_command1, &QPushButton::clicked, this, &Form3View::applyClicked);
+    connect(m_command2, &QPushButton::clicked, this, [this] { m_model.command2Click(); });
+}
+
+void Form3View::showSettings() {
+    if (!isVisible()) m_model.load();
+    show();
+    raise();
+    activateWindow();
+}
+
+bool Form3View::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_text1 && event->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+        m_model.text1Click();
+    return QDialog::eventFilter(watched, event);
+}
+
+void Form3View::reject() { m_model.command2Click(); }
+
+void Form3View::applyClicked() {
+    if (m_model.command1Click() == Form3Model::ApplyResult::Closed) return;
+    // The forced-reduction text was not a usable count: point at it.
+    QComboBox* forced = m_combos[3];
+    forced->setFocus();
+    forced->lineEdit()->selectAll();
+}
+
+void Form3View::controlsChanged() {
+    for (std::size_t i = 0; i < m_combos.size(); ++i) {
+        QComboBox* combo = m_combos[i];
+        const QSignalBlocker block(combo);
+        combo->clear();
+        for (const std::string& item : m_model.items(kCombos[i])) combo->addItem(QString::fromStdString(item));
+        const QString text = QString::fromStdString(m_model.text(kCombos[i]));
+        combo->setCurrentIndex(combo->findText(text));
+        combo->setEditText(text);
+    }
+    const QSignalBlocker block(m_text1);
+    m_text1->setText(QString::fromStdString(m_model.text1()));
+}
+
+void Form3View::closeRequested() { hide(); }
+
+} // namespace pav::settings

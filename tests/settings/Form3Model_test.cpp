@@ -1,0 +1,224 @@
+#include "settings/Form3Model.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace pav::settings {
+namespace {
+
+using ::testing::ElementsAre;
+
+struct Message {
+    std::string text;
+    std::string title;
+    bool operator==(const Message&) const = default;
+};
+
+struct RecordingSink : pav::MessageSink {
+    std::vector<Message> messages;
+    void showMessage(const std::string& text, const std::string& title, pav::MessageIcon) override {
+        messages.push_back({text, title});
+    }
+};
+
+struct RecordingObserver : Form3Observer {
+    bool closed = false;
+    bool changed = false;
+    void controlsChanged() override { changed = true; }
+    void closeRequested() override { closed = true; }
+};
+
+// The members the dialog writes, starting from values no step of "确定" produces,
+// so that every write and every value left alone shows.
+struct Owners {
+    std::int32_t ColorBit = 5;
+    std::int32_t autoColor = 7;
+    std::int32_t rdColorNum = 42;
+    std::string xiutuTitle = "old title";
+    std::string whichType = "old range";
+    ChartSettingsTarget target() { return {ColorBit, autoColor, rdColorNum, xiutuTitle, whichType}; }
+};
+
+constexpr const char* kHint = "给你的绣图起个名字";
+constexpr const char* kWarning = "  注意：强制减色功能还在测试完善中，请期待...   ";
+
+// A nullptr control text keeps the text the dialog opens with.
+struct ApplyCase {
+    const char* name;
+    const char* combo1;
+    const char* text1;
+    const char* combo2;
+    const char* combo3;
+    const char* combo4;
+    // expected
+    const char* whichType;
+    const char* xiutuTitle;
+    std::int32_t autoColor;
+    std::int32_t ColorBit;
+    std::int32_t rdColorNum;
+    bool closes;
+    bool warns;
+};
+
+const ApplyCase kApplyCases[] = {
+    // name                 combo1   text1      combo2   combo3          combo4        range   title      auto bit rd  close warn
+    {"initial values",      nullptr, nullptr,   nullptr, nullptr,        nullptr,      "DMC",  kHint,     0,   4,  42, true,  false},
+    {"typed 8bit",          nullptr, nullptr,   nullptr, "8bit",         nullptr,      "DMC",  kHint,     0,   8,  42, true,  false},
+    {"typed 1bit",          nullptr, nullptr,   nullptr, "1bit",         nullptr,      "DMC",  kHint,     0,   1,  42, true,  false},
+    {"grey item",           nullptr, nullptr,   nullptr, "灰度图片",     nullptr,      "DMC",  kHint,     0,   2,  42, true,  false},
+    {"low colour item",     nullptr, nullptr,   nullptr, "低分辨彩色图", nullptr,      "DMC",  kHint,     0,   3,  42, true,  false},
+    {"high colour item",    nullptr, nullptr,   nullptr, "高分辨彩色图", nullptr,      "DMC",  kHint,     0,  16,  42, true,  false},
+    {"no reduction item",   nullptr, nullptr,   nullptr, "不做减色处理", nullptr,      "DMC",  kHint,     0,   0,  42, true,  false},
+    {"unknown mode abc",    "CC",    "我的猫",  "否",    "abc",          nullptr,      "CC",   "我的猫",  1,   5,  42, true,  false},
+    {"mode text with blank",nullptr, nullptr,   nullptr, "8bit ",        nullptr,      "DMC",  kHint,     0,   5,  42, true,  false},
+    {"auto off",            nullptr, nullptr,   "否",    nullptr,        nullptr,      "DMC",  kHint,     1,   4,  42, true,  false},
+    {"auto yes",            nullptr, nullptr,   "是",    nullptr,        nullptr,      "DMC",  kHint,     0,   4,  42, true,  false},
+    {"auto other text",     nullptr, nullptr,   "不",    nullptr,        nullptr,      "DMC",  kHint,     0,   4,  42, true,  false},
+    {"typed range, empty name", "dmc", "",      nullptr, nullptr,        nullptr,      "dmc",  "",        0,   4,  42, true,  false},
+    {"forced 60 over 8bit", nullptr, nullptr,   nullptr, "8bit",         "60色",       "DMC",  kHint,     0,  99,  60, true,  true},
+    {"forced first item",   nullptr, nullptr,   "否",    nullptr,        "3色",        "DMC",  kHint,     1,  99,   3, true,  true},
+    {"forced typed blank",  nullptr, nullptr,   nullptr, nullptr,        " 12色",      "DMC",  kHint,     0,  99,  12, true,  true},
+    {"forced rounds",       nullptr, nullptr,   nullptr, nullptr,        "3.5色",      "DMC",  kHint,     0,  99,   4, true,  true},
+    {"forced beyond list",  nullptr, nullptr,   nullptr, nullptr,        "100色",      "DMC",  kHint,     0,  99, 100, true,  true},
+    {"no suffix, no force", nullptr, nullptr,   nullptr, "1bit",         "12",         "DMC",  kHint,     0,   1,  42, true,  false},
+    {"letter then suffix",  "CC",    "猫",      "否",    "1bit",         "a色",        "CC",   "猫",      1,   8,  42, false, false},
+    {"suffix alone",        nullptr, nullptr,   nullptr, nullptr,        "色",         "DMC",  kHint,     0,   8,  42, false, false},
+    {"too large",           nullptr, nullptr,   nullptr, nullptr,        "99999999999色", "DMC", kHint,   0,   8,  42, false, false},
+    {"zero colours",        nullptr, nullptr,   nullptr, nullptr,        "0色",        "DMC",  kHint,     0,   8,  42, false, false},
+    {"negative colours",    nullptr, nullptr,   nullptr, nullptr,        "-4色",       "DMC",  kHint,     0,   8,  42, false, false},
+};
+
+TEST(Form3Model, OkWritesTheChoicesInOrder) {
+    for (const ApplyCase& c : kApplyCases) {
+        SCOPED_TRACE(c.name);
+        Owners owners;
+        Text1ClickMemory clicks;
+        RecordingSink sink;
+        RecordingObserver observer;
+        Form3Model model(owners.target(), clicks, sink);
+        model.setObserver(&observer);
+        if (c.combo1) model.setText(Form3Combo::Combo1, c.combo1);
+        if (c.text1) model.setText1(c.text1);
+        if (c.combo2) model.setText(Form3Combo::Combo2, c.combo2);
+        if (c.combo3) model.setText(Form3Combo::Combo3, c.combo3);
+        if (c.combo4) model.setText(Form3Combo::Combo4, c.combo4);
+
+        const auto result = model.command1Click();
+
+        EXPECT_EQ(owners.whichType, c.whichType);
+        EXPECT_EQ(owners.xiutuTitle, c.xiutuTitle);
+        EXPECT_EQ(owners.autoColor, c.autoColor);
+        EXPECT_EQ(owners.ColorBit, c.ColorBit);
+        EXPECT_EQ(owners.rdColorNum, c.rdColorNum);
+        EXPECT_EQ(result == Form3Model::ApplyResult::Closed, c.closes);
+        EXPECT_EQ(observer.closed, c.closes);
+        if (c.warns)
+            EXPECT_THAT(sink.messages, ElementsAre(Message{kWarning, "Korvane inc."}));
+        else
+            EXPECT_TRUE(sink.messages.empty());
+    }
+}
+
+TEST(Form3Model, ErrorPathCanBeMendedAndAppliedAgain) {
+    Owners owners;
+    Text1ClickMemory clicks;
+    RecordingSink sink;
+    Form3Model model(owners.target(), clicks, sink);
+    model.setText(Form3Combo::Combo4, "x色");
+    ASSERT_EQ(model.command1Click(), Form3Model::ApplyResult::StayedOpen);
+    EXPECT_EQ(model.text(Form3Combo::Combo4), "x色");  // the typed text stays for mending
+
+    model.setText(Form3Combo::Combo4, "20色");
+    EXPECT_EQ(model.command1Click(), Form3Model::ApplyResult::Closed);
+    EXPECT_EQ(owners.ColorBit, 99);
+    EXPECT_EQ(owners.rdColorNum, 20);
+}
+
+TEST(Form3Model, CancelClosesAndWritesNothing) {
+    Owners owners;
+    Text1ClickMemory clicks;
+    RecordingSink sink;
+    RecordingObserver observer;
+    Form3Model model(owners.target(), clicks, sink);
+    model.setObserver(&observer);
+    model.setText(Form3Combo::Combo3, "8bit");
+    model.setText(Form3Combo::Combo4, "10色");
+    model.command2Click();
+    EXPECT_TRUE(observer.closed);
+    EXPECT_EQ(owners.ColorBit, 5);
+    EXPECT_EQ(owners.autoColor, 7);
+    EXPECT_EQ(owners.rdColorNum, 42);
+    EXPECT_EQ(owners.xiutuTitle, "old title");
+    EXPECT_EQ(owners.whichType, "old range");
+    EXPECT_TRUE(sink.messages.empty());
+}
+
+TEST(Form3Model, LoadFillsTheListsAndResetsEveryText) {
+    Owners owners;
+    Text1ClickMemory clicks;
+    RecordingSink sink;
+    Form3Model model(owners.target(), clicks, sink);
+    model.setText(Form3Combo::Combo1, "CC");
+    model.setText(Form3Combo::Combo2, "否");
+    model.setText(Form3Combo::Combo3, "8bit");
+    model.setText(Form3Combo::Combo4, "7色");
+    model.setText1("typed");
+    model.command1Click();
+
+    model.load();  // the next opening
+
+    EXPECT_THAT(model.items(Form3Combo::Combo1), ElementsAre("DMC", "CC"));
+    EXPECT_THAT(model.items(Form3Combo::Combo2), ElementsAre("是", "否"));
+    EXPECT_THAT(model.items(Form3Combo::Combo3),
+                ElementsAre("灰度图片", "低分辨彩色图", "高清黑白图片", "高分辨彩色图", "不做减色处理"));
+    const auto& counts = model.items(Form3Combo::Combo4);
+    ASSERT_EQ(counts.size(), 58u);
+    EXPECT_EQ(counts.front(), "3色");
+    EXPECT_EQ(counts[1], "4色");
+    EXPECT_EQ(counts.back(), "60色");
+    EXPECT_EQ(model.text(Form3Combo::Combo1), "DMC");
+    EXPECT_EQ(model.text(Form3Combo::Combo2), "是");
+    EXPECT_EQ(model.text(Form3Combo::Combo3), "高清黑白图片");
+    EXPECT_EQ(model.text(Form3Combo::Combo4), "不使用");
+    EXPECT_EQ(model.text1(), kHint);
+}
+
+TEST(Form3Model, OnlyTheFirstClickOfTheRunClearsTheName) {
+    Owners owners;
+    Text1ClickMemory run;
+    RecordingSink sink;
+    {
+        Form3Model first(owners.target(), run, sink);
+        RecordingObserver observer;
+        first.setObserver(&observer);
+        first.text1Click();
+        EXPECT_EQ(first.text1(), "");
+        EXPECT_TRUE(observer.changed);
+        first.setText1("小狗");
+        first.text1Click();
+        EXPECT_EQ(first.text1(), "小狗");
+        first.command1Click();
+        EXPECT_EQ(owners.xiutuTitle, "小狗");
+
+        first.load();  // reopened: the hint is back and stays
+        first.text1Click();
+        EXPECT_EQ(first.text1(), kHint);
+    }
+    // A dialog built anew in the same run remembers the click too.
+    Form3Model rebuilt(owners.target(), run, sink);
+    rebuilt.text1Click();
+    EXPECT_EQ(rebuilt.text1(), kHint);
+    rebuilt.command1Click();
+    EXPECT_EQ(owners.xiutuTitle, kHint);
+
+    // A new run starts afresh.
+    Text1ClickMemory nextRun;
+    Form3Model next(owners.target(), nextRun, sink);
+    next.text1Click();
+    EXPECT_EQ(next.text1(), "");
+    next.command1Click();
+    EXPECT_EQ(owners.xiutuTitle, "");
+}
+
+} // namespace
+} // namespace pav::settings
