@@ -1,0 +1,76 @@
+#include "sources/PictureFiles.h"
+
+#include <algorithm>
+#include <array>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QImageReader>
+
+namespace pav::sources {
+
+namespace {
+
+QString q(const std::string& s) { return QString::fromStdString(s); }
+
+bool lastThreeIn(const std::string& name, const std::array<const char*, 6>& types, std::size_t count) {
+    const std::string tail = lastThree(name);
+    return std::any_of(types.begin(), types.begin() + count, [&](const char* t) { return tail == t; });
+}
+
+constexpr std::array<const char*, 6> kPictureTypes = {"bmp", "jpg", "gif", "BMP", "JPG", "GIF"};
+
+std::vector<std::string> entries(const std::string& folder, QDir::Filters filters) {
+    const QDir dir(q(folder));
+    const QStringList names =
+        dir.entryList(filters | QDir::Hidden | QDir::System, QDir::Name | QDir::IgnoreCase);
+    std::vector<std::string> out;
+    out.reserve(names.size());
+    for (const QString& n : names) out.push_back(n.toStdString());
+    return out;
+}
+
+} // namespace
+
+std::string lastThree(const std::string& name) { return q(name).right(3).toStdString(); }
+
+bool passesFileTypeTest(const std::string& name) { return lastThreeIn(name, kPictureTypes, 6); }
+
+bool hasLowerCasePictureType(const std::string& name) { return lastThreeIn(name, kPictureTypes, 3); }
+
+std::string joinPath(const std::string& folder, const std::string& name) {
+    if (folder.empty()) return name;
+    if (folder.back() == '/') return folder + name;
+    return folder + "/" + name;
+}
+
+bool isFolder(const std::string& path) { return !path.empty() && QFileInfo(q(path)).isDir(); }
+
+std::string parentFolder(const std::string& path) {
+    QDir dir(q(path));
+    if (dir.isRoot() || !dir.cdUp()) return {};
+    return dir.absolutePath().toStdString();
+}
+
+std::string cleanPath(const std::string& path) { return QDir::cleanPath(q(path)).toStdString(); }
+
+std::vector<std::string> listFiles(const std::string& folder) { return entries(folder, QDir::Files); }
+
+std::vector<std::string> listFolders(const std::string& folder) {
+    return entries(folder, QDir::AllDirs | QDir::NoDotAndDotDot);
+}
+
+QImage decodePicture(const std::string& path) {
+    QImageReader reader(q(path));
+    reader.setDecideFormatFromContent(true);
+    return reader.read();
+}
+
+std::string programFolder() {
+    if (QCoreApplication::instance()) return QCoreApplication::applicationDirPath().toStdString();
+    const QString exe = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
+    return QFileInfo(exe).absolutePath().toStdString();
+}
+
+} // namespace pav::sources

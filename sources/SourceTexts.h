@@ -1,0 +1,31 @@
+#pragma once
+// The picture sources' own texts, used exactly as they stand.
+
+#include <array>
+#include <string_view>
+
+namespace pav::sources {
+
+inline constexpr std::string_view kBrowserCaption = "Pavlenta       -Korvane inc.";
+inline constexpr std::string_view kBrowserPrompt = "选择转换成绣图的图片或则照片：";
+inline constexpr std::string_view kOkCaption = "确定";
+inline constexpr std::string_view kCancelCaption = "取消";
+
+inline constexpr std::string_view kGalleryCaption = "Pavlenta 绣图图库       -Korvane inc.";
+inline constexpr std::string_view kApplyCaption = "应用Apply)";
+inline constexpr std::string_view kQuitCaption = "退出";
+
+// Every failure to bring a picture in, from the browser or the gallery, shows this one box.
+inline constexpr std::string_view kBadPictureText =
+    "   错误的图形文件，无法打开，请确认是jpg,gif,bmp格式中的一种   ";
+inline constexpr std::string_view kMessageTitle = "Korvane";
+
+inline constexpr std::string_view kDriveNotReadyText = "驱动器没有准备好，无法打开：";
+inline constexpr std::string_view kCaptureFailedText =
+    "无法截取屏幕：当前的显示环境不允许本程序读取屏幕画面。";
+
+// The gallery's categories, each a sub-folder of the program's folder, in button order.
+inline constexpr std::array<std::string_view, 7> kGalleryCategories = {
+    "动漫", "美女", "汽车", "星座", "动物", "风景", "艺术"};
+
+} // namespace pav::sources
