@@ -128,7 +128,11 @@ void Form9View::buildMiddleColumn() {
 void Form9View::connectActions() {
     using Side = Form9Model::ListSide;
     connect(m_picture1, &ImageBox::moved, this, [this](QPoint p) { m_model->moveOverThumbnail(p.x(), p.y()); });
-    connect(m_picture1, &ImageBox::pressed, this, [this](QPoint) { m_model->pressThumbnail(); });
+    // A press also places the marker, in case the pointer's last move has not arrived yet.
+    connect(m_picture1, &ImageBox::pressed, this, [this](QPoint p) {
+        m_model->moveOverThumbnail(p.x(), p.y());
+        m_model->pressThumbnail();
+    });
     connect(m_picture2, &ImageBox::pressed, this, [this](QPoint p) { m_model->pressMagnified(p.x(), p.y()); });
     connect(m_picture5, &ImageBox::pressed, this, [this](QPoint p) { m_model->pressList(Side::Source, p.x(), p.y()); });
     connect(m_picture6, &ImageBox::pressed, this, [this](QPoint p) { m_model->pressList(Side::Target, p.x(), p.y()); });
