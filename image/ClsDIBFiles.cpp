@@ -65,7 +65,7 @@ QImage decodeBmp(std::span<const std::uint8_t> bytes, std::string& error) {
 bool ClsDIB::LoadBitMap(const std::string& fileName) {
     std::vector<std::uint8_t> bytes;
     std::string error;
-    if (!readWholeFile(fileName, kMaxLoadPixels, bytes, error)) return fail(error + ": " + fileName);
+    if (!readWholeFile(fileName, kMaxLoadPixels, bytes, error)) return fail(error);
     return LoadBitMapData(bytes);
 }
 
@@ -122,10 +122,10 @@ bool ClsDIB::SaveBMP(const std::string& fileName) const {
     if (!m_hasBitmap) return fail("the picture is empty");
     const std::vector<std::uint8_t> bytes = BmpFileBytes();
     QSaveFile out(QString::fromStdString(fileName));
-    if (!out.open(QIODevice::WriteOnly)) return fail("cannot write " + fileName + ": " + out.errorString().toStdString());
+    if (!out.open(QIODevice::WriteOnly)) return fail("cannot create the file: " + out.errorString().toStdString());
     const auto size = static_cast<qint64>(bytes.size());
     if (out.write(reinterpret_cast<const char*>(bytes.data()), size) != size || !out.commit())
-        return fail("cannot write " + fileName + ": " + out.errorString().toStdString());
+        return fail("cannot write the file: " + out.errorString().toStdString());
     m_lastError.clear();
     return true;
 }

@@ -25,7 +25,9 @@ std::optional<QPainter::CompositionMode> compositionFor(RasterOp op) {
     return std::nullopt;
 }
 
-std::uint8_t expand5(unsigned v) { return static_cast<std::uint8_t>((v << 3) | (v >> 2)); }
+// 5-bit channels widen by a plain shift, as the BMP loader widens them, so a 16-bit
+// buffer shows the same colours as its saved file loads with.
+std::uint8_t expand5(unsigned v) { return static_cast<std::uint8_t>(v << 3); }
 
 // The entry of a colour table (0x00RRGGBB) nearest to a colour; the first one on a tie.
 int nearestEntry(const std::array<std::uint32_t, 256>& table, int entries, QRgb c) {

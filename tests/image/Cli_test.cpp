@@ -1,0 +1,121 @@
+// The pavlenta-cli binary from outside: arguments, exit codes, stderr and files.
+#include "ClsDIB.h"
+#include "TestPictures.h"
+
+#include <QImage>
+#include <QProcess>
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+using namespace pav::image;
+using namespace pav::image::test;
+
+namespace {
+
+struct Outcome {
+    int exitCode;
+    std::string err;
+};
+
+Outcome runCli(const QStringList& args) {
+    const char* build = std::getenv("PAV_BUILD_DIR");
+    QProcess process;
+    process.start(QString::fromUtf8(build ? build : "..") + "/pavlenta-cli", args);
+    if (!process.waitForFinished(60000)) return {-1, "did not finish"};
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            process.readAllStandardError().toStdString()};
+}
+
+QString q(const std::string& s) { return QString::fromStdString(s); }
+
+} // namespace
+
+TEST(Cli, ReduceWritesWhatTheLibraryComputes) {
+    ScratchDir dir("cli-modes");
+    ClsDIB source;
+    makeSeeded(source, 23, 19, 11);
+    ASSERT_TRUE(source.SaveBMP(dir.file("in.bmp")));
+    struct Case {
+        QStringList modeArgs;
+        std::function<bool(ClsDIB&)> reduce;
+    };
+    const Case cases[] = {
+        {{"--mode", "1"}, [&](ClsDIB& d) { return d.ddGet1Bit(source); }},
+        {{"--mode", "2"}, [&](ClsDIB& d) { return d.ddGet2Bit(source); }},
+        {{"--mode", "3"}, [&](ClsDIB& d) { return d.ddGet3Bit(source, true); }},
+        {{"--mode", "3", "--no-rotate"}, [&](ClsDIB& d) { return d.ddGet3Bit(source, false); }},
+        {{"--mode", "4"}, [&](ClsDIB& d) { return d.ddGet4Bit(source); }},
+        {{"--mode", "8"}, [&](ClsDIB& d) { return d.ddGet8Bit(source, true); }},
+        {{"--no-rotate", "--mode", "16"}, [&](ClsDIB& d) { return d.ddGet216C(source, false); }},
+        {{"--mode", "16"}, [&](ClsDIB& d) { return d.ddGet216C(source, true); }},
+        {{"--mode", "rgb565"}, [&](ClsDIB& d) { return d.ddGet16Bit(source, true); }},
+    };
+    for (const Case& c : cases) {
+        const Outcome o = runCli(QStringList{"reduce"} + c.modeArgs + QStringList{q(dir.file("in.bmp")), q(dir.file("out.bmp"))});
+        const std::string what = c.modeArgs.join(' ').toStdString();
+        ASSERT_EQ(o.exitCode, 0) << what << ": " << o.err;
+        EXPECT_TRUE(o.err.empty()) << what;
+        ClsDIB expected;
+        ASSERT_TRUE(c.reduce(expected));
+        EXPECT_EQ(readBytes(dir.file("out.bmp")), expected.BmpFileBytes()) << what;
+    }
+}
+
+TEST(Cli, FailuresExitNonZeroWithOneLineAndNoOutput) {
+    ScratchDir dir("cli-errors");
+    ClsDIB source;
+    makeSeeded(source, 5, 5, 1);
+    ASSERT_TRUE(source.SaveBMP(dir.file("in.bmp")));
+    std::vector<std::uint8_t> truncated = readBytes(dir.file("in.bmp"));
+    truncated.resize(60);
+    writeBytes(dir.file("truncated.bmp"), truncated);
+    QImage png(3, 3, QImage::Format_RGB32);
+    png.fill(Qt::blue);
+    ASSERT_TRUE(png.save(q(dir.file("png.bmp")), "PNG"));
+    const QString in = q(dir.file("in.bmp")), out = q(dir.file("out.bmp"));
+
+    struct Case { QStringList args; int exitCode; };
+    const Case cases[] = {
+        {{}, 2},
+        {{"shrink"}, 2},
+        {{"reduce", in, out}, 2},
+        {{"reduce", "--mode", "5", in, out}, 2},
+        {{"reduce", "--mode", "16", in}, 2},
+        {{"reduce", "--mode", "16", in, out, "extra.bmp"}, 2},
+        {{"reduce", "--mode", "16", "--dither", in, out}, 2},
+        {{"reduce", in, out, "--mode"}, 2},
+        {{"reduce", "--mode", "1", "--mode", "2", in, out}, 2},
+        {{"reduce", "--mode", "16", q(dir.file("missing.bmp")), out}, 3},
+        {{"reduce", "--mode", "16", q(dir.file("png.bmp")), out}, 3},
+        {{"reduce", "--mode", "16", q(dir.file("truncated.bmp")), out}, 3},
+        {{"reduce", "--mode", "16", q(dir.path().string()), out}, 3},
+        {{"reduce", "--mode", "16", in, q(dir.file("no-folder/out.bmp"))}, 4},
+        {{"reduce", "--mode", "16", in, q(dir.path().string())}, 4},
+    };
+    for (const Case& c : cases) {
+        const Outcome o = runCli(c.args);
+        const std::string what = c.args.join(' ').toStdString();
+        EXPECT_EQ(o.exitCode, c.exitCode) << what << ": " << o.err;
+        EXPECT_EQ(std::count(o.err.begin(), o.err.end(), '\n'), 1) << what << ": " << o.err;
+        EXPECT_EQ(o.err.rfind("pavlenta-cli: ", 0), 0u) << o.err;
+        EXPECT_FALSE(std::filesystem::exists(dir.file("out.bmp"))) << what;
+        EXPECT_FALSE(std::filesystem::exists(dir.file("no-folder"))) << what;
+    }
+}
+
+TEST(Cli, AFailedRunKeepsAnExistingOutput) {
+    ScratchDir dir("cli-keep");
+    writeBytes(dir.file("out.bmp"), {1, 2, 3});
+    writeBytes(dir.file("bad.bmp"), {'B', 'M', 0});
+    const Outcome o = runCli({"reduce", "--mode", "1", q(dir.file("bad.bmp")), q(dir.file("out.bmp"))});
+    EXPECT_EQ(o.exitCode, 3);
+    EXPECT_EQ(readBytes(dir.file("out.bmp")), (std::vector<std::uint8_t>{1, 2, 3}));
+}
+
+TEST(Cli, HelpListsTheCommands) {
+    EXPECT_EQ(runCli({"--help"}).exitCode, 0);
+    EXPECT_EQ(runCli({"reduce", "--help"}).exitCode, 0);
+}
