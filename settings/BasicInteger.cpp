@@ -9,18 +9,25 @@ namespace {
 // Any exponent beyond this already puts a non-zero value out of range or rounds it to 0.
 constexpr long kExponentCap = 1'000'000;
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::string_view trimBlanks(std::string_view text) {
-    while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
     return text;
 }
 
 std::string_view takeDigits(std::string_view text, std::size_t& pos) {
     const std::size_t start = pos;
-    while (pos < text.size() && isDigit(text[pos])) ++pos;
+    while (pos < text.size() && isDigit(text[pos]))
+        ++pos;
     return text.substr(start, pos - start);
 }
 
@@ -39,7 +46,8 @@ std::optional<long> takeExponent(std::string_view text, std::size_t& pos) {
     const std::string_view digits = takeDigits(text, pos);
     if (digits.empty()) return std::nullopt;
     long exponent = 0;
-    for (char c : digits) exponent = std::min(exponent * 10 + (c - '0'), kExponentCap);
+    for (char c : digits)
+        exponent = std::min(exponent * 10 + (c - '0'), kExponentCap);
     return negative ? -exponent : exponent;
 }
 
@@ -65,17 +73,18 @@ std::optional<Decimal> parseDecimal(std::string_view text) {
 
 // Rounds half to even, deciding on the exact digits rather than on a binary fraction.
 std::optional<std::int32_t> roundToInt32(const Decimal& number) {
-    if (number.digits.empty()) return 0;  // zero, whatever its exponent
+    if (number.digits.empty()) return 0; // zero, whatever its exponent
     const long size = static_cast<long>(number.digits.size());
-    const long wholeCount = size + number.exponent;  // digits left of the decimal point
-    if (wholeCount > 10) return std::nullopt;        // at least 10^10
+    const long wholeCount = size + number.exponent; // digits left of the decimal point
+    if (wholeCount > 10) return std::nullopt;       // at least 10^10
     std::int64_t whole = 0;
-    for (long i = 0; i < wholeCount; ++i) whole = whole * 10 + (i < size ? number.digits[i] - '0' : 0);
+    for (long i = 0; i < wholeCount; ++i)
+        whole = whole * 10 + (i < size ? number.digits[i] - '0' : 0);
 
     int firstDropped = 0;
     bool restNonZero = false;
     if (wholeCount < 0) {
-        restNonZero = size > 0;  // 0.0ddd: below one half
+        restNonZero = size > 0; // 0.0ddd: below one half
     } else if (wholeCount < size) {
         firstDropped = number.digits[wholeCount] - '0';
         restNonZero = number.digits.find_first_not_of('0', wholeCount + 1) != std::string::npos;

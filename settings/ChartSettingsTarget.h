@@ -10,11 +10,11 @@
 namespace pav::settings {
 
 struct ChartSettingsTarget {
-    std::int32_t& ColorBit;    // reduction mode code: 0, 1, 2, 3, 4, 8, 16, or 99 for a forced reduction
-    std::int32_t& autoColor;   // 0 = reduce before generating, 1 = do not
-    std::int32_t& rdColorNum;  // colour count of the forced reduction
-    std::string& xiutuTitle;   // chart title
-    std::string& whichType;    // thread range name ("DMC", "CC" or whatever was typed)
+    std::int32_t& ColorBit;   // reduction mode code: 0, 1, 2, 3, 4, 8, 16, or 99 for a forced reduction
+    std::int32_t& autoColor;  // 0 = reduce before generating, 1 = do not
+    std::int32_t& rdColorNum; // colour count of the forced reduction
+    std::string& xiutuTitle;  // chart title
+    std::string& whichType;   // thread range name ("DMC", "CC" or whatever was typed)
 };
 
 } // namespace pav::settings

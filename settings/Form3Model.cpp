@@ -6,7 +6,9 @@
 namespace pav::settings {
 namespace {
 
-std::size_t slot(Form3Combo combo) { return static_cast<std::size_t>(combo); }
+std::size_t slot(Form3Combo combo) {
+    return static_cast<std::size_t>(combo);
+}
 
 std::vector<std::string> forcedCountItems() {
     std::vector<std::string> items;
@@ -15,12 +17,13 @@ std::vector<std::string> forcedCountItems() {
     return items;
 }
 
-bool endsWithColourSuffix(std::string_view text) { return text.ends_with(kColourSuffix); }
+bool endsWithColourSuffix(std::string_view text) {
+    return text.ends_with(kColourSuffix);
+}
 
 } // namespace
 
-Form3Model::Form3Model(ChartSettingsTarget target, Text1ClickMemory& text1Clicks,
-                       pav::MessageSink& messages)
+Form3Model::Form3Model(ChartSettingsTarget target, Text1ClickMemory& text1Clicks, pav::MessageSink& messages)
     : m_target(target), m_text1Clicks(text1Clicks), m_messages(messages) {
     load();
 }
@@ -38,11 +41,17 @@ void Form3Model::load() {
     notifyChanged();
 }
 
-const std::vector<std::string>& Form3Model::items(Form3Combo combo) const { return m_items[slot(combo)]; }
+const std::vector<std::string>& Form3Model::items(Form3Combo combo) const {
+    return m_items[slot(combo)];
+}
 
-const std::string& Form3Model::text(Form3Combo combo) const { return m_texts[slot(combo)]; }
+const std::string& Form3Model::text(Form3Combo combo) const {
+    return m_texts[slot(combo)];
+}
 
-void Form3Model::setText(Form3Combo combo, std::string text) { m_texts[slot(combo)] = std::move(text); }
+void Form3Model::setText(Form3Combo combo, std::string text) {
+    m_texts[slot(combo)] = std::move(text);
+}
 
 void Form3Model::text1Click() {
     if (!m_text1Clicks.registerClick()) return;
@@ -60,8 +69,8 @@ Form3Model::ApplyResult Form3Model::command1Click() {
     const std::string& forced = text(Form3Combo::Combo4);
     if (endsWithColourSuffix(forced)) {
         m_target.ColorBit = 99;
-        const auto count = forcedColourCount(
-            std::string_view(forced).substr(0, forced.size() - kColourSuffix.size()));
+        const auto count =
+            forcedColourCount(std::string_view(forced).substr(0, forced.size() - kColourSuffix.size()));
         if (!count) {
             m_target.ColorBit = 8;
             return ApplyResult::StayedOpen;
@@ -73,7 +82,9 @@ Form3Model::ApplyResult Form3Model::command1Click() {
     return ApplyResult::Closed;
 }
 
-void Form3Model::command2Click() { requestClose(); }
+void Form3Model::command2Click() {
+    requestClose();
+}
 
 std::optional<std::int32_t> Form3Model::colorBitForMode(std::string_view text) {
     struct Mode {
@@ -81,8 +92,8 @@ std::optional<std::int32_t> Form3Model::colorBitForMode(std::string_view text) {
         std::int32_t code;
     };
     static constexpr Mode kModes[] = {
-        {kModeOneBit, 1},     {kModeGrey, 2},         {kModeLowColour, 3}, {kModeBlackWhite, 4},
-        {kModeEightBit, 8},   {kModeHighColour, 16},  {kModeNone, 0},
+        {kModeOneBit, 1},   {kModeGrey, 2},        {kModeLowColour, 3}, {kModeBlackWhite, 4},
+        {kModeEightBit, 8}, {kModeHighColour, 16}, {kModeNone, 0},
     };
     for (const Mode& mode : kModes)
         if (mode.text == text) return mode.code;

@@ -19,7 +19,7 @@ namespace pav::settings {
 class Form3Observer {
 public:
     virtual ~Form3Observer() = default;
-    virtual void controlsChanged() {}  // items or texts were reset or changed by the model
+    virtual void controlsChanged() {} // items or texts were reset or changed by the model
     virtual void closeRequested() {}
 };
 

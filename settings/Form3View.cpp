@@ -18,7 +18,9 @@ namespace {
 constexpr Form3Combo kCombos[] = {Form3Combo::Combo1, Form3Combo::Combo2, Form3Combo::Combo3,
                                   Form3Combo::Combo4};
 
-QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 QLabel* label(const char* name, std::string_view text) {
     auto* result = new QLabel(qs(text));
@@ -55,10 +57,13 @@ Form3View::Form3View(Form3Model& model, QWidget* parent) : QDialog(parent), m_mo
     setFixedSize(sizeHint());
 }
 
-Form3View::~Form3View() { m_model.setObserver(nullptr); }
+Form3View::~Form3View() {
+    m_model.setObserver(nullptr);
+}
 
 void Form3View::buildControls() {
-    for (int i = 0; i < 4; ++i) m_combos[i] = editableList(i + 1);
+    for (int i = 0; i < 4; ++i)
+        m_combos[i] = editableList(i + 1);
     m_text1 = new QLineEdit;
     m_text1->setObjectName(QStringLiteral("Text1"));
     m_text1->installEventFilter(this);
@@ -120,7 +125,9 @@ bool Form3View::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void Form3View::reject() { m_model.command2Click(); }
+void Form3View::reject() {
+    m_model.command2Click();
+}
 
 void Form3View::applyClicked() {
     if (m_model.command1Click() == Form3Model::ApplyResult::Closed) return;
@@ -135,7 +142,8 @@ void Form3View::controlsChanged() {
         QComboBox* combo = m_combos[i];
         const QSignalBlocker block(combo);
         combo->clear();
-        for (const std::string& item : m_model.items(kCombos[i])) combo->addItem(QString::fromStdString(item));
+        for (const std::string& item : m_model.items(kCombos[i]))
+            combo->addItem(QString::fromStdString(item));
         const QString text = QString::fromStdString(m_model.text(kCombos[i]));
         combo->setCurrentIndex(combo->findText(text));
         combo->setEditText(text);
@@ -144,6 +152,8 @@ void Form3View::controlsChanged() {
     m_text1->setText(QString::fromStdString(m_model.text1()));
 }
 
-void Form3View::closeRequested() { hide(); }
+void Form3View::closeRequested() {
+    hide();
+}
 
 } // namespace pav::settings

@@ -4,9 +4,13 @@
 
 namespace pav::settings {
 
-std::string Form4Model::caption() { return std::string(kForm4Caption); }
+std::string Form4Model::caption() {
+    return std::string(kForm4Caption);
+}
 
-std::string Form4Model::label1Text() { return std::string(kForm4Label1); }
+std::string Form4Model::label1Text() {
+    return std::string(kForm4Label1);
+}
 
 void Form4Model::load() {
     m_label2 = std::string(kForm4Label2);

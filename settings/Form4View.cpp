@@ -13,28 +13,21 @@ namespace {
 
 // 'X' deep red, 'o' light red highlight, '.' bare cloth.
 constexpr const char* kHeart[] = {
-    "..XXX...XXX..",
-    ".XXoXX.XXXXX.",
-    "XXooXXXXXXXXX",
-    "XXoXXXXXXXXXX",
-    "XXXXXXXXXXXXX",
-    ".XXXXXXXXXXX.",
-    "..XXXXXXXXX..",
-    "...XXXXXXX...",
-    "....XXXXX....",
-    ".....XXX.....",
-    "......X......",
+    "..XXX...XXX..", ".XXoXX.XXXXX.", "XXooXXXXXXXXX", "XXoXXXXXXXXXX", "XXXXXXXXXXXXX", ".XXXXXXXXXXX.",
+    "..XXXXXXXXX..", "...XXXXXXX...", "....XXXXX....", ".....XXX.....", "......X......",
 };
 constexpr int kMotifWidth = 13;
 constexpr int kMotifHeight = 11;
-constexpr int kMargin = 2;  // bare cells around the motif
+constexpr int kMargin = 2; // bare cells around the motif
 constexpr int kCell = 8;
 
 void drawCloth(QPainter& painter, int columns, int rows) {
-    painter.fillRect(0, 0, columns * kCell, rows * kCell, QColor(248, 243, 228));
+    painter.fillRect(0, 0, columns * kCell + 1, rows * kCell + 1, QColor(248, 243, 228));
     painter.setPen(QPen(QColor(222, 212, 188), 1));
-    for (int x = 0; x <= columns; ++x) painter.drawLine(x * kCell, 0, x * kCell, rows * kCell);
-    for (int y = 0; y <= rows; ++y) painter.drawLine(0, y * kCell, columns * kCell, y * kCell);
+    for (int x = 0; x <= columns; ++x)
+        painter.drawLine(x * kCell, 0, x * kCell, rows * kCell);
+    for (int y = 0; y <= rows; ++y)
+        painter.drawLine(0, y * kCell, columns * kCell, y * kCell);
 }
 
 void drawCross(QPainter& painter, int column, int row, const QColor& thread) {
@@ -51,10 +44,11 @@ Form4View::Form4View(Form4Model& model, QWidget* parent) : QDialog(parent), m_mo
     buildControls();
     m_model.setObserver(this);
     textsChanged();
-    setFixedSize(sizeHint());
 }
 
-Form4View::~Form4View() { m_model.setObserver(nullptr); }
+Form4View::~Form4View() {
+    m_model.setObserver(nullptr);
+}
 
 QPixmap Form4View::productPicture() {
     const int columns = kMotifWidth + 2 * kMargin;
@@ -67,7 +61,8 @@ QPixmap Form4View::productPicture() {
         for (int x = 0; x < kMotifWidth; ++x) {
             const char stitch = kHeart[y][x];
             if (stitch == '.') continue;
-            drawCross(painter, x + kMargin, y + kMargin, stitch == 'o' ? QColor(240, 110, 120) : QColor(190, 20, 40));
+            drawCross(painter, x + kMargin, y + kMargin,
+                      stitch == 'o' ? QColor(240, 110, 120) : QColor(190, 20, 40));
         }
     return picture;
 }
@@ -111,8 +106,14 @@ bool Form4View::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void Form4View::textsChanged() { m_label2->setText(QString::fromStdString(m_model.label2Text())); }
+void Form4View::textsChanged() {
+    m_label2->setText(QString::fromStdString(m_model.label2Text()));
+    // The box fits its texts, which are only known once the window has loaded.
+    setFixedSize(sizeHint());
+}
 
-void Form4View::closeRequested() { hide(); }
+void Form4View::closeRequested() {
+    hide();
+}
 
 } // namespace pav::settings

@@ -56,9 +56,10 @@ TEST(BasicIntegerValue, ReadsTypedNumbersRoundingHalvesToEven) {
         {"1e", std::nullopt},
         {"inf", std::nullopt},
         {"nan", std::nullopt},
-        {"\xEF\xBC\x91\xEF\xBC\x92", std::nullopt},  // full-width "１２"
+        {"\xEF\xBC\x91\xEF\xBC\x92", std::nullopt}, // full-width "１２"
     };
-    for (const Case& c : cases) EXPECT_EQ(basicIntegerValue(c.text), c.value) << '"' << c.text << '"';
+    for (const Case& c : cases)
+        EXPECT_EQ(basicIntegerValue(c.text), c.value) << '"' << c.text << '"';
 }
 
 } // namespace

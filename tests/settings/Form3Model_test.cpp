@@ -39,6 +39,16 @@ struct Owners {
     ChartSettingsTarget target() { return {ColorBit, autoColor, rdColorNum, xiutuTitle, whichType}; }
 };
 
+// One dialog of a fresh run, with its owners, message recorder and observer.
+struct Dialog {
+    Owners owners;
+    Text1ClickMemory clicks;
+    RecordingSink sink;
+    RecordingObserver observer;
+    Form3Model model{owners.target(), clicks, sink};
+    Dialog() { model.setObserver(&observer); }
+};
+
 constexpr const char* kHint = "给你的绣图起个名字";
 constexpr const char* kWarning = "  注意：强制减色功能还在测试完善中，请期待...   ";
 
@@ -60,6 +70,7 @@ struct ApplyCase {
     bool warns;
 };
 
+// clang-format off
 const ApplyCase kApplyCases[] = {
     // name                 combo1   text1      combo2   combo3          combo4        range   title      auto bit rd  close warn
     {"initial values",      nullptr, nullptr,   nullptr, nullptr,        nullptr,      "DMC",  kHint,     0,   4,  42, true,  false},
@@ -87,16 +98,13 @@ const ApplyCase kApplyCases[] = {
     {"zero colours",        nullptr, nullptr,   nullptr, nullptr,        "0色",        "DMC",  kHint,     0,   8,  42, false, false},
     {"negative colours",    nullptr, nullptr,   nullptr, nullptr,        "-4色",       "DMC",  kHint,     0,   8,  42, false, false},
 };
+// clang-format on
 
 TEST(Form3Model, OkWritesTheChoicesInOrder) {
     for (const ApplyCase& c : kApplyCases) {
         SCOPED_TRACE(c.name);
-        Owners owners;
-        Text1ClickMemory clicks;
-        RecordingSink sink;
-        RecordingObserver observer;
-        Form3Model model(owners.target(), clicks, sink);
-        model.setObserver(&observer);
+        Dialog dialog;
+        auto& [owners, clicks, sink, observer, model] = dialog;
         if (c.combo1) model.setText(Form3Combo::Combo1, c.combo1);
         if (c.text1) model.setText1(c.text1);
         if (c.combo2) model.setText(Form3Combo::Combo2, c.combo2);
@@ -120,13 +128,11 @@ TEST(Form3Model, OkWritesTheChoicesInOrder) {
 }
 
 TEST(Form3Model, ErrorPathCanBeMendedAndAppliedAgain) {
-    Owners owners;
-    Text1ClickMemory clicks;
-    RecordingSink sink;
-    Form3Model model(owners.target(), clicks, sink);
+    Dialog dialog;
+    auto& [owners, clicks, sink, observer, model] = dialog;
     model.setText(Form3Combo::Combo4, "x色");
     ASSERT_EQ(model.command1Click(), Form3Model::ApplyResult::StayedOpen);
-    EXPECT_EQ(model.text(Form3Combo::Combo4), "x色");  // the typed text stays for mending
+    EXPECT_EQ(model.text(Form3Combo::Combo4), "x色"); // the typed text stays for mending
 
     model.setText(Form3Combo::Combo4, "20色");
     EXPECT_EQ(model.command1Click(), Form3Model::ApplyResult::Closed);
@@ -135,12 +141,8 @@ TEST(Form3Model, ErrorPathCanBeMendedAndAppliedAgain) {
 }
 
 TEST(Form3Model, CancelClosesAndWritesNothing) {
-    Owners owners;
-    Text1ClickMemory clicks;
-    RecordingSink sink;
-    RecordingObserver observer;
-    Form3Model model(owners.target(), clicks, sink);
-    model.setObserver(&observer);
+    Dialog dialog;
+    auto& [owners, clicks, sink, observer, model] = dialog;
     model.setText(Form3Combo::Combo3, "8bit");
     model.setText(Form3Combo::Combo4, "10色");
     model.command2Click();
@@ -154,10 +156,8 @@ TEST(Form3Model, CancelClosesAndWritesNothing) {
 }
 
 TEST(Form3Model, LoadFillsTheListsAndResetsEveryText) {
-    Owners owners;
-    Text1ClickMemory clicks;
-    RecordingSink sink;
-    Form3Model model(owners.target(), clicks, sink);
+    Dialog dialog;
+    Form3Model& model = dialog.model;
     model.setText(Form3Combo::Combo1, "CC");
     model.setText(Form3Combo::Combo2, "否");
     model.setText(Form3Combo::Combo3, "8bit");
@@ -165,7 +165,7 @@ TEST(Form3Model, LoadFillsTheListsAndResetsEveryText) {
     model.setText1("typed");
     model.command1Click();
 
-    model.load();  // the next opening
+    model.load(); // the next opening
 
     EXPECT_THAT(model.items(Form3Combo::Combo1), ElementsAre("DMC", "CC"));
     EXPECT_THAT(model.items(Form3Combo::Combo2), ElementsAre("是", "否"));
@@ -200,7 +200,7 @@ TEST(Form3Model, OnlyTheFirstClickOfTheRunClearsTheName) {
         first.command1Click();
         EXPECT_EQ(owners.xiutuTitle, "小狗");
 
-        first.load();  // reopened: the hint is back and stays
+        first.load(); // reopened: the hint is back and stays
         first.text1Click();
         EXPECT_EQ(first.text1(), kHint);
     }

@@ -22,7 +22,8 @@ struct RecordingSink : pav::MessageSink {
 
 QStringList itemsOf(const QComboBox* combo) {
     QStringList items;
-    for (int i = 0; i < combo->count(); ++i) items << combo->itemText(i);
+    for (int i = 0; i < combo->count(); ++i)
+        items << combo->itemText(i);
     return items;
 }
 
@@ -46,7 +47,9 @@ class SettingsViewsTest : public QObject {
         if (!widget) qFatal("no widget %s", name);
         return widget;
     }
-    QComboBox* combo(int n) { return child<QComboBox>(QByteArray("Combo" + QByteArray::number(n)).constData()); }
+    QComboBox* combo(int n) {
+        return child<QComboBox>(QByteArray("Combo" + QByteArray::number(n)).constData());
+    }
     // Latin letters come as key presses, Chinese ones as the input method's commit.
     void type(QComboBox* box, const QString& latin, const QString& committed = {}) {
         box->lineEdit()->clear();
@@ -97,14 +100,15 @@ private slots:
         QCOMPARE(combo(3)->currentText(), QString("高清黑白图片"));
         QCOMPARE(combo(4)->currentText(), QString("不使用"));
         QCOMPARE(child<QLineEdit>("Text1")->text(), QString("给你的绣图起个名字"));
-        for (int n = 1; n <= 4; ++n) QVERIFY(combo(n)->isEditable());
+        for (int n = 1; n <= 4; ++n)
+            QVERIFY(combo(n)->isEditable());
         QVERIFY(!m_view->isModal());
     }
 
     void typedModeAndChosenItemsAreApplied() {
         type(combo(3), "8bit");
-        combo(2)->setCurrentIndex(1);  // 否
-        combo(1)->setCurrentIndex(1);  // CC
+        combo(2)->setCurrentIndex(1); // 否
+        combo(1)->setCurrentIndex(1); // CC
         clickOk();
         QCOMPARE(m_colorBit, 8);
         QCOMPARE(m_autoColor, 1);
@@ -114,11 +118,12 @@ private slots:
     }
 
     void forcedReductionWarnsAndCloses() {
-        combo(4)->setCurrentIndex(57);  // 60色
+        combo(4)->setCurrentIndex(57); // 60色
         clickOk();
         QCOMPARE(m_colorBit, 99);
         QCOMPARE(m_rdColorNum, 60);
-        QCOMPARE(m_sink.messages, QStringList({"Korvane inc.|  注意：强制减色功能还在测试完善中，请期待...   "}));
+        QCOMPARE(m_sink.messages,
+                 QStringList({"Korvane inc.|  注意：强制减色功能还在测试完善中，请期待...   "}));
         QVERIFY(!m_view->isVisible());
     }
 
@@ -137,7 +142,7 @@ private slots:
         QTest::mouseClick(child<QPushButton>("Command2"), Qt::LeftButton);
         QVERIFY(!m_view->isVisible());
         m_view->showSettings();
-        QCOMPARE(combo(3)->currentText(), QString("高清黑白图片"));  // reopened with initial texts
+        QCOMPARE(combo(3)->currentText(), QString("高清黑白图片")); // reopened with initial texts
         type(combo(3), "1bit");
         QTest::keyClick(m_view.get(), Qt::Key_Escape);
         QVERIFY(!m_view->isVisible());
@@ -153,7 +158,7 @@ private slots:
         QTest::keyClicks(text1, "Kitty");
         QTest::mouseClick(text1, Qt::LeftButton);
         QCOMPARE(text1->text(), QString("Kitty"));
-        m_view->showSettings();  // still open: nothing is reset
+        m_view->showSettings(); // still open: nothing is reset
         QCOMPARE(text1->text(), QString("Kitty"));
 
         QTest::mouseClick(child<QPushButton>("Command2"), Qt::LeftButton);
