@@ -48,12 +48,17 @@ std::string joinPath(const std::string& folder, const std::string& name) {
 bool isFolder(const std::string& path) { return !path.empty() && QFileInfo(q(path)).isDir(); }
 
 std::string parentFolder(const std::string& path) {
-    QDir dir(q(path));
-    if (dir.isRoot() || !dir.cdUp()) return {};
-    return dir.absolutePath().toStdString();
+    // By name only: the parent of a folder that has gone is still its parent.
+    const QString clean = q(cleanPath(path));
+    if (clean.isEmpty() || QDir(clean).isRoot()) return {};
+    const QString parent = QFileInfo(clean).path();
+    return parent == clean ? std::string() : parent.toStdString();
 }
 
-std::string cleanPath(const std::string& path) { return QDir::cleanPath(q(path)).toStdString(); }
+std::string cleanPath(const std::string& path) {
+    if (path.empty()) return {};
+    return QDir::cleanPath(QFileInfo(q(path)).absoluteFilePath()).toStdString();
+}
 
 std::vector<std::string> listFiles(const std::string& folder) { return entries(folder, QDir::Files); }
 

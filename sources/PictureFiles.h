@@ -24,6 +24,7 @@ std::string joinPath(const std::string& folder, const std::string& name);
 
 bool isFolder(const std::string& path);
 std::string parentFolder(const std::string& path);  // empty at the file system root
+// Absolute, without "." and ".." parts or doubled separators.
 std::string cleanPath(const std::string& path);
 
 // Every file of a folder, hidden ones included, sorted by name; no name pattern.
