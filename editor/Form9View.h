@@ -2,6 +2,7 @@
 // The colour editor's window: binds the picture boxes, swatch lists, buttons
 // and counter line to Form9Model and forwards the user's presses to it.
 
+#include "app/EditingEntry.h"
 #include "editor/Form9Model.h"
 
 #include <QElapsedTimer>
@@ -18,7 +19,7 @@ namespace pav::editor {
 
 class ImageBox;
 
-class Form9View : public QWidget, private Form9Observer {
+class Form9View : public QWidget, public app::ColorEditorOpener, private Form9Observer {
     Q_OBJECT
 public:
     // mainWindow lends the editor its icon; messages may be null for the view's own message boxes.
@@ -29,6 +30,8 @@ public:
     // Opens the editor on the current stitch picture and shows the window; a
     // picture that cannot be read leaves the window hidden (the model has said why).
     bool openEditor(int colorBit, const std::string& folder = std::string());
+    // What the main window's "编辑" calls once the stitch picture is ready.
+    bool openColorEditor(int colorBit) override { return openEditor(colorBit); }
 
     Form9Model& model() { return *m_model; }
 
