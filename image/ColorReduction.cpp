@@ -90,39 +90,50 @@ void greys(ConstPixelRows s, PixelRows d, std::int32_t w, std::int32_t h, int q)
     });
 }
 
+// The rules of the three channels as bare table pointers: the loops store bytes, and
+// a byte store could alias anything the compiler would otherwise have to reload.
 struct ChannelRules {
-    const ChannelRule& blue;
-    const ChannelRule& green;
-    const ChannelRule& red;
+    const std::uint32_t* blue;
+    const std::uint32_t* green;
+    const std::uint32_t* red;
+    ChannelRules(const ChannelRule& b, const ChannelRule& g, const ChannelRule& r)
+        : blue(b.packed.data()), green(g.packed.data()), red(r.packed.data()) {}
+    static unsigned apply(std::uint32_t e, int t) { return ChannelRule::applyPacked(e, t); }
     unsigned index(const std::uint8_t* p, int j, const RowThresholds& t) const {
-        return blue.apply(p[0], t.blue[j]) + green.apply(p[1], t.green[j]) + red.apply(p[2], t.red[j]);
+        return apply(blue[p[0]], t.blue[j]) + apply(green[p[1]], t.green[j]) + apply(red[p[2]], t.red[j]);
     }
 };
 
 void eightColours(ConstPixelRows s, PixelRows d, std::int32_t w, std::int32_t h, bool rotate) {
-    const ChannelRules r{rules::rule8Colours(4), rules::rule8Colours(2), rules::rule8Colours(1)};
+    const ChannelRules r(rules::rule8Colours(4), rules::rule8Colours(2), rules::rule8Colours(1));
     packedRows<4>(s, d, w, h, rotate,
-                  [&r](const std::uint8_t* p, int j, const RowThresholds& t) { return r.index(p, j, t); });
+                  [r](const std::uint8_t* p, int j, const RowThresholds& t) { return r.index(p, j, t); });
 }
 
-void indexed8(ConstPixelRows s, PixelRows d, std::int32_t w, std::int32_t h, bool rotate, const ChannelRules& r) {
+void indexed8(ConstPixelRows s, PixelRows d, std::int32_t w, std::int32_t h, bool rotate, const ChannelRules rules) {
     forEachRow(s, d, w, h, rotate,
-               [&r](const std::uint8_t* in, std::uint8_t* out, std::int32_t width, const RowThresholds& t) {
+               [rules](const std::uint8_t* in, std::uint8_t* out, std::int32_t width, const RowThresholds& row) {
+                   const ChannelRules r = rules;
+                   const RowThresholds t = row;
                    for (std::int32_t x = 0; x < width; ++x, in += 3)
                        out[x] = static_cast<std::uint8_t>(r.index(in, x & 15, t));
                });
 }
 
 void rgb565(ConstPixelRows s, PixelRows d, std::int32_t w, std::int32_t h, bool rotate) {
-    const ChannelRule& outer = rules::rule16Bit(false);
-    const ChannelRule& green = rules::rule16Bit(true);
+    const ChannelRules rules(rules::rule16Bit(false), rules::rule16Bit(true), rules::rule16Bit(false));
     forEachRow(s, d, w, h, rotate,
-               [&](const std::uint8_t* in, std::uint8_t* out, std::int32_t width, const RowThresholds& t) {
+               [rules](const std::uint8_t* in, std::uint8_t* out, std::int32_t width, const RowThresholds& row) {
+                   const ChannelRules r = rules;
+                   const RowThresholds t = row;
                    for (std::int32_t x = 0; x < width; ++x, in += 3, out += 3) {
                        const int j = x & 15;
-                       out[0] = outer.apply(in[0], t.blue[j]);
-                       out[1] = green.apply(in[1], t.green[j]);
-                       out[2] = outer.apply(in[2], t.red[j]);
+                       const unsigned b = ChannelRules::apply(r.blue[in[0]], t.blue[j]);
+                       const unsigned g = ChannelRules::apply(r.green[in[1]], t.green[j]);
+                       const unsigned red = ChannelRules::apply(r.red[in[2]], t.red[j]);
+                       out[0] = static_cast<std::uint8_t>(b);
+                       out[1] = static_cast<std::uint8_t>(g);
+                       out[2] = static_cast<std::uint8_t>(red);
                    }
                });
 }
@@ -182,10 +193,10 @@ void reducePixels(ReductionMode mode, bool rotate, ConstPixelRows source, PixelR
     case ReductionMode::EightColours: return eightColours(source, destination, width, height, rotate);
     case ReductionMode::Colours216:
         return indexed8(source, destination, width, height, rotate,
-                        {rules::rule216(36), rules::rule216(6), rules::rule216(1)});
+                        ChannelRules(rules::rule216(36), rules::rule216(6), rules::rule216(1)));
     case ReductionMode::Colours256:
         return indexed8(source, destination, width, height, rotate,
-                        {rules::rule256BlueGreen(32), rules::rule256BlueGreen(4), rules::rule256Red()});
+                        ChannelRules(rules::rule256BlueGreen(32), rules::rule256BlueGreen(4), rules::rule256Red()));
     case ReductionMode::Rgb565: return rgb565(source, destination, width, height, rotate);
     }
 }

@@ -64,7 +64,8 @@ int grey1Fast(int r, int g, int b) {
 namespace {
 
 // Packs a literal per-channel rule: the output for threshold 255 is the low value, for 0 the
-// high one, and the switch-over point is found by scanning all thresholds once.
+// high one (never below the low one: a level only ever rises by one), and the switch-over
+// point is found by scanning all thresholds once.
 ChannelRule buildRule(const std::function<int(int c, int t)>& literal) {
     ChannelRule rule;
     for (int c = 0; c < 256; ++c) {
@@ -73,7 +74,7 @@ ChannelRule buildRule(const std::function<int(int c, int t)>& literal) {
         while (below < 256 && literal(c, below) == high && high != low) ++below;
         rule.packed[static_cast<std::size_t>(c)] = static_cast<std::uint32_t>(below) |
                                                    static_cast<std::uint32_t>(low) << 16 |
-                                                   static_cast<std::uint32_t>(high) << 24;
+                                                   static_cast<std::uint32_t>(high - low) << 24;
     }
     return rule;
 }

@@ -43,13 +43,16 @@ inline constexpr int kMaxGreySum = 255000;
 // grey1 from the integer sum; only exact halves take the floating-point path.
 int grey1Fast(int r, int g, int b);
 
-// One channel of a dithered mode: its contribution is high[c] where t < below[c], low[c] elsewhere.
+// One channel of a dithered mode: its contribution is high[c] where t < below[c], low[c]
+// elsewhere. Packed as below | low << 16 | (high - low) << 24 and applied without a branch,
+// since on real pictures the comparison is as good as random.
 struct ChannelRule {
-    std::array<std::uint32_t, 256> packed{}; // below | low << 16 | high << 24
-    std::uint8_t apply(int c, int t) const {
-        const std::uint32_t e = packed[static_cast<std::size_t>(c)];
-        return static_cast<std::uint8_t>(t < static_cast<int>(e & 0xFFFF) ? e >> 24 : (e >> 16) & 0xFF);
+    std::array<std::uint32_t, 256> packed{};
+    static unsigned applyPacked(std::uint32_t e, int t) {
+        const unsigned bump = static_cast<unsigned>(t - static_cast<int>(e & 0xFFFF)) >> 31; // 1 where t < below
+        return ((e >> 16) & 0xFF) + bump * (e >> 24);
     }
+    unsigned apply(int c, int t) const { return applyPacked(packed[static_cast<std::size_t>(c)], t); }
 };
 
 // The rules, built once from the literal forms. Weights are folded in:
