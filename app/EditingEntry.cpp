@@ -31,7 +31,9 @@ private:
 };
 
 // The fabric as the matrix loops count it: columns 0..picW - 1 of a width that may hold a fraction.
-int fabricWidth(const Form1Model& main) { return static_cast<int>(std::floor(main.picW)); }
+int fabricWidth(const Form1Model& main) {
+    return static_cast<int>(std::floor(main.picW));
+}
 
 // The stitch colour matrix as a 24-bit picture of the fabric's size.
 bool matrixPicture(const Form1Model& main, image::ClsDIB& picture) {
@@ -63,12 +65,13 @@ EditingResult matchThreads(Form1Model& main) {
     std::string range = "DMC";
     bool running = true;
     TaskDelegate task;
-    task.yield = main.task().yield;  // the chart window's status line and progress stay as they are
+    task.yield = main.task().yield; // the chart window's status line and progress stay as they are
     const palette::ColorIndexJob job{fabricWidth(main), static_cast<int>(main.picH), &range, &running, &task,
                                      &main.messages()};
     palette::loadColor(main.state().dmc);
-    return palette::makeColorIndex(main.state(), job) == palette::IndexResult::Done ? EditingResult::Opened
-                                                                                      : EditingResult::TooManyColours;
+    return palette::makeColorIndex(main.state(), job) == palette::IndexResult::Done
+               ? EditingResult::Opened
+               : EditingResult::TooManyColours;
 }
 
 } // namespace

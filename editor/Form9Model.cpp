@@ -25,8 +25,12 @@ constexpr int kZoomBlock = 6;
 constexpr int kSwatchW = 15;
 constexpr int kSwatchH = 11;
 
-QRgb toQRgb(std::int32_t rgb) { return qRgb(palette::redOf(rgb), palette::greenOf(rgb), palette::blueOf(rgb)); }
-std::int32_t fromQRgb(QRgb pixel) { return palette::makeRgb(qRed(pixel), qGreen(pixel), qBlue(pixel)); }
+QRgb toQRgb(std::int32_t rgb) {
+    return qRgb(palette::redOf(rgb), palette::greenOf(rgb), palette::blueOf(rgb));
+}
+std::int32_t fromQRgb(QRgb pixel) {
+    return palette::makeRgb(qRed(pixel), qGreen(pixel), qBlue(pixel));
+}
 
 bool insideImage(const QImage& image, int x, int y) {
     return x >= 0 && y >= 0 && x < image.width() && y < image.height();
@@ -73,7 +77,9 @@ bool Form9Model::open(int colorBit, const std::string& folder) {
     m_open = false;
     const std::string name = stitchPictureName(colorBit);
     const std::string path =
-        folder.empty() ? name : QDir(QString::fromStdString(folder)).filePath(QString::fromStdString(name)).toStdString();
+        folder.empty()
+            ? name
+            : QDir(QString::fromStdString(folder)).filePath(QString::fromStdString(name)).toStdString();
     if (!loadThumbnail(path)) {
         // Nothing of an earlier chart stays on show.
         m_thumbnail = QImage();
@@ -158,7 +164,9 @@ std::int32_t Form9Model::threadColor(std::int32_t row) const {
     return m_state.dmc[row].color;
 }
 
-std::int32_t Form9Model::swatchRgb(std::int32_t row) const { return row == kNone ? kNone : threadColor(row); }
+std::int32_t Form9Model::swatchRgb(std::int32_t row) const {
+    return row == kNone ? kNone : threadColor(row);
+}
 
 bool Form9Model::isListedRow(std::int32_t row) const {
     const auto first = m_state.colorList.begin() + 1;
@@ -172,7 +180,7 @@ QRect Form9Model::swatchRect(int i) {
 }
 
 void Form9Model::drawColorLists() {
-    m_listsDrawn = false;  // half-drawn swatches are not picked
+    m_listsDrawn = false; // half-drawn swatches are not picked
     const int rows = m_colorTotal / kColumns + (m_colorTotal % kColumns != 0 ? 1 : 0);
     m_sourceList = QImage(kListW, rows * kCellH + 10, QImage::Format_RGB32);
     m_sourceList.fill(kBackground);
@@ -191,16 +199,18 @@ void Form9Model::drawColorLists() {
         }
     }
     paintListGrid(rows);
-    m_targetList = m_sourceList;  // both lists show the same colours
+    m_targetList = m_sourceList; // both lists show the same colours
     m_listsDrawn = true;
     notify(Form9Observer::Part::Lists);
 }
 
 void Form9Model::paintListGrid(int rows) {
     for (int r = 0; r <= rows; ++r)
-        for (int x = 0; x <= kListDrawW; ++x) plot(m_sourceList, x, kCellH * r, kListGrid);
+        for (int x = 0; x <= kListDrawW; ++x)
+            plot(m_sourceList, x, kCellH * r, kListGrid);
     for (int c = 0; c <= kColumns; ++c)
-        for (int y = 0; y <= kCellH * rows; ++y) plot(m_sourceList, kCellW * c, y, kListGrid);
+        for (int y = 0; y <= kCellH * rows; ++y)
+            plot(m_sourceList, kCellW * c, y, kListGrid);
 }
 
 void Form9Model::setListScroll(ListSide side, int value) {
@@ -241,14 +251,18 @@ void Form9Model::drawMagnified() {
             // The program-wide matrix, not the working copy: the view shows the
             // chart as it was handed over until "完成" writes it back.
             const int cx = sx + xx / kZoomCell, cy = sy + yy / kZoomCell;
-            const QRgb k = cx < kMatrixSide && cy < kMatrixSide ? toQRgb(m_state.colors.at(cx, cy)) : kBackground;
+            const QRgb k =
+                cx < kMatrixSide && cy < kMatrixSide ? toQRgb(m_state.colors.at(cx, cy)) : kBackground;
             for (int b = 0; b < kZoomBlock; ++b)
-                for (int a = 0; a < kZoomBlock; ++a) plot(m_magnified, xx + a, yy + b, k);
+                for (int a = 0; a < kZoomBlock; ++a)
+                    plot(m_magnified, xx + a, yy + b, k);
             ++m_magnifiedCellsPainted;
             yieldNow();
             // The cell's top and left edges; together they make the grid lines across the view.
-            for (int a = 0; a < kZoomCell; ++a) plot(m_magnified, xx + a, yy, kZoomGrid);
-            for (int b = 0; b < kZoomCell; ++b) plot(m_magnified, xx, yy + b, kZoomGrid);
+            for (int a = 0; a < kZoomCell; ++a)
+                plot(m_magnified, xx + a, yy, kZoomGrid);
+            for (int b = 0; b < kZoomCell; ++b)
+                plot(m_magnified, xx, yy + b, kZoomGrid);
         }
     }
     notify(Form9Observer::Part::Magnified);
@@ -264,7 +278,8 @@ void Form9Model::pick(ListSide side, std::int32_t row) {
 void Form9Model::pressMagnified(int x, int y) {
     if (!m_open || !insideImage(m_magnified, x, y)) return;
     const int ox = x % kZoomCell, oy = y % kZoomCell;
-    if (ox < kZoomSwatchFirst || ox > kZoomSwatchLast || oy < kZoomSwatchFirst || oy > kZoomSwatchLast) return;
+    if (ox < kZoomSwatchFirst || ox > kZoomSwatchLast || oy < kZoomSwatchFirst || oy > kZoomSwatchLast)
+        return;
     const int columns = (m_magnified.width() + kZoomCell - 1) / kZoomCell;
     if ((y / kZoomCell) * columns + x / kZoomCell >= m_magnifiedCellsPainted) return;
     // The view shows the stitch colours as handed over; each stands for its
@@ -319,7 +334,8 @@ void Form9Model::replaceColor(std::int32_t src, std::int32_t dst) {
     const int total = m_colorTotal;
     for (int i = 1; i <= total; ++i) {
         if (list[i] != src) continue;
-        for (int j = i; j <= m_colorTotal - 1; ++j) list[j] = list[j + 1];
+        for (int j = i; j <= m_colorTotal - 1; ++j)
+            list[j] = list[j + 1];
         m_colorTotal = std::max(1, m_colorTotal - 1);
         if (m_replaceCount < kUndoCapacity) {
             m_undoFrom[m_replaceCount] = src;

@@ -34,14 +34,14 @@ public:
 class Form9Observer {
 public:
     enum class Part {
-        Opened,     // a new chart: sizes of every picture changed
-        Thumbnail,  // thumbnail pixels changed
-        Marker,     // marker rectangle moved
-        Magnified,  // magnified view redrawn
-        Lists,      // swatch lists redrawn, heights, scroll ranges and positions reset
-        Scroll,     // one list scrolled
-        Swatches,   // srcColor or dstColor changed
-        Counter     // counter line text or the undo button's state changed
+        Opened,    // a new chart: sizes of every picture changed
+        Thumbnail, // thumbnail pixels changed
+        Marker,    // marker rectangle moved
+        Magnified, // magnified view redrawn
+        Lists,     // swatch lists redrawn, heights, scroll ranges and positions reset
+        Scroll,    // one list scrolled
+        Swatches,  // srcColor or dstColor changed
+        Counter    // counter line text or the undo button's state changed
     };
     virtual ~Form9Observer() = default;
     virtual void form9Changed(Part part) = 0;
@@ -92,9 +92,9 @@ public:
     void pressMagnified(int x, int y);
     void pressList(ListSide side, int x, int y);
 
-    void replace();   // "<－替换"
-    void undo();      // "撤销"
-    void done();      // "完成"
+    void replace(); // "<－替换"
+    void undo();    // "撤销"
+    void done();    // "完成"
 
     void setListScroll(ListSide side, int value);
 
@@ -161,8 +161,8 @@ private:
     int m_colorTotal = 0;
     std::int32_t m_srcColor = kNone;
     std::int32_t m_dstColor = kNone;
-    palette::StitchMatrix m_editMatrix;   // working copy of the stitch colours
-    palette::StitchMatrix m_editThreads;  // the current thread row of each stitch
+    palette::StitchMatrix m_editMatrix;  // working copy of the stitch colours
+    palette::StitchMatrix m_editThreads; // the current thread row of each stitch
 
     int m_replaceCount = 0;
     std::array<std::int32_t, kUndoCapacity> m_undoFrom{};

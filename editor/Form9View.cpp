@@ -58,7 +58,8 @@ QFrame* sunkenFrame(QWidget* parent) {
 
 } // namespace
 
-Form9View::Form9View(palette::ProgramState& state, EditorHost* host, QWidget* mainWindow, MessageSink* messages)
+Form9View::Form9View(palette::ProgramState& state, EditorHost* host, QWidget* mainWindow,
+                     MessageSink* messages)
     : QWidget(nullptr, Qt::Window) {
     if (!messages) {
         m_ownMessages = std::make_unique<MessageBoxSink>(this);
@@ -76,7 +77,9 @@ Form9View::Form9View(palette::ProgramState& state, EditorHost* host, QWidget* ma
     layOut();
 }
 
-Form9View::~Form9View() { m_model->setObserver(nullptr); }
+Form9View::~Form9View() {
+    m_model->setObserver(nullptr);
+}
 
 // ---------------------------------------------------------------- controls
 
@@ -127,17 +130,23 @@ void Form9View::buildMiddleColumn() {
 
 void Form9View::connectActions() {
     using Side = Form9Model::ListSide;
-    connect(m_picture1, &ImageBox::moved, this, [this](QPoint p) { m_model->moveOverThumbnail(p.x(), p.y()); });
+    connect(m_picture1, &ImageBox::moved, this,
+            [this](QPoint p) { m_model->moveOverThumbnail(p.x(), p.y()); });
     // A press also places the marker, in case the pointer's last move has not arrived yet.
     connect(m_picture1, &ImageBox::pressed, this, [this](QPoint p) {
         m_model->moveOverThumbnail(p.x(), p.y());
         m_model->pressThumbnail();
     });
-    connect(m_picture2, &ImageBox::pressed, this, [this](QPoint p) { m_model->pressMagnified(p.x(), p.y()); });
-    connect(m_picture5, &ImageBox::pressed, this, [this](QPoint p) { m_model->pressList(Side::Source, p.x(), p.y()); });
-    connect(m_picture6, &ImageBox::pressed, this, [this](QPoint p) { m_model->pressList(Side::Target, p.x(), p.y()); });
-    connect(m_vscroll3, &QScrollBar::valueChanged, this, [this](int v) { m_model->setListScroll(Side::Source, v); });
-    connect(m_vscroll4, &QScrollBar::valueChanged, this, [this](int v) { m_model->setListScroll(Side::Target, v); });
+    connect(m_picture2, &ImageBox::pressed, this,
+            [this](QPoint p) { m_model->pressMagnified(p.x(), p.y()); });
+    connect(m_picture5, &ImageBox::pressed, this,
+            [this](QPoint p) { m_model->pressList(Side::Source, p.x(), p.y()); });
+    connect(m_picture6, &ImageBox::pressed, this,
+            [this](QPoint p) { m_model->pressList(Side::Target, p.x(), p.y()); });
+    connect(m_vscroll3, &QScrollBar::valueChanged, this,
+            [this](int v) { m_model->setListScroll(Side::Source, v); });
+    connect(m_vscroll4, &QScrollBar::valueChanged, this,
+            [this](int v) { m_model->setListScroll(Side::Target, v); });
     connect(m_command1, &QPushButton::clicked, this, [this] { m_model->replace(); });
     connect(m_command2, &QPushButton::clicked, this, [this] { m_model->undo(); });
     connect(m_command3, &QPushButton::clicked, this, [this] { m_model->done(); });
@@ -150,7 +159,8 @@ void Form9View::layOut() {
     m_picture1->move(kMargin, kMargin);
     const int zoomX = kMargin + thumbW + kGap;
     m_picture2->move(zoomX, kMargin);
-    if (m_picture2->size().isEmpty()) m_picture2->resize(Form9Model::kMagnifiedMaxW, Form9Model::kMagnifiedMaxH);
+    if (m_picture2->size().isEmpty())
+        m_picture2->resize(Form9Model::kMagnifiedMaxW, Form9Model::kMagnifiedMaxH);
 
     const int listY = kMargin + std::max(thumbH, Form9Model::kMagnifiedMaxH) + kGap;
     m_picture3->setGeometry(kMargin, listY, kListFrameW, kListFrameH);
@@ -261,10 +271,10 @@ void Form9View::showLists() {
 void Form9View::showSwatch(QLabel* label, std::int32_t row) {
     QPalette colours = label->palette();
     const std::int32_t rgb = m_model->swatchRgb(row);
-    colours.setColor(QPalette::Window, rgb == Form9Model::kNone
-                                           ? palette().color(QPalette::Window)
-                                           : QColor(palette::redOf(rgb), palette::greenOf(rgb),
-                                                    palette::blueOf(rgb)));
+    colours.setColor(QPalette::Window,
+                     rgb == Form9Model::kNone
+                         ? palette().color(QPalette::Window)
+                         : QColor(palette::redOf(rgb), palette::greenOf(rgb), palette::blueOf(rgb)));
     label->setPalette(colours);
 }
 

@@ -65,20 +65,20 @@ private:
     std::unique_ptr<Form9Model> m_model;
     QElapsedTimer m_sinceEvents;
 
-    ImageBox* m_picture1 = nullptr;  // thumbnail with the marker
-    ImageBox* m_picture2 = nullptr;  // magnified view
-    QFrame* m_picture3 = nullptr;    // left list frame
-    QFrame* m_picture4 = nullptr;    // right list frame
-    ImageBox* m_picture5 = nullptr;  // left list
-    ImageBox* m_picture6 = nullptr;  // right list
+    ImageBox* m_picture1 = nullptr; // thumbnail with the marker
+    ImageBox* m_picture2 = nullptr; // magnified view
+    QFrame* m_picture3 = nullptr;   // left list frame
+    QFrame* m_picture4 = nullptr;   // right list frame
+    ImageBox* m_picture5 = nullptr; // left list
+    ImageBox* m_picture6 = nullptr; // right list
     QScrollBar* m_vscroll3 = nullptr;
     QScrollBar* m_vscroll4 = nullptr;
-    QLabel* m_label1 = nullptr;      // source swatch
+    QLabel* m_label1 = nullptr; // source swatch
     QLabel* m_label5 = nullptr;
-    QLabel* m_label7 = nullptr;      // target swatch
+    QLabel* m_label7 = nullptr; // target swatch
     QLabel* m_label3 = nullptr;
     QLabel* m_label2 = nullptr;
-    QLabel* m_label6 = nullptr;      // counter line
+    QLabel* m_label6 = nullptr; // counter line
     QPushButton* m_command1 = nullptr;
     QPushButton* m_command2 = nullptr;
     QPushButton* m_command3 = nullptr;

@@ -32,8 +32,12 @@ void ImageBox::paintEvent(QPaintEvent*) {
     }
 }
 
-void ImageBox::mousePressEvent(QMouseEvent* event) { emit pressed(event->position().toPoint()); }
+void ImageBox::mousePressEvent(QMouseEvent* event) {
+    emit pressed(event->position().toPoint());
+}
 
-void ImageBox::mouseMoveEvent(QMouseEvent* event) { emit moved(event->position().toPoint()); }
+void ImageBox::mouseMoveEvent(QMouseEvent* event) {
+    emit moved(event->position().toPoint());
+}
 
 } // namespace pav::editor

@@ -46,7 +46,8 @@ protected:
 
     // A new main window and editor over an empty working folder.
     void fresh() {
-        for (const char* name : {"tmppicv.bmp", "tmpcolorv.bmp"}) QFile::remove(QString::fromUtf8(name));
+        for (const char* name : {"tmppicv.bmp", "tmpcolorv.bmp"})
+            QFile::remove(QString::fromUtf8(name));
         sink.messages.clear();
         main = std::make_unique<app::Form1Model>(sink);
         opener = std::make_unique<EditorOpener>(main->state());
@@ -107,7 +108,7 @@ TEST_F(EditingEntryTest, MapsTheFabricToThreadRowsAndOpensTheEditorOnItsPicture)
         EXPECT_EQ(state.index.at(0, 0), kRowA);
         EXPECT_EQ(state.index.at(0, 1), kRowA);
         EXPECT_EQ(state.index.at(19, 9), kRowC);
-        EXPECT_EQ(state.dmc[kRowC].color, 0);  // the thread table is loaded for the editor
+        EXPECT_EQ(state.dmc[kRowC].color, 0); // the thread table is loaded for the editor
 
         const QImage written(QStringLiteral("tmpcolorv.bmp"));
         EXPECT_EQ(!written.isNull(), c.writesEditorPicture);
@@ -115,7 +116,7 @@ TEST_F(EditingEntryTest, MapsTheFabricToThreadRowsAndOpensTheEditorOnItsPicture)
             EXPECT_EQ(written.size(), QSize(20, 10));
         }
         if (c.colorBit == 99) {
-            EXPECT_EQ(rgbOf(written.pixel(0, 1)), a1);  // the matrix's own colours
+            EXPECT_EQ(rgbOf(written.pixel(0, 1)), a1); // the matrix's own colours
         }
 
         ASSERT_EQ(opener->colorBits, std::vector<int>{c.colorBit});

@@ -39,14 +39,18 @@ public:
     int shown = 0;
 };
 
-inline QRgb qrgbOf(std::int32_t rgb) { return qRgb(palette::redOf(rgb), palette::greenOf(rgb), palette::blueOf(rgb)); }
-inline std::int32_t rgbOf(QRgb pixel) { return palette::makeRgb(qRed(pixel), qGreen(pixel), qBlue(pixel)); }
+inline QRgb qrgbOf(std::int32_t rgb) {
+    return qRgb(palette::redOf(rgb), palette::greenOf(rgb), palette::blueOf(rgb));
+}
+inline std::int32_t rgbOf(QRgb pixel) {
+    return palette::makeRgb(qRed(pixel), qGreen(pixel), qBlue(pixel));
+}
 
 // Thread rows used by the tests (any distinct rows will do).
-constexpr int kRowA = 1;    // 3713
-constexpr int kRowB = 6;    // 347
-constexpr int kRowC = 421;  // 310, black
-constexpr int kRowD = 393;  // 5200, white
+constexpr int kRowA = 1;   // 3713
+constexpr int kRowB = 6;   // 347
+constexpr int kRowC = 421; // 310, black
+constexpr int kRowD = 393; // 5200, white
 
 class EditorTest : public ::testing::Test {
 protected:
@@ -56,7 +60,9 @@ protected:
     }
 
     std::string folder() const { return m_folder.path().toStdString(); }
-    std::string pathOf(const char* name) const { return m_folder.filePath(QString::fromUtf8(name)).toStdString(); }
+    std::string pathOf(const char* name) const {
+        return m_folder.filePath(QString::fromUtf8(name)).toStdString();
+    }
     std::int32_t threadRgb(int row) const { return state.dmc[row].color; }
 
     // Stages a w x h chart: stitch colours from colourAt, each stitch's thread the
@@ -76,7 +82,8 @@ protected:
                 picture.setPixel(x, y, qrgbOf(colour));
             }
         }
-        for (std::size_t i = 0; i < rows.size(); ++i) state.colorList[i + 1] = rows[i];
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            state.colorList[i + 1] = rows[i];
         state.colorCount = state.maxColor = static_cast<int>(rows.size());
         ASSERT_TRUE(picture.save(m_folder.filePath(QString::fromUtf8(file)), "BMP"));
     }

@@ -15,20 +15,24 @@ const QString kInitialCounter = QStringLiteral("颜色总数：0 替换0处");
 
 // A colour one step of red away from a thread's own colour: the stitch picture
 // holds picture colours, and replacing must put the thread colour in their place.
-std::int32_t nudged(std::int32_t rgb) { return rgb ^ 1; }
+std::int32_t nudged(std::int32_t rgb) {
+    return rgb ^ 1;
+}
 
 // ---------------------------------------------------------------- opening
 
 TEST_F(EditorTest, OpeningReadsTheStitchPictureOfTheReductionMode) {
     stageThreads(10, 12, [](int, int) { return kRowA; });
-    QFile::rename(QString::fromStdString(pathOf("tmpcolorv.bmp")), QString::fromStdString(pathOf("tmppicv.bmp")));
+    QFile::rename(QString::fromStdString(pathOf("tmpcolorv.bmp")),
+                  QString::fromStdString(pathOf("tmppicv.bmp")));
     stageThreads(20, 22, [](int x, int) { return x < 10 ? kRowA : kRowB; });
 
     struct Case {
         int colorBit;
         int w, h;
     };
-    for (const Case& c : {Case{0, 10, 12}, Case{-1, 10, 12}, Case{1, 20, 22}, Case{16, 20, 22}, Case{99, 20, 22}}) {
+    for (const Case& c :
+         {Case{0, 10, 12}, Case{-1, 10, 12}, Case{1, 20, 22}, Case{16, 20, 22}, Case{99, 20, 22}}) {
         SCOPED_TRACE(c.colorBit);
         ASSERT_TRUE(openEditor(c.colorBit));
         EXPECT_EQ(editor->chartW(), c.w);
@@ -102,7 +106,7 @@ TEST_F(EditorTest, AStitchPictureThatCannotBeShownGivesAMessageAndNoStaleChart) 
 
 TEST_F(EditorTest, MarkerBottomRightFollowsThePointerButNeverLeavesTheTopOrLeft) {
     stageThreads(100, 120, [](int, int) { return kRowA; });
-    ASSERT_TRUE(openEditor());  // marker 25 x 30
+    ASSERT_TRUE(openEditor()); // marker 25 x 30
     struct Move {
         int x, y;
         QPoint topLeft;
@@ -122,7 +126,7 @@ TEST_F(EditorTest, MagnifiedViewShowsOneStitchPerEightPixelCellFromTheMarker) {
         QSize marker;
         int wholeColumns, wholeRows;
     };
-    for (const Case& c : {Case{100, 120, {200, 240}, {25, 30}, 25, 30},  //
+    for (const Case& c : {Case{100, 120, {200, 240}, {25, 30}, 25, 30}, //
                           Case{230, 250, {385, 327}, {57, 62}, 48, 41}}) {
         SCOPED_TRACE(c.w);
         auto colourAt = [](int x, int y) { return palette::makeRgb(x, y, 77); };
@@ -183,16 +187,24 @@ TEST_F(EditorTest, PicksMatchThreadsOfTheListAndIgnoreGridGapsAndEmptySpace) {
         {"magnified gap", Surface::Magnified, {8 * 2 + 7, 3}, Form9Model::kNone, Form9Model::kNone},
     };
     // Picture colours near the threads A, B, C, column by column.
-    stageChart(12, 8, [&](int x, int) { return nudged(threadRgb(x % 3 == 0 ? kRowA : x % 3 == 1 ? kRowB : kRowC)); });
+    stageChart(12, 8, [&](int x, int) {
+        return nudged(threadRgb(x % 3 == 0 ? kRowA : x % 3 == 1 ? kRowB : kRowC));
+    });
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         ASSERT_TRUE(openEditor());
-        editor->pressThumbnail();  // draws the magnified view and, the first time, the lists
+        editor->pressThumbnail(); // draws the magnified view and, the first time, the lists
         ASSERT_EQ(listed(), (std::vector<std::int32_t>{kRowA, kRowB, kRowC}));
         switch (c.surface) {
-        case Surface::Magnified: editor->pressMagnified(c.at.x(), c.at.y()); break;
-        case Surface::Source: editor->pressList(Side::Source, c.at.x(), c.at.y()); break;
-        case Surface::Target: editor->pressList(Side::Target, c.at.x(), c.at.y()); break;
+        case Surface::Magnified:
+            editor->pressMagnified(c.at.x(), c.at.y());
+            break;
+        case Surface::Source:
+            editor->pressList(Side::Source, c.at.x(), c.at.y());
+            break;
+        case Surface::Target:
+            editor->pressList(Side::Target, c.at.x(), c.at.y());
+            break;
         }
         EXPECT_EQ(editor->srcColor(), c.src);
         EXPECT_EQ(editor->dstColor(), c.dst);
@@ -236,7 +248,8 @@ protected:
     // The working colours of row 0, as a "完成" would hand them over.
     std::vector<std::int32_t> workingRow() const {
         std::vector<std::int32_t> row;
-        for (int x = 0; x < 6; ++x) row.push_back(editor->editColor(x, 0));
+        for (int x = 0; x < 6; ++x)
+            row.push_back(editor->editColor(x, 0));
         return row;
     }
     std::int32_t picture(int row) const { return nudged(threadRgb(row)); }
@@ -244,7 +257,7 @@ protected:
 
 TEST_F(ReplaceTest, WithoutTwoDifferentChoicesNothingIsRecorded) {
     struct Case {
-        int srcEntry, dstEntry;  // 0 = not chosen
+        int srcEntry, dstEntry; // 0 = not chosen
     };
     for (const Case& c : {Case{0, 0}, Case{1, 0}, Case{0, 2}, Case{2, 2}}) {
         SCOPED_TRACE(testing::Message() << c.srcEntry << "->" << c.dstEntry);
@@ -264,14 +277,14 @@ TEST_F(ReplaceTest, WithoutTwoDifferentChoicesNothingIsRecorded) {
 
 TEST_F(ReplaceTest, ReplaceTwiceThenUndoBringsEveryTargetStitchBackToTheSource) {
     scrollBothListsDown();
-    replaceEntries(1, 2);  // A by B
+    replaceEntries(1, 2); // A by B
     EXPECT_EQ(editor->replaceCount(), 1);
     EXPECT_TRUE(editor->undoEnabled());
     EXPECT_EQ(editor->counterText(), QStringLiteral("颜色总数：2  替换1 处"));
     expectListsAtTopShowing({kRowB, kRowC});
     const auto b = threadRgb(kRowB);
     EXPECT_EQ(workingRow(), (std::vector<std::int32_t>{b, picture(kRowB), picture(kRowC), b, picture(kRowB),
-                                                        picture(kRowC)}));
+                                                       picture(kRowC)}));
     EXPECT_EQ(editor->thumbnail().pixel(3, 1), qrgbOf(b));
     EXPECT_EQ(editor->thumbnail().pixel(4, 1), qrgbOf(picture(kRowB)));
     // Only "完成" writes the program-wide matrix; the magnified view keeps showing it.
@@ -293,7 +306,7 @@ TEST_F(ReplaceTest, ReplaceTwiceThenUndoBringsEveryTargetStitchBackToTheSource) 
     EXPECT_EQ(editor->replaceCount(), 0);
     EXPECT_FALSE(editor->undoEnabled());
     EXPECT_EQ(editor->counterText(), QStringLiteral("颜色总数：3  替换0 处"));
-    expectListsAtTopShowing({kRowB, kRowC, kRowA});  // A comes back at the end
+    expectListsAtTopShowing({kRowB, kRowC, kRowA}); // A comes back at the end
     const auto a = threadRgb(kRowA);
     EXPECT_EQ(workingRow(), (std::vector<std::int32_t>{a, a, picture(kRowC), a, a, picture(kRowC)}));
     EXPECT_EQ(editor->thumbnail().pixel(4, 1), qrgbOf(a));
@@ -326,12 +339,13 @@ TEST_F(EditorTest, The202ndReplacementDoesNothingButRewritesTheCounter) {
     stageThreads(203, 1, [](int x, int) { return x + 1; });
     ASSERT_TRUE(openEditor());
     editor->pressThumbnail();
-    for (int n = 1; n <= 201; ++n) replaceEntries(2, 1);  // each time the second entry into row 1
+    for (int n = 1; n <= 201; ++n)
+        replaceEntries(2, 1); // each time the second entry into row 1
     ASSERT_EQ(editor->replaceCount(), 201);
     ASSERT_EQ(listed(), (std::vector<std::int32_t>{1, 203}));
     EXPECT_EQ(editor->editColor(201, 0), threadRgb(1));
 
-    replaceEntries(2, 1);  // row 203 into row 1: over the limit
+    replaceEntries(2, 1); // row 203 into row 1: over the limit
     EXPECT_EQ(editor->replaceCount(), 201);
     EXPECT_TRUE(editor->undoEnabled());
     EXPECT_EQ(editor->counterText(), QStringLiteral("颜色总数：2  替换201 处"));
@@ -351,15 +365,16 @@ TEST_F(ReplaceTest, DoneWritesTheChartBackAndTheNextChartHasOneThreadFewer) {
     const std::int32_t outside = palette::makeRgb(1, 2, 3);
     state.colors.at(6, 0) = outside;
     state.colors.at(0, 2) = outside;
-    replaceEntries(1, 2);  // A by B
+    replaceEntries(1, 2); // A by B
     EXPECT_EQ(state.colors.at(0, 0), picture(kRowA));
     editor->done();
     EXPECT_EQ(host.shown, 1);
     for (int y = 0; y < 2; ++y)
-        for (int x = 0; x < 6; ++x) EXPECT_EQ(state.colors.at(x, y), editor->editColor(x, y));
+        for (int x = 0; x < 6; ++x)
+            EXPECT_EQ(state.colors.at(x, y), editor->editColor(x, y));
     EXPECT_EQ(state.colors.at(6, 0), outside);
     EXPECT_EQ(state.colors.at(0, 2), outside);
-    EXPECT_EQ(state.maxColor, 3);  // left for the generation to set
+    EXPECT_EQ(state.maxColor, 3); // left for the generation to set
 
     // A new generation over the written-back matrix.
     std::string range = "DMC";

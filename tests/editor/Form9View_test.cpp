@@ -45,11 +45,12 @@ TEST_F(Form9ViewTest, WindowCarriesItsCaptionsAndOpensOnlyOnAReadablePicture) {
     EXPECT_EQ(view->counterLabel()->text(), QStringLiteral("颜色总数：0 替换0处"));
     EXPECT_EQ(view->listFrame(Side::Source)->toolTip(), QStringLiteral("点击替换颜色"));
     QStringList captions;
-    for (const QLabel* label : view->findChildren<QLabel*>()) captions << label->text();
+    for (const QLabel* label : view->findChildren<QLabel*>())
+        captions << label->text();
     for (const char* caption : {"替换颜色", "目标颜色", "数量："})
         EXPECT_TRUE(captions.contains(QString::fromUtf8(caption))) << caption;
 
-    EXPECT_FALSE(view->openEditor(0, folder()));  // no tmppicv.bmp
+    EXPECT_FALSE(view->openEditor(0, folder())); // no tmppicv.bmp
     EXPECT_FALSE(view->isVisible());
     EXPECT_EQ(sink.messages.size(), 1u);
 
@@ -76,7 +77,8 @@ TEST_F(Form9ViewTest, ClicksPickReplaceUndoAndFinish) {
     EXPECT_EQ(swatchShown(view->sourceSwatch()), threadColour(kRowA));
     EXPECT_EQ(swatchShown(view->targetSwatch()), threadColour(kRowB));
 
-    for (Side side : {Side::Source, Side::Target}) view->listScrollBar(side)->setValue(10);
+    for (Side side : {Side::Source, Side::Target})
+        view->listScrollBar(side)->setValue(10);
     EXPECT_EQ(view->listBox(Side::Source)->y(), 2 - 10);
     QTest::mouseClick(view->replaceButton(), Qt::LeftButton);
     EXPECT_EQ(view->counterLabel()->text(), QStringLiteral("颜色总数：2  替换1 处"));
@@ -92,7 +94,7 @@ TEST_F(Form9ViewTest, ClicksPickReplaceUndoAndFinish) {
 
     QTest::mouseClick(view->doneButton(), Qt::LeftButton);
     EXPECT_EQ(host.shown, 1);
-    EXPECT_TRUE(view->isVisible());  // the editor stays open
+    EXPECT_TRUE(view->isVisible()); // the editor stays open
 }
 
 } // namespace
