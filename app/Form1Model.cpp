@@ -1,0 +1,741 @@
+#include "app/Form1Model.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QFontMetrics>
+
+#include "app/MainTexts.h"
+
+namespace pav::app {
+
+using pav::palette::kWhite;
+
+namespace {
+
+constexpr const char* kStitchPictureFile = "tmppicv.bmp";
+
+std::int32_t rgbOf(QRgb pixel) { return qRed(pixel) + 256 * qGreen(pixel) + 65536 * qBlue(pixel); }
+QRgb qRgbOf(std::int32_t rgb) { return qRgb(rgb & 255, (rgb >> 8) & 255, (rgb >> 16) & 255); }
+
+// Number of passes of a loop "for i = 0 to limit - 1" over a real limit.
+int passesBelow(double limit) {
+    if (!(limit > 0)) return 0;
+    return static_cast<int>(std::floor(limit - 1)) + 1;
+}
+
+std::string defaultProgramFolder() {
+    if (QCoreApplication::instance()) return QCoreApplication::applicationDirPath().toStdString();
+    return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section('/', 0, -2).toStdString();
+}
+
+} // namespace
+
+Form1Model::Form1Model(pav::MessageSink& messages, pav::TaskDelegate task)
+    : m_messages(messages), m_task(std::move(task)), m_programFolder(defaultProgramFolder()),
+      m_picture1(kPreviewWidth, kPreviewHeight, QImage::Format_RGB32) {
+    m_picture1.fill(Qt::white);
+    m_textFont.setStyleStrategy(QFont::NoAntialias);
+    m_picture4.resample(nullptr, QSize(static_cast<int>(picmaxW), picmaxH));
+    placeFrameWidth();
+    placeFrameHeight();
+    updateLabel1();
+    bindBars();
+}
+
+Form1Model::~Form1Model() = default;
+
+void Form1Model::bindBars() {
+    wChange.onChange([this] { wChangeChange(); });
+    Hchange.onChange([this] { hchangeChange(); });
+    zoom.onChange([this] { zoomChange(); });
+    for (ScrollBar* bar : {&wChange, &Hchange, &zoom}) bar->onPropertyChange([this] { notify(Form1Change::Bars); });
+}
+
+void Form1Model::notify(Form1Change what) {
+    if (m_observer) m_observer->form1Changed(what);
+}
+
+void Form1Model::setLabel4(const std::string& text) {
+    m_label4 = text;
+    notify(Form1Change::Labels);
+}
+
+void Form1Model::setBusy(bool busy) {
+    const bool before = m_busyDepth > 0;
+    m_busyDepth = std::max(0, m_busyDepth + (busy ? 1 : -1));
+    if (before != (m_busyDepth > 0)) notify(Form1Change::Busy);
+}
+
+// ---------------------------------------------------------------- start-up
+
+void Form1Model::formLoad() {
+    try {
+        picW = 117;
+        picmaxW = 230;
+        picmaxH = 250;
+        m_marginY = 8;
+        m_marginX = 4;
+        picH = 132;
+        Hchange.setValue(132);
+        wChange.setValue(117);
+        m_cellSize = 4;
+        xyRate = 1.0f;
+        ifScale = 1;
+        m_stitchDIB.Free();
+        m_reducedDIB.Free();
+        m_label8Visible = false;
+        notify(Form1Change::TextTool);
+        command11Click();
+        command1Click();
+        m_task.letEventsRun();
+        picPath = "logo.dll";
+        if (loadSourcePicture(picPath)) {
+            m_task.letEventsRun();
+            wChange.setValue(117);
+            m_task.letEventsRun();
+        }
+    } catch (const StatementError&) {
+        // The window opens whatever failed; the preview and ColorBit below always run.
+    }
+    previewRoutine();
+    ColorBit = 0;
+}
+
+bool Form1Model::loadSourcePicture(const std::string& path) {
+    picPath = path;
+    try {
+        ifScale = 1;
+        std::string reason;
+        auto source = SourcePicture::decode(path, &reason);
+        if (!source) throw StatementError(StatementFault::BadPicture, path + ": " + reason);
+        m_source = std::move(source);
+        resamplePicture4(m_source->size());  // Picture4 takes the picture at its natural size
+
+        wChange.setMax(picmaxW);
+        Hchange.setMax(picmaxH);
+        const double widthTwips = pixelsToTwips(m_source->width());
+        const double heightTwips = pixelsToTwips(m_source->height());
+        if (heightTwips > picmaxH) Hchange.setValue(picmaxH);
+        else Hchange.setValue(heightTwips);
+        if (widthTwips == 0) throw StatementError(StatementFault::DivisionByZero, "picture of zero width");
+        xyRate = static_cast<float>(heightTwips / widthTwips);
+        const double r = picmaxH / static_cast<double>(xyRate);
+        if (r < picmaxW) wChange.setValue(r);
+        else wChange.setValue(picmaxW);
+        wChange.setMin(16);
+        Hchange.setMin(16);
+        m_picture4Left = 0;
+        m_picture4Top = 0;
+        moveX1 = 0;
+        moveY1 = 0;
+        notify(Form1Change::Fabric);
+        zoom.setMin(32);
+        // The bar's own limit, not an overflow, for pictures over 2184 pixels wide.
+        zoom.setMax(std::min(widthTwips, 32767.0));
+        zoom.setLargeChange((zoom.Max() - 32) / 6.0);
+        zoom.setSmallChange(std::max(2.0, roundHalfEven((zoom.Max() - 32) / 32.0)));
+        if (wChange.Max() < 33) zoom.setVisible(false);
+        if (Hchange.Max() < 33) zoom.setVisible(false);
+    } catch (const StatementError&) {
+        notify(Form1Change::Fabric);
+        return false;
+    }
+    return true;
+}
+
+void Form1Model::unload() {
+    if (m_navigation) m_navigation->closeOtherWindows();
+}
+
+// ---------------------------------------------------------------- fabric, bars and zoom
+
+void Form1Model::placeFrameWidth() {
+    m_frame.width = pixelsToTwips(picW);
+    m_frame.left = pixelsToTwips((picmaxW - picW) / 2 + m_marginX);
+}
+
+void Form1Model::placeFrameHeight() {
+    m_frame.top = pixelsToTwips(m_marginY + (picmaxH - picH) / 2.0);
+    m_frame.height = pixelsToTwips(picH);
+}
+
+void Form1Model::updateLabel1() {
+    m_label1 = std::string(texts::kFabricSizePrefix) + std::to_string(toInt32(picW)) + "x" + std::to_string(picH);
+    notify(Form1Change::Labels);
+}
+
+void Form1Model::wChangeChange() {
+    attempt([&] { picW = wChange.Value(); });
+    attempt([&] { updateLabel1(); });
+    attempt([&] { placeFrameWidth(); });
+    notify(Form1Change::Fabric);
+}
+
+void Form1Model::hchangeChange() {
+    attempt([&] { picH = Hchange.Value(); });
+    attempt([&] { updateLabel1(); });
+    attempt([&] { placeFrameHeight(); });
+    notify(Form1Change::Fabric);
+}
+
+void Form1Model::zoomChange() {
+    if (ifScale == 0) zoomWhole();
+    else zoomRegion();
+}
+
+void Form1Model::zoomWhole() {
+    attempt([&] { picW = zoom.Value(); });
+    attempt([&] { picH = toInt32(picW * static_cast<double>(xyRate)); });
+    if (picH > picmaxH) {
+        attempt([&] { picH = picmaxH; });
+        attempt([&] {
+            if (xyRate == 0.0f) throw StatementError(StatementFault::DivisionByZero, "xyRate is 0");
+            picW = picmaxH / static_cast<double>(xyRate);
+        });
+    }
+    if (picW > picmaxW) {
+        attempt([&] { picW = picmaxW; });
+        attempt([&] { picH = toInt32(picW * static_cast<double>(xyRate)); });
+    }
+    attempt([&] { placeFrameHeight(); });
+    attempt([&] { placeFrameWidth(); });
+    attempt([&] { wChange.setValue(picW); });
+    attempt([&] { Hchange.setValue(picH); });
+    attempt([&] {
+        m_picture4Left = 0;
+        m_picture4Top = 0;
+    });
+    const QSize frameSize(toInt32(frameW()), toInt32(frameH()));
+    attempt([&] { updateLabel1(); });
+    attempt([&] { resamplePicture4(frameSize); });
+}
+
+void Form1Model::zoomRegion() {
+    // Picture4's width in twips is 15 x the zoom value, worked out in 32 bits so
+    // that the whole bar (up to 32767 pixels) can be used.
+    double widthTwips = pixelsToTwips(picture4Size().width());
+    attempt([&] { widthTwips = pixelsToTwips(zoom.Value()); });
+    const double heightTwips = widthTwips * static_cast<double>(xyRate);
+    attempt([&] {
+        m_picture4Left = 0;
+        m_picture4Top = 0;
+    });
+    attempt([&] { resamplePicture4(QSize(toInt32(twipsToPixels(widthTwips)), toInt32(twipsToPixels(heightTwips)))); });
+}
+
+void Form1Model::resamplePicture4(QSize size) {
+    m_picture4.resample(m_source, size);
+    notify(Form1Change::Fabric);
+}
+
+void Form1Model::command1Click() {
+    moveX1 = 0;
+    moveY1 = 0;
+    ifScale = 1;
+    m_command1Enabled = false;
+    m_command11Enabled = true;
+    notify(Form1Change::Buttons);
+}
+
+void Form1Model::command11Click() {
+    moveX1 = 0;
+    moveY1 = 0;
+    ifScale = 0;
+    attempt([&] { zoom.setValue(roundHalfEven(frameW())); });
+    m_command1Enabled = true;
+    m_command11Enabled = false;
+    notify(Form1Change::Buttons);
+}
+
+void Form1Model::check1Click(bool checked) {
+    m_check1 = checked;
+    notify(Form1Change::Buttons);
+    if (!checked) {
+        setLabel4(texts::kBarsMoveHint);
+        return;
+    }
+    setLabel4(texts::kBarsResizeHint);
+    attempt([&] { wChange.setValue(roundHalfEven(frameW())); });
+    attempt([&] { Hchange.setValue(roundHalfEven(frameH())); });
+    attempt([&] { wChange.setMax(picmaxW); });
+    attempt([&] { Hchange.setMax(picmaxH); });
+}
+
+int Form1Model::stitchPictureHeight() const { return toInt32(frameH()); }
+
+void Form1Model::setMainControlsEnabled(bool enabled) {
+    m_mainControlsEnabled = enabled;
+    wChange.setEnabled(enabled);
+    Hchange.setEnabled(enabled);
+    zoom.setEnabled(enabled);
+    notify(Form1Change::Buttons);
+}
+
+// ---------------------------------------------------------------- preview
+
+QPoint Form1Model::windowOrigin() const { return ifScale != 0 ? QPoint(moveX1, moveY1) : QPoint(0, 0); }
+
+void Form1Model::fillMatrix() {
+    auto& matrix = m_state.colors;
+    const int maxX = std::min(static_cast<int>(picmaxW), pav::palette::kMatrixSide - 1);
+    const int maxY = std::min(picmaxH, pav::palette::kMatrixSide - 1);
+    for (int y = 1; y <= maxY; ++y)
+        for (int x = 1; x <= maxX; ++x) matrix.at(x, y) = kWhite;
+
+    const int w = std::min(passesBelow(frameW()), pav::palette::kMatrixSide);
+    const int h = std::min(passesBelow(frameH()), pav::palette::kMatrixSide);
+    if (w == 0 || h == 0) return;
+    const QImage window = m_picture4.region(QRect(windowOrigin(), QSize(w, h)));
+    for (int y = 0; y < h; ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(window.constScanLine(y));
+        std::int32_t* row = matrix.row(y);
+        for (int x = 0; x < w; ++x) row[x] = rgbOf(line[x]);
+    }
+}
+
+void Form1Model::previewRoutine() {
+    m_previewDone = 1;
+    fillMatrix();
+    m_command2Enabled = false;
+    notify(Form1Change::Buttons);
+    setBusy(true);
+    m_viewX = 0;
+    m_viewY = 0;
+    showMatrixS();
+    m_command2Enabled = true;
+    notify(Form1Change::Buttons);
+    setBusy(false);
+}
+
+void Form1Model::showMatrixS() {
+    const int s = m_cellSize;
+    const QRgb grid = qRgb(200, 200, 200);
+    const auto& matrix = m_state.colors;
+    for (int py = 0; py < kPreviewHeight; ++py) {
+        auto* line = reinterpret_cast<QRgb*>(m_picture1.scanLine(py));
+        const int row = py / s + m_viewY;
+        const bool gridRow = py % s == 0;
+        for (int px = 0; px < kPreviewWidth; ++px) {
+            if (gridRow || px % s == 0) {
+                line[px] = grid;
+                continue;
+            }
+            const int column = px / s + m_viewX;
+            const bool beyond = column + 1 > picmaxW || row + 1 > picmaxH;
+            line[px] = beyond ? qRgb(255, 255, 255) : qRgbOf(matrix.at(column, row));
+        }
+    }
+    notify(Form1Change::Preview);
+}
+
+void Form1Model::label5Click() {
+    if (m_cellSize < 8) ++m_cellSize;
+    showMatrixS();
+}
+
+void Form1Model::label6Click() {
+    if (m_cellSize > 3) --m_cellSize;
+    showMatrixS();
+}
+
+// ---------------------------------------------------------------- reduction
+
+bool Form1Model::writeStitchPicture() {
+    // Picture5: the fabric's stitches, one pixel each, as "tmppicv.bmp".
+    const int w = std::max(1, toInt32(frameW()));
+    const int h = std::max(1, toInt32(frameH()));
+    const int paintedW = std::min(passesBelow(frameW()), pav::palette::kMatrixSide);
+    const int paintedH = std::min(passesBelow(frameH()), pav::palette::kMatrixSide);
+    pav::image::ClsDIB picture5;
+    if (!picture5.Create(w, h, 24, true)) return false;
+    std::uint8_t* data = picture5.DataPtr();
+    const int stride = picture5.Stride();
+    for (int y = 0; y < h; ++y) {
+        std::uint8_t* p = data + static_cast<std::size_t>(h - 1 - y) * stride;
+        for (int x = 0; x < w; ++x, p += 3) {
+            const std::int32_t c = (x < paintedW && y < paintedH) ? m_state.colors.at(x, y) : kWhite;
+            p[0] = static_cast<std::uint8_t>((c >> 16) & 255);
+            p[1] = static_cast<std::uint8_t>((c >> 8) & 255);
+            p[2] = static_cast<std::uint8_t>(c & 255);
+        }
+    }
+    return picture5.SaveBMP(kStitchPictureFile);
+}
+
+Form1Model::StitchLoad Form1Model::loadStitchPicture() {
+    pav::image::ClsDIB loaded;
+    if (loaded.LoadBitMap(kStitchPictureFile)) {
+        if (!m_stitchDIB.Create(loaded.Width(), loaded.Height(), 24, false)) {
+            m_messages.showMessage(texts::kCannotCreate, texts::kWindowTitle, pav::MessageIcon::None);
+            return StitchLoad::Stop;
+        }
+        std::memcpy(m_stitchDIB.DataPtr(), loaded.DataPtr(), static_cast<std::size_t>(loaded.DataSize()));
+        loaded.Free();
+        m_reducedDIB.Free();
+    } else {
+        m_messages.showMessage(texts::kUnknownBitmap, texts::kErrorTitle, pav::MessageIcon::Error);
+    }
+    m_task.letEventsRun();
+    return m_stitchDIB.hDC() != 0 ? StitchLoad::Ready : StitchLoad::Stop;
+}
+
+bool Form1Model::prepareStitchPicture() {
+    // The matrix and Picture4 stay as they were when the stitch picture cannot be written.
+    const pav::palette::StitchMatrix before = m_state.colors;
+    fillMatrix();
+    if (!writeStitchPicture()) {
+        m_state.colors = before;
+        m_messages.showMessage(texts::kCannotWriteStitchPicture, texts::kErrorTitle, pav::MessageIcon::Error);
+        return false;
+    }
+    setLabel4(texts::kProcessingStarted);
+    return loadStitchPicture() == StitchLoad::Ready;
+}
+
+void Form1Model::reduceByColorBit() {
+    switch (ColorBit) {
+    case 1: m_reducedDIB.ddGet1Bit(m_stitchDIB); break;
+    case 2: m_reducedDIB.ddGet2Bit(m_stitchDIB); break;
+    case 3: m_reducedDIB.ddGet3Bit(m_stitchDIB, true); break;
+    case 4: m_reducedDIB.ddGet4Bit(m_stitchDIB); break;
+    case 8: m_reducedDIB.ddGet8Bit(m_stitchDIB, true); break;
+    case 16: m_reducedDIB.ddGet216C(m_stitchDIB, true); break;
+    default: break;  // 0 and 99 reduce nothing here
+    }
+}
+
+void Form1Model::reductionDriver() {
+    if (ColorBit == 0) {
+        previewRoutine();
+        return;
+    }
+    if (ColorBit == 99) {
+        // The forced reduction: the N most frequent colours of the fabric as it is now.
+        previewRoutine();
+        setBusy(true);
+        reduceToTopColours(rdColorNum);
+        setLabel4(texts::kReductionDone);
+        setBusy(false);
+        return;
+    }
+    if (!prepareStitchPicture()) return;
+    setBusy(true);
+    m_task.letEventsRun();
+    reduceByColorBit();
+    setLabel4(texts::kReductionDone);
+    if (m_reducedDIB.hDC() != 0) {
+        m_picture4.paste(m_reducedDIB.ToQImage(), windowOrigin());
+        notify(Form1Change::Fabric);
+    }
+    previewRoutine();
+    setBusy(false);
+}
+
+void Form1Model::command4Click() {
+    if (ColorBit == 99) {
+        setBusy(true);
+        reduceToTopColours(rdColorNum);
+        setLabel4(texts::kReductionDone);
+        setBusy(false);
+        return;
+    }
+    reductionDriver();
+}
+
+void Form1Model::reduceToTopColours(int n) {
+    auto& matrix = m_state.colors;
+    auto& palette = m_samplePalette;
+    auto& counts = m_sampleCounts;
+
+    double rowStep = picH / 20.0;
+    int columnStep = toInt32(picW / 20.0);
+    if (rowStep < 1) rowStep = 1;
+    if (columnStep < 1) columnStep = 1;
+    const int lastColumn = std::min(passesBelow(picW), pav::palette::kMatrixSide) - 1;
+    const double lastRow = std::min(static_cast<double>(picH), static_cast<double>(pav::palette::kMatrixSide)) - 1;
+    const auto forEachSample = [&](auto&& visit) {
+        for (double y = 0; y <= lastRow; y += rowStep) {
+            const int row = toInt32(y);
+            for (int x = 0; x <= lastColumn; x += columnStep) visit(matrix.at(x, row));
+        }
+    };
+
+    palette[1] = matrix.at(0, 0);
+    int count = 1;
+    forEachSample([&](std::int32_t colour) {
+        m_task.letEventsRun();
+        for (int e = 1; e <= count; ++e)
+            if (palette[e] == colour) return;
+        if (count < kSampleCapacity - 1) ++count;  // at the cap the last entry is overwritten
+        palette[count] = colour;
+    });
+    // A count below 1 keeps nothing; such a reduction would blank the fabric.
+    if (n >= count || n < 1) return;
+
+    std::fill(counts.begin(), counts.end(), 0);
+    forEachSample([&](std::int32_t colour) {
+        for (int e = 1; e <= count; ++e)
+            if (palette[e] == colour) ++counts[e];
+    });
+
+    // Selection by count, descending: entry i swaps with the first entry after
+    // it that holds the largest count above its own.
+    for (int i = 1; i <= count - 1; ++i) {
+        int largest = counts[i];
+        int chosen = 0;
+        for (int j = i + 1; j <= count; ++j) {
+            m_task.letEventsRun();
+            if (counts[j] > largest) {
+                largest = counts[j];
+                chosen = j;
+            }
+        }
+        if (chosen != 0) {
+            std::swap(palette[i], palette[chosen]);
+            std::swap(counts[i], counts[chosen]);
+        }
+    }
+
+    const int width = lastColumn + 1;
+    const int height = std::min(passesBelow(picH), pav::palette::kMatrixSide);
+    QImage painted(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const std::int32_t c = matrix.at(x, y);
+            int best = 1;
+            long bestDistance = -1;
+            for (int e = 1; e <= n; ++e) {
+                const long dr = (c & 255) - (palette[e] & 255);
+                const long dg = ((c >> 8) & 255) - ((palette[e] >> 8) & 255);
+                const long db = ((c >> 16) & 255) - ((palette[e] >> 16) & 255);
+                const long d = dr * dr + dg * dg + db * db;
+                if (bestDistance < 0 || d < bestDistance) {
+                    bestDistance = d;
+                    best = e;
+                }
+            }
+            matrix.at(x, y) = palette[best];
+            painted.setPixel(x, y, qRgbOf(palette[best]));
+        }
+    }
+    if (width > 0 && height > 0) m_picture4.paste(painted, windowOrigin());
+    notify(Form1Change::Fabric);
+    showMatrixS();
+}
+
+void Form1Model::label11Click() {
+    command1Click();
+    resamplePicture4(m_source ? m_source->size() : m_picture4.size());
+}
+
+// ---------------------------------------------------------------- generate and save
+
+void Form1Model::generate() {
+    if (m_previewDone != 1) {
+        m_messages.showMessage(texts::kPreviewFirst, texts::kTitleMakeLifeFunPlain, pav::MessageIcon::None);
+        return;
+    }
+    if (autoColor == 0) reductionDriver();
+    if (m_navigation) m_navigation->showChartWindow();
+    m_previewDone = 0;
+}
+
+std::string Form1Model::saveEffectPicture(const pav::image::ClsDIB& picture, const std::string& name) {
+    const QString folder = QString::fromStdString(m_programFolder);
+    const QString path = QDir(folder).filePath(QString::fromStdString(name));
+    if (!picture.SaveBMP(path.toStdString())) return {};
+    return QDir::toNativeSeparators(path).toStdString();
+}
+
+void Form1Model::command3Click() {
+    ++m_effectCount;
+    if (!prepareStitchPicture()) return;
+    setBusy(true);
+    m_task.letEventsRun();
+    // Modes 0 and 99 reduce nothing here: the saved picture is the stitch
+    // picture just read from the fabric, which is what the preview shows.
+    const bool reduces = ColorBit != 0 && ColorBit != 99;
+    if (reduces) reduceByColorBit();
+    char number[16];
+    std::snprintf(number, sizeof number, "%03d", m_effectCount);
+    const std::string name = std::string("xiaoguo") + number + ".bmp";
+    const std::string saved = saveEffectPicture(reduces ? m_reducedDIB : m_stitchDIB, name);
+    if (saved.empty()) {
+        m_messages.showMessage(texts::kCannotSaveEffect + QDir::toNativeSeparators(
+                                   QDir(QString::fromStdString(m_programFolder)).filePath(QString::fromStdString(name)))
+                                   .toStdString(),
+                               texts::kErrorTitle, pav::MessageIcon::Error);
+    } else {
+        setLabel4(texts::kEffectSavedPrefix + saved);
+        m_messages.showMessage(m_label4, texts::kTitleKorvane, pav::MessageIcon::None);
+    }
+    setBusy(false);
+}
+
+void Form1Model::command5Click() {
+    if (m_navigation) m_navigation->showBrowser(true);
+    m_previewDone = 0;
+}
+
+void Form1Model::command6Click() {
+    if (m_navigation) m_navigation->showGallery(true);
+    m_previewDone = 0;
+}
+
+void Form1Model::menuImportFile() {
+    if (m_navigation) m_navigation->showBrowser(false);
+}
+
+void Form1Model::menuGallery() {
+    if (m_navigation) m_navigation->showGallery(false);
+}
+
+void Form1Model::showSettings() {
+    if (m_navigation) m_navigation->showSettings();
+}
+
+void Form1Model::menuAbout() {
+    if (m_navigation) m_navigation->showAbout();
+}
+
+void Form1Model::menuCapture() {
+    if (m_navigation) m_navigation->startScreenCapture();
+}
+
+void Form1Model::label9Click() {
+    if (m_navigation) m_navigation->openEditor();
+}
+
+void Form1Model::hover(HintLabel label) {
+    switch (label) {
+    case HintLabel::Label5: setLabel4(texts::kMoreColoursHint); break;
+    case HintLabel::Label6:
+    case HintLabel::Label10: setLabel4(texts::kFewColoursHint); break;
+    case HintLabel::Label7: setLabel4(texts::kAddTextHint); break;
+    }
+}
+
+// ---------------------------------------------------------------- panning
+
+void Form1Model::picture4MouseDown(double x, double y) {
+    if (m_label8Visible) {
+        const QRect label = label8Rect();
+        stampText(x - label.width(), y - label.height());
+        previewRoutine();
+    }
+    m_label8Visible = false;
+    notify(Form1Change::TextTool);
+    m_downX = static_cast<float>(x);
+    m_downY = static_cast<float>(y);
+}
+
+void Form1Model::picture4MouseMove(double x, double y) {
+    if (!m_label8Visible) return;
+    const QRect label = label8Rect();
+    m_label8Left = x - label.width();
+    m_label8Top = y - label.height();
+    notify(Form1Change::TextTool);
+}
+
+void Form1Model::picture4MouseUp(double x, double y) {
+    m_upX = static_cast<float>(x);
+    m_upY = toInt32(y);
+    const double halfX = (m_downX - m_upX) / 2.0;
+    moveX1 = toInt32(halfX + moveX1);
+    moveY1 = toInt32((m_downY - m_upY) / 2.0 + moveY1);
+    if (moveX1 < 0) moveX1 = 0;
+    if (moveY1 < 0) moveY1 = 0;
+    if (halfX > 1 || halfX < -1) {
+        m_picture4Left = -pixelsToTwips(moveX1);
+        m_picture4Top = -pixelsToTwips(moveY1);
+        notify(Form1Change::Fabric);
+    }
+}
+
+void Form1Model::picture1MouseDown(double x, double y) {
+    m_downX = static_cast<float>(x);
+    m_downY = static_cast<float>(y);
+}
+
+void Form1Model::picture1MouseUp(double x, double y) {
+    m_upX = static_cast<float>(x);
+    m_upY = toInt32(y);
+    const double halfX = (m_downX - m_upX) / 2.0;
+    m_viewX = std::clamp(toInt32(halfX + m_viewX), 0, static_cast<int>(picmaxW));
+    m_viewY = std::clamp(toInt32((m_downY - m_upY) / 2.0 + m_viewY), 0, static_cast<int>(picmaxH));
+    if (halfX > 1 || halfX < -1) showMatrixS();
+}
+
+// ---------------------------------------------------------------- text tool
+
+QRect Form1Model::label8Rect() const {
+    const QFontMetrics metrics(m_textFont);
+    const QString caption = QString::fromStdString(m_label8Caption);
+    return QRect(static_cast<int>(std::floor(m_label8Left)), static_cast<int>(std::floor(m_label8Top)),
+                 metrics.horizontalAdvance(caption), metrics.height());
+}
+
+void Form1Model::label7Click() {
+    m_textEntryOpen = true;
+    notify(Form1Change::TextTool);
+}
+
+void Form1Model::text1Click() {
+    if (!m_text1Clicked) m_text1.clear();
+    m_text1Clicked = true;
+    notify(Form1Change::TextTool);
+}
+
+void Form1Model::command9Click() {
+    m_textEntryOpen = false;
+    notify(Form1Change::TextTool);
+}
+
+void Form1Model::command8Click() {
+    m_textEntryOpen = false;
+    m_label8Caption = m_text1;
+    m_label8Visible = true;
+    notify(Form1Change::TextTool);
+}
+
+void Form1Model::label8Click() {
+    if (!m_label8Visible) return;
+    stampText(m_label8Left, m_label8Top);
+    previewRoutine();
+    m_label8Visible = false;
+    notify(Form1Change::TextTool);
+}
+
+void Form1Model::stampText(double left, double top) {
+    const QString caption = QString::fromStdString(m_label8Caption);
+    if (caption.isEmpty()) return;
+    const QFontMetrics metrics(m_textFont);
+    const QPointF origin(left, top + metrics.ascent());
+    // The area drawn on: the text's bounding box with room for overhangs.
+    const QRect area = metrics.boundingRect(caption).translated(origin.toPoint()).adjusted(-2, -2, 2, 2);
+    m_picture4.draw(area, [&](QPainter& painter) {
+        painter.setFont(m_textFont);
+        painter.setPen(Qt::black);
+        painter.drawText(origin, caption);
+    });
+    notify(Form1Change::Fabric);
+}
+
+// ---------------------------------------------------------------- capture
+
+void Form1Model::copyIntoPicture4(const QImage& block, QPoint at) {
+    m_picture4.paste(block, at);
+    notify(Form1Change::Fabric);
+}
+
+std::int64_t Form1Model::pixelBytes() const {
+    return (m_source ? m_source->pixelBytes() : 0) + m_picture4.overlayBytes() + m_picture1.sizeInBytes();
+}
+
+} // namespace pav::app

@@ -1,0 +1,89 @@
+#include "app/SourcePicture.h"
+
+#include <cmath>
+
+#include <QImageReader>
+#include <QPainter>
+
+#include "app/AreaResample.h"
+
+namespace pav::app {
+
+namespace {
+
+QImage opaqueRgb32(QImage image) {
+    if (image.hasAlphaChannel()) {
+        QImage flat(image.size(), QImage::Format_RGB32);
+        flat.fill(Qt::white);
+        QPainter painter(&flat);
+        painter.drawImage(0, 0, image);
+        painter.end();
+        return flat;
+    }
+    if (image.format() != QImage::Format_RGB32) image.convertTo(QImage::Format_RGB32);
+    return image;
+}
+
+QSize withinBudget(QSize full) {
+    const double pixels = static_cast<double>(full.width()) * full.height();
+    if (pixels <= static_cast<double>(SourcePicture::kMaxDecodedPixels)) return full;
+    const double scale = std::sqrt(static_cast<double>(SourcePicture::kMaxDecodedPixels) / pixels);
+    return QSize(std::max(1, static_cast<int>(full.width() * scale)), std::max(1, static_cast<int>(full.height() * scale)));
+}
+
+} // namespace
+
+SourcePicture::SourcePicture(QSize size, QImage decoded) : m_size(size) { m_levels.push_back(std::move(decoded)); }
+
+std::shared_ptr<const SourcePicture> SourcePicture::decode(const std::string& path, std::string* error) {
+    QImageReader reader(QString::fromStdString(path));
+    reader.setDecideFormatFromContent(true);
+    reader.setAutoTransform(false);
+    const QSize full = reader.size();
+    if (full.isValid()) {
+        const QSize held = withinBudget(full);
+        if (held != full) reader.setScaledSize(held);
+    }
+    QImage image = reader.read();
+    if (image.isNull() || image.width() < 1 || image.height() < 1) {
+        if (error) *error = reader.errorString().toStdString();
+        return nullptr;
+    }
+    const QSize size = full.isValid() ? full : image.size();
+    if (!full.isValid() && image.size() != withinBudget(image.size()))
+        image = image.scaled(withinBudget(image.size()), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return std::shared_ptr<const SourcePicture>(new SourcePicture(size, opaqueRgb32(std::move(image))));
+}
+
+std::shared_ptr<const SourcePicture> SourcePicture::fromImage(const QImage& image) {
+    if (image.isNull()) return nullptr;
+    return std::shared_ptr<const SourcePicture>(new SourcePicture(image.size(), opaqueRgb32(image)));
+}
+
+const QImage& SourcePicture::levelFor(QSize target) const {
+    // The smallest halved copy still at least as large as the target, so that
+    // the area average reads at most about two source pixels per target pixel.
+    std::size_t level = 0;
+    while (true) {
+        const QImage& current = m_levels[level];
+        const int nextW = (current.width() + 1) / 2;
+        const int nextH = (current.height() + 1) / 2;
+        if (nextW < target.width() || nextH < target.height() || current.width() < 2 || current.height() < 2) break;
+        if (level + 1 == m_levels.size()) m_levels.push_back(halveImage(current));
+        ++level;
+    }
+    return m_levels[level];
+}
+
+QImage SourcePicture::stretched(QSize target, const QRect& rect) const {
+    if (target == m_levels.front().size()) return areaResample(m_levels.front(), target, rect);
+    return areaResample(levelFor(target), target, rect);
+}
+
+std::int64_t SourcePicture::pixelBytes() const {
+    std::int64_t bytes = 0;
+    for (const QImage& level : m_levels) bytes += level.sizeInBytes();
+    return bytes;
+}
+
+} // namespace pav::app

@@ -1,0 +1,51 @@
+#pragma once
+// The installed source picture (the hidden box Picture3). Its size is always
+// that of the whole picture in the file; its pixels may be held at a reduced
+// scale so that a huge photo never takes more than kMaxDecodedPixels pixels.
+// A chain of halved copies, built on demand, keeps any stretch cheap.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <QImage>
+#include <QRect>
+#include <QSize>
+
+namespace pav::app {
+
+class SourcePicture {
+public:
+    // 24 million pixels (96 MB at 4 bytes); the halved copies add a third.
+    static constexpr std::int64_t kMaxDecodedPixels = 24'000'000;
+
+    // Decodes a BMP, JPEG or GIF (first frame) file, or any other format the
+    // decoder knows, recognised from the content, not the name. Transparent
+    // pixels become white. Null with a one-line reason on failure.
+    static std::shared_ptr<const SourcePicture> decode(const std::string& path, std::string* error = nullptr);
+    // A picture already in memory, at its own size.
+    static std::shared_ptr<const SourcePicture> fromImage(const QImage& image);
+
+    int width() const { return m_size.width(); }
+    int height() const { return m_size.height(); }
+    QSize size() const { return m_size; }
+
+    // The whole picture stretched onto a target of the given size (area
+    // averaging), computed for rect only (in target pixels, clipped).
+    QImage stretched(QSize target, const QRect& rect) const;
+
+    // Bytes of pixel data held now (decoded pixels and halved copies).
+    std::int64_t pixelBytes() const;
+    // The decoded pixels (possibly at reduced scale).
+    const QImage& decoded() const { return m_levels.front(); }
+
+private:
+    SourcePicture(QSize size, QImage decoded);
+    const QImage& levelFor(QSize target) const;
+
+    QSize m_size;
+    mutable std::vector<QImage> m_levels;  // [0] decoded, [k] = [k-1] halved
+};
+
+} // namespace pav::app
