@@ -7,12 +7,8 @@
 namespace pav::sources {
 
 CaptureModel::CaptureModel(SourceHost& host, const QImage& screen)
-    : m_host(host),
-      m_screen(screen.convertToFormat(QImage::Format_RGB32)),
-      m_rectWidth(host.fabricWidth()),
-      m_rectHeight(host.fabricHeight()),
-      m_rectLeft(-roundHalfEven(m_rectWidth)),
-      m_rectTop(-m_rectHeight) {
+    : m_host(host), m_screen(screen.convertToFormat(QImage::Format_RGB32)), m_rectWidth(host.fabricWidth()),
+      m_rectHeight(host.fabricHeight()), m_rectLeft(-roundHalfEven(m_rectWidth)), m_rectTop(-m_rectHeight) {
     // The model counts in the picture's own pixels, whatever the screen's scale.
     m_screen.setDevicePixelRatio(1.0);
 }

@@ -7,8 +7,8 @@
 namespace pav::sources {
 
 struct DriveInfo {
-    std::string root;   // the volume's root folder
-    std::string label;  // what the drive list shows
+    std::string root;  // the volume's root folder
+    std::string label; // what the drive list shows
 };
 
 class Drives {

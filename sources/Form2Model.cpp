@@ -10,10 +10,13 @@
 
 namespace pav::sources {
 
-Form2Model::Form2Model(SourceHost& host, PicturePaths& paths, pav::MessageSink& messages, const Drives& drives)
+Form2Model::Form2Model(SourceHost& host, PicturePaths& paths, pav::MessageSink& messages,
+                       const Drives& drives)
     : m_host(host), m_paths(paths), m_messages(messages), m_drivesSource(drives) {}
 
-QPoint Form2Model::placement(QPoint mainTopLeft) { return besideMainWindow(mainTopLeft, 1800, 1400); }
+QPoint Form2Model::placement(QPoint mainTopLeft) {
+    return besideMainWindow(mainTopLeft, 1800, 1400);
+}
 
 void Form2Model::load(const std::string& currentFolder) {
     m_drives = m_drivesSource.list();
@@ -35,18 +38,18 @@ void Form2Model::load(const std::string& currentFolder) {
 }
 
 int Form2Model::driveIndex() const {
-    const auto it = std::find_if(m_drives.begin(), m_drives.end(),
-                                 [&](const DriveInfo& d) { return d.root == m_drive; });
+    const auto it =
+        std::find_if(m_drives.begin(), m_drives.end(), [&](const DriveInfo& d) { return d.root == m_drive; });
     return it == m_drives.end() ? -1 : static_cast<int>(it - m_drives.begin());
 }
 
 bool Form2Model::chooseDrive(const std::string& root) {
-    const bool listed = std::any_of(m_drives.begin(), m_drives.end(),
-                                    [&](const DriveInfo& d) { return d.root == root; });
+    const bool listed =
+        std::any_of(m_drives.begin(), m_drives.end(), [&](const DriveInfo& d) { return d.root == root; });
     if (!listed || !m_drivesSource.isReady(root)) {
         m_messages.showMessage(std::string(kDriveNotReadyText) + root, std::string(kMessageTitle),
                                pav::MessageIcon::Warning);
-        notify(&Form2Observer::drivesChanged);  // the list goes back to the drive still shown
+        notify(&Form2Observer::drivesChanged); // the list goes back to the drive still shown
         return false;
     }
     m_drive = root;
@@ -57,7 +60,8 @@ bool Form2Model::chooseDrive(const std::string& root) {
 
 void Form2Model::openFolder(const std::string& path) {
     std::string folder = cleanPath(path);
-    while (!folder.empty() && !isFolder(folder)) folder = parentFolder(folder);
+    while (!folder.empty() && !isFolder(folder))
+        folder = parentFolder(folder);
     if (folder.empty()) return;
     if (driveOf({{m_drive, {}}}, folder).empty()) {
         // A folder outside the chosen drive brings its own drive along.
@@ -131,7 +135,9 @@ bool Form2Model::ok() {
     return true;
 }
 
-void Form2Model::cancel() { notify(&Form2Observer::closeRequested); }
+void Form2Model::cancel() {
+    notify(&Form2Observer::closeRequested);
+}
 
 void Form2Model::refuse() {
     m_messages.showMessage(std::string(kBadPictureText), std::string(kMessageTitle));

@@ -19,9 +19,9 @@ namespace pav::sources {
 class Form2Observer {
 public:
     virtual ~Form2Observer() = default;
-    virtual void drivesChanged() {}   // the drive list or the chosen drive
-    virtual void foldersChanged() {}  // the folder tree
-    virtual void filesChanged() {}    // the file list and its selection
+    virtual void drivesChanged() {}  // the drive list or the chosen drive
+    virtual void foldersChanged() {} // the folder tree
+    virtual void filesChanged() {}   // the file list and its selection
     virtual void previewChanged() {}
     virtual void closeRequested() {}
 };

@@ -10,7 +10,9 @@ Form6Model::Form6Model(SourceHost& host, PicturePaths& paths, pav::MessageSink& 
                        std::string programFolder)
     : m_host(host), m_paths(paths), m_messages(messages), m_programFolder(std::move(programFolder)) {}
 
-QPoint Form6Model::placement(QPoint mainTopLeft) { return besideMainWindow(mainTopLeft, 4800, 1400); }
+QPoint Form6Model::placement(QPoint mainTopLeft) {
+    return besideMainWindow(mainTopLeft, 4800, 1400);
+}
 
 void Form6Model::load() {
     m_disabledCategory = -1;
@@ -18,15 +20,21 @@ void Form6Model::load() {
     showFolder(categoryFolder(0));
 }
 
-int Form6Model::categoryCount() { return static_cast<int>(kGalleryCategories.size()); }
+int Form6Model::categoryCount() {
+    return static_cast<int>(kGalleryCategories.size());
+}
 
 std::string Form6Model::categoryName(int index) {
     return std::string(kGalleryCategories.at(static_cast<std::size_t>(index)));
 }
 
-std::string Form6Model::categoryFolder(int index) const { return joinPath(m_programFolder, categoryName(index)); }
+std::string Form6Model::categoryFolder(int index) const {
+    return joinPath(m_programFolder, categoryName(index));
+}
 
-bool Form6Model::categoryEnabled(int index) const { return index != m_disabledCategory; }
+bool Form6Model::categoryEnabled(int index) const {
+    return index != m_disabledCategory;
+}
 
 void Form6Model::chooseCategory(int index) {
     if (index < 0 || index >= categoryCount()) return;
@@ -70,7 +78,9 @@ bool Form6Model::apply() {
     return true;
 }
 
-void Form6Model::quit() { notify(&Form6Observer::closeRequested); }
+void Form6Model::quit() {
+    notify(&Form6Observer::closeRequested);
+}
 
 void Form6Model::refuse() {
     m_messages.showMessage(std::string(kBadPictureText), std::string(kMessageTitle));

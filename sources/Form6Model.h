@@ -20,7 +20,7 @@ class Form6Observer {
 public:
     virtual ~Form6Observer() = default;
     virtual void buttonsChanged() {}
-    virtual void filesChanged() {}  // the file list and its selection
+    virtual void filesChanged() {} // the file list and its selection
     virtual void previewChanged() {}
     virtual void closeRequested() {}
 };
@@ -48,7 +48,7 @@ public:
     // folder is ignored silently and the list keeps what it showed.
     void chooseCategory(int index);
 
-    const std::string& folder() const { return m_folder; }  // empty until a category folder was found
+    const std::string& folder() const { return m_folder; } // empty until a category folder was found
     const std::vector<std::string>& files() const { return m_files; }
     int selectedFile() const { return m_selected; }
     void clickFile(int index);
@@ -73,7 +73,7 @@ private:
     Form6Observer* m_observer = nullptr;
     std::function<void()> m_closeBrowser;
 
-    int m_disabledCategory = -1;  // -1: every button enabled
+    int m_disabledCategory = -1; // -1: every button enabled
     std::string m_folder;
     std::vector<std::string> m_files;
     int m_selected = -1;

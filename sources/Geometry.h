@@ -18,7 +18,9 @@ inline int roundHalfEven(double value) {
 
 inline constexpr int kTwipsPerPixel = 15;
 
-inline int twipsToPixels(int twips) { return roundHalfEven(static_cast<double>(twips) / kTwipsPerPixel); }
+inline int twipsToPixels(int twips) {
+    return roundHalfEven(static_cast<double>(twips) / kTwipsPerPixel);
+}
 
 // A window opened beside the main window: its corner at fixed twip offsets from the main window's corner.
 inline QPoint besideMainWindow(QPoint mainTopLeft, int rightTwips, int downTwips) {

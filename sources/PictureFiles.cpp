@@ -12,7 +12,9 @@ namespace pav::sources {
 
 namespace {
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 bool lastThreeIn(const std::string& name, const std::array<const char*, 6>& types, std::size_t count) {
     const std::string tail = lastThree(name);
@@ -27,17 +29,24 @@ std::vector<std::string> entries(const std::string& folder, QDir::Filters filter
         dir.entryList(filters | QDir::Hidden | QDir::System, QDir::Name | QDir::IgnoreCase);
     std::vector<std::string> out;
     out.reserve(names.size());
-    for (const QString& n : names) out.push_back(n.toStdString());
+    for (const QString& n : names)
+        out.push_back(n.toStdString());
     return out;
 }
 
 } // namespace
 
-std::string lastThree(const std::string& name) { return q(name).right(3).toStdString(); }
+std::string lastThree(const std::string& name) {
+    return q(name).right(3).toStdString();
+}
 
-bool passesFileTypeTest(const std::string& name) { return lastThreeIn(name, kPictureTypes, 6); }
+bool passesFileTypeTest(const std::string& name) {
+    return lastThreeIn(name, kPictureTypes, 6);
+}
 
-bool hasLowerCasePictureType(const std::string& name) { return lastThreeIn(name, kPictureTypes, 3); }
+bool hasLowerCasePictureType(const std::string& name) {
+    return lastThreeIn(name, kPictureTypes, 3);
+}
 
 std::string joinPath(const std::string& folder, const std::string& name) {
     if (folder.empty()) return name;
@@ -45,7 +54,9 @@ std::string joinPath(const std::string& folder, const std::string& name) {
     return folder + "/" + name;
 }
 
-bool isFolder(const std::string& path) { return !path.empty() && QFileInfo(q(path)).isDir(); }
+bool isFolder(const std::string& path) {
+    return !path.empty() && QFileInfo(q(path)).isDir();
+}
 
 std::string parentFolder(const std::string& path) {
     // By name only: the parent of a folder that has gone is still its parent.
@@ -60,7 +71,9 @@ std::string cleanPath(const std::string& path) {
     return QDir::cleanPath(QFileInfo(q(path)).absoluteFilePath()).toStdString();
 }
 
-std::vector<std::string> listFiles(const std::string& folder) { return entries(folder, QDir::Files); }
+std::vector<std::string> listFiles(const std::string& folder) {
+    return entries(folder, QDir::Files);
+}
 
 std::vector<std::string> listFolders(const std::string& folder) {
     return entries(folder, QDir::AllDirs | QDir::NoDotAndDotDot);

@@ -23,7 +23,7 @@ bool hasLowerCasePictureType(const std::string& name);
 std::string joinPath(const std::string& folder, const std::string& name);
 
 bool isFolder(const std::string& path);
-std::string parentFolder(const std::string& path);  // empty at the file system root
+std::string parentFolder(const std::string& path); // empty at the file system root
 // Absolute, without "." and ".." parts or doubled separators.
 std::string cleanPath(const std::string& path);
 

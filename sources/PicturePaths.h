@@ -8,9 +8,9 @@
 namespace pav::sources {
 
 struct PicturePaths {
-    std::string picPath;    // full path of the picture being loaded
-    std::string lastDrive;  // drive shown by the browser at its last accepted OK
-    std::string lastDir;    // folder shown by the browser at its last accepted OK
+    std::string picPath;   // full path of the picture being loaded
+    std::string lastDrive; // drive shown by the browser at its last accepted OK
+    std::string lastDir;   // folder shown by the browser at its last accepted OK
 };
 
 } // namespace pav::sources

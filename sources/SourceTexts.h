@@ -25,7 +25,7 @@ inline constexpr std::string_view kCaptureFailedText =
     "无法截取屏幕：当前的显示环境不允许本程序读取屏幕画面。";
 
 // The gallery's categories, each a sub-folder of the program's folder, in button order.
-inline constexpr std::array<std::string_view, 7> kGalleryCategories = {
-    "动漫", "美女", "汽车", "星座", "动物", "风景", "艺术"};
+inline constexpr std::array<std::string_view, 7> kGalleryCategories = {"动漫", "美女", "汽车", "星座",
+                                                                       "动物", "风景", "艺术"};
 
 } // namespace pav::sources

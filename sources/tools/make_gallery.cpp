@@ -26,9 +26,13 @@ struct Sample {
     Draw draw;
 };
 
-QColor rgb(unsigned hex) { return QColor::fromRgb(QRgb(0xff000000u | hex)); }
+QColor rgb(unsigned hex) {
+    return QColor::fromRgb(QRgb(0xff000000u | hex));
+}
 
-void fill(QPainter& p, const QColor& c) { p.fillRect(QRectF(QPointF(0, 0), QSizeF(p.device()->width(), p.device()->height())), c); }
+void fill(QPainter& p, const QColor& c) {
+    p.fillRect(QRectF(QPointF(0, 0), QSizeF(p.device()->width(), p.device()->height())), c);
+}
 
 void disc(QPainter& p, QPointF centre, double rx, double ry, const QColor& c, const QPen& pen = Qt::NoPen) {
     p.setPen(pen);
@@ -98,7 +102,8 @@ void robot(QPainter& p, QSizeF) {
     p.setBrush(rgb(0x2b2d42));
     p.drawRoundedRect(QRectF(95, 180, 110, 30), 8, 8);
     p.setPen(outline(3, rgb(0xffd23f)));
-    for (int k = 1; k < 5; ++k) p.drawLine(QPointF(95 + k * 22, 182), QPointF(95 + k * 22, 208));
+    for (int k = 1; k < 5; ++k)
+        p.drawLine(QPointF(95 + k * 22, 182), QPointF(95 + k * 22, 208));
     disc(p, {150, 265}, 70, 28, rgb(0x8d99ae), outline(5));
     disc(p, {150, 262}, 10, 10, rgb(0xe63946));
 }
@@ -183,22 +188,22 @@ void ladySilhouette(QPainter& p, QSizeF) {
     disc(p, {150, 150}, 102, 122, rgb(0xfaedcd));
     QPainterPath head;
     head.moveTo(110, 262);
-    head.cubicTo(110, 230, 100, 215, 120, 200);   // neck, back
-    head.cubicTo(85, 190, 80, 150, 95, 115);       // back of the head
-    head.cubicTo(105, 75, 150, 55, 180, 75);       // crown
-    head.cubicTo(200, 88, 205, 110, 203, 125);     // forehead
-    head.lineTo(218, 150);                         // nose
+    head.cubicTo(110, 230, 100, 215, 120, 200); // neck, back
+    head.cubicTo(85, 190, 80, 150, 95, 115);    // back of the head
+    head.cubicTo(105, 75, 150, 55, 180, 75);    // crown
+    head.cubicTo(200, 88, 205, 110, 203, 125);  // forehead
+    head.lineTo(218, 150);                      // nose
     head.lineTo(204, 156);
-    head.lineTo(208, 166);                         // lips
+    head.lineTo(208, 166); // lips
     head.lineTo(202, 170);
     head.lineTo(205, 180);
-    head.cubicTo(200, 192, 185, 196, 178, 195);    // chin
-    head.cubicTo(172, 215, 180, 240, 195, 262);    // throat
+    head.cubicTo(200, 192, 185, 196, 178, 195); // chin
+    head.cubicTo(172, 215, 180, 240, 195, 262); // throat
     head.closeSubpath();
     p.setPen(Qt::NoPen);
     p.setBrush(rgb(0x1b1b2f));
     p.drawPath(head);
-    disc(p, {105, 95}, 32, 30, rgb(0x1b1b2f));  // the bun
+    disc(p, {105, 95}, 32, 30, rgb(0x1b1b2f)); // the bun
     p.setBrush(rgb(0x9b2335));
     p.drawRoundedRect(QRectF(80, 88, 30, 10), 4, 4);
 }
@@ -233,7 +238,8 @@ void wheel(QPainter& p, QPointF at, double r) {
 void road(QPainter& p, QSizeF s, const QColor& sky) {
     fill(p, sky);
     p.fillRect(QRectF(0, s.height() * 0.78, s.width(), s.height()), rgb(0x5a5a5a));
-    for (int x = 10; x < s.width(); x += 70) p.fillRect(QRectF(x, s.height() * 0.88, 40, 6), Qt::white);
+    for (int x = 10; x < s.width(); x += 70)
+        p.fillRect(QRectF(x, s.height() * 0.88, 40, 6), Qt::white);
 }
 
 void redCar(QPainter& p, QSizeF s) {
@@ -310,14 +316,17 @@ void constellation(QPainter& p, QSizeF s, const std::vector<QPointF>& stars,
     fill(p, rgb(0x0b1d51));
     std::mt19937 random(seed);
     std::uniform_real_distribution<double> x(0, s.width()), y(0, s.height()), r(0.8, 2.0);
-    for (int k = 0; k < 70; ++k) disc(p, QPointF(x(random), y(random)), r(random), r(random), rgb(0x8fa7e0));
+    for (int k = 0; k < 70; ++k)
+        disc(p, QPointF(x(random), y(random)), r(random), r(random), rgb(0x8fa7e0));
     p.setPen(outline(2, rgb(0x7fd1ff)));
-    for (const auto& [a, b] : lines) p.drawLine(stars[a], stars[b]);
+    for (const auto& [a, b] : lines)
+        p.drawLine(stars[a], stars[b]);
     for (std::size_t k = 0; k < stars.size(); ++k) {
         const double size = 7 + (k * 5) % 6;
         disc(p, stars[k], size + 4, size + 4, rgb(0x2a4a9a));
-        poly(p, {stars[k] + QPointF(0, -size * 1.8), stars[k] + QPointF(size * 0.4, 0),
-                 stars[k] + QPointF(0, size * 1.8), stars[k] + QPointF(-size * 0.4, 0)},
+        poly(p,
+             {stars[k] + QPointF(0, -size * 1.8), stars[k] + QPointF(size * 0.4, 0),
+              stars[k] + QPointF(0, size * 1.8), stars[k] + QPointF(-size * 0.4, 0)},
              rgb(0xfff3a0));
         disc(p, stars[k], size * 0.7, size * 0.7, rgb(0xffe066));
     }
@@ -402,9 +411,11 @@ void goldfish(QPainter& p, QSizeF s) {
     disc(p, {208, 135}, 7, 7, Qt::black);
     p.setPen(outline(3, rgb(0x9d0208)));
     p.setBrush(Qt::NoBrush);
-    for (int k = 0; k < 3; ++k) p.drawArc(QRectF(110 + k * 25, 125, 30, 40), 60 * 16, -120 * 16);
+    for (int k = 0; k < 3; ++k)
+        p.drawArc(QRectF(110 + k * 25, 125, 30, 40), 60 * 16, -120 * 16);
     for (int k = 0; k < 4; ++k)
-        disc(p, QPointF(255 + k * 8, 110 - k * 28), 6 + k * 2, 6 + k * 2, rgb(0xcaf0f8), outline(2, Qt::white));
+        disc(p, QPointF(255 + k * 8, 110 - k * 28), 6 + k * 2, 6 + k * 2, rgb(0xcaf0f8),
+             outline(2, Qt::white));
     p.setPen(outline(6, rgb(0x2d6a4f)));
     p.drawLine(QPointF(270, 300), QPointF(260, 200));
     p.drawLine(QPointF(285, 300), QPointF(295, 215));
@@ -435,13 +446,13 @@ void butterfly(QPainter& p, QSizeF) {
 void sunsetMountains(QPainter& p, QSizeF s) {
     const QColor bands[] = {rgb(0x3d0066), rgb(0x7b2cbf), rgb(0xe5383b), rgb(0xf77f00), rgb(0xfcbf49)};
     // The last band runs to the bottom, behind the mountains.
-    for (int k = 0; k < 5; ++k) p.fillRect(QRectF(0, k * 40, s.width(), k == 4 ? s.height() : 40), bands[k]);
+    for (int k = 0; k < 5; ++k)
+        p.fillRect(QRectF(0, k * 40, s.width(), k == 4 ? s.height() : 40), bands[k]);
     disc(p, {200, 190}, 55, 55, rgb(0xffe66d));
     poly(p, {{0, 300}, {0, 200}, {90, 110}, {170, 210}, {240, 140}, {330, 230}, {400, 170}, {400, 300}},
          rgb(0x5a189a));
     poly(p, {{90, 110}, {120, 146}, {102, 138}, {90, 150}, {78, 136}, {62, 138}}, Qt::white);
-    poly(p, {{0, 300}, {0, 250}, {120, 200}, {230, 260}, {320, 215}, {400, 255}, {400, 300}},
-         rgb(0x240046));
+    poly(p, {{0, 300}, {0, 250}, {120, 200}, {230, 260}, {320, 215}, {400, 255}, {400, 300}}, rgb(0x240046));
 }
 
 void lakeHouse(QPainter& p, QSizeF s) {
@@ -453,7 +464,8 @@ void lakeHouse(QPainter& p, QSizeF s) {
     }
     poly(p, {{0, 190}, {120, 120}, {260, 170}, {400, 130}, {400, 210}, {0, 210}}, rgb(0x52b788));
     p.fillRect(QRectF(0, 210, s.width(), 90), rgb(0x0077b6));
-    for (int k = 0; k < 4; ++k) p.fillRect(QRectF(40 + k * 90, 240 + (k % 2) * 25, 50, 4), rgb(0x90e0ef));
+    for (int k = 0; k < 4; ++k)
+        p.fillRect(QRectF(40 + k * 90, 240 + (k % 2) * 25, 50, 4), rgb(0x90e0ef));
     p.setPen(outline(3));
     p.setBrush(rgb(0xfefae0));
     p.drawRect(QRectF(150, 140, 90, 65));
@@ -470,7 +482,8 @@ void lakeHouse(QPainter& p, QSizeF s) {
 void beachPalm(QPainter& p, QSizeF s) {
     fill(p, rgb(0x4cc9f0));
     p.fillRect(QRectF(0, 150, s.width(), 80), rgb(0x0096c7));
-    for (int k = 0; k < 5; ++k) p.fillRect(QRectF(20 + k * 80, 170 + (k % 2) * 20, 40, 4), Qt::white);
+    for (int k = 0; k < 5; ++k)
+        p.fillRect(QRectF(20 + k * 80, 170 + (k % 2) * 20, 40, 4), Qt::white);
     QPainterPath sand;
     sand.moveTo(0, 300);
     sand.lineTo(0, 220);
@@ -509,8 +522,8 @@ void beachPalm(QPainter& p, QSizeF s) {
 // ---- 艺术 ----
 
 void mosaic(QPainter& p, QSizeF s) {
-    const QColor palette[] = {rgb(0xe63946), rgb(0xf1faee), rgb(0xa8dadc), rgb(0x457b9d), rgb(0x1d3557),
-                              rgb(0xffb703)};
+    const QColor palette[] = {rgb(0xe63946), rgb(0xf1faee), rgb(0xa8dadc),
+                              rgb(0x457b9d), rgb(0x1d3557), rgb(0xffb703)};
     std::mt19937 random(42);
     std::uniform_int_distribution<int> pick(0, 5);
     fill(p, rgb(0x222222));
@@ -543,8 +556,10 @@ void blockGrid(QPainter& p, QSizeF) {
     p.fillRect(QRectF(230, 0, 70, 80), rgb(0x111111));
     p.setPen(Qt::NoPen);
     p.setBrush(rgb(0x111111));
-    for (double x : {180.0, 230.0}) p.drawRect(QRectF(x, 0, 10, 300));
-    for (double y : {170.0, 240.0}) p.drawRect(QRectF(0, y, 300, 10));
+    for (double x : {180.0, 230.0})
+        p.drawRect(QRectF(x, 0, 10, 300));
+    for (double y : {170.0, 240.0})
+        p.drawRect(QRectF(0, y, 300, 10));
     p.drawRect(QRectF(100, 170, 8, 130));
     p.drawRect(QRectF(230, 80, 70, 8));
     p.drawRect(QRectF(230, 200, 70, 8));

@@ -1,10 +1,14 @@
 // Opens the file browser, the gallery or the screen capture on a stand-in main
 // window that only prints what it is asked, for trying the windows by hand.
-//   pav_sources_try browser|gallery|capture [program-folder]
+//   pav_sources_try browser [start-folder [file-to-click]]
+//   pav_sources_try gallery [program-folder [category [file-row]]]
+//   pav_sources_try capture
 
+#include <cstdlib>
 #include <iostream>
 
 #include <QApplication>
+#include <QDir>
 #include <QMessageBox>
 #include <QPainter>
 
@@ -56,14 +60,24 @@ int main(int argc, char** argv) {
     PrintingHost host;
     pav::sources::PicturePaths paths;
     BoxMessages messages;
-    pav::sources::SourceWindows windows(host, paths, messages, nullptr,
-                                        argc > 2 ? std::string(argv[2]) : std::string());
-    if (what == QLatin1String("gallery")) {
-        windows.openGallery(true);
+    const bool gallery = what == QLatin1String("gallery");
+    const std::string folder = argc > 2 ? std::string(argv[2]) : std::string();
+    if (!gallery && !folder.empty()) {
+        paths.lastDir = folder;
+        paths.lastDrive = QDir::rootPath().toStdString();
+    }
+    pav::sources::SourceWindows windows(host, paths, messages, nullptr, gallery ? folder : std::string());
+    if (gallery) {
+        auto& model = windows.openGallery(true)->model();
+        if (argc > 3) model.chooseCategory(std::atoi(argv[3]));
+        if (argc > 4) model.clickFile(std::atoi(argv[4]));
     } else if (what == QLatin1String("capture")) {
         if (!windows.startCapture()) return 1;
     } else {
-        windows.openBrowser(true);
+        auto& model = windows.openBrowser(true)->model();
+        const auto& files = model.files();
+        for (std::size_t i = 0; argc > 3 && i < files.size(); ++i)
+            if (files[i] == argv[3]) model.clickFile(static_cast<int>(i));
     }
     QApplication::setQuitOnLastWindowClosed(true);
     return app.exec();

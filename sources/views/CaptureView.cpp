@@ -15,8 +15,7 @@ namespace pav::sources {
 
 CaptureView::CaptureView(SourceHost& host, const QImage& screenPicture, QScreen* screen)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      m_model(host, screenPicture),
-      m_screen(screen),
+      m_model(host, screenPicture), m_screen(screen),
       m_scale(screen && screen->geometry().width() > 0
                   ? static_cast<double>(screenPicture.width()) / screen->geometry().width()
                   : 1.0) {
@@ -36,7 +35,9 @@ void CaptureView::showOverScreen() {
     update();
 }
 
-QPointF CaptureView::toPicturePixels(QPointF windowPoint) const { return windowPoint * m_scale; }
+QPointF CaptureView::toPicturePixels(QPointF windowPoint) const {
+    return windowPoint * m_scale;
+}
 
 void CaptureView::paintEvent(QPaintEvent*) {
     QPainter painter(this);

@@ -33,7 +33,7 @@ private:
 
     CaptureModel m_model;
     QScreen* m_screen;
-    double m_scale;  // picture pixels per window unit
+    double m_scale; // picture pixels per window unit
 };
 
 // Whether this platform lets the program read the screen at all; the reason in words when it does not.

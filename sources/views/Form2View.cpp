@@ -52,10 +52,13 @@ void Form2View::buildWidgets() {
     buttons->addWidget(m_command1);
     buttons->addWidget(m_command2);
     grid->addLayout(buttons, 3, 2, Qt::AlignBottom);
+    m_drive1->setMinimumWidth(180);
+    m_dir1->setMinimumWidth(180);
+    m_file1->setMinimumWidth(180);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(2, 1);
-    resize(660, 380);
+    resize(680, 380);
 }
 
 void Form2View::connectActions() {
@@ -121,8 +124,12 @@ void Form2View::filesChanged() {
     showFileList(m_file1, m_shownFiles, m_model.files(), m_model.selectedFile());
 }
 
-void Form2View::previewChanged() { showPreview(m_image1, m_model.preview()); }
+void Form2View::previewChanged() {
+    showPreview(m_image1, m_model.preview());
+}
 
-void Form2View::closeRequested() { close(); }
+void Form2View::closeRequested() {
+    close();
+}
 
 } // namespace pav::sources

@@ -61,7 +61,8 @@ void Form6View::connectActions() {
 }
 
 void Form6View::buttonsChanged() {
-    for (int i = 0; i < Form6Model::categoryCount(); ++i) categoryButton(i)->setEnabled(m_model.categoryEnabled(i));
+    for (int i = 0; i < Form6Model::categoryCount(); ++i)
+        categoryButton(i)->setEnabled(m_model.categoryEnabled(i));
 }
 
 void Form6View::filesChanged() {
@@ -69,8 +70,12 @@ void Form6View::filesChanged() {
     showFileList(m_file1, m_shownFiles, m_model.files(), m_model.selectedFile());
 }
 
-void Form6View::previewChanged() { showPreview(m_image1, m_model.preview()); }
+void Form6View::previewChanged() {
+    showPreview(m_image1, m_model.preview());
+}
 
-void Form6View::closeRequested() { close(); }
+void Form6View::closeRequested() {
+    close();
+}
 
 } // namespace pav::sources

@@ -18,14 +18,10 @@ template <typename View> void bringUp(View* view, bool place, QPoint at) {
 
 } // namespace
 
-SourceWindows::SourceWindows(SourceHost& host, PicturePaths& paths, pav::MessageSink& messages, QWidget* parent,
-                             std::string programFolder)
-    : m_host(host),
-      m_paths(paths),
-      m_messages(messages),
-      m_parent(parent),
-      m_programFolder(std::move(programFolder)),
-      m_drives(std::make_unique<SystemDrives>()) {}
+SourceWindows::SourceWindows(SourceHost& host, PicturePaths& paths, pav::MessageSink& messages,
+                             QWidget* parent, std::string programFolder)
+    : m_host(host), m_paths(paths), m_messages(messages), m_parent(parent),
+      m_programFolder(std::move(programFolder)), m_drives(std::make_unique<SystemDrives>()) {}
 
 SourceWindows::~SourceWindows() {
     // The windows refer to the host and the paths: they go now, not at a later turn of the event loop.

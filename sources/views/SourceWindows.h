@@ -25,8 +25,8 @@ class SourceWindows {
 public:
     // parent: the main window, which the browser and the gallery stay in front of (may be null).
     // programFolder: where the gallery's category folders are; empty = the running program's folder.
-    SourceWindows(SourceHost& host, PicturePaths& paths, pav::MessageSink& messages, QWidget* parent = nullptr,
-                  std::string programFolder = {});
+    SourceWindows(SourceHost& host, PicturePaths& paths, pav::MessageSink& messages,
+                  QWidget* parent = nullptr, std::string programFolder = {});
     ~SourceWindows();
 
     // "导入图片" (besideMainWindow = true) and the menu "导入图片文件" (false).

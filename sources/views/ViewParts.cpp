@@ -30,7 +30,8 @@ void showFileList(QListWidget* list, std::vector<std::string>& shown, const std:
     if (shown != files) {
         shown = files;
         list->clear();
-        for (const std::string& name : shown) list->addItem(QString::fromStdString(name));
+        for (const std::string& name : shown)
+            list->addItem(QString::fromStdString(name));
     }
     list->setCurrentRow(selected);
 }

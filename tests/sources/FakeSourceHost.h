@@ -41,7 +41,7 @@ public:
     void showMainWindow() override { ++shows; }
 
     // What the tests set.
-    bool refuseLoads = false;  // the host fails every install (an out-of-range bar, an overflow...)
+    bool refuseLoads = false; // the host fails every install (an out-of-range bar, an overflow...)
     QPoint topLeft{100, 50};
     double width = 117;
     int height = 132;

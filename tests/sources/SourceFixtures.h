@@ -44,14 +44,16 @@ struct PictureFolder {
         writePicture(path("c.Jpg"), Qt::blue);
         writePicture(path("d.jpeg"), Qt::yellow);
         writePicture(path("e.bmp"), Qt::cyan, "BMP");
-        writePicture(path("f.gif"), Qt::magenta, "PNG");  // a picture is known by its content
+        writePicture(path("f.gif"), Qt::magenta, "PNG"); // a picture is known by its content
         writeText(path("notes.gif"));
         writeText(path("readme.txt"));
         QDir(dir.path()).mkpath(QStringLiteral("sub/deeper"));
     }
     QString path(const QString& name) const { return dir.filePath(name); }
     std::string root() const { return QDir(dir.path()).absolutePath().toStdString(); }
-    std::string file(const char* name) const { return (QString::fromStdString(root()) + '/' + name).toStdString(); }
+    std::string file(const char* name) const {
+        return (QString::fromStdString(root()) + '/' + name).toStdString();
+    }
 
     QTemporaryDir dir;
 };

@@ -22,11 +22,10 @@ TEST(FileTypeTest, LastThreeCharactersCaseSensitive) {
         bool previewed;
     };
     const Case cases[] = {
-        {"a.jpg", true, true},   {"a.bmp", true, true},    {"a.gif", true, true},
-        {"a.JPG", true, false},  {"a.BMP", true, false},   {"a.GIF", true, false},
-        {"a.Jpg", false, false}, {"a.jPG", false, false},  {"a.jpeg", false, false},
-        {"a.png", false, false}, {"", false, false},       {"jpg", true, true},
-        {"pg", false, false},    {"照片.jpg", true, true}, {"照片图", false, false},
+        {"a.jpg", true, true},    {"a.bmp", true, true},    {"a.gif", true, true},    {"a.JPG", true, false},
+        {"a.BMP", true, false},   {"a.GIF", true, false},   {"a.Jpg", false, false},  {"a.jPG", false, false},
+        {"a.jpeg", false, false}, {"a.png", false, false},  {"", false, false},       {"jpg", true, true},
+        {"pg", false, false},     {"照片.jpg", true, true}, {"照片图", false, false},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(passesFileTypeTest(c.name), c.loadable) << c.name;
@@ -92,8 +91,8 @@ TEST_F(BrowserTest, ListsEveryFileWithoutPatternAndTheFolderChain) {
     EXPECT_EQ(model.folderEntries()[2].depth, 2);
 
     model.openFolder(pictures.root());
-    const std::vector<std::string> expected = {"a.jpg", "b.JPG", "c.Jpg", "d.jpeg", "e.bmp",
-                                               "f.gif", "notes.gif", "readme.txt"};
+    const std::vector<std::string> expected = {"a.jpg", "b.JPG", "c.Jpg",     "d.jpeg",
+                                               "e.bmp", "f.gif", "notes.gif", "readme.txt"};
     EXPECT_EQ(model.files(), expected);
 }
 
@@ -109,7 +108,7 @@ TEST_F(BrowserTest, OkInstallsTheChosenFileAndRemembersItsFolder) {
     EXPECT_EQ(paths.lastDrive, pictures.root());
     EXPECT_EQ(closes.count, 3);
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(host.picture4.pixelColor(0, 0).red(), 0);  // the cyan BMP went in last
+    EXPECT_EQ(host.picture4.pixelColor(0, 0).red(), 0); // the cyan BMP went in last
 }
 
 TEST_F(BrowserTest, RefusedNamesLeaveEverythingAsItWas) {
@@ -150,7 +149,7 @@ TEST_F(BrowserTest, FailedInstallKeepsPathAndFolderAndStaysOpen) {
 
 TEST_F(BrowserTest, DoubleClickIsOk) {
     open(pictures.root());
-    model.doubleClickFile(0);  // a.jpg
+    model.doubleClickFile(0); // a.jpg
     EXPECT_EQ(host.loads, std::vector{pictures.file("a.jpg")});
     EXPECT_EQ(closes.count, 1);
 }
@@ -161,7 +160,7 @@ TEST_F(BrowserTest, PreviewsLowerCaseNamesAndKeepsTheOldPictureOtherwise) {
         QColor shown;
     };
     open(pictures.root());
-    const Step steps[] = {{"a.jpg", Qt::red},     {"b.JPG", Qt::red},       {"notes.gif", Qt::red},
+    const Step steps[] = {{"a.jpg", Qt::red},     {"b.JPG", Qt::red},          {"notes.gif", Qt::red},
                           {"f.gif", Qt::magenta}, {"readme.txt", Qt::magenta}, {"e.bmp", Qt::cyan}};
     for (const Step& s : steps) {
         select(s.name);

@@ -61,15 +61,19 @@ protected:
         EXPECT_EQ(view->model().capX(), pointer.x());
         QTest::mouseClick(view.data(), Qt::LeftButton, Qt::NoModifier, pointer);
         QTest::qWait(50);
-        EXPECT_TRUE(view.isNull());  // the capture window closes itself
+        EXPECT_TRUE(view.isNull()); // the capture window closes itself
         EXPECT_EQ(host.shows, 1);
     }
 
     std::unique_ptr<Target> target;
 };
 
-bool isRed(QRgb c) { return qRed(c) > 200 && qGreen(c) < 50 && qBlue(c) < 50; }
-bool isBlue(QRgb c) { return qBlue(c) > 200 && qRed(c) < 50 && qGreen(c) < 50; }
+bool isRed(QRgb c) {
+    return qRed(c) > 200 && qGreen(c) < 50 && qBlue(c) < 50;
+}
+bool isBlue(QRgb c) {
+    return qBlue(c) > 200 && qRed(c) < 50 && qGreen(c) < 50;
+}
 
 TEST_F(CaptureDisplayTest, KnownScreenPixelsLandWhereTheFabricReads) {
     // The block covers screen x 220..336 and y 170..301: red up to x 319, blue from x 320.
@@ -97,7 +101,7 @@ TEST_F(CaptureDisplayTest, KnownScreenPixelsLandWhereTheFabricReads) {
 TEST_F(CaptureDisplayTest, PartsAboveAndLeftOfTheScreenComeOutBlack) {
     FakeSourceHost host;
     host.picture4.fill(Qt::white);
-    captureAt(host, QPoint(50, 40));  // copies from (-67, -92)
+    captureAt(host, QPoint(50, 40)); // copies from (-67, -92)
     EXPECT_EQ(host.picture4.pixel(0, 0), qRgb(0, 0, 0));
     EXPECT_EQ(host.picture4.pixel(66, 91), qRgb(0, 0, 0));
 }

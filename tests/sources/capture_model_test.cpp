@@ -12,11 +12,14 @@ namespace {
 QImage numberedScreen() {
     QImage screen(400, 300, QImage::Format_RGB32);
     for (int y = 0; y < screen.height(); ++y)
-        for (int x = 0; x < screen.width(); ++x) screen.setPixel(x, y, qRgb(x % 256, y % 256, x / 256 * 100 + 50));
+        for (int x = 0; x < screen.width(); ++x)
+            screen.setPixel(x, y, qRgb(x % 256, y % 256, x / 256 * 100 + 50));
     return screen;
 }
 
-QRgb screenPixel(int x, int y) { return qRgb(x % 256, y % 256, x / 256 * 100 + 50); }
+QRgb screenPixel(int x, int y) {
+    return qRgb(x % 256, y % 256, x / 256 * 100 + 50);
+}
 
 TEST(CaptureModelTest, RectangleFollowsThePointerWithHalvesToEven) {
     struct Case {
@@ -27,10 +30,10 @@ TEST(CaptureModelTest, RectangleFollowsThePointerWithHalvesToEven) {
         int capY;
     };
     const Case cases[] = {
-        {117, 50, 40, -67, -92, 50, 40},           // the rectangle pokes out past the corner
+        {117, 50, 40, -67, -92, 50, 40}, // the rectangle pokes out past the corner
         {117, 300, 250, 183, 118, 300, 250},
-        {117.5, 300, 40.5, 182, -91.5, 300, 40},   // 117.5 -> 118, 40.5 -> 40
-        {116.5, 300.25, 41.5, 184.25, -90.5, 300.25, 42},  // 116.5 -> 116, 41.5 -> 42
+        {117.5, 300, 40.5, 182, -91.5, 300, 40},          // 117.5 -> 118, 40.5 -> 40
+        {116.5, 300.25, 41.5, 184.25, -90.5, 300.25, 42}, // 116.5 -> 116, 41.5 -> 42
     };
     for (const Case& c : cases) {
         FakeSourceHost host;
@@ -52,7 +55,8 @@ TEST(CaptureModelTest, CopiesScreenPixelsToTheFabricsPlaceAndBlackOffScreen) {
         QPoint expectedAt;
     };
     // Region mode lands at (moveX1, moveY1) = (30, 20); whole mode at (0, 0).
-    for (const Case c : {Case{1, {250, 200}, {30, 20}}, Case{0, {250, 200}, {0, 0}}, Case{1, {50, 40}, {30, 20}}}) {
+    for (const Case c :
+         {Case{1, {250, 200}, {30, 20}}, Case{0, {250, 200}, {0, 0}}, Case{1, {50, 40}, {30, 20}}}) {
         FakeSourceHost host;
         host.scale = c.ifScale;
         host.x1 = 30;
@@ -68,7 +72,8 @@ TEST(CaptureModelTest, CopiesScreenPixelsToTheFabricsPlaceAndBlackOffScreen) {
             const QPoint onScreen = source + inBlock;
             const bool visible = onScreen.x() >= 0 && onScreen.y() >= 0;
             const QRgb expected = visible ? screenPixel(onScreen.x(), onScreen.y()) : qRgb(0, 0, 0);
-            EXPECT_EQ(host.picture4.pixel(c.expectedAt + inBlock), expected) << inBlock.x() << "," << inBlock.y();
+            EXPECT_EQ(host.picture4.pixel(c.expectedAt + inBlock), expected)
+                << inBlock.x() << "," << inBlock.y();
         }
         // Only the block changed: the pixels just outside it are still the working picture's white.
         EXPECT_EQ(host.picture4.pixel(c.expectedAt + QPoint(117, 0)), qRgb(255, 255, 255));
