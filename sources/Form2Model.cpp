@@ -121,14 +121,14 @@ void Form2Model::doubleClickFile(int index) {
 bool Form2Model::ok() {
     const std::string name = selectedName();
     if (!passesFileTypeTest(name)) {
-        refuse();
+        reportBadPicture(m_messages);
         return false;
     }
     m_paths.picPath = joinPath(m_folder, name);
     m_paths.lastDrive = m_drive;
     m_paths.lastDir = m_folder;
     if (!m_host.loadSourcePicture(m_paths.picPath)) {
-        refuse();
+        reportBadPicture(m_messages);
         return false;
     }
     notify(&Form2Observer::closeRequested);
@@ -137,10 +137,6 @@ bool Form2Model::ok() {
 
 void Form2Model::cancel() {
     notify(&Form2Observer::closeRequested);
-}
-
-void Form2Model::refuse() {
-    m_messages.showMessage(std::string(kBadPictureText), std::string(kMessageTitle));
 }
 
 } // namespace pav::sources

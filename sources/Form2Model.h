@@ -72,7 +72,6 @@ public:
     void cancel();
 
 private:
-    void refuse();
     void rebuildFolderEntries();
     template <typename Fn> void notify(Fn fn) {
         if (m_observer) (m_observer->*fn)();

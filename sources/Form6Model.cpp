@@ -66,12 +66,12 @@ void Form6Model::clickFile(int index) {
 bool Form6Model::apply() {
     if (m_selected < 0) {
         // Nothing chosen: there is no picture to hand over, so picPath keeps the last one.
-        refuse();
+        reportBadPicture(m_messages);
         return false;
     }
     m_paths.picPath = joinPath(m_folder, m_files[static_cast<std::size_t>(m_selected)]);
     if (!m_host.loadSourcePicture(m_paths.picPath)) {
-        refuse();
+        reportBadPicture(m_messages);
         return false;
     }
     if (m_closeBrowser) m_closeBrowser();
@@ -80,10 +80,6 @@ bool Form6Model::apply() {
 
 void Form6Model::quit() {
     notify(&Form6Observer::closeRequested);
-}
-
-void Form6Model::refuse() {
-    m_messages.showMessage(std::string(kBadPictureText), std::string(kMessageTitle));
 }
 
 } // namespace pav::sources

@@ -61,7 +61,6 @@ public:
 
 private:
     void showFolder(const std::string& folder);
-    void refuse();
     template <typename Fn> void notify(Fn fn) {
         if (m_observer) (m_observer->*fn)();
     }

@@ -2,7 +2,10 @@
 // The picture sources' own texts, used exactly as they stand.
 
 #include <array>
+#include <string>
 #include <string_view>
+
+#include "image/TaskDelegate.h"
 
 namespace pav::sources {
 
@@ -19,6 +22,10 @@ inline constexpr std::string_view kQuitCaption = "退出";
 inline constexpr std::string_view kBadPictureText =
     "   错误的图形文件，无法打开，请确认是jpg,gif,bmp格式中的一种   ";
 inline constexpr std::string_view kMessageTitle = "Korvane";
+
+inline void reportBadPicture(pav::MessageSink& messages) {
+    messages.showMessage(std::string(kBadPictureText), std::string(kMessageTitle));
+}
 
 inline constexpr std::string_view kDriveNotReadyText = "驱动器没有准备好，无法打开：";
 inline constexpr std::string_view kCaptureFailedText =

@@ -26,7 +26,7 @@ CaptureView::CaptureView(SourceHost& host, const QImage& screenPicture, QScreen*
 
 void CaptureView::showOverScreen() {
     if (m_screen) setGeometry(m_screen->geometry());
-    show();
+    showFullScreen();
     raise();
     activateWindow();
     // A window that appears under a still pointer hears of it as a move: the rectangle starts there.

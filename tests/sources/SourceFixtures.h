@@ -2,6 +2,7 @@
 // Folders of small picture files for the browser and gallery tests.
 
 #include <string>
+#include <vector>
 
 #include <QColor>
 #include <QDir>
@@ -9,6 +10,8 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QTemporaryDir>
+
+#include "sources/Drives.h"
 
 namespace pav::sources::test {
 
@@ -56,6 +59,17 @@ struct PictureFolder {
     }
 
     QTemporaryDir dir;
+};
+
+// Two "drives": a folder of the test's, ready, and a volume that is not.
+class FakeDrives : public Drives {
+public:
+    explicit FakeDrives(std::string root) : m_root(std::move(root)) {}
+    std::vector<DriveInfo> list() const override { return {{m_root, "fixture"}, {"/nowhere", "usb"}}; }
+    bool isReady(const std::string& root) const override { return root == m_root; }
+
+private:
+    std::string m_root;
 };
 
 } // namespace pav::sources::test

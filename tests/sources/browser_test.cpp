@@ -39,17 +39,6 @@ TEST(PictureFilesTest, JoinsWithOneSeparator) {
     EXPECT_EQ(joinPath("/media/usb/", "动漫"), "/media/usb/动漫");
 }
 
-// Two "drives": the fixture's folder, ready, and a volume that is not.
-class FakeDrives : public Drives {
-public:
-    explicit FakeDrives(std::string root) : m_root(std::move(root)) {}
-    std::vector<DriveInfo> list() const override { return {{m_root, "fixture"}, {"/nowhere", "usb"}}; }
-    bool isReady(const std::string& root) const override { return root == m_root; }
-
-private:
-    std::string m_root;
-};
-
 class BrowserTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { ensureGuiApplication(); }

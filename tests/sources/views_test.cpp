@@ -41,16 +41,6 @@ void settle() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-class FixedDrives : public Drives {
-public:
-    explicit FixedDrives(std::string root) : m_root(std::move(root)) {}
-    std::vector<DriveInfo> list() const override { return {{m_root, "fixture"}, {"/nowhere", "usb"}}; }
-    bool isReady(const std::string& root) const override { return root == m_root; }
-
-private:
-    std::string m_root;
-};
-
 } // namespace
 
 class SourcesViewsTest : public QObject {
@@ -108,7 +98,7 @@ private slots:
     }
 
     void browserFolderTreeAndDriveThatIsNotReady() {
-        FixedDrives drives(pictures.root());
+        FakeDrives drives(pictures.root());
         paths.lastDrive = pictures.root();
         auto* browser = new Form2View(*host, paths, messages, drives);
         QTreeWidget* tree = browser->folderTree();
