@@ -1,0 +1,174 @@
+#include "chart/print/PrintJob.h"
+
+#include <QDir>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QSaveFile>
+
+namespace pav::print {
+namespace {
+
+const char* const kPdfFailedText = "  PDF文件没有保存：";
+const char* const kPdfFailedTitle = "Korvane";
+const char* const kPdfSavedText = "  PDF文件保存成功在";
+const char* const kPdfSavedTitle = "Korvane,make life fun!";
+
+QString titleOf(const PrintSheet& sheet) {
+    return sheet.title.empty() ? QStringLiteral("我的绣图") : QString::fromStdString(sheet.title);
+}
+
+bool usablePage(const QPagedPaintDevice& device) {
+    const PaperSize page = paperSize(device);
+    return page.width > 0 && page.height > 0;
+}
+
+void setReason(QString* error, const QString& reason) {
+    if (error) *error = reason;
+}
+
+} // namespace
+
+QPageLayout defaultPdfLayout() {
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(5, 5, 5, 5),
+                       QPageLayout::Millimeter);
+}
+
+bool printerReady(const QPrinter& printer) {
+    // With no queue at all Qt falls back to writing a PDF file: that is no printer.
+    if (printer.outputFormat() != QPrinter::NativeFormat || printer.printerName().isEmpty()) return false;
+    const QPrinterInfo queue = QPrinterInfo::printerInfo(printer.printerName());
+    return !queue.isNull() && queue.state() != QPrinter::Error;
+}
+
+PrintOutcome printSheet(QPrinter& printer, const PrintSheet& sheet, const chart::JobControl& job) {
+    if (!printerReady(printer) || !usablePage(printer)) return PrintOutcome::Failed;
+    printer.setDocName(titleOf(sheet));
+    QPainter painter;
+    if (!painter.begin(&printer)) return PrintOutcome::Failed;
+    if (printChartPage(painter, printer, sheet, job) == PageResult::Aborted) {
+        // The unfinished page is cancelled, not sent.
+        printer.abort();
+        painter.end();
+        return PrintOutcome::Aborted;
+    }
+    if (!painter.end() || printer.printerState() == QPrinter::Error) return PrintOutcome::Failed;
+    return PrintOutcome::Printed;
+}
+
+PrintOutcome writeSheetPdf(const QString& path, const PrintSheet& sheet, const chart::JobControl& job,
+                           const QPageLayout& layout, QString* error) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        setReason(error, file.errorString());
+        return PrintOutcome::Failed;
+    }
+    QPdfWriter writer(&file);
+    writer.setTitle(titleOf(sheet));
+    writer.setCreator(QStringLiteral("Pavlenta"));
+    QPainter painter;
+    if (!writer.setPageLayout(layout) || !usablePage(writer) || !painter.begin(&writer)) {
+        file.cancelWriting();
+        setReason(error, QStringLiteral("page layout not usable"));
+        return PrintOutcome::Failed;
+    }
+    const PageResult page = printChartPage(painter, writer, sheet, job);
+    painter.end();
+    if (page == PageResult::Aborted) {
+        file.cancelWriting();
+        return PrintOutcome::Aborted;
+    }
+    if (!file.commit()) {
+        setReason(error, file.errorString());
+        return PrintOutcome::Failed;
+    }
+    return PrintOutcome::Printed;
+}
+
+PrintSheet sheetOf(chart::Form7Model& model) {
+    return PrintSheet{model.programState(), model.symbols(), model.chartW(), model.chartH(),
+                      model.xiutuTitle(), model.whichType(), model.style(), model.host().colorBit()};
+}
+
+bool writeChartPdf(chart::Form7Model& model, const QString& path, QString* error, const QPageLayout& layout) {
+    return writeSheetPdf(path, sheetOf(model), chart::JobControl{}, layout, error) == PrintOutcome::Printed;
+}
+
+PrintJob::PrintJob(chart::Form7Model& model, MessageSink& messages) : m_model(model), m_messages(messages) {}
+
+// Progress and status land in the chart window's bar and Label1; yields go to its view.
+TaskDelegate PrintJob::windowTask() {
+    TaskDelegate task;
+    task.yield = [this] {
+        if (m_events) m_events->letEventsRun();
+    };
+    task.progress = [this](int done, int total) {
+        m_model.setProgress(done, total);
+        if (m_events) m_events->report(done, total);
+    };
+    task.status = [this](const std::string& text) {
+        m_model.setStatus(text, true);
+        if (m_events) m_events->say(text);
+    };
+    return task;
+}
+
+void PrintJob::begin() {
+    m_running = true;
+    // Closing the window clears the flag, which cancels the page at the next symbol.
+    m_model.genRunningFlag() = true;
+    m_model.setCommandsEnabled(false);
+    m_model.host().setMainControlsEnabled(false);
+    m_model.setBusy(true);
+}
+
+void PrintJob::finish(PrintOutcome outcome, bool toPrinter) {
+    m_model.host().setMainControlsEnabled(true);
+    m_model.setCommandsEnabled(true);
+    if (toPrinter && outcome == PrintOutcome::Printed) {
+        m_model.setStatus(kStatusPrinting, true);
+        m_model.setCommand5Caption(kPrintedCaption);
+    } else if (toPrinter && outcome == PrintOutcome::Aborted) {
+        m_model.setCommand5Caption(chart::Form7Model::kPrintCaption);
+    } else if (!toPrinter && outcome == PrintOutcome::Printed) {
+        m_model.setStatus(m_model.label1Text(), false);
+    }
+    m_model.setBusy(false);
+    m_running = false;
+}
+
+PrintOutcome PrintJob::printOnDefaultPrinter() {
+    if (m_running) return PrintOutcome::Busy;
+    QPrinter printer(QPrinter::HighResolution);
+    return print(printer);
+}
+
+PrintOutcome PrintJob::print(QPrinter& printer) {
+    if (m_running) return PrintOutcome::Busy;
+    begin();
+    const TaskDelegate task = windowTask();
+    const PrintOutcome outcome =
+        printSheet(printer, sheetOf(m_model), chart::JobControl{&task, &m_model.genRunningFlag()});
+    finish(outcome, true);
+    if (outcome == PrintOutcome::Failed) m_messages.showMessage(kPrintFailedText, kPrintFailedTitle);
+    return outcome;
+}
+
+PrintOutcome PrintJob::exportPdf(const QString& path, const QPageLayout& layout) {
+    if (m_running) return PrintOutcome::Busy;
+    begin();
+    const TaskDelegate task = windowTask();
+    QString error;
+    const PrintOutcome outcome = writeSheetPdf(
+        path, sheetOf(m_model), chart::JobControl{&task, &m_model.genRunningFlag()}, layout, &error);
+    finish(outcome, false);
+    const QString shown = QDir::toNativeSeparators(path);
+    if (outcome == PrintOutcome::Failed)
+        m_messages.showMessage((kPdfFailedText + shown + "\n" + error).toStdString(), kPdfFailedTitle,
+                               MessageIcon::Warning);
+    else if (outcome == PrintOutcome::Printed)
+        m_messages.showMessage((kPdfSavedText + shown).toStdString(), kPdfSavedTitle);
+    return outcome;
+}
+
+} // namespace pav::print

@@ -1,0 +1,84 @@
+#pragma once
+// printChart: the chart window's print job, on the system's default printer
+// queue or into a PDF file. The page is drawn by printChartPage; this file
+// opens and ends (or cancels) the document, reports failures, and keeps the
+// chart window's controls, status line and progress bar in step.
+
+#include "chart/Form7Model.h"
+#include "chart/print/PrintPage.h"
+#include "image/TaskDelegate.h"
+
+#include <QPageLayout>
+#include <QString>
+
+class QPrinter;
+
+namespace pav::print {
+
+enum class PrintOutcome {
+    Printed,  // the page went to the printer or the file is complete
+    Aborted,  // the abort flag was cleared (the window closed): the document was cancelled
+    Failed,   // no printer, or a printer or file operation failed; nothing was sent or written
+    Busy      // a job was already running: the request was ignored
+};
+
+inline constexpr const char* kPrintFailedText = "    打印异常，请确认您的打印机已经就绪。     ";
+inline constexpr const char* kPrintFailedTitle = "Korvane ";
+inline constexpr const char* kPrintedCaption = "打印..";
+
+// A4 portrait with 5 mm margins: a 200 x 287 mm printable area.
+QPageLayout defaultPdfLayout();
+
+// Whether printer names an installed queue that is not in an error state.
+bool printerReady(const QPrinter& printer);
+
+// The page on printer, ended when complete and cancelled (QPrinter::abort) when
+// the abort flag stops it. Failed when the printer is not ready or refuses.
+PrintOutcome printSheet(QPrinter& printer, const PrintSheet& sheet, const chart::JobControl& job);
+
+// The page as a one-page PDF. The file appears under path only when complete:
+// it is written under a temporary name beside it and renamed; on failure or an
+// abort any earlier file of that name stays as it was.
+PrintOutcome writeSheetPdf(const QString& path, const PrintSheet& sheet, const chart::JobControl& job,
+                           const QPageLayout& layout = defaultPdfLayout(), QString* error = nullptr);
+
+// The chart window's generated chart as a sheet to print.
+PrintSheet sheetOf(chart::Form7Model& model);
+
+// Entry point of the command line: the generated chart of model as a PDF file, no
+// abort, no status. False with a reason in *error when it could not be written.
+bool writeChartPdf(chart::Form7Model& model, const QString& path, QString* error = nullptr,
+                   const QPageLayout& layout = defaultPdfLayout());
+
+// The print and "导出PDF" commands of the chart window. While a job runs, "生成"
+// is disabled (with "保存", which shares its switch), running() is true so the
+// view disables the print and "导出PDF" buttons, the main window's controls are
+// disabled, and further requests are ignored.
+class PrintJob {
+public:
+    PrintJob(chart::Form7Model& model, MessageSink& messages);
+
+    // The view's hooks: where pending events run while the job works.
+    void setEvents(const TaskDelegate* events) { m_events = events; }
+
+    // Command5 reading "打印" or "打印..": the page on the default printer.
+    PrintOutcome printOnDefaultPrinter();
+    // The same job on a given printer.
+    PrintOutcome print(QPrinter& printer);
+    // "导出PDF": the page into path (A4 portrait unless told otherwise).
+    PrintOutcome exportPdf(const QString& path, const QPageLayout& layout = defaultPdfLayout());
+
+    bool running() const { return m_running; }
+
+private:
+    TaskDelegate windowTask();
+    void begin();
+    void finish(PrintOutcome outcome, bool toPrinter);
+
+    chart::Form7Model& m_model;
+    MessageSink& m_messages;
+    const TaskDelegate* m_events = nullptr;
+    bool m_running = false;
+};
+
+} // namespace pav::print

@@ -1,0 +1,169 @@
+#include "chart/print/PrintPage.h"
+
+#include "chart/ChartFonts.h"
+
+#include <QFontMetricsF>
+#include <QPageLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace pav::print {
+namespace {
+
+constexpr double kMmPerInch = 25.4;
+const char* const kDefaultTitle = "我的绣图";
+const char* const kDefaultRange = "DMC";
+
+// How far the thin column lines run below the grid: over the three stacked
+// digits of the column numbers, up to where the column letters start.
+constexpr double kColumnLineOverrun = 8;
+
+void say(const chart::JobControl& job, const char* text) {
+    if (job.task) job.task->say(text);
+}
+
+} // namespace
+
+PaperSize paperSize(const QPagedPaintDevice& device) {
+    const QRectF area = device.pageLayout().paintRect(QPageLayout::Millimeter);
+    return PaperSize{area.width(), area.height()};
+}
+
+double dotsPerMm(const QPaintDevice& device) { return device.logicalDpiY() / kMmPerInch; }
+
+PaperText paperText(const QPaintDevice& device) {
+    // QFontMetricsF needs a non-const device only to read its resolution.
+    auto* target = const_cast<QPaintDevice*>(&device);
+    const double perMm = dotsPerMm(device);
+    return PaperText{QFontMetricsF(chart::songFont(), target).height() / perMm,
+                     QFontMetricsF(chart::arialFont(), target).height() / perMm};
+}
+
+chart::ChartGeometry pageGeometry(const PaperLayout& p, PaperSize page, double d) {
+    chart::ChartGeometry g;
+    const double u = p.printCell;
+    g.sheetWidth = page.width * d;
+    g.cell = u * d;
+    g.titleTop = p.titleTop * d;
+    g.leftMargin = p.leftMargin * d;
+    g.gridTop = p.gridTop * d;
+    g.legendTop = p.legendTop * d;
+    g.footerTop = p.footerTop * d;
+    g.subtitleGap = 3 * d;
+    g.titleBottomGap = 2 * d;
+    g.rowLineStart = 0.3 * p.leftMargin * d;
+    g.columnLineOverrun = kColumnLineOverrun * d;
+    g.blockInset = 0.01 * d;
+    g.blockSize = (u - 0.02) * d;
+    g.symbolOffset = QPointF(0.01 * d, 0);
+    g.rowLabelOffset = QPointF(-18.0 / 5 * d, -1 * d);
+    g.letterOffset = QPointF(-1 * d, 42.0 / 5 * d);
+    g.digitDx = 0.5 * d;
+    g.digitDy = {0.5 * d, 3 * d, 5.5 * d};
+    g.gridBottomGap = 10 * d;
+    g.legendCellWidth = kLegendCellWidth * d;
+    g.legendCellHeight = kLegendCellHeight * d;
+    g.legendTextOffset = QPointF(4 * d, 1 * d);
+    g.swatch = QRectF();  // a 3 mm row leaves no room for a swatch
+    g.footerOffset = QPointF(2 * d, kFooterLineDown * d);
+    g.thinPen = 1;
+    g.heavyPen = 2;
+    g.snapText = false;
+    g.songFont = chart::songFont();
+    g.arialFont = chart::arialFont();
+    return g;
+}
+
+double gridFontScale(double printCell) {
+    const double canvasPixelMm = kMmPerInch / 96;
+    return std::min(1.0, printCell / 10 / canvasPixelMm);
+}
+
+chart::ChartGeometry gridGeometry(const chart::ChartGeometry& page, double printCell) {
+    chart::ChartGeometry grid = page;
+    const double scale = gridFontScale(printCell);
+    grid.songFont.setPointSizeF(page.songFont.pointSizeF() * scale);
+    grid.arialFont.setPointSizeF(page.arialFont.pointSizeF() * scale);
+    return grid;
+}
+
+PrintedPage::PrintedPage(QPainter& painter, const PaperLayout& layout, PaperSize page, double dotsPerMm)
+    : m_painter(painter), m_layout(layout), m_dotsPerMm(dotsPerMm),
+      m_geometry(pageGeometry(layout, page, dotsPerMm)), m_grid(print::gridGeometry(m_geometry, layout.printCell)) {}
+
+int PrintedPage::printTitle(const QString& title, const QString& subtitle) {
+    chart::drawTitle(m_painter, m_geometry, title, subtitle);
+    return m_layout.titleBottom;
+}
+
+std::optional<int> PrintedPage::printGrid(const chart::GridInput& input, const chart::JobControl& job) {
+    if (!chart::drawGrid(m_painter, m_grid, input, job)) return std::nullopt;
+    return m_layout.gridBottom;
+}
+
+// The renderer sizes the table from the grid's width in its own units; the
+// paper table is sized in whole millimetres (and may span the page), so it gets
+// a geometry whose "grid" yields exactly the paper layout's cells across.
+chart::ChartGeometry PrintedPage::legendGeometry(int chartW) const {
+    chart::ChartGeometry g = m_geometry;
+    const double cellWidth = std::nearbyint(g.legendCellWidth);
+    g.cell = (m_layout.legend.cellsAcross + 1) * cellWidth / std::max(chartW, 1);
+    return g;
+}
+
+int PrintedPage::printLegendGrid(int chartW, int chartH, int maxColor) {
+    chart::drawLegendGrid(m_painter, legendGeometry(chartW), std::max(chartW, 1), chartH, maxColor);
+    return m_layout.legendBottom;
+}
+
+void PrintedPage::printLegendEntries(const chart::LegendInput& input, const chart::JobControl& job) {
+    chart::LegendInput atLegendWidth = input;
+    atLegendWidth.chartW = std::max(input.chartW, 1);
+    chart::drawLegendEntries(m_painter, legendGeometry(input.chartW), atLegendWidth, job);
+}
+
+void PrintedPage::printFooter(int chartW, int chartH) {
+    chart::drawFooter(m_painter, m_geometry, chartW, chartH);
+    m_painter.setFont(m_geometry.arialFont);
+    m_painter.setPen(Qt::black);
+    chart::writeText(m_painter, m_geometry, m_layout.mark * m_dotsPerMm, QString::fromLatin1(kMarkLine));
+}
+
+void PrintedPage::printSymbol(int x, int y, const QString& symbol) {
+    chart::drawSymbol(m_painter, m_grid, x, y, symbol);
+}
+
+bool PrintedPage::printSymbols(const chart::SymbolInput& input, const chart::JobControl& job) {
+    return chart::drawSymbols(m_painter, m_grid, input, job);
+}
+
+PageResult printChartPage(QPainter& painter, const QPagedPaintDevice& device, const PrintSheet& sheet,
+                          const chart::JobControl& job) {
+    const PaperSize page = paperSize(device);
+    const PaperChart chart{sheet.chartW, sheet.chartH, sheet.state.maxColor};
+    PrintedPage paper(painter, layOutPaper(chart, page, paperText(device)), page, dotsPerMm(device));
+
+    say(job, kStatusDocument);
+    const std::string title = sheet.title.empty() ? kDefaultTitle : sheet.title;
+    const std::string range = sheet.whichType.empty() ? kDefaultRange : sheet.whichType;
+    paper.printTitle(QString::fromStdString(title),
+                     chart::chartSubtitle(range, sheet.state.maxColor, sheet.chartW, sheet.chartH));
+
+    say(job, kStatusGrid);
+    const chart::GridInput grid{sheet.state.colors, sheet.chartW, sheet.chartH, sheet.style};
+    if (!paper.printGrid(grid, job)) return PageResult::Aborted;
+
+    say(job, kStatusLegend);
+    paper.printLegendGrid(sheet.chartW, sheet.chartH, sheet.state.maxColor);
+    paper.printLegendEntries(chart::LegendInput{sheet.state, sheet.symbols, sheet.chartW, sheet.colorBit}, job);
+    paper.printFooter(sheet.chartW, sheet.chartH);
+
+    job.progress(0, sheet.chartH);
+    say(job, kStatusSymbols);
+    if (sheet.style == chart::ChartStyle::BlocksOnly) return PageResult::Drawn;
+    const chart::SymbolInput symbols{sheet.state.index, sheet.symbols, sheet.chartW, sheet.chartH};
+    return paper.printSymbols(symbols, job) ? PageResult::Drawn : PageResult::Aborted;
+}
+
+} // namespace pav::print
