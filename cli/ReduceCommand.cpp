@@ -63,13 +63,20 @@ ReduceArgs parseArgs(const std::vector<std::string>& args) {
 
 bool reduce(ClsDIB& result, const ClsDIB& source, Mode mode, bool rotate) {
     switch (mode) {
-    case Mode::OneBit: return result.ddGet1Bit(source);
-    case Mode::Greys4: return result.ddGet2Bit(source);
-    case Mode::Colours8: return result.ddGet3Bit(source, rotate);
-    case Mode::Greys16: return result.ddGet4Bit(source);
-    case Mode::Colours256: return result.ddGet8Bit(source, rotate);
-    case Mode::Colours216: return result.ddGet216C(source, rotate);
-    case Mode::Rgb565: return result.ddGet16Bit(source, rotate);
+    case Mode::OneBit:
+        return result.ddGet1Bit(source);
+    case Mode::Greys4:
+        return result.ddGet2Bit(source);
+    case Mode::Colours8:
+        return result.ddGet3Bit(source, rotate);
+    case Mode::Greys16:
+        return result.ddGet4Bit(source);
+    case Mode::Colours256:
+        return result.ddGet8Bit(source, rotate);
+    case Mode::Colours216:
+        return result.ddGet216C(source, rotate);
+    case Mode::Rgb565:
+        return result.ddGet16Bit(source, rotate);
     }
     return false;
 }

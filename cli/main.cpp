@@ -16,7 +16,8 @@ const Command kCommands[] = {
 
 void printUsage(std::FILE* to) {
     std::fprintf(to, "usage:\n");
-    for (const Command& c : kCommands) std::fprintf(to, "  pavlenta-cli %s\n", c.usage);
+    for (const Command& c : kCommands)
+        std::fprintf(to, "  pavlenta-cli %s\n", c.usage);
 }
 
 int run(int& argc, char** argv) {

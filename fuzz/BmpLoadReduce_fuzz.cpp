@@ -21,9 +21,10 @@ void check(bool condition) {
 void reduceEveryWay(const ClsDIB& source, bool rotate) {
     ClsDIB result;
     const auto sameShape = [&](int bits) {
-        check(result.Width() == source.Width() && result.Height() == source.Height() && result.ColorBit() == bits);
-        check(result.BmpFileBytes().size() == static_cast<std::size_t>(result.DataSize()) + 54 +
-                                                  (bits <= 8 ? 4u << bits : 0u));
+        check(result.Width() == source.Width() && result.Height() == source.Height() &&
+              result.ColorBit() == bits);
+        check(result.BmpFileBytes().size() ==
+              static_cast<std::size_t>(result.DataSize()) + 54 + (bits <= 8 ? 4u << bits : 0u));
     };
     check(result.ddGet1Bit(source)), sameShape(1);
     check(result.ddGet2Bit(source)), sameShape(4);
@@ -42,7 +43,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(!picture.LastError().empty());
         return 0;
     }
-    check(picture.ColorBit() == 24 && picture.Width() * static_cast<std::int64_t>(picture.Height()) <= kFuzzMaxPixels);
+    check(picture.ColorBit() == 24 &&
+          picture.Width() * static_cast<std::int64_t>(picture.Height()) <= kFuzzMaxPixels);
     reduceEveryWay(picture, size % 2 == 0);
 
     // What we write, we read back unchanged.

@@ -26,12 +26,17 @@ bool knownDepth(int bits) {
 }
 bool knownCompression(std::uint32_t c, int bits) {
     switch (c) {
-    case Rgb: return true;
-    case Rle8: return bits == 8;
-    case Rle4: return bits == 4;
+    case Rgb:
+        return true;
+    case Rle8:
+        return bits == 8;
+    case Rle4:
+        return bits == 4;
     case BitFields:
-    case AlphaBitFields: return bits == 16 || bits == 32;
-    default: return false; // embedded JPEG/PNG and the rest
+    case AlphaBitFields:
+        return bits == 16 || bits == 32;
+    default:
+        return false; // embedded JPEG/PNG and the rest
     }
 }
 
@@ -47,7 +52,8 @@ BmpHeaderCheck checkBmpHeader(std::span<const std::uint8_t> file, std::int64_t m
     if (file.size() < 2 || file[0] != 'B' || file[1] != 'M') return refuse("not a BMP file");
     if (file.size() < kFileHeaderSize + 4) return refuse("truncated BMP file (no bitmap header)");
     const std::uint32_t headerSize = le32(file, kFileHeaderSize);
-    if (!knownHeaderSize(headerSize)) return refuse("unsupported BMP header size " + std::to_string(headerSize));
+    if (!knownHeaderSize(headerSize))
+        return refuse("unsupported BMP header size " + std::to_string(headerSize));
     if (file.size() < kFileHeaderSize + headerSize) return refuse("truncated BMP file (bitmap header)");
 
     const std::size_t h = kFileHeaderSize;
@@ -69,7 +75,8 @@ BmpHeaderCheck checkBmpHeader(std::span<const std::uint8_t> file, std::int64_t m
     if (width <= 0 || height <= 0)
         return refuse("invalid BMP size " + std::to_string(width) + " x " + std::to_string(height));
     if (width * height > maxPixels)
-        return refuse("BMP picture too large (" + std::to_string(width) + " x " + std::to_string(height) + ")");
+        return refuse("BMP picture too large (" + std::to_string(width) + " x " + std::to_string(height) +
+                      ")");
     if (!knownDepth(bits)) return refuse("unsupported BMP depth " + std::to_string(bits));
     if (!knownCompression(compression, bits))
         return refuse("unsupported BMP compression " + std::to_string(compression));
@@ -84,7 +91,8 @@ BmpHeaderCheck checkBmpHeader(std::span<const std::uint8_t> file, std::int64_t m
     }
 
     BmpHeaderCheck c;
-    c.info = {static_cast<std::int32_t>(width), static_cast<std::int32_t>(height), topDown, bits, compression};
+    c.info = {static_cast<std::int32_t>(width), static_cast<std::int32_t>(height), topDown, bits,
+              compression};
     return c;
 }
 

@@ -11,7 +11,8 @@ namespace pav::image {
 namespace {
 
 void putLE32(std::uint8_t* p, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) p[i] = static_cast<std::uint8_t>(v >> (8 * i));
+    for (int i = 0; i < 4; ++i)
+        p[i] = static_cast<std::uint8_t>(v >> (8 * i));
 }
 void putLE16(std::uint8_t* p, std::uint16_t v) {
     p[0] = static_cast<std::uint8_t>(v);
@@ -25,13 +26,20 @@ bool supportedDepth(std::int32_t bits) {
 // Bytes per row, rounded up to a multiple of 4; 0 when it does not fit 32 bits.
 std::int64_t strideFor(std::int64_t width, std::int32_t bits) {
     switch (bits) {
-    case 1: return ((width + 7) / 8 + 3) & ~std::int64_t{3};
-    case 4: return ((width + 1) / 2 + 3) & ~std::int64_t{3};
-    case 8: return (width + 3) & ~std::int64_t{3};
-    case 16: return (2 * width + 3) & ~std::int64_t{3};
-    case 24: return (3 * width + 3) & ~std::int64_t{3};
-    case 32: return 4 * width;
-    default: return 0;
+    case 1:
+        return ((width + 7) / 8 + 3) & ~std::int64_t{3};
+    case 4:
+        return ((width + 1) / 2 + 3) & ~std::int64_t{3};
+    case 8:
+        return (width + 3) & ~std::int64_t{3};
+    case 16:
+        return (2 * width + 3) & ~std::int64_t{3};
+    case 24:
+        return (3 * width + 3) & ~std::int64_t{3};
+    case 32:
+        return 4 * width;
+    default:
+        return 0;
     }
 }
 
@@ -79,15 +87,31 @@ void ClsDIB::Cls() {
 std::intptr_t ClsDIB::hDC() const {
     return m_hasBitmap ? reinterpret_cast<std::intptr_t>(m_pixels.data()) : 0;
 }
-std::int32_t ClsDIB::DataSize() const { return m_dataSize; }
-std::int32_t ClsDIB::Width() const { return m_width; }
-std::int32_t ClsDIB::Height() const { return m_height; }
-std::int32_t ClsDIB::ColorBit() const { return m_bits; }
-std::uint8_t* ClsDIB::DataPtr() { return m_hasBitmap ? m_pixels.data() : nullptr; }
-const std::uint8_t* ClsDIB::DataPtr() const { return m_hasBitmap ? m_pixels.data() : nullptr; }
-std::int32_t ClsDIB::Stride() const { return m_stride; }
+std::int32_t ClsDIB::DataSize() const {
+    return m_dataSize;
+}
+std::int32_t ClsDIB::Width() const {
+    return m_width;
+}
+std::int32_t ClsDIB::Height() const {
+    return m_height;
+}
+std::int32_t ClsDIB::ColorBit() const {
+    return m_bits;
+}
+std::uint8_t* ClsDIB::DataPtr() {
+    return m_hasBitmap ? m_pixels.data() : nullptr;
+}
+const std::uint8_t* ClsDIB::DataPtr() const {
+    return m_hasBitmap ? m_pixels.data() : nullptr;
+}
+std::int32_t ClsDIB::Stride() const {
+    return m_stride;
+}
 
-std::array<std::uint8_t, 40> ClsDIB::InfoHeader() const { return m_header; }
+std::array<std::uint8_t, 40> ClsDIB::InfoHeader() const {
+    return m_header;
+}
 
 void ClsDIB::writeHeader() {
     m_header.fill(0);
@@ -104,7 +128,9 @@ ByteView ClsDIB::MapArray() {
     return ByteView{m_pixels.data(), m_pixels.size(), m_dataSize / m_height};
 }
 
-void ClsDIB::UnMapArray(ByteView& view) const { view = ByteView{}; }
+void ClsDIB::UnMapArray(ByteView& view) const {
+    view = ByteView{};
+}
 
 int ClsDIB::paletteSize() const {
     if (!m_hasBitmap) return 0;

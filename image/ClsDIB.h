@@ -20,7 +20,7 @@ namespace pav::image {
 // A non-owning view of a buffer's pixel bytes, valid until the next Create or Free.
 struct ByteView {
     std::uint8_t* data = nullptr;
-    std::size_t size = 0;   // DataSize
+    std::size_t size = 0; // DataSize
     std::int32_t stride = 0;
     bool empty() const { return data == nullptr; }
 };
@@ -53,7 +53,7 @@ public:
     void Free();
     void Cls();
 
-    std::intptr_t hDC() const;       // non-zero while the buffer holds a bitmap
+    std::intptr_t hDC() const; // non-zero while the buffer holds a bitmap
     std::int32_t DataSize() const;
     std::int32_t Width() const;
     std::int32_t Height() const;
@@ -112,7 +112,7 @@ public:
 private:
     std::vector<std::uint8_t> m_pixels;
     std::array<std::uint8_t, 40> m_header{};
-    std::array<std::uint32_t, 256> m_colorTable{};  // 0x00RRGGBB
+    std::array<std::uint32_t, 256> m_colorTable{}; // 0x00RRGGBB
     std::int32_t m_width = 0;
     std::int32_t m_height = 0;
     std::int32_t m_bits = 0;

@@ -21,7 +21,8 @@ constexpr std::size_t kFileHeaderSize = 14;
 constexpr std::size_t kInfoHeaderSize = 40;
 
 void putLE32(std::uint8_t* p, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) p[i] = static_cast<std::uint8_t>(v >> (8 * i));
+    for (int i = 0; i < 4; ++i)
+        p[i] = static_cast<std::uint8_t>(v >> (8 * i));
 }
 
 // Whole file into memory, refusing files far larger than any picture we accept.
@@ -48,8 +49,8 @@ bool readWholeFile(const std::string& fileName, std::int64_t maxPixels, std::vec
 }
 
 QImage decodeBmp(std::span<const std::uint8_t> bytes, std::string& error) {
-    const QByteArray data =
-        QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+    const QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()),
+                                                    static_cast<qsizetype>(bytes.size()));
     QBuffer device;
     device.setData(data);
     device.open(QIODevice::ReadOnly);
@@ -122,7 +123,8 @@ bool ClsDIB::SaveBMP(const std::string& fileName) const {
     if (!m_hasBitmap) return fail("the picture is empty");
     const std::vector<std::uint8_t> bytes = BmpFileBytes();
     QSaveFile out(QString::fromStdString(fileName));
-    if (!out.open(QIODevice::WriteOnly)) return fail("cannot create the file: " + out.errorString().toStdString());
+    if (!out.open(QIODevice::WriteOnly))
+        return fail("cannot create the file: " + out.errorString().toStdString());
     const auto size = static_cast<qint64>(bytes.size());
     if (out.write(reinterpret_cast<const char*>(bytes.data()), size) != size || !out.commit())
         return fail("cannot write the file: " + out.errorString().toStdString());

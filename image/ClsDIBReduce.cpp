@@ -29,12 +29,18 @@ bool reduce(ClsDIB& destination, const ClsDIB& source, ReductionMode mode, bool 
 
 } // namespace
 
-bool ClsDIB::ddGet1Bit(const ClsDIB& source) { return reduce(*this, source, ReductionMode::BlackWhite, false); }
-bool ClsDIB::ddGet2Bit(const ClsDIB& source) { return reduce(*this, source, ReductionMode::FourGreys, false); }
+bool ClsDIB::ddGet1Bit(const ClsDIB& source) {
+    return reduce(*this, source, ReductionMode::BlackWhite, false);
+}
+bool ClsDIB::ddGet2Bit(const ClsDIB& source) {
+    return reduce(*this, source, ReductionMode::FourGreys, false);
+}
 bool ClsDIB::ddGet3Bit(const ClsDIB& source, bool rotate) {
     return reduce(*this, source, ReductionMode::EightColours, rotate);
 }
-bool ClsDIB::ddGet4Bit(const ClsDIB& source) { return reduce(*this, source, ReductionMode::SixteenGreys, false); }
+bool ClsDIB::ddGet4Bit(const ClsDIB& source) {
+    return reduce(*this, source, ReductionMode::SixteenGreys, false);
+}
 bool ClsDIB::ddGet216C(const ClsDIB& source, bool rotate) {
     return reduce(*this, source, ReductionMode::Colours216, rotate);
 }

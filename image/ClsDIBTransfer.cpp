@@ -14,20 +14,28 @@ namespace {
 
 std::optional<QPainter::CompositionMode> compositionFor(RasterOp op) {
     switch (op) {
-    case SrcCopy: return QPainter::CompositionMode_Source;
-    case SrcPaint: return QPainter::RasterOp_SourceOrDestination;
-    case SrcAnd: return QPainter::RasterOp_SourceAndDestination;
-    case SrcInvert: return QPainter::RasterOp_SourceXorDestination;
-    case NotSrcCopy: return QPainter::RasterOp_NotSource;
+    case SrcCopy:
+        return QPainter::CompositionMode_Source;
+    case SrcPaint:
+        return QPainter::RasterOp_SourceOrDestination;
+    case SrcAnd:
+        return QPainter::RasterOp_SourceAndDestination;
+    case SrcInvert:
+        return QPainter::RasterOp_SourceXorDestination;
+    case NotSrcCopy:
+        return QPainter::RasterOp_NotSource;
     case Blackness:
-    case Whiteness: return QPainter::CompositionMode_Source;
+    case Whiteness:
+        return QPainter::CompositionMode_Source;
     }
     return std::nullopt;
 }
 
 // 5-bit channels widen by a plain shift, as the BMP loader widens them, so a 16-bit
 // buffer shows the same colours as its saved file loads with.
-std::uint8_t expand5(unsigned v) { return static_cast<std::uint8_t>(v << 3); }
+std::uint8_t expand5(unsigned v) {
+    return static_cast<std::uint8_t>(v << 3);
+}
 
 // The entry of a colour table (0x00RRGGBB) nearest to a colour; the first one on a tie.
 int nearestEntry(const std::array<std::uint32_t, 256>& table, int entries, QRgb c) {
@@ -57,8 +65,12 @@ QImage ClsDIB::ToQImage() const {
         auto* out = reinterpret_cast<QRgb*>(picture.scanLine(y));
         for (int x = 0; x < m_width; ++x) {
             switch (m_bits) {
-            case 24: out[x] = qRgb(row[3 * x + 2], row[3 * x + 1], row[3 * x]); break;
-            case 32: out[x] = qRgb(row[4 * x + 2], row[4 * x + 1], row[4 * x]); break;
+            case 24:
+                out[x] = qRgb(row[3 * x + 2], row[3 * x + 1], row[3 * x]);
+                break;
+            case 32:
+                out[x] = qRgb(row[4 * x + 2], row[4 * x + 1], row[4 * x]);
+                break;
             case 16: {
                 const unsigned v = row[2 * x] | row[2 * x + 1] << 8;
                 out[x] = qRgb(expand5((v >> 10) & 31), expand5((v >> 5) & 31), expand5(v & 31));
@@ -91,11 +103,13 @@ bool ClsDIB::storeRect(const QImage& picture, int x, int y, int w, int h) {
                 row[3 * px] = qBlue(c), row[3 * px + 1] = qGreen(c), row[3 * px + 2] = qRed(c);
                 break;
             case 32:
-                row[4 * px] = qBlue(c), row[4 * px + 1] = qGreen(c), row[4 * px + 2] = qRed(c), row[4 * px + 3] = 0;
+                row[4 * px] = qBlue(c), row[4 * px + 1] = qGreen(c), row[4 * px + 2] = qRed(c),
+                        row[4 * px + 3] = 0;
                 break;
             case 16: {
                 const unsigned v = (qRed(c) >> 3) << 10 | (qGreen(c) >> 3) << 5 | qBlue(c) >> 3;
-                row[2 * px] = static_cast<std::uint8_t>(v), row[2 * px + 1] = static_cast<std::uint8_t>(v >> 8);
+                row[2 * px] = static_cast<std::uint8_t>(v),
+                        row[2 * px + 1] = static_cast<std::uint8_t>(v >> 8);
                 break;
             }
             default: {

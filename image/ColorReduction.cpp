@@ -72,7 +72,8 @@ void packedRows(ConstPixelRows source, PixelRows destination, std::int32_t width
     forEachRow(source, destination, width, height, rotate,
                [&](const std::uint8_t* in, std::uint8_t* out, std::int32_t w, const RowThresholds& t) {
                    RowPacker<Bits> packer(out);
-                   for (std::int32_t x = 0; x < w; ++x, in += 3) packer.put(pixel(in, x & 15, t));
+                   for (std::int32_t x = 0; x < w; ++x, in += 3)
+                       packer.put(pixel(in, x & 15, t));
                    packer.finish();
                });
 }
@@ -110,45 +111,52 @@ void eightColours(ConstPixelRows s, PixelRows d, std::int32_t w, std::int32_t h,
                   [r](const std::uint8_t* p, int j, const RowThresholds& t) { return r.index(p, j, t); });
 }
 
-void indexed8(ConstPixelRows s, PixelRows d, std::int32_t w, std::int32_t h, bool rotate, const ChannelRules rules) {
-    forEachRow(s, d, w, h, rotate,
-               [rules](const std::uint8_t* in, std::uint8_t* out, std::int32_t width, const RowThresholds& row) {
-                   const ChannelRules r = rules;
-                   const RowThresholds t = row;
-                   for (std::int32_t x = 0; x < width; ++x, in += 3)
-                       out[x] = static_cast<std::uint8_t>(r.index(in, x & 15, t));
-               });
+void indexed8(ConstPixelRows s, PixelRows d, std::int32_t w, std::int32_t h, bool rotate,
+              const ChannelRules rules) {
+    forEachRow(
+        s, d, w, h, rotate,
+        [rules](const std::uint8_t* in, std::uint8_t* out, std::int32_t width, const RowThresholds& row) {
+            const ChannelRules r = rules;
+            const RowThresholds t = row;
+            for (std::int32_t x = 0; x < width; ++x, in += 3)
+                out[x] = static_cast<std::uint8_t>(r.index(in, x & 15, t));
+        });
 }
 
 void rgb565(ConstPixelRows s, PixelRows d, std::int32_t w, std::int32_t h, bool rotate) {
     const ChannelRules rules(rules::rule16Bit(false), rules::rule16Bit(true), rules::rule16Bit(false));
-    forEachRow(s, d, w, h, rotate,
-               [rules](const std::uint8_t* in, std::uint8_t* out, std::int32_t width, const RowThresholds& row) {
-                   const ChannelRules r = rules;
-                   const RowThresholds t = row;
-                   for (std::int32_t x = 0; x < width; ++x, in += 3, out += 3) {
-                       const int j = x & 15;
-                       const unsigned b = ChannelRules::apply(r.blue[in[0]], t.blue[j]);
-                       const unsigned g = ChannelRules::apply(r.green[in[1]], t.green[j]);
-                       const unsigned red = ChannelRules::apply(r.red[in[2]], t.red[j]);
-                       out[0] = static_cast<std::uint8_t>(b);
-                       out[1] = static_cast<std::uint8_t>(g);
-                       out[2] = static_cast<std::uint8_t>(red);
-                   }
-               });
+    forEachRow(
+        s, d, w, h, rotate,
+        [rules](const std::uint8_t* in, std::uint8_t* out, std::int32_t width, const RowThresholds& row) {
+            const ChannelRules r = rules;
+            const RowThresholds t = row;
+            for (std::int32_t x = 0; x < width; ++x, in += 3, out += 3) {
+                const int j = x & 15;
+                const unsigned b = ChannelRules::apply(r.blue[in[0]], t.blue[j]);
+                const unsigned g = ChannelRules::apply(r.green[in[1]], t.green[j]);
+                const unsigned red = ChannelRules::apply(r.red[in[2]], t.red[j]);
+                out[0] = static_cast<std::uint8_t>(b);
+                out[1] = static_cast<std::uint8_t>(g);
+                out[2] = static_cast<std::uint8_t>(red);
+            }
+        });
 }
 
 } // namespace
 
 int reductionDepth(ReductionMode mode) {
     switch (mode) {
-    case ReductionMode::BlackWhite: return 1;
+    case ReductionMode::BlackWhite:
+        return 1;
     case ReductionMode::FourGreys:
     case ReductionMode::EightColours:
-    case ReductionMode::SixteenGreys: return 4;
+    case ReductionMode::SixteenGreys:
+        return 4;
     case ReductionMode::Colours216:
-    case ReductionMode::Colours256: return 8;
-    case ReductionMode::Rgb565: return 24;
+    case ReductionMode::Colours256:
+        return 8;
+    case ReductionMode::Rgb565:
+        return 24;
     }
     return 0;
 }
@@ -157,29 +165,37 @@ std::vector<std::int32_t> reductionPalette(ReductionMode mode) {
     const auto rgb = [](int r, int g, int b) { return r + 256 * g + 65536 * b; };
     std::vector<std::int32_t> table;
     switch (mode) {
-    case ReductionMode::BlackWhite: table = {rgb(0, 0, 0), rgb(255, 255, 255)}; break;
+    case ReductionMode::BlackWhite:
+        table = {rgb(0, 0, 0), rgb(255, 255, 255)};
+        break;
     case ReductionMode::FourGreys:
-        for (int k = 0; k < 4; ++k) table.push_back(rgb(85 * k, 85 * k, 85 * k));
+        for (int k = 0; k < 4; ++k)
+            table.push_back(rgb(85 * k, 85 * k, 85 * k));
         break;
     case ReductionMode::EightColours:
-        for (int k = 0; k < 8; ++k) table.push_back(rgb(k & 1 ? 255 : 0, k & 2 ? 255 : 0, k & 4 ? 255 : 0));
+        for (int k = 0; k < 8; ++k)
+            table.push_back(rgb(k & 1 ? 255 : 0, k & 2 ? 255 : 0, k & 4 ? 255 : 0));
         break;
     case ReductionMode::SixteenGreys:
-        for (int k = 0; k < 16; ++k) table.push_back(rgb(17 * k, 17 * k, 17 * k));
+        for (int k = 0; k < 16; ++k)
+            table.push_back(rgb(17 * k, 17 * k, 17 * k));
         break;
     case ReductionMode::Colours216:
         for (int b = 0; b < 6; ++b)
             for (int g = 0; g < 6; ++g)
-                for (int r = 0; r < 6; ++r) table.push_back(rgb(51 * r, 51 * g, 51 * b));
+                for (int r = 0; r < 6; ++r)
+                    table.push_back(rgb(51 * r, 51 * g, 51 * b));
         break;
     case ReductionMode::Colours256: {
         const auto level8 = [](int k) { return static_cast<int>(std::nearbyint(k * double{rules::kStep8})); };
         for (int b = 0; b < 8; ++b)
             for (int g = 0; g < 8; ++g)
-                for (int r = 0; r < 4; ++r) table.push_back(rgb(85 * r, level8(g), level8(b)));
+                for (int r = 0; r < 4; ++r)
+                    table.push_back(rgb(85 * r, level8(g), level8(b)));
         break;
     }
-    case ReductionMode::Rgb565: break;
+    case ReductionMode::Rgb565:
+        break;
     }
     return table;
 }
@@ -187,17 +203,23 @@ std::vector<std::int32_t> reductionPalette(ReductionMode mode) {
 void reducePixels(ReductionMode mode, bool rotate, ConstPixelRows source, PixelRows destination,
                   std::int32_t width, std::int32_t height) {
     switch (mode) {
-    case ReductionMode::BlackWhite: return blackWhite(source, destination, width, height);
-    case ReductionMode::FourGreys: return greys(source, destination, width, height, 85);
-    case ReductionMode::SixteenGreys: return greys(source, destination, width, height, 17);
-    case ReductionMode::EightColours: return eightColours(source, destination, width, height, rotate);
+    case ReductionMode::BlackWhite:
+        return blackWhite(source, destination, width, height);
+    case ReductionMode::FourGreys:
+        return greys(source, destination, width, height, 85);
+    case ReductionMode::SixteenGreys:
+        return greys(source, destination, width, height, 17);
+    case ReductionMode::EightColours:
+        return eightColours(source, destination, width, height, rotate);
     case ReductionMode::Colours216:
         return indexed8(source, destination, width, height, rotate,
                         ChannelRules(rules::rule216(36), rules::rule216(6), rules::rule216(1)));
     case ReductionMode::Colours256:
-        return indexed8(source, destination, width, height, rotate,
-                        ChannelRules(rules::rule256BlueGreen(32), rules::rule256BlueGreen(4), rules::rule256Red()));
-    case ReductionMode::Rgb565: return rgb565(source, destination, width, height, rotate);
+        return indexed8(
+            source, destination, width, height, rotate,
+            ChannelRules(rules::rule256BlueGreen(32), rules::rule256BlueGreen(4), rules::rule256Red()));
+    case ReductionMode::Rgb565:
+        return rgb565(source, destination, width, height, rotate);
     }
 }
 

@@ -6,7 +6,8 @@ namespace {
 DitherTables buildTables() {
     DitherTables t;
     t.threshold = kDitherThresholds;
-    for (int i = 0; i < 8; ++i) t.bitMask[i] = static_cast<std::uint8_t>(1u << (7 - i));
+    for (int i = 0; i < 8; ++i)
+        t.bitMask[i] = static_cast<std::uint8_t>(1u << (7 - i));
     return t;
 }
 } // namespace

@@ -5,11 +5,17 @@
 
 namespace pav::image::rules {
 
-double greyDouble(int r, int g, int b) { return 0.299 * r + 0.587 * g + 0.114 * b; }
+double greyDouble(int r, int g, int b) {
+    return 0.299 * r + 0.587 * g + 0.114 * b;
+}
 
-int grey1(int r, int g, int b) { return static_cast<int>(std::nearbyint(greyDouble(r, g, b))); }
+int grey1(int r, int g, int b) {
+    return static_cast<int>(std::nearbyint(greyDouble(r, g, b)));
+}
 
-float greyFloat(int r, int g, int b) { return static_cast<float>(greyDouble(r, g, b)); }
+float greyFloat(int r, int g, int b) {
+    return static_cast<float>(greyDouble(r, g, b));
+}
 
 int greyLevel(float grey, int t, int q) {
     const int top = 255 / q;
@@ -22,7 +28,9 @@ int greyLevel(float grey, int t, int q) {
     return level;
 }
 
-bool eightColourBit(int c, int t) { return (c * 256) / 255 > t; }
+bool eightColourBit(int c, int t) {
+    return (c * 256) / 255 > t;
+}
 
 int level216(int c, int t) {
     if (c == 255) return 5;
@@ -39,7 +47,9 @@ int steppedLevel(int c, int t, float step) {
 }
 } // namespace
 
-int level8BlueGreen(int c, int t) { return c == 255 ? 7 : steppedLevel(c, t, kStep8); }
+int level8BlueGreen(int c, int t) {
+    return c == 255 ? 7 : steppedLevel(c, t, kStep8);
+}
 
 int level8Red(int c, int t) {
     if (c == 255) return 3;
@@ -63,15 +73,27 @@ int grey1Fast(int r, int g, int b) {
 
 namespace {
 
+// Every rule raises its value by one step exactly where the threshold lies below a
+// switch-over point; this finds that point (0..256) by bisection.
+template <typename Raised> int switchOver(Raised raised) {
+    int low = 0, high = 256;
+    while (low < high) {
+        const int middle = (low + high) / 2;
+        if (raised(middle))
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    return low;
+}
+
 // Packs a literal per-channel rule: the output for threshold 255 is the low value, for 0 the
-// high one (never below the low one: a level only ever rises by one), and the switch-over
-// point is found by scanning all thresholds once.
+// high one (never below the low one: a level only ever rises by one).
 ChannelRule buildRule(const std::function<int(int c, int t)>& literal) {
     ChannelRule rule;
     for (int c = 0; c < 256; ++c) {
         const int low = literal(c, 255), high = literal(c, 0);
-        int below = 0;
-        while (below < 256 && literal(c, below) == high && high != low) ++below;
+        const int below = switchOver([&](int t) { return literal(c, t) != low; });
         rule.packed[static_cast<std::size_t>(c)] = static_cast<std::uint32_t>(below) |
                                                    static_cast<std::uint32_t>(low) << 16 |
                                                    static_cast<std::uint32_t>(high - low) << 24;
@@ -113,6 +135,7 @@ const ChannelRule& rule16Bit(bool green) {
 }
 
 namespace {
+
 GreyRule buildGreyRule(int q) {
     GreyRule rule;
     rule.packed.resize(kMaxGreySum + 1);
@@ -121,12 +144,12 @@ GreyRule buildGreyRule(int q) {
         // correctly rounded float division gives the literal form's single-precision grey.
         const float grey = static_cast<float>(sum) / 1000.0f;
         const int base = greyLevel(grey, 255, q);
-        int below = 0;
-        while (below < 256 && greyLevel(grey, below, q) != base) ++below;
+        const int below = switchOver([&](int t) { return greyLevel(grey, t, q) != base; });
         rule.packed[static_cast<std::size_t>(sum)] = static_cast<std::uint16_t>(below | base << 9);
     }
     return rule;
 }
+
 } // namespace
 
 const GreyRule& greyRule(int q) {

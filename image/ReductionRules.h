@@ -37,7 +37,9 @@ int value16(int c, int t, float step);
 
 // --- fast forms ---
 // Integer weighted sum 299 R + 587 G + 114 B = 1000 x the exact grey.
-inline int greySum(int r, int g, int b) { return 299 * r + 587 * g + 114 * b; }
+inline int greySum(int r, int g, int b) {
+    return 299 * r + 587 * g + 114 * b;
+}
 inline constexpr int kMaxGreySum = 255000;
 
 // grey1 from the integer sum; only exact halves take the floating-point path.
@@ -49,7 +51,8 @@ int grey1Fast(int r, int g, int b);
 struct ChannelRule {
     std::array<std::uint32_t, 256> packed{};
     static unsigned applyPacked(std::uint32_t e, int t) {
-        const unsigned bump = static_cast<unsigned>(t - static_cast<int>(e & 0xFFFF)) >> 31; // 1 where t < below
+        const unsigned bump =
+            static_cast<unsigned>(t - static_cast<int>(e & 0xFFFF)) >> 31; // 1 where t < below
         return ((e >> 16) & 0xFF) + bump * (e >> 24);
     }
     unsigned apply(int c, int t) const { return applyPacked(packed[static_cast<std::size_t>(c)], t); }

@@ -39,13 +39,27 @@ template <typename Reduce> void run(benchmark::State& state, Reduce reduce) {
     state.SetItemsProcessed(state.iterations() * width * height);
 }
 
-void BM_ddGet1Bit(benchmark::State& s) { run(s, [](ClsDIB& d, const ClsDIB& src) { d.ddGet1Bit(src); }); }
-void BM_ddGet2Bit(benchmark::State& s) { run(s, [](ClsDIB& d, const ClsDIB& src) { d.ddGet2Bit(src); }); }
-void BM_ddGet3Bit(benchmark::State& s) { run(s, [](ClsDIB& d, const ClsDIB& src) { d.ddGet3Bit(src, true); }); }
-void BM_ddGet4Bit(benchmark::State& s) { run(s, [](ClsDIB& d, const ClsDIB& src) { d.ddGet4Bit(src); }); }
-void BM_ddGet8Bit(benchmark::State& s) { run(s, [](ClsDIB& d, const ClsDIB& src) { d.ddGet8Bit(src, true); }); }
-void BM_ddGet216C(benchmark::State& s) { run(s, [](ClsDIB& d, const ClsDIB& src) { d.ddGet216C(src, true); }); }
-void BM_ddGet16Bit(benchmark::State& s) { run(s, [](ClsDIB& d, const ClsDIB& src) { d.ddGet16Bit(src, true); }); }
+void BM_ddGet1Bit(benchmark::State& s) {
+    run(s, [](ClsDIB& d, const ClsDIB& src) { d.ddGet1Bit(src); });
+}
+void BM_ddGet2Bit(benchmark::State& s) {
+    run(s, [](ClsDIB& d, const ClsDIB& src) { d.ddGet2Bit(src); });
+}
+void BM_ddGet3Bit(benchmark::State& s) {
+    run(s, [](ClsDIB& d, const ClsDIB& src) { d.ddGet3Bit(src, true); });
+}
+void BM_ddGet4Bit(benchmark::State& s) {
+    run(s, [](ClsDIB& d, const ClsDIB& src) { d.ddGet4Bit(src); });
+}
+void BM_ddGet8Bit(benchmark::State& s) {
+    run(s, [](ClsDIB& d, const ClsDIB& src) { d.ddGet8Bit(src, true); });
+}
+void BM_ddGet216C(benchmark::State& s) {
+    run(s, [](ClsDIB& d, const ClsDIB& src) { d.ddGet216C(src, true); });
+}
+void BM_ddGet16Bit(benchmark::State& s) {
+    run(s, [](ClsDIB& d, const ClsDIB& src) { d.ddGet16Bit(src, true); });
+}
 
 } // namespace
 

@@ -13,8 +13,9 @@ using namespace pav::image::test;
 namespace {
 
 // A hand-made BMP: file header, 40-byte info header, optional colour table and pixel bytes.
-std::vector<std::uint8_t> handMadeBmp(std::int32_t width, std::int32_t height, int bits, std::uint32_t compression,
-                                      const std::vector<std::uint8_t>& table, const std::vector<std::uint8_t>& pixels) {
+std::vector<std::uint8_t> handMadeBmp(std::int32_t width, std::int32_t height, int bits,
+                                      std::uint32_t compression, const std::vector<std::uint8_t>& table,
+                                      const std::vector<std::uint8_t>& pixels) {
     std::vector<std::uint8_t> f(54 + table.size() + pixels.size(), 0);
     f[0] = 'B', f[1] = 'M';
     putLe32(f, 2, static_cast<std::uint32_t>(f.size()));
@@ -34,7 +35,8 @@ std::vector<std::uint8_t> handMadeBmp(std::int32_t width, std::int32_t height, i
 // Colour table of 256 greys, blue-green-red-0.
 std::vector<std::uint8_t> greyTable() {
     std::vector<std::uint8_t> t;
-    for (int i = 0; i < 256; ++i) t.insert(t.end(), {std::uint8_t(i), std::uint8_t(i), std::uint8_t(i), 0});
+    for (int i = 0; i < 256; ++i)
+        t.insert(t.end(), {std::uint8_t(i), std::uint8_t(i), std::uint8_t(i), 0});
     return t;
 }
 
@@ -42,22 +44,27 @@ std::vector<std::uint8_t> greyTable() {
 
 TEST(SaveBMP, FileSizesAndFieldsPerDepth) {
     ScratchDir dir("save-layout");
-    struct Case { int width, height, bits, fileSize, offset, imageSize; };
+    struct Case {
+        int width, height, bits, fileSize, offset, imageSize;
+    };
     const Case cases[] = {
         {10, 10, 24, 374, 54, 320}, {10, 10, 4, 198, 118, 80}, {10, 10, 8, 1198, 1078, 120},
-        {1, 1, 1, 66, 62, 4},       {3, 2, 16, 70, 54, 16},     {3, 2, 32, 78, 54, 24},
+        {1, 1, 1, 66, 62, 4},       {3, 2, 16, 70, 54, 16},    {3, 2, 32, 78, 54, 24},
     };
     for (const Case& c : cases) {
         ClsDIB dib;
         makeSeeded(dib, c.width, c.height, 7); // a 24-bit picture, then the wanted depth with seeded bytes
         ASSERT_TRUE(dib.Create(c.width, c.height, c.bits, true));
-        for (int i = 0; i < dib.DataSize(); ++i) dib.DataPtr()[i] = static_cast<std::uint8_t>(i * 37 + 11);
-        for (int k = 0; k < (c.bits <= 8 ? 1 << c.bits : 0); ++k) dib.SetColorTable(k, k * 0x010203);
+        for (int i = 0; i < dib.DataSize(); ++i)
+            dib.DataPtr()[i] = static_cast<std::uint8_t>(i * 37 + 11);
+        for (int k = 0; k < (c.bits <= 8 ? 1 << c.bits : 0); ++k)
+            dib.SetColorTable(k, k * 0x010203);
 
         const std::string file = dir.file("layout.bmp");
         ASSERT_TRUE(dib.SaveBMP(file)) << dib.LastError();
         const std::vector<std::uint8_t> bytes = readBytes(file);
-        const std::string what = std::to_string(c.width) + "x" + std::to_string(c.height) + "@" + std::to_string(c.bits);
+        const std::string what =
+            std::to_string(c.width) + "x" + std::to_string(c.height) + "@" + std::to_string(c.bits);
         ASSERT_EQ(bytes.size(), static_cast<std::size_t>(c.fileSize)) << what;
         EXPECT_EQ(bytes[0], 'B');
         EXPECT_EQ(bytes[1], 'M');
@@ -71,7 +78,8 @@ TEST(SaveBMP, FileSizesAndFieldsPerDepth) {
             const int rgb = dib.GetColorTable(k);
             const std::size_t at = 54 + 4 * k;
             ASSERT_EQ(bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 | bytes[at + 3] << 24,
-                      (rgb >> 16) | (rgb & 0xFF00) | (rgb & 0xFF) << 16) << what << " entry " << k;
+                      (rgb >> 16) | (rgb & 0xFF00) | (rgb & 0xFF) << 16)
+                << what << " entry " << k;
         }
         EXPECT_TRUE(std::equal(bytes.begin() + c.offset, bytes.end(), dib.DataPtr())) << what;
     }
@@ -90,7 +98,8 @@ TEST(SaveBMP, RoundTripsAtOddWidths) {
             ASSERT_EQ(loaded.Height(), height);
             ASSERT_EQ(loaded.ColorBit(), 24);
             ASSERT_EQ(loaded.DataSize(), original.DataSize());
-            EXPECT_TRUE(std::equal(original.DataPtr(), original.DataPtr() + original.DataSize(), loaded.DataPtr()))
+            EXPECT_TRUE(
+                std::equal(original.DataPtr(), original.DataPtr() + original.DataSize(), loaded.DataPtr()))
                 << width << "x" << height;
         }
 }
@@ -101,8 +110,10 @@ TEST(SaveBMP, OtherDepthsLoadBackAt24Bits) {
     for (const int bits : {1, 4, 8, 16, 32}) {
         ClsDIB dib, loaded;
         ASSERT_TRUE(dib.Create(13, 6, bits, true));
-        for (int i = 0; i < dib.DataSize(); ++i) dib.DataPtr()[i] = static_cast<std::uint8_t>(i * 73 + 5);
-        for (int k = 0; k < (bits <= 8 ? 1 << bits : 0); ++k) dib.SetColorTable(k, (k * 0x3F1D27) & 0xFFFFFF);
+        for (int i = 0; i < dib.DataSize(); ++i)
+            dib.DataPtr()[i] = static_cast<std::uint8_t>(i * 73 + 5);
+        for (int k = 0; k < (bits <= 8 ? 1 << bits : 0); ++k)
+            dib.SetColorTable(k, (k * 0x3F1D27) & 0xFFFFFF);
         ASSERT_TRUE(dib.SaveBMP(dir.file("depth.bmp")));
         ASSERT_TRUE(loaded.LoadBitMap(dir.file("depth.bmp"))) << bits << ": " << loaded.LastError();
         ASSERT_EQ(loaded.ColorBit(), 24);
@@ -169,7 +180,8 @@ TEST(LoadBitMap, ReadsFilesQtWritesAndHandMadeVariants) {
     EXPECT_EQ(pixelAt(dib, 0, 0), 10 + 256 * 20 + 65536 * 30);
 
     // Top-down rows (negative height): row 0 in the file is the top row.
-    const std::vector<std::uint8_t> twoRows = {0, 0, 255, 0, 255, 0, 0, 0}; // 1 x 2 at 24 bits: red, then blue
+    const std::vector<std::uint8_t> twoRows = {0,   0, 255, 0,
+                                               255, 0, 0,   0}; // 1 x 2 at 24 bits: red, then blue
     writeBytes(dir.file("topdown.bmp"), handMadeBmp(1, -2, 24, 0, {}, twoRows));
     ASSERT_TRUE(dib.LoadBitMap(dir.file("topdown.bmp"))) << dib.LastError();
     EXPECT_EQ(dib.Height(), 2);
@@ -189,7 +201,9 @@ TEST(LoadBitMap, RefusesDamagedAndHostileFiles) {
     ClsDIB good;
     makeSeeded(good, 6, 4, 3);
     const std::vector<std::uint8_t> valid = good.BmpFileBytes();
-    const auto truncated = [&](std::size_t n) { return std::vector<std::uint8_t>(valid.begin(), valid.begin() + n); };
+    const auto truncated = [&](std::size_t n) {
+        return std::vector<std::uint8_t>(valid.begin(), valid.begin() + n);
+    };
     const auto patched = [&](std::size_t at, std::uint32_t value) {
         std::vector<std::uint8_t> b = valid;
         putLe32(b, at, value);
@@ -202,7 +216,10 @@ TEST(LoadBitMap, RefusesDamagedAndHostileFiles) {
     png.fill(Qt::red);
     ASSERT_TRUE(png.save(QString::fromStdString(dir.file("picture.png")), "PNG"));
 
-    struct Case { const char* name; std::vector<std::uint8_t> bytes; };
+    struct Case {
+        const char* name;
+        std::vector<std::uint8_t> bytes;
+    };
     const Case cases[] = {
         {"zero-size", {}},
         {"signature only", truncated(2)},

@@ -29,7 +29,9 @@ Outcome runCli(const QStringList& args) {
             process.readAllStandardError().toStdString()};
 }
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 } // namespace
 
@@ -54,7 +56,8 @@ TEST(Cli, ReduceWritesWhatTheLibraryComputes) {
         {{"--mode", "rgb565"}, [&](ClsDIB& d) { return d.ddGet16Bit(source, true); }},
     };
     for (const Case& c : cases) {
-        const Outcome o = runCli(QStringList{"reduce"} + c.modeArgs + QStringList{q(dir.file("in.bmp")), q(dir.file("out.bmp"))});
+        const Outcome o = runCli(QStringList{"reduce"} + c.modeArgs +
+                                 QStringList{q(dir.file("in.bmp")), q(dir.file("out.bmp"))});
         const std::string what = c.modeArgs.join(' ').toStdString();
         ASSERT_EQ(o.exitCode, 0) << what << ": " << o.err;
         EXPECT_TRUE(o.err.empty()) << what;
@@ -77,7 +80,10 @@ TEST(Cli, FailuresExitNonZeroWithOneLineAndNoOutput) {
     ASSERT_TRUE(png.save(q(dir.file("png.bmp")), "PNG"));
     const QString in = q(dir.file("in.bmp")), out = q(dir.file("out.bmp"));
 
-    struct Case { QStringList args; int exitCode; };
+    struct Case {
+        QStringList args;
+        int exitCode;
+    };
     const Case cases[] = {
         {{}, 2},
         {{"shrink"}, 2},

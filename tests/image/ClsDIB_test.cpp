@@ -5,15 +5,18 @@
 using namespace pav::image;
 
 TEST(ClsDIB, StrideAndSizeFollowTheRowRounding) {
-    struct Case { int width, height, bits, stride, size; };
+    struct Case {
+        int width, height, bits, stride, size;
+    };
     const Case cases[] = {
-        {1, 1, 1, 4, 4},    {33, 1, 1, 8, 8},     {5, 1, 24, 16, 16},  {3, 1, 4, 4, 4},
-        {1, 1, 32, 4, 4},   {3, 2, 24, 12, 24},   {9, 3, 1, 4, 12},    {10, 10, 4, 8, 80},
+        {1, 1, 1, 4, 4},      {33, 1, 1, 8, 8},      {5, 1, 24, 16, 16}, {3, 1, 4, 4, 4},
+        {1, 1, 32, 4, 4},     {3, 2, 24, 12, 24},    {9, 3, 1, 4, 12},   {10, 10, 4, 8, 80},
         {10, 10, 8, 12, 120}, {10, 10, 24, 32, 320}, {7, 2, 16, 16, 32}, {230, 250, 24, 692, 173000},
     };
     for (const Case& c : cases) {
         ClsDIB dib;
-        ASSERT_TRUE(dib.Create(c.width, c.height, c.bits, true)) << c.width << "x" << c.height << "@" << c.bits;
+        ASSERT_TRUE(dib.Create(c.width, c.height, c.bits, true))
+            << c.width << "x" << c.height << "@" << c.bits;
         EXPECT_EQ(dib.Stride(), c.stride) << c.width << "@" << c.bits;
         EXPECT_EQ(dib.DataSize(), c.size) << c.width << "x" << c.height << "@" << c.bits;
         ByteView view = dib.MapArray();
@@ -29,8 +32,9 @@ TEST(ClsDIB, StrideAndSizeFollowTheRowRounding) {
 TEST(ClsDIB, InfoHeaderHoldsTheFixedFields) {
     ClsDIB dib;
     ASSERT_TRUE(dib.Create(3, 2, 24, true));
-    const std::array<std::uint8_t, 40> expected = {40, 0, 0, 0, 3, 0, 0, 0, 2, 0, 0, 0, 1, 0, 24, 0, 0, 0, 0, 0,
-                                                   24, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    const std::array<std::uint8_t, 40> expected = {40, 0, 0, 0, 3, 0, 0,  0, 2, 0, 0, 0, 1, 0,
+                                                   24, 0, 0, 0, 0, 0, 24, 0, 0, 0, 0, 0, 0, 0,
+                                                   0,  0, 0, 0, 0, 0, 0,  0, 0, 0, 0, 0};
     EXPECT_EQ(dib.InfoHeader(), expected);
     EXPECT_NE(dib.hDC(), 0);
     EXPECT_EQ(dib.Width(), 3);
@@ -39,13 +43,16 @@ TEST(ClsDIB, InfoHeaderHoldsTheFixedFields) {
 }
 
 TEST(ClsDIB, RefusedCreateLeavesNoBitmap) {
-    struct Case { int width, height, bits; };
-    const Case cases[] = {{5, 5, 2}, {5, 5, 0}, {5, 5, 64}, {0, 5, 24}, {5, 0, 24}, {-5, 5, 24}, {5, -5, 24},
-                          {100000, 100000, 24}, {2147483647, 1, 32}};
+    struct Case {
+        int width, height, bits;
+    };
+    const Case cases[] = {{5, 5, 2},   {5, 5, 0},   {5, 5, 64},           {0, 5, 24},         {5, 0, 24},
+                          {-5, 5, 24}, {5, -5, 24}, {100000, 100000, 24}, {2147483647, 1, 32}};
     for (const Case& c : cases) {
         ClsDIB dib;
         ASSERT_TRUE(dib.Create(4, 4, 24, true));
-        EXPECT_FALSE(dib.Create(c.width, c.height, c.bits, true)) << c.width << "x" << c.height << "@" << c.bits;
+        EXPECT_FALSE(dib.Create(c.width, c.height, c.bits, true))
+            << c.width << "x" << c.height << "@" << c.bits;
         EXPECT_EQ(dib.hDC(), 0);
         EXPECT_EQ(dib.DataSize(), 0);
         EXPECT_EQ(dib.DataPtr(), nullptr);
@@ -64,10 +71,12 @@ TEST(ClsDIB, ClsAndFree) {
     EXPECT_EQ(dib.hDC(), 0);
 
     ASSERT_TRUE(dib.Create(5, 3, 24, true));
-    for (int i = 0; i < dib.DataSize(); ++i) EXPECT_EQ(dib.DataPtr()[i], 0);
+    for (int i = 0; i < dib.DataSize(); ++i)
+        EXPECT_EQ(dib.DataPtr()[i], 0);
     std::fill(dib.DataPtr(), dib.DataPtr() + dib.DataSize(), std::uint8_t{0xAB});
     dib.Cls();
-    for (int i = 0; i < dib.DataSize(); ++i) ASSERT_EQ(dib.DataPtr()[i], 0) << "byte " << i << ", padding included";
+    for (int i = 0; i < dib.DataSize(); ++i)
+        ASSERT_EQ(dib.DataPtr()[i], 0) << "byte " << i << ", padding included";
 
     dib.Free();
     EXPECT_EQ(dib.hDC(), 0);
@@ -81,13 +90,14 @@ TEST(ClsDIB, ClsAndFree) {
 TEST(ClsDIB, ColorTableStoresBlueGreenRed) {
     ClsDIB dib;
     ASSERT_TRUE(dib.Create(2, 2, 8, true));
-    struct Case { int index, rgb; };
+    struct Case {
+        int index, rgb;
+    };
     const Case cases[] = {
-        {0, 255},         // pure red
-        {1, 0x00FF00},    // green
-        {2, 0xFF0000},    // blue
-        {255, 0x123456},
-        {3, -1},          // bits beyond the three channels are dropped
+        {0, 255},                 // pure red
+        {1, 0x00FF00},            // green
+        {2, 0xFF0000},            // blue
+        {255, 0x123456}, {3, -1}, // bits beyond the three channels are dropped
     };
     for (const Case& c : cases) {
         ASSERT_TRUE(dib.SetColorTable(c.index, c.rgb));
@@ -95,7 +105,8 @@ TEST(ClsDIB, ColorTableStoresBlueGreenRed) {
     }
     // The bytes as written to files: blue, green, red, 0 (entries 0 and 255).
     const std::vector<std::uint8_t> file = dib.BmpFileBytes();
-    EXPECT_EQ((std::vector<std::uint8_t>(file.begin() + 54, file.begin() + 58)), (std::vector<std::uint8_t>{0, 0, 255, 0}));
+    EXPECT_EQ((std::vector<std::uint8_t>(file.begin() + 54, file.begin() + 58)),
+              (std::vector<std::uint8_t>{0, 0, 255, 0}));
     EXPECT_EQ((std::vector<std::uint8_t>(file.begin() + 54 + 4 * 255, file.begin() + 58 + 4 * 255)),
               (std::vector<std::uint8_t>{0x12, 0x34, 0x56, 0}));
 

@@ -9,15 +9,18 @@ using namespace pav::image;
 
 TEST(DitherTable, HoldsTheFixedThresholds) {
     const DitherTables& d = initDither();
-    struct Case { int row, column, value; };
-    const Case cases[] = {{0, 0, 0}, {0, 1, 235}, {0, 15, 213}, {1, 0, 128}, {6, 7, 255},
+    struct Case {
+        int row, column, value;
+    };
+    const Case cases[] = {{0, 0, 0}, {0, 1, 235}, {0, 15, 213},  {1, 0, 128},  {6, 7, 255},
                           {8, 8, 1}, {9, 8, 129}, {14, 15, 254}, {15, 0, 171}, {15, 15, 85}};
     for (const Case& c : cases)
         EXPECT_EQ(d.threshold[c.row * 16 + c.column], c.value) << "row " << c.row << " column " << c.column;
 
     std::array<std::uint8_t, 256> sorted = d.threshold;
     std::sort(sorted.begin(), sorted.end());
-    for (int i = 0; i < 256; ++i) ASSERT_EQ(sorted[i], i) << "not a permutation of 0..255";
+    for (int i = 0; i < 256; ++i)
+        ASSERT_EQ(sorted[i], i) << "not a permutation of 0..255";
     EXPECT_EQ(std::accumulate(d.threshold.begin(), d.threshold.end(), 0), 32640);
 }
 

@@ -73,7 +73,8 @@ TEST(ReductionRules, GreyTablesMatchTheLiteralRuleForEverySumAndThreshold) {
         for (int sum = 0; sum <= kMaxGreySum; ++sum) {
             const float grey = static_cast<float>(sum) / 1000.0f;
             for (int t = 0; t < 256; ++t)
-                ASSERT_EQ(fast.apply(sum, t), greyLevel(grey, t, q)) << "q=" << q << " sum=" << sum << " t=" << t;
+                ASSERT_EQ(fast.apply(sum, t), greyLevel(grey, t, q))
+                    << "q=" << q << " sum=" << sum << " t=" << t;
         }
     }
 }

@@ -39,7 +39,8 @@ const std::vector<Mode>& allModes() {
 std::map<int, int> blockCounts(const ClsDIB& dib) {
     std::map<int, int> counts;
     for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 16; ++x) ++counts[pixelAt(dib, x, y)];
+        for (int x = 0; x < 16; ++x)
+            ++counts[pixelAt(dib, x, y)];
     return counts;
 }
 
@@ -54,9 +55,11 @@ int expectedPixel(const std::string& mode, bool rotate, int r, int g, int b, int
     if (mode == "ddGet1Bit") return t < grey1(r, g, b) ? 1 : 0;
     if (mode == "ddGet2Bit") return greyLevel(greyFloat(r, g, b), t, 85);
     if (mode == "ddGet4Bit") return greyLevel(greyFloat(r, g, b), t, 17);
-    if (mode == "ddGet3Bit") return 4 * eightColourBit(b, tb) + 2 * eightColourBit(g, t) + eightColourBit(r, tr);
+    if (mode == "ddGet3Bit")
+        return 4 * eightColourBit(b, tb) + 2 * eightColourBit(g, t) + eightColourBit(r, tr);
     if (mode == "ddGet216C") return 36 * level216(b, tb) + 6 * level216(g, t) + level216(r, tr);
-    if (mode == "ddGet8Bit") return 32 * level8BlueGreen(b, tb) + 4 * level8BlueGreen(g, t) + level8Red(r, tr);
+    if (mode == "ddGet8Bit")
+        return 32 * level8BlueGreen(b, tb) + 4 * level8BlueGreen(g, t) + level8Red(r, tr);
     return value16(r, tr, kStep32) + 256 * value16(g, t, kStep64) + 65536 * value16(b, tb, kStep32);
 }
 
@@ -64,7 +67,8 @@ int expectedPixel(const std::string& mode, bool rotate, int r, int g, int b, int
 
 TEST(Reduction, EveryModeMatchesItsDefinitionOnSeededPictures) {
     for (const Mode& mode : allModes())
-        for (const auto& [width, height] : std::vector<std::pair<int, int>>{{1, 1}, {9, 3}, {17, 18}, {37, 21}}) {
+        for (const auto& [width, height] :
+             std::vector<std::pair<int, int>>{{1, 1}, {9, 3}, {17, 18}, {37, 21}}) {
             ClsDIB source, result;
             makeSeeded(source, width, height, static_cast<unsigned>(width * 31 + height));
             ASSERT_TRUE(mode.reduce(result, source)) << mode.name;
@@ -96,7 +100,8 @@ TEST(Reduction, RotateFlagOffUsesTheStandardThresholdForAllChannels) {
         for (int y = 0; y < 17; ++y)
             for (int x = 0; x < 19; ++x) {
                 const int rgb = pixelAt(source, x, y);
-                ASSERT_EQ(pixelAt(result, x, y), expectedPixel(name, false, rgb & 255, (rgb >> 8) & 255, rgb >> 16, x, y))
+                ASSERT_EQ(pixelAt(result, x, y),
+                          expectedPixel(name, false, rgb & 255, (rgb >> 8) & 255, rgb >> 16, x, y))
                     << name << " at " << x << "," << y;
             }
     }
@@ -105,15 +110,44 @@ TEST(Reduction, RotateFlagOffUsesTheStandardThresholdForAllChannels) {
 TEST(Reduction, PalettesOfTheIndexedModes) {
     ClsDIB source;
     makeUniform(source, 2, 2, 0, 0, 0);
-    struct Case { int mode; std::vector<std::pair<int, int>> entries; }; // index -> R + 256 G + 65536 B
+    struct Case {
+        int mode;
+        std::vector<std::pair<int, int>> entries;
+    }; // index -> R + 256 G + 65536 B
     const Case cases[] = {
         {0, {{0, 0}, {1, 0xFFFFFF}}},
         {1, {{0, 0}, {1, 0x555555}, {2, 0xAAAAAA}, {3, 0xFFFFFF}}},
-        {2, {{0, 0}, {1, 0x0000FF}, {2, 0x00FF00}, {3, 0x00FFFF}, {4, 0xFF0000}, {5, 0xFF00FF}, {6, 0xFFFF00}, {7, 0xFFFFFF}}},
+        {2,
+         {{0, 0},
+          {1, 0x0000FF},
+          {2, 0x00FF00},
+          {3, 0x00FFFF},
+          {4, 0xFF0000},
+          {5, 0xFF00FF},
+          {6, 0xFFFF00},
+          {7, 0xFFFFFF}}},
         {3, {{0, 0}, {1, 0x111111}, {8, 0x888888}, {15, 0xFFFFFF}}},
-        {4, {{0, 0}, {1, 51}, {6, 51 * 256}, {36, 51 * 65536}, {215, 0xFFFFFF}, {43, 51 + 51 * 256 + 51 * 65536}}},
-        {5, {{0, 0}, {1, 85}, {3, 255}, {4, 36 * 256}, {8, 73 * 256}, {12, 109 * 256}, {16, 146 * 256},
-             {20, 182 * 256}, {24, 219 * 256}, {28, 255 * 256}, {32, 36 * 65536}, {224, 255 * 65536}, {255, 0xFFFFFF}}},
+        {4,
+         {{0, 0},
+          {1, 51},
+          {6, 51 * 256},
+          {36, 51 * 65536},
+          {215, 0xFFFFFF},
+          {43, 51 + 51 * 256 + 51 * 65536}}},
+        {5,
+         {{0, 0},
+          {1, 85},
+          {3, 255},
+          {4, 36 * 256},
+          {8, 73 * 256},
+          {12, 109 * 256},
+          {16, 146 * 256},
+          {20, 182 * 256},
+          {24, 219 * 256},
+          {28, 255 * 256},
+          {32, 36 * 65536},
+          {224, 255 * 65536},
+          {255, 0xFFFFFF}}},
     };
     for (const Case& c : cases) {
         ClsDIB result;
@@ -228,6 +262,7 @@ TEST(Reduction, ABufferCanBeReducedIntoItself) {
         ASSERT_TRUE(mode.reduce(separate, source));
         ASSERT_TRUE(mode.reduce(source, source)) << mode.name;
         ASSERT_EQ(source.DataSize(), separate.DataSize());
-        EXPECT_TRUE(std::equal(source.DataPtr(), source.DataPtr() + source.DataSize(), separate.DataPtr())) << mode.name;
+        EXPECT_TRUE(std::equal(source.DataPtr(), source.DataPtr() + source.DataSize(), separate.DataPtr()))
+            << mode.name;
     }
 }

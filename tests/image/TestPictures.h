@@ -19,7 +19,8 @@ inline void makeUniform(ClsDIB& dib, int width, int height, int r, int g, int b)
     for (int m = 0; m < height; ++m)
         for (int x = 0; x < width; ++x) {
             std::uint8_t* p = dib.DataPtr() + m * dib.Stride() + 3 * x;
-            p[0] = static_cast<std::uint8_t>(b), p[1] = static_cast<std::uint8_t>(g), p[2] = static_cast<std::uint8_t>(r);
+            p[0] = static_cast<std::uint8_t>(b), p[1] = static_cast<std::uint8_t>(g),
+            p[2] = static_cast<std::uint8_t>(r);
         }
 }
 
@@ -28,24 +29,31 @@ inline void makeSeeded(ClsDIB& dib, int width, int height, unsigned seed) {
     dib.Create(width, height, 24, true);
     std::mt19937 random(seed);
     for (int m = 0; m < height; ++m)
-        for (int i = 0; i < 3 * width; ++i) dib.DataPtr()[m * dib.Stride() + i] = static_cast<std::uint8_t>(random());
+        for (int i = 0; i < 3 * width; ++i)
+            dib.DataPtr()[m * dib.Stride() + i] = static_cast<std::uint8_t>(random());
 }
 
-// The value of pixel (x, y), y from the top, in a buffer of 1, 4, 8 bits (index) or 24 bits (R + 256G + 65536B).
+// The value of pixel (x, y), y from the top, in a buffer of 1, 4, 8 bits (index) or 24 bits (R + 256G +
+// 65536B).
 inline int pixelAt(const ClsDIB& dib, int x, int y) {
     const std::uint8_t* row = dib.DataPtr() + (dib.Height() - 1 - y) * dib.Stride();
     switch (dib.ColorBit()) {
-    case 1: return (row[x / 8] >> (7 - x % 8)) & 1;
-    case 4: return (row[x / 2] >> (x % 2 ? 0 : 4)) & 15;
-    case 8: return row[x];
-    default: return row[3 * x + 2] + 256 * row[3 * x + 1] + 65536 * row[3 * x];
+    case 1:
+        return (row[x / 8] >> (7 - x % 8)) & 1;
+    case 4:
+        return (row[x / 2] >> (x % 2 ? 0 : 4)) & 15;
+    case 8:
+        return row[x];
+    default:
+        return row[3 * x + 2] + 256 * row[3 * x + 1] + 65536 * row[3 * x];
     }
 }
 
 // A folder of its own under the test's working folder, emptied on creation.
 class ScratchDir {
 public:
-    explicit ScratchDir(const std::string& name) : m_path(std::filesystem::current_path() / ("scratch-" + name)) {
+    explicit ScratchDir(const std::string& name)
+        : m_path(std::filesystem::current_path() / ("scratch-" + name)) {
         std::filesystem::remove_all(m_path);
         std::filesystem::create_directories(m_path);
     }
@@ -75,7 +83,8 @@ inline std::uint32_t le32(const std::vector<std::uint8_t>& b, std::size_t at) {
     return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | std::uint32_t{b[at + 3]} << 24;
 }
 inline void putLe32(std::vector<std::uint8_t>& b, std::size_t at, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) b[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
+    for (int i = 0; i < 4; ++i)
+        b[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
 }
 
 } // namespace pav::image::test

@@ -14,11 +14,14 @@ QImage seededImage(int width, int height, unsigned seed) {
     QImage image(width, height, QImage::Format_RGB32);
     std::mt19937 random(seed);
     for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) image.setPixel(x, y, 0xFF000000u | (random() & 0xFFFFFF));
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, 0xFF000000u | (random() & 0xFFFFFF));
     return image;
 }
 
-int rgbOf(QRgb c) { return qRed(c) + 256 * qGreen(c) + 65536 * qBlue(c); }
+int rgbOf(QRgb c) {
+    return qRed(c) + 256 * qGreen(c) + 65536 * qBlue(c);
+}
 
 } // namespace
 
@@ -30,7 +33,8 @@ TEST(Transfer, GetMapWithAutoSizeCopiesThePicture) {
     ASSERT_EQ(dib.Width(), 7);
     ASSERT_EQ(dib.Height(), 5);
     for (int y = 0; y < 5; ++y)
-        for (int x = 0; x < 7; ++x) ASSERT_EQ(pixelAt(dib, x, y), rgbOf(picture.pixel(x, y))) << x << "," << y;
+        for (int x = 0; x < 7; ++x)
+            ASSERT_EQ(pixelAt(dib, x, y), rgbOf(picture.pixel(x, y))) << x << "," << y;
 
     ClsDIB empty;
     EXPECT_FALSE(empty.GetMap(picture, false)) << "no bitmap to copy into";
@@ -45,7 +49,8 @@ TEST(Transfer, GetMapStretchesOntoTheWholeBuffer) {
     ASSERT_TRUE(dib.Create(4, 2, 24, true));
     ASSERT_TRUE(dib.GetMap(picture, false));
     for (int y = 0; y < 2; ++y)
-        for (int x = 0; x < 4; ++x) EXPECT_EQ(pixelAt(dib, x, y), x < 2 ? 255 : 255 * 65536) << x << "," << y;
+        for (int x = 0; x < 4; ++x)
+            EXPECT_EQ(pixelAt(dib, x, y), x < 2 ? 255 : 255 * 65536) << x << "," << y;
 }
 
 TEST(Transfer, PuthDCWithZeroSizeCopiesTheWholeBuffer) {
@@ -69,12 +74,14 @@ TEST(Transfer, RectanglesAndStretchesInBothDirections) {
     for (int y = 0; y < 6; ++y)
         for (int x = 0; x < 6; ++x) {
             const bool inside = x >= 1 && x < 4 && y >= 2 && y < 4;
-            ASSERT_EQ(pixelAt(dib, x, y), inside ? rgbOf(source.pixel(x + 3, y + 3)) : 0x010101) << x << "," << y;
+            ASSERT_EQ(pixelAt(dib, x, y), inside ? rgbOf(source.pixel(x + 3, y + 3)) : 0x010101)
+                << x << "," << y;
         }
 
     ASSERT_TRUE(dib.GethDCEx(source, 0, 0, 4, 4, 2, 2, 2, 2)); // 2 x 2 doubled
     for (int y = 0; y < 4; ++y)
-        for (int x = 0; x < 4; ++x) ASSERT_EQ(pixelAt(dib, x, y), rgbOf(source.pixel(2 + x / 2, 2 + y / 2)));
+        for (int x = 0; x < 4; ++x)
+            ASSERT_EQ(pixelAt(dib, x, y), rgbOf(source.pixel(2 + x / 2, 2 + y / 2)));
 
     QImage target(3, 3, QImage::Format_RGB32);
     ASSERT_TRUE(dib.PuthDCEx(target, 0, 0, 3, 3, 0, 0, 6, 6)); // the whole buffer, halved
@@ -109,7 +116,10 @@ TEST(Transfer, RasterOperationsAndRefusals) {
     makeUniform(dib, 2, 1, 0x0F, 0xF0, 0x33);
     QImage source(2, 1, QImage::Format_RGB32);
     source.fill(qRgb(0xFF, 0x0F, 0x11));
-    struct Case { RasterOp op; int expected; };
+    struct Case {
+        RasterOp op;
+        int expected;
+    };
     const Case cases[] = {
         {SrcCopy, 0xFF + 0x0F * 256 + 0x11 * 65536},
         {SrcAnd, 0x0F + 0x00 * 256 + 0x11 * 65536},
