@@ -1,18 +1,10 @@
 #include "BmpHeader.h"
+#include "BmpFormat.h"
 
 namespace pav::image {
 
 namespace {
 
-std::uint32_t le32(std::span<const std::uint8_t> b, std::size_t at) {
-    return std::uint32_t{b[at]} | std::uint32_t{b[at + 1]} << 8 | std::uint32_t{b[at + 2]} << 16 |
-           std::uint32_t{b[at + 3]} << 24;
-}
-std::uint16_t le16(std::span<const std::uint8_t> b, std::size_t at) {
-    return static_cast<std::uint16_t>(b[at] | b[at + 1] << 8);
-}
-
-constexpr std::size_t kFileHeaderSize = 14;
 constexpr std::uint32_t kCoreHeaderSize = 12; // the old header with 16-bit sizes
 
 enum Compression : std::uint32_t { Rgb = 0, Rle8 = 1, Rle4 = 2, BitFields = 3, AlphaBitFields = 6 };
@@ -20,9 +12,6 @@ enum Compression : std::uint32_t { Rgb = 0, Rle8 = 1, Rle4 = 2, BitFields = 3, A
 bool knownHeaderSize(std::uint32_t size) {
     return size == kCoreHeaderSize || size == 40 || size == 52 || size == 56 || size == 64 || size == 108 ||
            size == 124;
-}
-bool knownDepth(int bits) {
-    return bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
 }
 bool knownCompression(std::uint32_t c, int bits) {
     switch (c) {
@@ -77,7 +66,7 @@ BmpHeaderCheck checkBmpHeader(std::span<const std::uint8_t> file, std::int64_t m
     if (width * height > maxPixels)
         return refuse("BMP picture too large (" + std::to_string(width) + " x " + std::to_string(height) +
                       ")");
-    if (!knownDepth(bits)) return refuse("unsupported BMP depth " + std::to_string(bits));
+    if (!isBmpDepth(bits)) return refuse("unsupported BMP depth " + std::to_string(bits));
     if (!knownCompression(compression, bits))
         return refuse("unsupported BMP compression " + std::to_string(compression));
     if (topDown && (compression == Rle8 || compression == Rle4)) return refuse("invalid top-down RLE BMP");

@@ -1,6 +1,7 @@
 // The buffer itself: creation, release, header, byte views and colour table.
 // Plain C++; the Qt-facing operations live in ClsDIBFiles.cpp and ClsDIBTransfer.cpp.
 #include "ClsDIB.h"
+#include "BmpFormat.h"
 
 #include <algorithm>
 #include <limits>
@@ -9,19 +10,6 @@
 namespace pav::image {
 
 namespace {
-
-void putLE32(std::uint8_t* p, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i)
-        p[i] = static_cast<std::uint8_t>(v >> (8 * i));
-}
-void putLE16(std::uint8_t* p, std::uint16_t v) {
-    p[0] = static_cast<std::uint8_t>(v);
-    p[1] = static_cast<std::uint8_t>(v >> 8);
-}
-
-bool supportedDepth(std::int32_t bits) {
-    return bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
-}
 
 // Bytes per row, rounded up to a multiple of 4; 0 when it does not fit 32 bits.
 std::int64_t strideFor(std::int64_t width, std::int32_t bits) {
@@ -51,7 +39,7 @@ bool ClsDIB::Create(std::int32_t width, std::int32_t height, std::int32_t bitsPe
     m_height = height;
     m_bits = bitsPerPixel;
     writeHeader();
-    if (!supportedDepth(bitsPerPixel) || width <= 0 || height <= 0) return false;
+    if (!isBmpDepth(bitsPerPixel) || width <= 0 || height <= 0) return false;
 
     const std::int64_t stride = strideFor(width, bitsPerPixel);
     const std::int64_t size = stride * height;

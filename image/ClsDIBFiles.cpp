@@ -1,5 +1,6 @@
 // Reading and writing BMP files. Decoding goes through Qt's BMP reader only;
 // writing builds the file in memory and replaces the target atomically.
+#include "BmpFormat.h"
 #include "BmpHeader.h"
 #include "ClsDIB.h"
 
@@ -16,14 +17,6 @@
 namespace pav::image {
 
 namespace {
-
-constexpr std::size_t kFileHeaderSize = 14;
-constexpr std::size_t kInfoHeaderSize = 40;
-
-void putLE32(std::uint8_t* p, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i)
-        p[i] = static_cast<std::uint8_t>(v >> (8 * i));
-}
 
 // Whole file into memory, refusing files far larger than any picture we accept.
 bool readWholeFile(const std::string& fileName, std::int64_t maxPixels, std::vector<std::uint8_t>& bytes,
