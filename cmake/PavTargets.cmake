@@ -16,10 +16,10 @@ function(pav_add_gtest)
     else()
         set(platform offscreen)
     endif()
-    gtest_discover_tests(${T_NAME}
-        DISCOVERY_MODE PRE_TEST
-        WORKING_DIRECTORY ${PAV_TEST_OUTPUT_DIR}
-        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=${platform};PAV_SOURCE_DIR=${CMAKE_SOURCE_DIR};PAV_BUILD_DIR=${CMAKE_BINARY_DIR}")
+    # One ctest entry per executable: GoogleTest runs and reports every case itself.
+    add_test(NAME ${T_NAME} COMMAND ${T_NAME} WORKING_DIRECTORY ${PAV_TEST_OUTPUT_DIR})
+    set_tests_properties(${T_NAME} PROPERTIES
+        ENVIRONMENT "QT_QPA_PLATFORM=${platform};PAV_SOURCE_DIR=${CMAKE_SOURCE_DIR};PAV_BUILD_DIR=${CMAKE_BINARY_DIR}")
 endfunction()
 
 # pav_add_qtest(NAME <name> SOURCES <files...> LIBS <targets...> [DISPLAY])
