@@ -33,7 +33,10 @@ std::int64_t strideFor(std::int64_t width, std::int32_t bits) {
 
 } // namespace
 
-bool ClsDIB::Create(std::int32_t width, std::int32_t height, std::int32_t bitsPerPixel, bool clear) {
+// Pixels start at zero whether or not clearing is asked for: padding bytes never carry
+// stale data, and saved files do not depend on what memory held before.
+bool ClsDIB::Create(std::int32_t width, std::int32_t height, std::int32_t bitsPerPixel,
+                    [[maybe_unused]] bool clear) {
     Free();
     m_width = width;
     m_height = height;
@@ -45,13 +48,11 @@ bool ClsDIB::Create(std::int32_t width, std::int32_t height, std::int32_t bitsPe
     const std::int64_t size = stride * height;
     if (size > std::numeric_limits<std::int32_t>::max()) return false; // the header's size field overflows
     try {
-        // A fresh allocation is zero-filled either way, so padding bytes never carry stale data.
         m_pixels.assign(static_cast<std::size_t>(size), 0);
     } catch (const std::bad_alloc&) {
         m_pixels = {};
         return false;
     }
-    (void)clear;
     m_stride = static_cast<std::int32_t>(stride);
     m_dataSize = static_cast<std::int32_t>(size);
     m_colorTable.fill(0);
