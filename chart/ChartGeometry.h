@@ -1,0 +1,80 @@
+#pragma once
+// Where every element of the chart sheet goes, in the units of the painter it
+// is drawn with: canvas pixels for the on-screen sheet (canvasGeometry), or
+// another unit such as millimetres when a printer page is drawn with the same
+// renderer. Offsets are relative to the cell or table corner they belong to.
+
+#include <QFont>
+#include <QPointF>
+#include <QRectF>
+
+#include <array>
+
+namespace pav::chart {
+
+struct ChartGeometry {
+    double sheetWidth = 0; // the title is centred on this width
+    double cell = 10;      // one stitch
+    double titleTop = 11;
+    double leftMargin = 40; // x of the grid's left edge (L)
+    double gridTop = 0;     // y of the grid's top edge (T), set by the caller
+    double legendTop = 0;
+    double footerTop = 0;
+
+    // Title block: subtitle y = title height + titleTop + subtitleGap; drawTitle
+    // returns the pen's y after the subtitle + its height + titleBottomGap.
+    double subtitleGap = 8;
+    double titleBottomGap = 3;
+
+    // Grid: thin row lines start at rowLineStart (reaching into the label margin);
+    // thin column lines run columnLineOverrun past the grid's bottom edge.
+    double rowLineStart = 12;
+    double columnLineOverrun = 40;
+    double blockInset = 1; // colour block inside its cell
+    double blockSize = 9;
+    QPointF symbolOffset{1, 0};
+    QPointF rowLabelOffset{-18, -1};          // from (L, T + cell*y)
+    QPointF letterOffset{-5, 42};             // from (L + cell*x, T + cell*H)
+    double digitDx = 2;                       // from L + cell*x
+    std::array<double, 3> digitDy{2, 12, 22}; // from T + cell*H
+    double gridBottomGap = 50;                // drawGrid returns T + cell*H + gridBottomGap
+
+    // Legend table and footer.
+    double legendCellWidth = 38;
+    double legendCellHeight = 14;
+    QPointF legendTextOffset{4, 1}; // from a legend cell's corner
+    QRectF swatch{1, 1, 35, 11};    // from a symbol cell's corner; empty = no swatches
+    QPointF footerOffset{2, 18};    // from (L, footerTop)
+    bool clipLegendText = true;     // keep each legend text inside its own cell
+
+    // Thin lines are one device pixel wide, heavy lines two; widths are device pixels.
+    int thinPen = 1;
+    int heavyPen = 2;
+    // Text corners are rounded to whole units (pixels on the canvas).
+    bool snapText = true;
+
+    QFont songFont;  // title, symbols, legend, footer
+    QFont arialFont; // numbering
+};
+
+// The on-screen sheet: 10-pixel cells, the fonts at 96 dots per inch.
+ChartGeometry canvasGeometry();
+
+// Legend table arithmetic for a chart chartW stitches wide holding maxColor threads.
+struct LegendLayout {
+    int cellsAcross = 0; // N: the caption cell and the colour cells of a band
+    int colourCells = 0; // C = N - 1
+    int bands = 0;       // ceil(maxColor / C); none when there is no colour cell
+    int rows = 0;        // R = 3 * bands
+};
+LegendLayout legendLayout(const ChartGeometry& geometry, int chartW, int maxColor);
+
+// Room below the grid on the canvas: 14 * R + 260, R the canvas legend's rows.
+// The print job scales the canvas proportions, so this stays in canvas pixels.
+int legendExtraHeight(int chartW, int maxColor);
+
+// Canvas size for a chart: 10 * chartW + 83 by 10 * chartH + legendExtraHeight.
+int canvasWidth(int chartW);
+int canvasHeight(int chartW, int chartH, int maxColor);
+
+} // namespace pav::chart

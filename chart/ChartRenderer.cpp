@@ -1,0 +1,301 @@
+#include "chart/ChartRenderer.h"
+
+#include "chart/ChartFonts.h"
+#include "chart/SymbolStamps.h"
+
+#include <QFontMetricsF>
+#include <QPen>
+
+#include <cmath>
+
+namespace pav::chart {
+namespace {
+
+constexpr int kDotsPerMeter96 = 3780; // 96 dots per inch
+const QColor kThinLine(166, 166, 166);
+const QColor kHeavyLine(66, 66, 66);
+const QColor kLetter(255, 11, 11);
+
+QColor toQColor(std::int32_t rgb) {
+    return QColor(palette::redOf(rgb), palette::greenOf(rgb), palette::blueOf(rgb));
+}
+
+int rounded(double value) {
+    return static_cast<int>(std::nearbyint(value));
+}
+
+// Pen widths are device pixels whatever the painter's scale.
+QPen devicePen(const QColor& color, int width, Qt::PenCapStyle cap) {
+    QPen pen(color);
+    pen.setWidth(width);
+    pen.setCosmetic(true);
+    pen.setCapStyle(cap);
+    return pen;
+}
+
+// Thin lines include both end points, like a row of set pixels.
+QPen thinPen(const ChartGeometry& geometry) {
+    return devicePen(kThinLine, geometry.thinPen, Qt::SquareCap);
+}
+
+void line(QPainter& painter, double x1, double y1, double x2, double y2) {
+    painter.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+}
+
+void useFont(QPainter& painter, const QFont& font, const QColor& color = Qt::black) {
+    painter.setFont(font);
+    painter.setPen(color);
+}
+
+// Thin row lines, then thin column lines, each line an abort check.
+bool drawThinLines(QPainter& painter, const ChartGeometry& g, int w, int h, const JobControl& job) {
+    const double right = g.leftMargin + g.cell * w;
+    const double bottom = g.gridTop + g.cell * h;
+    painter.setPen(thinPen(g));
+    job.progress(0, h);
+    for (int y = 0; y < h; ++y) {
+        line(painter, g.rowLineStart, g.gridTop + g.cell * y, right, g.gridTop + g.cell * y);
+        if (!job.carryOn()) return false;
+        job.progress(y + 1, h);
+    }
+    job.progress(0, w);
+    for (int x = 0; x < w; ++x) {
+        const double lineX = g.leftMargin + g.cell * x;
+        line(painter, lineX, g.gridTop, lineX, bottom + g.columnLineOverrun);
+        if (!job.carryOn()) return false;
+        job.progress(x + 1, w);
+    }
+    return true;
+}
+
+// The colour blocks leave each cell's grid lines visible; every block is an abort check.
+bool drawColourBlocks(QPainter& painter, const ChartGeometry& g, const GridInput& in, bool blocks,
+                      const JobControl& job) {
+    job.progress(0, in.chartH);
+    if (!blocks) return true;
+    for (int y = 0; y < in.chartH; ++y) {
+        const std::int32_t* colours = in.colors.row(y);
+        for (int x = 0; x < in.chartW; ++x) {
+            painter.fillRect(QRectF(g.leftMargin + g.cell * x + g.blockInset,
+                                    g.gridTop + g.cell * y + g.blockInset, g.blockSize, g.blockSize),
+                             toQColor(colours[x]));
+            if (!job.carryOn()) return false;
+        }
+        job.progress(y + 1, in.chartH);
+    }
+    return true;
+}
+
+void drawClosingLines(QPainter& painter, const ChartGeometry& g, int w, int h) {
+    const double right = g.leftMargin + g.cell * w;
+    const double bottom = g.gridTop + g.cell * h;
+    painter.setPen(thinPen(g));
+    line(painter, g.rowLineStart, bottom, right, bottom);
+    line(painter, right, g.gridTop, right, bottom);
+}
+
+// Rows count 01 .. 16 and start again; a letter marks every 16th column; each
+// column carries its number as three stacked digits.
+void drawNumbering(QPainter& painter, const ChartGeometry& g, int w, int h) {
+    const double bottom = g.gridTop + g.cell * h;
+    useFont(painter, g.arialFont);
+    for (int y = 0; y < h; ++y) {
+        const QString label = QStringLiteral("%1").arg(y % 16 + 1, 2, 10, QLatin1Char('0'));
+        writeText(painter, g, QPointF(g.leftMargin, g.gridTop + g.cell * y) + g.rowLabelOffset, label);
+    }
+    painter.setPen(kLetter);
+    for (int x = 16; x <= w - 1; x += 16) {
+        const QString letter(QChar(u'A' + x / 16 - 1));
+        writeText(painter, g, QPointF(g.leftMargin + g.cell * x, bottom) + g.letterOffset, letter);
+    }
+    painter.setPen(Qt::black);
+    for (int x = 0; x < w; ++x) {
+        const QString digits = QStringLiteral("%1").arg(x + 1, 3, 10, QLatin1Char('0'));
+        for (int d = 0; d < 3; ++d)
+            writeText(painter, g, QPointF(g.leftMargin + g.cell * x + g.digitDx, bottom + g.digitDy[d]),
+                      digits.mid(d, 1));
+    }
+}
+
+// Every 16th grid line is heavy, and only when the chart has more than 16 rows and columns.
+void drawHeavyLines(QPainter& painter, const ChartGeometry& g, int w, int h) {
+    if (w <= 16 || h <= 16) return;
+    const double right = g.leftMargin + g.cell * w;
+    const double bottom = g.gridTop + g.cell * h;
+    painter.setPen(devicePen(kHeavyLine, g.heavyPen, Qt::FlatCap));
+    for (int j = 16; j <= h - 1; j += 16)
+        line(painter, g.leftMargin, g.gridTop + g.cell * j, right, g.gridTop + g.cell * j);
+    for (int i = 16; i <= w - 1; i += 16)
+        line(painter, g.leftMargin + g.cell * i, g.gridTop, g.leftMargin + g.cell * i, bottom);
+}
+
+QPointF symbolCorner(const ChartGeometry& g, int x, int y) {
+    return QPointF(g.leftMargin + g.cell * x, g.gridTop + g.cell * y) + g.symbolOffset;
+}
+
+} // namespace
+
+ChartStyle chartStyleFromText(const std::string& text) {
+    if (text == kStyleSymbolsOnly) return ChartStyle::SymbolsOnly;
+    if (text == kStyleBlocksOnly) return ChartStyle::BlocksOnly;
+    return ChartStyle::BlocksAndSymbols;
+}
+
+QImage newCanvas(int width, int height) {
+    QImage canvas(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
+    canvas.setDotsPerMeterX(kDotsPerMeter96);
+    canvas.setDotsPerMeterY(kDotsPerMeter96);
+    canvas.fill(Qt::white);
+    return canvas;
+}
+
+void writeText(QPainter& painter, const ChartGeometry& geometry, QPointF topLeft, const QString& text) {
+    double x = topLeft.x();
+    double baseline = topLeft.y() + textAscent(painter.font(), painter.device());
+    if (geometry.snapText) {
+        x = std::nearbyint(x);
+        baseline = std::nearbyint(baseline);
+    }
+    painter.drawText(QPointF(x, baseline), text);
+}
+
+int drawTitle(QPainter& painter, const ChartGeometry& g, const QString& title, const QString& subtitle) {
+    useFont(painter, g.songFont);
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    writeText(painter, g, QPointF((g.sheetWidth - metrics.horizontalAdvance(title)) / 2, g.titleTop), title);
+    const double subtitleTop = metrics.height() + g.titleTop + g.subtitleGap;
+    writeText(painter, g, QPointF(g.leftMargin, subtitleTop), subtitle);
+    // The pen stands one line below the subtitle; the block ends one more line and a gap lower.
+    return rounded(subtitleTop + 2 * metrics.height() + g.titleBottomGap);
+}
+
+std::optional<GridDrawn> drawGrid(QPainter& painter, const ChartGeometry& g, const GridInput& in,
+                                  const JobControl& job) {
+    if (!drawThinLines(painter, g, in.chartW, in.chartH, job)) return std::nullopt;
+    GridDrawn drawn;
+    drawn.blocks = in.style != ChartStyle::SymbolsOnly;
+    if (!drawColourBlocks(painter, g, in, drawn.blocks, job)) return std::nullopt;
+    drawClosingLines(painter, g, in.chartW, in.chartH);
+    drawNumbering(painter, g, in.chartW, in.chartH);
+    drawHeavyLines(painter, g, in.chartW, in.chartH);
+    drawn.bottom = rounded(g.gridTop + g.cell * in.chartH + g.gridBottomGap);
+    return drawn;
+}
+
+void drawSymbol(QPainter& painter, const ChartGeometry& g, int x, int y, const QString& symbol) {
+    useFont(painter, g.songFont);
+    writeText(painter, g, symbolCorner(g, x, y), symbol);
+}
+
+bool drawSymbols(QPainter& painter, const ChartGeometry& g, const SymbolInput& in, const JobControl& job,
+                 SymbolStamps* stamps) {
+    useFont(painter, g.songFont);
+    job.progress(0, in.chartH);
+    for (int y = 0; y < in.chartH; ++y) {
+        const std::int32_t* indices = in.index.row(y);
+        const std::int32_t* blocks = in.blockColors ? in.blockColors->row(y) : nullptr;
+        for (int x = 0; x < in.chartW; ++x) {
+            if (!job.carryOn()) return false;
+            const QString& symbol = in.symbols.symbolOfStitch(indices[x]);
+            if (symbol.isEmpty()) continue;
+            const QColor ink = blocks ? symbolInk(blocks[x]) : QColor(Qt::black);
+            if (stamps) {
+                stamps->draw(painter, symbolCorner(g, x, y).toPoint(), symbol, ink);
+            } else {
+                painter.setPen(ink);
+                writeText(painter, g, symbolCorner(g, x, y), symbol);
+            }
+        }
+        job.progress(y + 1, in.chartH);
+    }
+    return true;
+}
+
+int drawLegendGrid(QPainter& painter, const ChartGeometry& g, int chartW, int /*chartH*/, int maxColor) {
+    const LegendLayout layout = legendLayout(g, chartW, maxColor);
+    const double top = g.legendTop;
+    const double cw = g.legendCellWidth;
+    const double ch = g.legendCellHeight;
+    painter.setPen(thinPen(g));
+    for (int r = 0; r <= layout.rows; ++r)
+        line(painter, g.leftMargin, top + ch * r, g.leftMargin + cw * layout.cellsAcross, top + ch * r);
+    for (int k = 0; k <= layout.cellsAcross; ++k)
+        line(painter, g.leftMargin + cw * k, top, g.leftMargin + cw * k, top + ch * layout.rows);
+    useFont(painter, g.songFont);
+    for (int r = 0; r < layout.rows; r += 3) {
+        const QPointF corner = QPointF(g.leftMargin, top + ch * r) + g.legendTextOffset;
+        writeText(painter, g, corner, QStringLiteral("符号"));
+        writeText(painter, g, corner + QPointF(0, ch), QStringLiteral("线号"));
+        writeText(painter, g, corner + QPointF(0, 2 * ch), QStringLiteral("数量"));
+    }
+    return rounded(top + ch * (layout.rows + 2));
+}
+
+void drawLegendEntries(QPainter& painter, const ChartGeometry& g, const LegendInput& in,
+                       const JobControl& job) {
+    const int entries = std::min(in.state.maxColor, palette::kListCapacity);
+    const LegendLayout layout = legendLayout(g, in.chartW, entries);
+    const double cw = g.legendCellWidth;
+    const double ch = g.legendCellHeight;
+    useFont(painter, g.songFont);
+    int i = 0;
+    for (int r = 0; r < layout.rows; r += 3) {
+        for (int k = 1; k <= layout.colourCells; ++k) {
+            // Cells after the last legend entry stay empty.
+            if (++i > entries) return;
+            const palette::LegendRecord& record = in.state.legend[i];
+            const QPointF cell(g.leftMargin + cw * k, g.legendTop + ch * r);
+            const QPointF text = cell + g.legendTextOffset;
+            if (!g.swatch.isEmpty()) {
+                const std::int32_t swatch = swatchColor(record.color, in.colorBit);
+                painter.fillRect(g.swatch.translated(cell), toQColor(swatch));
+                job.letEventsRun();
+                painter.setPen(symbolInk(swatch));
+            }
+            // A text wider than its cell is cut at the cell's edge rather than run into the next entry.
+            if (g.clipLegendText) painter.setClipRect(QRectF(cell.x() + 1, cell.y(), cw - 1, 3 * ch));
+            writeText(painter, g, text, in.symbols.symbolAt(in.symbols.positionOfLegend(record)));
+            painter.setPen(Qt::black);
+            writeText(painter, g, text + QPointF(0, ch), QString::fromStdString(record.number));
+            writeText(painter, g, text + QPointF(0, 2 * ch), QString::fromStdString(record.quantity));
+            painter.setClipping(false);
+        }
+    }
+}
+
+void drawFooter(QPainter& painter, const ChartGeometry& g, int chartW, int chartH) {
+    useFont(painter, g.songFont);
+    writeText(painter, g, QPointF(g.leftMargin, g.footerTop) + g.footerOffset, footerText(chartW, chartH));
+}
+
+QColor symbolInk(std::int32_t background) {
+    // Relative luminance of the sRGB background; black and white contrast equally at 0.179.
+    const auto linear = [](int channel) {
+        const double c = channel / 255.0;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    const double luminance = 0.2126 * linear(palette::redOf(background)) +
+                             0.7152 * linear(palette::greenOf(background)) +
+                             0.0722 * linear(palette::blueOf(background));
+    return luminance < 0.179 ? QColor(Qt::white) : QColor(Qt::black);
+}
+
+std::int32_t swatchColor(std::int32_t rgb, int colorBit) {
+    if (colorBit != 2 && colorBit != 4) return rgb;
+    if (palette::greenOf(rgb) == 255 && palette::blueOf(rgb) == 255) return rgb;
+    const int grey = (palette::redOf(rgb) + palette::greenOf(rgb) + palette::blueOf(rgb)) / 3;
+    return palette::makeRgb(grey, grey, grey);
+}
+
+QString chartSubtitle(const std::string& whichType, int maxColor, int chartW, int chartH) {
+    return QStringLiteral("绣线:%1  颜色数：%2   宽x高：%3x%4")
+        .arg(QString::fromStdString(whichType), QString::number(maxColor), QString::number(chartW),
+             QString::number(chartH));
+}
+
+QString footerText(int chartW, int chartH) {
+    return QStringLiteral("注:全部线量总和为%1，线量不是某种长度单位，只是用来说明各颜色线所占比例.")
+        .arg(static_cast<long long>(chartW) * chartH);
+}
+
+} // namespace pav::chart

@@ -1,0 +1,121 @@
+#pragma once
+// The one renderer of the chart sheet: title block, grid with colour blocks,
+// numbering, symbols, legend table and footer. Every function draws with the
+// painter it is given in the units of the geometry, so the on-screen canvas
+// (pixels) and a printer page (millimetres) share the same code. On the canvas
+// every line, block and swatch lands on the exact pixels of the sheet layout.
+
+#include "chart/ChartGeometry.h"
+#include "chart/SymbolMap.h"
+#include "image/TaskDelegate.h"
+#include "palette/ProgramState.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QString>
+
+#include <optional>
+#include <string>
+
+namespace pav::chart {
+
+class SymbolStamps;
+
+// The chart styles offered by the style list, by their texts.
+enum class ChartStyle { BlocksAndSymbols, SymbolsOnly, BlocksOnly };
+inline constexpr const char* kStyleBlocksAndSymbols = "生成绣图色块";
+inline constexpr const char* kStyleSymbolsOnly = "无色块绣图";
+inline constexpr const char* kStyleBlocksOnly = "仅生成色块";
+ChartStyle chartStyleFromText(const std::string& text);
+
+// How a long pass lets events run, shows its progress and learns of an abort.
+struct JobControl {
+    const TaskDelegate* task = nullptr;
+    const bool* running = nullptr; // the abort flag: false asks the pass to stop
+
+    void letEventsRun() const {
+        if (task) task->letEventsRun();
+    }
+    // An abort check: lets events run first, then reads the flag.
+    bool carryOn() const {
+        letEventsRun();
+        return running == nullptr || *running;
+    }
+    void progress(int done, int total) const {
+        if (task) task->report(done, total);
+    }
+};
+
+// A white canvas at 96 dots per inch, the resolution the sheet's fonts are sized for.
+QImage newCanvas(int width, int height);
+
+// The title centred on the sheet and the subtitle at the left margin; returns the y below them.
+int drawTitle(QPainter& painter, const ChartGeometry& geometry, const QString& title,
+              const QString& subtitle);
+
+struct GridInput {
+    const palette::StitchMatrix& colors; // stitch colours [x, y]
+    int chartW = 0;
+    int chartH = 0;
+    const ChartStyle& style; // read when the colour-block pass starts
+};
+
+struct GridDrawn {
+    int bottom = 0;      // the y below the numbering band
+    bool blocks = false; // whether the colour blocks were drawn
+};
+
+// Thin lines, colour blocks, closing lines, row labels, column letters and digits
+// and heavy lines; nothing when an abort check stopped it (what was drawn stays).
+std::optional<GridDrawn> drawGrid(QPainter& painter, const ChartGeometry& geometry, const GridInput& input,
+                                  const JobControl& job);
+
+// One symbol in the cell of column x, row y.
+void drawSymbol(QPainter& painter, const ChartGeometry& geometry, int x, int y, const QString& symbol);
+
+struct SymbolInput {
+    const palette::StitchMatrix& index; // stitch index matrix [x, y]
+    const SymbolMap& symbols;
+    int chartW = 0;
+    int chartH = 0;
+    // The colour blocks under the symbols, when they were drawn: symbols on dark blocks turn white.
+    const palette::StitchMatrix* blockColors = nullptr;
+};
+
+// The symbol of every stitch, row by row, with an abort check per stitch; false when
+// stopped. stamps, when given, draws the symbols from cached glyph images (canvas only).
+bool drawSymbols(QPainter& painter, const ChartGeometry& geometry, const SymbolInput& input,
+                 const JobControl& job, SymbolStamps* stamps = nullptr);
+
+// Legend table lines and row captions; returns the y of the footer reference line.
+int drawLegendGrid(QPainter& painter, const ChartGeometry& geometry, int chartW, int chartH, int maxColor);
+
+struct LegendInput {
+    const palette::ProgramState& state; // legend list and maxColor
+    const SymbolMap& symbols;
+    int chartW = 0;
+    int colorBit = 0; // the main window's reduction mode; 2 and 4 grey the swatches
+};
+
+// Per legend entry: swatch, symbol, thread number and quantity of one thread.
+void drawLegendEntries(QPainter& painter, const ChartGeometry& geometry, const LegendInput& input,
+                       const JobControl& job);
+
+// The total line below the legend.
+void drawFooter(QPainter& painter, const ChartGeometry& geometry, int chartW, int chartH);
+
+// The symbol colour over a block or swatch: black, or white where the background
+// is too dark for black to be read (whichever contrasts more).
+QColor symbolInk(std::int32_t background);
+
+// The swatch colour of a thread: grey modes show (R + G + B) / 3 unless green and blue are both 255.
+std::int32_t swatchColor(std::int32_t rgb, int colorBit);
+
+// The title block texts.
+QString chartSubtitle(const std::string& whichType, int maxColor, int chartW, int chartH);
+QString footerText(int chartW, int chartH);
+
+// Writes text with its top-left corner at topLeft in the painter's current font.
+void writeText(QPainter& painter, const ChartGeometry& geometry, QPointF topLeft, const QString& text);
+
+} // namespace pav::chart

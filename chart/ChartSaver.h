@@ -1,0 +1,20 @@
+#pragma once
+// Writing the chart canvas to a numbered BMP file.
+
+#include <QImage>
+#include <QString>
+
+namespace pav::chart {
+
+// "myxiu" + counter with at least three digits + ".bmp": myxiu001.bmp, myxiu1000.bmp.
+QString chartFileName(int counter);
+
+// The folder that holds the program's executable.
+QString programFolder();
+
+// Writes the whole canvas as a 24-bit BMP. The file appears under path only when
+// complete (it is written under a temporary name in the same folder and renamed);
+// on failure the reason is put in *error and any earlier file of that name stays.
+bool saveCanvasBmp(const QImage& canvas, const QString& path, QString* error);
+
+} // namespace pav::chart

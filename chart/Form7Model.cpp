@@ -1,0 +1,264 @@
+#include "chart/Form7Model.h"
+
+#include "chart/ChartSaver.h"
+#include "chart/SymbolStamps.h"
+#include "palette/ColorIndex.h"
+#include "palette/SymbolSet.h"
+#include "palette/ThreadPalette.h"
+
+#include <QDir>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace pav::chart {
+namespace {
+
+const char* const kDefaultTitle = "我的绣图";
+const char* const kDefaultRange = "DMC";
+const char* const kThresholdError = "输入有错误,只能是数字";
+const char* const kThresholdTitle = "Korvane";
+const char* const kSavedText = "  绣图文件保存成功在";
+const char* const kSavedTitle = "Korvane,make life fun!";
+const char* const kSaveFailedText = "  绣图文件没有保存：";
+const char* const kSaveFailedTitle = "Korvane";
+
+// One stitch per fabric pixel; a fraction of a stitch cannot be charted.
+int chartSide(double pixels) {
+    const double whole = std::nearbyint(pixels);
+    return static_cast<int>(std::clamp(whole, 0.0, static_cast<double>(Form7Model::kMaxChartSide)));
+}
+
+} // namespace
+
+Form7Model::Form7Model(palette::ProgramState& state, ChartHost& host, MessageSink& messages)
+    : m_state(state), m_host(host), m_messages(messages), m_geometry(canvasGeometry()) {}
+
+void Form7Model::load() {
+    palette::loadColor(m_state.dmc);
+    m_chartW = chartSide(m_host.stitchPictureWidth());
+    m_chartH = chartSide(m_host.stitchPictureHeight());
+    m_canvas = newCanvas(canvasWidth(m_chartW), canvasHeight(m_chartW, m_chartH, 0));
+    notifyControls();
+    notifyCanvas();
+}
+
+void Form7Model::setStyleText(const std::string& text) {
+    m_styleText = text;
+    m_style = chartStyleFromText(text);
+    notifyControls();
+}
+
+void Form7Model::setThresholdText(std::string text) {
+    int value = 0;
+    if (!palette::parseThreshold(text, value)) {
+        m_thresholdText = std::string(1, '0');
+        notifyControls();
+        m_messages.showMessage(kThresholdError, kThresholdTitle);
+        return;
+    }
+    m_thresholdText = std::move(text);
+    notifyControls();
+}
+
+void Form7Model::check1Clicked() {
+    setThresholdText("0");
+}
+
+void Form7Model::command1Clicked(const TaskDelegate& events) {
+    // The button is disabled while a generation runs; a click that slips through is ignored.
+    if (m_generating || !m_command1Enabled) return;
+    m_generating = true;
+    const TaskDelegate task = taskFor(events);
+    beginGeneration();
+    if (buildColourIndex(task) && drawSheet(task))
+        finishGeneration();
+    else
+        abortGeneration();
+    m_generating = false;
+}
+
+void Form7Model::command5Clicked() {
+    if (m_command5Caption == kAbortCaption) {
+        m_genRunning = false;
+        m_command1Enabled = true;
+        notifyControls();
+    } else if (m_printHandler) {
+        m_printHandler();
+    }
+}
+
+void Form7Model::command4Clicked() {
+    if (!m_command4Enabled) return;
+    ++m_saveCounter;
+    const QString folder = m_saveFolder.isEmpty() ? programFolder() : m_saveFolder;
+    const QString name = chartFileName(m_saveCounter);
+    QString error;
+    if (!saveCanvasBmp(m_canvas, QDir(folder).filePath(name), &error)) {
+        const QString text =
+            kSaveFailedText + QDir::toNativeSeparators(QDir(folder).filePath(name)) + "\n" + error;
+        m_messages.showMessage(text.toStdString(), kSaveFailedTitle, MessageIcon::Warning);
+        return;
+    }
+    QString shown = QDir::toNativeSeparators(folder);
+    if (!shown.endsWith(QDir::separator())) shown += QDir::separator();
+    m_messages.showMessage((kSavedText + shown + name).toStdString(), kSavedTitle);
+}
+
+void Form7Model::unload() {
+    m_genRunning = false;
+}
+
+void Form7Model::setStatus(const std::string& text, bool visible) {
+    m_label1Text = text;
+    m_label1Visible = visible;
+    notifyControls();
+}
+
+void Form7Model::setCommand5Caption(const std::string& caption) {
+    m_command5Caption = caption;
+    notifyControls();
+}
+
+void Form7Model::setCommandsEnabled(bool enabled) {
+    m_command1Enabled = enabled;
+    m_command4Enabled = enabled;
+    notifyControls();
+}
+
+void Form7Model::setBusy(bool busy) {
+    m_busy = busy;
+    notifyControls();
+}
+
+// A pass starts at the frame's 2-pixel fill and grows with the units done.
+void Form7Model::setProgress(int done, int total) {
+    m_progressFill = (done == 0 || total <= 0) ? 2.0 : double(m_progressFrameWidth) * done / total;
+    if (m_observer) m_observer->form7ProgressChanged();
+}
+
+// The delegate handed to the colour index and the drawing: progress and status
+// land in this window's controls, yields go to whoever runs the window.
+TaskDelegate Form7Model::taskFor(const TaskDelegate& events) {
+    TaskDelegate task;
+    task.yield = [&events] { events.letEventsRun(); };
+    task.progress = [this, &events](int done, int total) {
+        setProgress(done, total);
+        events.report(done, total);
+    };
+    task.status = [this, &events](const std::string& text) {
+        m_label1Text = text;
+        notifyControls();
+        events.say(text);
+    };
+    return task;
+}
+
+// Steps 1 to 3: a cleared canvas, the controls locked, the symbols and the chart size.
+void Form7Model::beginGeneration() {
+    m_canvas.fill(Qt::white);
+    notifyCanvas();
+    m_genRunning = true;
+    m_command1Enabled = false;
+    m_command4Enabled = false;
+    m_host.setMainControlsEnabled(false);
+    m_label1Visible = true;
+    m_symbols.loadSymbols(palette::loadxiuChr());
+    if (m_whichType.empty()) m_whichType = kDefaultRange;
+    m_command5Caption = kAbortCaption;
+    m_chartW = chartSide(m_host.stitchPictureWidth());
+    m_chartH = chartSide(m_host.stitchPictureHeight());
+    m_busy = true;
+    notifyControls();
+}
+
+// Step 4: matching, then counting; either may end the generation.
+bool Form7Model::buildColourIndex(const TaskDelegate& task) {
+    palette::ColorIndexJob job;
+    job.chartW = m_chartW;
+    job.chartH = m_chartH;
+    job.whichType = &m_whichType;
+    job.genRunning = &m_genRunning;
+    job.task = &task;
+    job.messages = &m_messages;
+    if (palette::makeColorIndex(m_state, job, 0) != palette::IndexResult::Done || !m_genRunning) return false;
+    const int limit = threshold();
+    return palette::sortColorIndex(m_state, job, limit) == palette::IndexResult::Done && m_genRunning;
+}
+
+// The box is kept numeric by its change rule; should it hold anything else, the same rule applies.
+int Form7Model::threshold() {
+    int value = 0;
+    if (palette::parseThreshold(m_thresholdText, value)) return value;
+    setThresholdText(m_thresholdText);
+    return 0;
+}
+
+void Form7Model::sizeCanvas() {
+    m_canvas = newCanvas(canvasWidth(m_chartW), canvasHeight(m_chartW, m_chartH, m_state.maxColor));
+    m_geometry.sheetWidth = m_canvas.width();
+    notifyCanvas();
+}
+
+// Steps 5 to 12; false when an abort check stopped it.
+bool Form7Model::drawSheet(const TaskDelegate& task) {
+    m_symbols.build(m_state, m_whichType == kDefaultRange);
+    m_label1Visible = false;
+    notifyControls();
+    sizeCanvas();
+    if (m_xiutuTitle.empty()) m_xiutuTitle = kDefaultTitle;
+
+    const JobControl job{&task, &m_genRunning};
+    ChartGeometry& g = m_geometry;
+    QPainter painter(&m_canvas);
+    const QString subtitle = chartSubtitle(m_whichType, m_state.maxColor, m_chartW, m_chartH);
+    g.gridTop = drawTitle(painter, g, QString::fromStdString(m_xiutuTitle), subtitle) + 3;
+    const std::optional<GridDrawn> grid =
+        drawGrid(painter, g, GridInput{m_state.colors, m_chartW, m_chartH, m_style}, job);
+    if (!grid) return false;
+    g.legendTop = grid->bottom + 8;
+    g.footerTop = drawLegendGrid(painter, g, m_chartW, m_chartH, m_state.maxColor);
+    drawLegendEntries(painter, g, LegendInput{m_state, m_symbols, m_chartW, m_host.colorBit()}, job);
+    drawFooter(painter, g, m_chartW, m_chartH);
+
+    setProgress(0, m_chartH);
+    if (m_style == ChartStyle::BlocksOnly) return true;
+    SymbolStamps stamps(g.songFont, m_canvas.dotsPerMeterX(), m_canvas.dotsPerMeterY());
+    const SymbolInput symbols{m_state.index, m_symbols, m_chartW, m_chartH,
+                              grid->blocks ? &m_state.colors : nullptr};
+    return drawSymbols(painter, g, symbols, job, &stamps);
+}
+
+// Step 13: everything enabled again and Command5 offers printing.
+void Form7Model::finishGeneration() {
+    reEnableControls();
+    m_command5Caption = kPrintCaption;
+    m_busy = false;
+    notifyControls();
+    notifyCanvas();
+}
+
+// The abort exit keeps the partial chart and leaves Command5 reading "中止".
+void Form7Model::abortGeneration() {
+    reEnableControls();
+    m_busy = false;
+    notifyControls();
+    notifyCanvas();
+}
+
+void Form7Model::reEnableControls() {
+    m_host.setMainControlsEnabled(true);
+    m_command1Enabled = true;
+    m_command4Enabled = true;
+}
+
+void Form7Model::notifyControls() {
+    if (m_observer) m_observer->form7ControlsChanged();
+}
+
+void Form7Model::notifyCanvas() {
+    if (m_observer) m_observer->form7CanvasChanged();
+}
+
+} // namespace pav::chart

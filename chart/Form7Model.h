@@ -1,0 +1,148 @@
+#pragma once
+// Form7, the chart window, without widgets: its state and its handlers. It runs
+// the generation sequence (colour index, symbols, canvas sizing, title, grid,
+// legend, footer, symbols) with an abort check wherever the user may act,
+// drives the main window's controls through ChartHost, saves numbered charts,
+// and tells its view what changed through Form7Observer.
+
+#include "chart/ChartGeometry.h"
+#include "chart/ChartHost.h"
+#include "chart/ChartRenderer.h"
+#include "chart/SymbolMap.h"
+#include "image/TaskDelegate.h"
+#include "palette/ProgramState.h"
+
+#include <QImage>
+#include <QString>
+
+#include <functional>
+#include <string>
+
+namespace pav::chart {
+
+class Form7Observer {
+public:
+    virtual ~Form7Observer() = default;
+    // Captions, texts, enabled flags, the status line or the busy pointer changed.
+    virtual void form7ControlsChanged() = 0;
+    // The progress fill moved.
+    virtual void form7ProgressChanged() = 0;
+    // The canvas was cleared, resized or finished.
+    virtual void form7CanvasChanged() = 0;
+};
+
+class Form7Model {
+public:
+    static constexpr int kMaxChartSide = 320;
+    static constexpr const char* kLabel1Start = "准备开始生成绣图,请等待约10秒 ...";
+    static constexpr const char* kAbortCaption = "中止";
+    static constexpr const char* kPrintCaption = "打印";
+    static constexpr const char* kDefaultThreshold = "20";
+
+    Form7Model(palette::ProgramState& state, ChartHost& host, MessageSink& messages);
+
+    void setObserver(Form7Observer* observer) { m_observer = observer; }
+    // Where saved charts go; the program's folder unless set.
+    void setSaveFolder(const QString& folder) { m_saveFolder = folder; }
+    // Started by Command5 once it no longer reads "中止".
+    void setPrintHandler(std::function<void()> handler) { m_printHandler = std::move(handler); }
+    // Width of the progress frame, in the view's pixels.
+    void setProgressFrameWidth(int width) { m_progressFrameWidth = width; }
+
+    // --- events of the window ---
+    void load();
+    void setStyleText(const std::string& text); // Combo1
+    void setThresholdText(std::string text);    // Combo2 change
+    void check1Clicked();
+    // Generation; events.yield is where the view lets pending events run.
+    void command1Clicked(const TaskDelegate& events);
+    void command5Clicked();
+    void command4Clicked();
+    void unload(); // unload and terminate: stops a running job at its next check
+
+    // --- public members, written by the chart-settings dialog ---
+    void setXiutuTitle(const std::string& title) { m_xiutuTitle = title; }
+    const std::string& xiutuTitle() const { return m_xiutuTitle; }
+    void setWhichType(const std::string& range) { m_whichType = range; }
+    const std::string& whichType() const { return m_whichType; }
+
+    // --- state shown by the view ---
+    const std::string& styleText() const { return m_styleText; }
+    const std::string& thresholdText() const { return m_thresholdText; }
+    const std::string& command5Caption() const { return m_command5Caption; }
+    const std::string& label1Text() const { return m_label1Text; }
+    bool label1Visible() const { return m_label1Visible; }
+    bool command1Enabled() const { return m_command1Enabled; }
+    bool command4Enabled() const { return m_command4Enabled; }
+    bool busy() const { return m_busy; }
+    double progressFill() const { return m_progressFill; }
+    int progressFrameWidth() const { return m_progressFrameWidth; }
+    const QImage& canvas() const { return m_canvas; }
+    // Scroll ranges of the viewport: the canvas size.
+    int hScrollMaximum() const { return m_canvas.width(); }
+    int vScrollMaximum() const { return m_canvas.height(); }
+
+    // --- state shared with the drawing and the print job ---
+    int chartW() const { return m_chartW; }
+    int chartH() const { return m_chartH; }
+    bool genRunning() const { return m_genRunning; }
+    bool& genRunningFlag() { return m_genRunning; }
+    ChartStyle style() const { return m_style; }
+    const ChartGeometry& geometry() const { return m_geometry; }
+    const SymbolMap& symbols() const { return m_symbols; }
+    int saveCounter() const { return m_saveCounter; }
+    palette::ProgramState& programState() { return m_state; }
+    ChartHost& host() { return m_host; }
+
+    // For the print job, which reports in the same controls.
+    void setStatus(const std::string& text, bool visible);
+    void setCommand5Caption(const std::string& caption);
+    void setCommandsEnabled(bool enabled); // Command1 and Command4
+    void setBusy(bool busy);
+    void setProgress(int done, int total);
+
+private:
+    TaskDelegate taskFor(const TaskDelegate& events);
+    void beginGeneration();
+    bool buildColourIndex(const TaskDelegate& task);
+    int threshold();
+    void sizeCanvas();
+    bool drawSheet(const TaskDelegate& task);
+    void finishGeneration();
+    void abortGeneration();
+    void reEnableControls();
+    void notifyControls();
+    void notifyCanvas();
+
+    palette::ProgramState& m_state;
+    ChartHost& m_host;
+    MessageSink& m_messages;
+    Form7Observer* m_observer = nullptr;
+    std::function<void()> m_printHandler;
+    QString m_saveFolder;
+
+    std::string m_xiutuTitle;
+    std::string m_whichType;
+    std::string m_styleText = kStyleSymbolsOnly;
+    ChartStyle m_style = ChartStyle::SymbolsOnly;
+    std::string m_thresholdText = kDefaultThreshold;
+    std::string m_command5Caption = kAbortCaption;
+    std::string m_label1Text = kLabel1Start;
+    bool m_label1Visible = true;
+    bool m_command1Enabled = true;
+    bool m_command4Enabled = true;
+    bool m_busy = false;
+    bool m_generating = false;
+    double m_progressFill = 2;
+    int m_progressFrameWidth = 300;
+
+    int m_chartW = 0;
+    int m_chartH = 0;
+    bool m_genRunning = false;
+    ChartGeometry m_geometry;
+    SymbolMap m_symbols;
+    int m_saveCounter = 0;
+    QImage m_canvas;
+};
+
+} // namespace pav::chart

@@ -1,0 +1,194 @@
+#include "chart/Form7View.h"
+
+#include "chart/ChartCanvasWidget.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace pav::chart {
+namespace {
+
+constexpr int kProgressFrameWidth = 300;
+constexpr int kEventInterval = 16; // milliseconds between two event runs of a long job
+
+QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+template <typename Widget> Widget* named(Widget* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+} // namespace
+
+Form7View::Form7View(Form7Model& model, QWidget* parent) : QWidget(parent), m_model(model) {
+    setWindowTitle(QStringLiteral("生成我的绣图"));
+    m_events.yield = [this] { letEventsRun(); };
+    createControls();
+    layOut();
+    connectControls();
+    m_model.setProgressFrameWidth(kProgressFrameWidth);
+    m_model.setObserver(this);
+    m_model.load();
+    resize(900, 700);
+}
+
+Form7View::~Form7View() {
+    m_model.setObserver(nullptr);
+    if (m_cursorBusy) QGuiApplication::restoreOverrideCursor();
+}
+
+void Form7View::createControls() {
+    m_combo1 = named(new QComboBox(this), "Combo1");
+    m_combo1->addItems({QString::fromUtf8(kStyleBlocksAndSymbols), QString::fromUtf8(kStyleSymbolsOnly),
+                        QString::fromUtf8(kStyleBlocksOnly)});
+    m_combo1->setCurrentText(qs(m_model.styleText()));
+    m_combo2 = named(new QComboBox(this), "Combo2");
+    m_combo2->setEditable(true);
+    m_combo2->addItems({"0", "5", "10", "15", "20", "25", "35", "40", "45", "50"});
+    m_combo2->setEditText(qs(m_model.thresholdText()));
+    m_label2 = named(new QLabel(QStringLiteral("可忽略颜色出现次数"), this), "Label2");
+    m_check1 = named(new QCheckBox(QStringLiteral("显示全部色块"), this), "Check1");
+    m_command1 = named(new QPushButton(QStringLiteral("生成"), this), "Command1");
+    m_command5 = named(new QPushButton(qs(m_model.command5Caption()), this), "Command5");
+    m_command4 = named(new QPushButton(QStringLiteral("保存"), this), "Command4");
+    m_label1 = named(new QLabel(qs(m_model.label1Text()), this), "Label1");
+    m_shape2 = named(new QFrame(this), "Shape2");
+    m_shape2->setFrameShape(QFrame::Box);
+    m_shape2->setFixedSize(kProgressFrameWidth, 12);
+    m_shape1 = named(new QFrame(m_shape2), "Shape1");
+    m_shape1->setAutoFillBackground(true);
+    QPalette fill = m_shape1->palette();
+    fill.setColor(QPalette::Window, QColor(0, 0, 160));
+    m_shape1->setPalette(fill);
+    m_shape1->setGeometry(0, 0, 2, 12);
+    m_picture2 = named(new QWidget(this), "Picture2");
+    m_picture2->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    m_picture2->setAutoFillBackground(true);
+    m_picture3 = new ChartCanvasWidget(m_model, m_picture2);
+    m_hchange = named(new QScrollBar(Qt::Horizontal, this), "Hchange");
+    m_vchange = named(new QScrollBar(Qt::Vertical, this), "Vchange");
+    m_picture2->installEventFilter(this);
+}
+
+void Form7View::layOut() {
+    auto* options = new QHBoxLayout;
+    options->addWidget(m_combo1);
+    options->addWidget(m_label2);
+    options->addWidget(m_combo2);
+    options->addWidget(m_check1);
+    options->addStretch();
+    options->addWidget(m_command1);
+    options->addWidget(m_command5);
+    options->addWidget(m_command4);
+    auto* status = new QHBoxLayout;
+    status->addWidget(m_label1);
+    status->addStretch();
+    status->addWidget(m_shape2);
+    auto* view = new QGridLayout;
+    view->setSpacing(0);
+    view->addWidget(m_picture2, 0, 0);
+    view->addWidget(m_vchange, 0, 1);
+    view->addWidget(m_hchange, 1, 0);
+    auto* window = new QVBoxLayout(this);
+    window->addLayout(options);
+    window->addLayout(status);
+    window->addLayout(view, 1);
+}
+
+void Form7View::connectControls() {
+    connect(m_combo1, &QComboBox::currentTextChanged, this,
+            [this](const QString& text) { m_model.setStyleText(text.toStdString()); });
+    connect(m_combo2, &QComboBox::editTextChanged, this,
+            [this](const QString& text) { m_model.setThresholdText(text.toStdString()); });
+    connect(m_check1, &QCheckBox::clicked, this, [this] { m_model.check1Clicked(); });
+    connect(m_command1, &QPushButton::clicked, this, [this] { m_model.command1Clicked(m_events); });
+    connect(m_command5, &QPushButton::clicked, this, [this] { m_model.command5Clicked(); });
+    connect(m_command4, &QPushButton::clicked, this, [this] { m_model.command4Clicked(); });
+    connect(m_hchange, &QScrollBar::valueChanged, this, [this] { placeCanvas(); });
+    connect(m_vchange, &QScrollBar::valueChanged, this, [this] { placeCanvas(); });
+}
+
+// The long jobs call this at every check; events really run at most every 16 ms.
+void Form7View::letEventsRun() {
+    if (m_sinceEvents.isValid() && m_sinceEvents.elapsed() < kEventInterval) return;
+    m_picture3->update();
+    QCoreApplication::processEvents();
+    m_sinceEvents.restart();
+}
+
+void Form7View::form7ControlsChanged() {
+    if (m_combo1->currentText() != qs(m_model.styleText())) {
+        const QSignalBlocker quiet(m_combo1);
+        m_combo1->setCurrentText(qs(m_model.styleText()));
+    }
+    if (m_combo2->currentText() != qs(m_model.thresholdText())) {
+        const QSignalBlocker quiet(m_combo2);
+        m_combo2->setEditText(qs(m_model.thresholdText()));
+    }
+    m_command1->setEnabled(m_model.command1Enabled());
+    m_command4->setEnabled(m_model.command4Enabled());
+    m_command5->setText(qs(m_model.command5Caption()));
+    m_label1->setText(qs(m_model.label1Text()));
+    m_label1->setVisible(m_model.label1Visible());
+    if (m_model.busy() != m_cursorBusy) {
+        m_cursorBusy = m_model.busy();
+        if (m_cursorBusy)
+            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        else
+            QGuiApplication::restoreOverrideCursor();
+    }
+}
+
+void Form7View::form7ProgressChanged() {
+    const int width = static_cast<int>(std::lround(m_model.progressFill()));
+    m_shape1->resize(std::clamp(width, 0, kProgressFrameWidth), m_shape2->height());
+}
+
+void Form7View::form7CanvasChanged() {
+    m_picture3->fitCanvas();
+    updateScrollRanges();
+    m_picture3->update();
+}
+
+void Form7View::closeEvent(QCloseEvent* event) {
+    m_model.unload();
+    event->accept();
+}
+
+bool Form7View::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_picture2 && event->type() == QEvent::Resize) updateScrollRanges();
+    return QWidget::eventFilter(watched, event);
+}
+
+// The bars pan the canvas inside the viewport, never past its far edges.
+void Form7View::updateScrollRanges() {
+    const QSize canvas = m_model.canvas().size();
+    m_hchange->setRange(0, std::max(0, canvas.width() - m_picture2->width()));
+    m_vchange->setRange(0, std::max(0, canvas.height() - m_picture2->height()));
+    m_hchange->setPageStep(std::max(1, m_picture2->width()));
+    m_vchange->setPageStep(std::max(1, m_picture2->height()));
+    m_hchange->setSingleStep(10);
+    m_vchange->setSingleStep(10);
+    placeCanvas();
+}
+
+void Form7View::placeCanvas() {
+    m_picture3->move(-m_hchange->value(), -m_vchange->value());
+}
+
+} // namespace pav::chart

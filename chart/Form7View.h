@@ -1,0 +1,70 @@
+#pragma once
+// The chart window: style and threshold lists, the generate, abort/print and
+// save buttons, the status line and progress bar, and the canvas in a viewport
+// with two scroll bars. All behaviour is Form7Model's; this class binds widgets
+// to it and lets pending events run, at most every 16 ms, while it works.
+
+#include "chart/Form7Model.h"
+#include "image/TaskDelegate.h"
+
+#include <QElapsedTimer>
+#include <QWidget>
+
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QScrollBar;
+
+namespace pav::chart {
+
+class ChartCanvasWidget;
+
+class Form7View : public QWidget, public Form7Observer {
+public:
+    explicit Form7View(Form7Model& model, QWidget* parent = nullptr);
+    ~Form7View() override;
+
+    // The hooks long jobs of this window run with (the print job uses them too).
+    const TaskDelegate& events() const { return m_events; }
+
+    void form7ControlsChanged() override;
+    void form7ProgressChanged() override;
+    void form7CanvasChanged() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    // Picture2's resizes change how far the bars pan.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createControls();
+    void layOut();
+    void connectControls();
+    void letEventsRun();
+    void updateScrollRanges();
+    void placeCanvas();
+
+    Form7Model& m_model;
+    TaskDelegate m_events;
+    QElapsedTimer m_sinceEvents;
+    bool m_cursorBusy = false;
+
+    QComboBox* m_combo1 = nullptr;
+    QComboBox* m_combo2 = nullptr;
+    QLabel* m_label2 = nullptr;
+    QCheckBox* m_check1 = nullptr;
+    QPushButton* m_command1 = nullptr;
+    QPushButton* m_command5 = nullptr;
+    QPushButton* m_command4 = nullptr;
+    QLabel* m_label1 = nullptr;
+    QFrame* m_shape2 = nullptr;
+    QFrame* m_shape1 = nullptr;
+    QWidget* m_picture2 = nullptr;
+    ChartCanvasWidget* m_picture3 = nullptr;
+    QScrollBar* m_hchange = nullptr;
+    QScrollBar* m_vchange = nullptr;
+};
+
+} // namespace pav::chart

@@ -1,0 +1,61 @@
+#include "chart/SymbolStamps.h"
+
+#include "chart/ChartFonts.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+
+#include <cmath>
+
+namespace pav::chart {
+
+SymbolStamps::SymbolStamps(const QFont& font, int dotsPerMeterX, int dotsPerMeterY)
+    : m_font(font), m_dotsPerMeterX(dotsPerMeterX), m_dotsPerMeterY(dotsPerMeterY) {}
+
+void SymbolStamps::draw(QPainter& painter, QPoint topLeft, const QString& symbol, const QColor& ink) {
+    const Stamp& stamp = stampFor(symbol, ink.rgb());
+    if (!stamp.ink.isNull()) painter.drawImage(topLeft + stamp.offset, stamp.ink);
+}
+
+const SymbolStamps::Stamp& SymbolStamps::stampFor(const QString& symbol, QRgb ink) {
+    const QPair<QString, QRgb> key(symbol, ink);
+    auto found = m_stamps.constFind(key);
+    if (found != m_stamps.constEnd()) return *found;
+
+    // Draw the glyph with room on every side, as the canvas would draw it at a whole-pixel corner.
+    QImage sheet(1, 1, QImage::Format_ARGB32_Premultiplied);
+    sheet.setDotsPerMeterX(m_dotsPerMeterX);
+    sheet.setDotsPerMeterY(m_dotsPerMeterY);
+    const QFontMetricsF metrics(m_font, &sheet);
+    const int pad = static_cast<int>(metrics.height()) + 2;
+    sheet = QImage(3 * pad, 3 * pad, QImage::Format_ARGB32_Premultiplied);
+    sheet.setDotsPerMeterX(m_dotsPerMeterX);
+    sheet.setDotsPerMeterY(m_dotsPerMeterY);
+    sheet.fill(Qt::transparent);
+    {
+        QPainter painter(&sheet);
+        painter.setFont(m_font);
+        painter.setPen(QColor::fromRgb(ink));
+        painter.drawText(QPointF(pad, std::nearbyint(pad + textAscent(m_font, &sheet))), symbol);
+    }
+    // Keep only the inked box so that each stamp blends as few pixels as possible.
+    int left = sheet.width(), top = sheet.height(), right = -1, bottom = -1;
+    for (int y = 0; y < sheet.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(sheet.constScanLine(y));
+        for (int x = 0; x < sheet.width(); ++x) {
+            if (qAlpha(line[x]) == 0) continue;
+            left = std::min(left, x);
+            right = std::max(right, x);
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
+        }
+    }
+    Stamp stamp;
+    if (right >= 0) {
+        stamp.ink = sheet.copy(left, top, right - left + 1, bottom - top + 1);
+        stamp.offset = QPoint(left - pad, top - pad);
+    }
+    return *m_stamps.insert(key, stamp);
+}
+
+} // namespace pav::chart

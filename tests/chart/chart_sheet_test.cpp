@@ -1,0 +1,423 @@
+// The chart sheet as drawn on the canvas by a whole generation: layout, grid
+// pixels, heavy lines, numbering, title, symbols in the three styles, legend
+// and footer, on small stitch pictures.
+
+#include "ChartTestSupport.h"
+
+#include "chart/ChartRenderer.h"
+#include "chart/SymbolStamps.h"
+#include "palette/SymbolSet.h"
+
+#include <QFontMetricsF>
+
+namespace pav::chart::test {
+namespace {
+
+const QRgb kWhitePixel = qRgb(255, 255, 255);
+const QRgb kThin = qRgb(166, 166, 166);
+const QRgb kHeavy = qRgb(66, 66, 66);
+const QColor kLetterRed(255, 11, 11);
+constexpr int kBlack = 421; // thread "310", pure black
+
+// A picture cycling through `threads` sample threads in reading order.
+std::function<std::int32_t(int, int)> cycling(int w, int threads) {
+    return [w, threads](int x, int y) { return threadColor(sampleRows()[(x + y * w) % threads]); };
+}
+
+struct LayoutCase {
+    int fabricW, h, threads;
+    int chartW, legendRows;
+};
+
+class SheetLayout : public ::testing::TestWithParam<LayoutCase> {};
+
+TEST_P(SheetLayout, CanvasAndBandsFollowTheChartSizeAndTheLegend) {
+    const LayoutCase c = GetParam();
+    ChartRun run(c.fabricW, c.h, cycling(std::min(c.fabricW, 320), c.threads));
+    run.model.setThresholdText("0");
+    run.generate();
+    const ChartGeometry& g = run.model.geometry();
+    EXPECT_EQ(run.model.chartW(), c.chartW);
+    EXPECT_EQ(run.state->maxColor, c.threads);
+    EXPECT_EQ(run.canvas().size(), QSize(10 * c.chartW + 83, 10 * c.h + 14 * c.legendRows + 260));
+    EXPECT_EQ(g.gridTop, 61); // 11 + title line + 8 + two subtitle lines + 3 + 3 (12-pixel lines)
+    EXPECT_EQ(g.legendTop, 61 + 10 * c.h + 58);
+    EXPECT_EQ(g.footerTop, g.legendTop + 14 * (c.legendRows + 2));
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, SheetLayout,
+                         ::testing::Values(LayoutCase{16, 16, 1, 16, 3},     // 3 cells, 2 colour cells
+                                           LayoutCase{38, 20, 8, 38, 3},     // 8 threads fill one band
+                                           LayoutCase{38, 20, 9, 38, 6},     // the ninth opens a second
+                                           LayoutCase{100, 30, 30, 100, 6},  // 24 per band: footer at +112
+                                           LayoutCase{400, 20, 3, 320, 3})); // wider fabric charts 320
+
+// Expected colour of a grid pixel in the "仅生成色块" style: heavy lines over thin
+// lines over 9 x 9 blocks.
+QRgb expectedGridPixel(const ChartRun& run, int X, int Y) {
+    const int L = int(run.L()), T = int(run.T());
+    const int w = run.model.chartW(), h = run.model.chartH();
+    if (w > 16 && h > 16) {
+        for (int j = 16; j <= h - 1; j += 16)
+            if ((Y == T + 10 * j - 1 || Y == T + 10 * j) && X >= L && X < L + 10 * w) return kHeavy;
+        for (int i = 16; i <= w - 1; i += 16)
+            if ((X == L + 10 * i - 1 || X == L + 10 * i) && Y >= T && Y < T + 10 * h) return kHeavy;
+    }
+    if ((X - L) % 10 == 0 || (Y - T) % 10 == 0) return kThin;
+    return qrgbOf(run.state->colors.at((X - L) / 10, (Y - T) / 10));
+}
+
+TEST(SheetGrid, LinesAndBlocksLandOnTheirPixels) {
+    const int w = 20, h = 18;
+    ChartRun run(w, h, [](int x, int y) { return threadColor(sampleRows()[(3 * x + y) % 7]); });
+    run.model.setStyleText(kStyleBlocksOnly);
+    run.generate();
+    const QImage& canvas = run.canvas();
+    const int L = int(run.L()), T = int(run.T());
+    for (int Y = T; Y <= T + 10 * h; ++Y)
+        for (int X = L; X <= L + 10 * w; ++X)
+            ASSERT_EQ(canvas.pixel(X, Y), expectedGridPixel(run, X, Y)) << "at (" << X << ", " << Y << ")";
+
+    // Row lines reach into the label margin from x = 12; column lines run 40 pixels below the grid.
+    for (int y = 0; y <= h; ++y) {
+        EXPECT_TRUE(allPixels(canvas, QRect(12, T + 10 * y, L - 12, 1), kThin)) << "row line " << y;
+        EXPECT_EQ(canvas.pixel(11, T + 10 * y), kWhitePixel);
+        EXPECT_EQ(canvas.pixel(L + 10 * w + 1, T + 10 * y), kWhitePixel);
+    }
+    for (int x = 0; x < w; ++x) {
+        EXPECT_TRUE(allPixels(canvas, QRect(L + 10 * x, T + 10 * h, 1, 41), kThin)) << "column line " << x;
+        EXPECT_EQ(canvas.pixel(L + 10 * x, T - 1), kWhitePixel);
+    }
+    EXPECT_EQ(canvas.pixel(L, T + 10 * h + 41), kWhitePixel);
+    EXPECT_EQ(canvas.pixel(L + 10 * w, T + 10 * h + 1), kWhitePixel); // the closing line stops at the grid
+}
+
+struct HeavyCase {
+    int w, h;
+    std::vector<int> rows, columns;
+};
+
+class SheetHeavyLines : public ::testing::TestWithParam<HeavyCase> {};
+
+TEST_P(SheetHeavyLines, OnlyEverySixteenthLineAndOnlyBeyondSixteenRowsAndColumns) {
+    const HeavyCase c = GetParam();
+    ChartRun run(c.w, c.h, cycling(c.w, 5));
+    run.model.setStyleText(kStyleBlocksOnly);
+    run.generate();
+    const QImage& canvas = run.canvas();
+    const int L = int(run.L()), T = int(run.T());
+    for (int j : c.rows)
+        EXPECT_TRUE(allPixels(canvas, QRect(L, T + 10 * j - 1, 10 * c.w, 2), kHeavy)) << "row " << j;
+    for (int i : c.columns)
+        EXPECT_TRUE(allPixels(canvas, QRect(L + 10 * i - 1, T, 2, 10 * c.h), kHeavy)) << "column " << i;
+    for (int Y = 0; Y < canvas.height(); ++Y)
+        for (int X = 0; X < canvas.width(); ++X) {
+            if (canvas.pixel(X, Y) != kHeavy) continue;
+            ASSERT_EQ(expectedGridPixel(run, X, Y), kHeavy)
+                << "stray heavy pixel at (" << X << ", " << Y << ")";
+        }
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, SheetHeavyLines,
+                         ::testing::Values(HeavyCase{16, 16, {}, {}}, HeavyCase{40, 17, {16}, {16, 32}},
+                                           HeavyCase{40, 10, {}, {}}, HeavyCase{17, 33, {16, 32}, {16}}));
+
+TEST(SheetNumbering, RowLabelsColumnDigitsAndLettersStandWhereTheyBelong) {
+    const int w = 130, h = 40;
+    ChartRun run(w, h, cycling(w, 3));
+    run.model.setStyleText(kStyleBlocksOnly);
+    run.generate();
+    const QImage& canvas = run.canvas();
+    const int L = int(run.L()), T = int(run.T()), bottom = T + 10 * h;
+    const QFont arial = arialFont();
+
+    std::vector<TextAt> labels, digits, letters;
+    for (int y = 0; y < h; ++y) // 01 .. 16, 01 .. 16, 01 .. 08
+        labels.push_back({QPointF(L - 18, T + 10 * y - 1), QString::asprintf("%02d", y % 16 + 1), arial});
+    for (int x = 0; x < w; ++x)
+        for (int d = 0; d < 3; ++d)
+            digits.push_back({QPointF(L + 10 * x + 2, bottom + 2 + 10 * d),
+                              QString::asprintf("%03d", x + 1).mid(d, 1), arial});
+    for (int x = 16; x < w; x += 16)
+        letters.push_back(
+            {QPointF(L + 10 * x - 5, bottom + 42), QString(QChar('A' + x / 16 - 1)), arial, kLetterRed});
+
+    const QImage labelRef = referenceText(canvas, labels);
+    for (int y = 0; y < h; ++y)
+        EXPECT_TRUE(sameRegion(canvas, labelRef, QRect(L - 20, T + 10 * y + 1, 20, 9))) << "row " << y;
+    const QImage digitRef = referenceText(canvas, digits);
+    for (int x = 0; x < w; ++x)
+        EXPECT_TRUE(sameRegion(canvas, digitRef, QRect(L + 10 * x + 1, bottom + 1, 9, 40))) << "column " << x;
+    // Below the column lines and above the legend only the letters A .. H are drawn.
+    EXPECT_TRUE(
+        sameRegion(canvas, referenceText(canvas, letters), QRect(0, bottom + 41, canvas.width(), 16)));
+    EXPECT_EQ(letters.back().text, "H");
+}
+
+struct TitleCase {
+    std::string title, range;
+    QString shownTitle, subtitle;
+};
+
+class SheetTitle : public ::testing::TestWithParam<TitleCase> {};
+
+TEST_P(SheetTitle, TitleCentredAndSubtitleAtTheMargin) {
+    const TitleCase c = GetParam();
+    ChartRun run(20, 17, cycling(20, 3));
+    run.model.setXiutuTitle(c.title);
+    run.model.setWhichType(c.range);
+    run.generate();
+    const QImage& canvas = run.canvas();
+    const QFont song = songFont();
+    const double titleWidth = QFontMetricsF(song, &canvas).horizontalAdvance(c.shownTitle);
+    const QImage ref =
+        referenceText(canvas, {{QPointF((canvas.width() - titleWidth) / 2, 11), c.shownTitle, song},
+                               {QPointF(40, 11 + 12 + 8), c.subtitle, song}});
+    EXPECT_TRUE(sameRegion(canvas, ref, QRect(0, 0, canvas.width(), 61)));
+    EXPECT_EQ(run.model.xiutuTitle(), c.shownTitle.toStdString());
+    EXPECT_EQ(run.model.whichType(), c.range.empty() ? "DMC" : c.range);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, SheetTitle,
+    ::testing::Values(TitleCase{"", "", "我的绣图", "绣线:DMC  颜色数：3   宽x高：20x17"},
+                      TitleCase{"Rose garden", "DMC", "Rose garden", "绣线:DMC  颜色数：3   宽x高：20x17"},
+                      TitleCase{"玫瑰", "CC", "玫瑰", "绣线:CC  颜色数：3   宽x高：20x17"}));
+
+// Five threads, the fifth black: thread k of cell (x, y) is (x + 2y) % 5, so
+// row 0 shows them in first-appearance order and their symbols are A .. E.
+int fiveThreads(int x, int y) {
+    return (x + 2 * y) % 5;
+}
+std::int32_t fiveColours(int x, int y) {
+    const int k = fiveThreads(x, y);
+    return threadColor(k == 4 ? kBlack : sampleRows()[k * 3]);
+}
+
+struct StyleCase {
+    const char* style;
+    bool blocks, symbols;
+};
+
+class SheetStyles : public ::testing::TestWithParam<StyleCase> {};
+
+TEST_P(SheetStyles, CellInteriorsHoldTheBlockAndTheSymbolOfTheStyle) {
+    const StyleCase c = GetParam();
+    const int side = 16;
+    ChartRun run(side, side, fiveColours);
+    run.model.setStyleText(c.style);
+    run.generate();
+    const QImage& canvas = run.canvas();
+    const int L = int(run.L()), T = int(run.T());
+
+    QImage ref(canvas.size(), QImage::Format_RGB32);
+    ref.setDotsPerMeterX(canvas.dotsPerMeterX());
+    ref.setDotsPerMeterY(canvas.dotsPerMeterY());
+    ref.fill(kWhitePixel);
+    {
+        QPainter painter(&ref);
+        painter.setFont(songFont());
+        for (int y = 0; y < side; ++y)
+            for (int x = 0; x < side; ++x) {
+                const std::int32_t colour = fiveColours(x, y);
+                if (c.blocks)
+                    painter.fillRect(L + 10 * x + 1, T + 10 * y + 1, 9, 9, QColor::fromRgb(qrgbOf(colour)));
+                if (!c.symbols) continue;
+                const bool dark = c.blocks && colour == threadColor(kBlack);
+                painter.setPen(dark ? Qt::white : Qt::black);
+                painter.drawText(QPointF(L + 10 * x + 1, T + 10 * y + 10),
+                                 QString(QChar('A' + fiveThreads(x, y))));
+            }
+    }
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x)
+            ASSERT_TRUE(sameRegion(canvas, ref, QRect(L + 10 * x + 1, T + 10 * y + 1, 9, 9)))
+                << "cell (" << x << ", " << y << ")";
+    EXPECT_EQ(run.model.command5Caption(), "打印");
+}
+
+INSTANTIATE_TEST_SUITE_P(Styles, SheetStyles,
+                         ::testing::Values(StyleCase{kStyleBlocksAndSymbols, true, true},
+                                           StyleCase{kStyleSymbolsOnly, false, true},
+                                           StyleCase{kStyleBlocksOnly, true, false}));
+
+TEST(SheetSymbols, StampsGiveThePixelsOfDrawingTheCharacter) {
+    ensureGuiApp();
+    palette::ProgramState state;
+    SymbolMap symbols;
+    symbols.loadSymbols(palette::loadxiuChr());
+    symbols.build(state, false); // index values are symbol positions
+    const int w = 24, h = 20;    // 480 cells: every one of the 240 symbols, on light and dark blocks
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            state.index.at(x, y) = (x + y * w) % 240 + 1;
+            state.colors.at(x, y) =
+                (x + y * w) < 240 ? palette::makeRgb(250, 240, 200) : palette::makeRgb(20, 30, 90);
+        }
+    ChartGeometry g = canvasGeometry();
+    g.gridTop = 61;
+    const SymbolInput input{state.index, symbols, w, h, &state.colors};
+    QImage drawn = newCanvas(10 * w + 83, 10 * h + 100);
+    QImage stamped = drawn.copy();
+    {
+        QPainter painter(&drawn);
+        ASSERT_TRUE(drawSymbols(painter, g, input, JobControl{}));
+    }
+    {
+        QPainter painter(&stamped);
+        SymbolStamps stamps(g.songFont, stamped.dotsPerMeterX(), stamped.dotsPerMeterY());
+        ASSERT_TRUE(drawSymbols(painter, g, input, JobControl{}, &stamps));
+    }
+    EXPECT_TRUE(sameRegion(stamped, drawn, stamped.rect()));
+    EXPECT_NE(drawn, newCanvas(drawn.width(), drawn.height()));
+}
+
+TEST(SheetSymbols, InkContrastsWithTheBlock) {
+    struct Case {
+        std::int32_t background;
+        QColor ink;
+    } cases[] = {{palette::makeRgb(0, 0, 0), Qt::white},       {palette::makeRgb(255, 255, 255), Qt::black},
+                 {palette::makeRgb(150, 0, 20), Qt::white},    {palette::makeRgb(255, 200, 0), Qt::black},
+                 {palette::makeRgb(100, 100, 100), Qt::white}, {palette::makeRgb(140, 140, 140), Qt::black}};
+    for (const Case& c : cases)
+        EXPECT_EQ(symbolInk(c.background), c.ink) << std::hex << c.background;
+}
+
+// The legend cell k of band b: its three rows of text and the swatch.
+struct LegendCell {
+    int x, top;
+};
+LegendCell legendCell(const ChartRun& run, int band, int k) {
+    return {int(run.L()) + 38 * k, int(run.model.geometry().legendTop) + 14 * 3 * band};
+}
+
+QImage referenceEntry(const QImage& like, LegendCell cell, std::int32_t swatch, const QString& symbol,
+                      const QString& number, const QString& quantity) {
+    QImage ref = referenceText(like, {{QPointF(cell.x + 4, cell.top + 15), number, songFont()},
+                                      {QPointF(cell.x + 4, cell.top + 29), quantity, songFont()}});
+    QPainter painter(&ref);
+    painter.fillRect(cell.x + 1, cell.top + 1, 35, 11, QColor::fromRgb(qrgbOf(swatch)));
+    painter.setFont(songFont());
+    painter.setPen(symbolInk(swatch));
+    painter.drawText(QPointF(cell.x + 4, cell.top + 11), symbol);
+    return ref;
+}
+
+::testing::AssertionResult entryMatches(const QImage& canvas, const QImage& ref, LegendCell cell) {
+    for (int row = 0; row < 3; ++row) {
+        ::testing::AssertionResult same =
+            sameRegion(canvas, ref, QRect(cell.x + 1, cell.top + 14 * row + 1, 37, 13));
+        if (!same) return same << " in legend row " << row;
+    }
+    return ::testing::AssertionSuccess();
+}
+
+TEST(SheetLegend, EachEntryShowsOneThreadAndCellsAfterTheLastStayEmpty) {
+    // Threads first appear in the order t1, t2, t3; t2 has 5 stitches, under the threshold 20.
+    const int t1 = sampleRows()[2], t2 = sampleRows()[10], t3 = sampleRows()[20];
+    ChartRun run(20, 17, [&](int x, int y) {
+        if (y == 0 && x >= 1 && x <= 5) return threadColor(t2);
+        return threadColor(y < 3 ? t1 : t3);
+    });
+    run.generate();
+    ASSERT_EQ(run.state->maxColor, 2);
+    const QImage& canvas = run.canvas();
+    const int t1Count = 3 * 20 - 5, t3Count = 14 * 20;
+    const QImage first = referenceEntry(canvas, legendCell(run, 0, 1), threadColor(t1), "A",
+                                        QString::fromStdString(threadNumber(t1)), QString::number(t1Count));
+    EXPECT_TRUE(entryMatches(canvas, first, legendCell(run, 0, 1)));
+    // The second entry is t3 with the symbol the grid gives it (colour-list position 3), not t2's.
+    const QImage second = referenceEntry(canvas, legendCell(run, 0, 2), threadColor(t3), "C",
+                                         QString::fromStdString(threadNumber(t3)), QString::number(t3Count));
+    EXPECT_TRUE(entryMatches(canvas, second, legendCell(run, 0, 2)));
+    const LegendCell empty = legendCell(run, 0, 3); // 20 stitches: 4 cells, 3 colour cells
+    for (int row = 0; row < 3; ++row)
+        EXPECT_TRUE(allPixels(canvas, QRect(empty.x + 1, empty.top + 14 * row + 1, 37, 13), kWhitePixel));
+}
+
+TEST(SheetLegend, TableLinesCaptionsAndBands) {
+    // 38 stitches wide: 9 cells, 8 colour cells; 9 threads need two bands.
+    const int w = 38;
+    ChartRun run(w, 20, cycling(w, 9));
+    run.generate();
+    const QImage& canvas = run.canvas();
+    const int L = int(run.L()), top = int(run.model.geometry().legendTop);
+    for (int r = 0; r <= 6; ++r) {
+        EXPECT_TRUE(allPixels(canvas, QRect(L, top + 14 * r, 38 * 9 + 1, 1), kThin)) << "line " << r;
+        EXPECT_EQ(canvas.pixel(L + 38 * 9 + 1, top + 14 * r), kWhitePixel);
+    }
+    for (int k = 0; k <= 9; ++k)
+        EXPECT_TRUE(allPixels(canvas, QRect(L + 38 * k, top, 1, 14 * 6 + 1), kThin));
+    EXPECT_EQ(canvas.pixel(L, top + 14 * 6 + 1), kWhitePixel);
+
+    std::vector<TextAt> captions;
+    for (int band = 0; band < 2; ++band) {
+        const double y = top + 42 * band + 1;
+        captions.push_back({QPointF(L + 4, y), "符号", songFont()});
+        captions.push_back({QPointF(L + 4, y + 14), "线号", songFont()});
+        captions.push_back({QPointF(L + 4, y + 28), "数量", songFont()});
+    }
+    const QImage ref = referenceText(canvas, captions);
+    for (int row = 0; row < 6; ++row)
+        EXPECT_TRUE(sameRegion(canvas, ref, QRect(L + 1, top + 14 * row + 1, 37, 13)))
+            << "caption row " << row;
+
+    // The ninth thread opens the second band in its first colour cell.
+    const int ninth = sampleRows()[8]; // 760 stitches over 9 threads: the ninth has 84
+    const QImage entry = referenceEntry(canvas, legendCell(run, 1, 1), threadColor(ninth), "I",
+                                        QString::fromStdString(threadNumber(ninth)), "84");
+    EXPECT_TRUE(entryMatches(canvas, entry, legendCell(run, 1, 1)));
+}
+
+TEST(SheetLegend, GreyModesGreyTheSwatches) {
+    struct Case {
+        std::int32_t rgb;
+        int colorBit;
+        std::int32_t swatch;
+    } cases[] = {
+        {palette::makeRgb(200, 100, 30), 16, palette::makeRgb(200, 100, 30)},
+        {palette::makeRgb(200, 100, 30), 2, palette::makeRgb(110, 110, 110)},
+        {palette::makeRgb(200, 100, 31), 4, palette::makeRgb(110, 110, 110)},
+        {palette::makeRgb(10, 255, 255), 4, palette::makeRgb(10, 255, 255)}, // green and blue both 255
+        {palette::makeRgb(10, 255, 254), 2, palette::makeRgb(173, 173, 173)},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(swatchColor(c.rgb, c.colorBit), c.swatch) << c.rgb << " mode " << c.colorBit;
+}
+
+TEST(SheetFooter, TotalLineBelowTheLegend) {
+    ChartRun run(20, 17, cycling(20, 3));
+    run.generate();
+    const QImage& canvas = run.canvas();
+    const int footer = int(run.model.geometry().footerTop);
+    const QImage ref = referenceText(
+        canvas, {{QPointF(42, footer + 18),
+                  "注:全部线量总和为340，线量不是某种长度单位，只是用来说明各颜色线所占比例.", songFont()}});
+    EXPECT_TRUE(sameRegion(canvas, ref, QRect(0, footer, canvas.width(), canvas.height() - footer)));
+}
+
+TEST(SheetColourRange, CcChartsUseThePicturesOwnColours) {
+    const std::int32_t colours[] = {palette::makeRgb(250, 10, 10), palette::makeRgb(12, 200, 14),
+                                    palette::makeRgb(30, 40, 250)};
+    ChartRun run(20, 17, [&](int x, int y) { return colours[(x + y) % 3]; });
+    run.model.setWhichType("CC");
+    run.model.setStyleText(kStyleBlocksAndSymbols);
+    run.generate();
+    ASSERT_EQ(run.state->maxColor, 3);
+    const QImage& canvas = run.canvas();
+    const int L = int(run.L()), T = int(run.T());
+    // Cell (4, 0) holds the second colour: its block and the symbol of colour-list position 2.
+    QImage cell = referenceText(canvas, {}, qrgbOf(colours[1]));
+    {
+        QPainter painter(&cell);
+        painter.setFont(songFont());
+        painter.setPen(symbolInk(colours[1]));
+        painter.drawText(QPointF(L + 41, T + 10), "B");
+    }
+    EXPECT_TRUE(sameRegion(canvas, cell, QRect(L + 41, T + 1, 9, 9)));
+    const QImage entry = referenceEntry(canvas, legendCell(run, 0, 2), colours[1], "B", "#0CC80E", "114");
+    EXPECT_TRUE(entryMatches(canvas, entry, legendCell(run, 0, 2)));
+}
+
+} // namespace
+} // namespace pav::chart::test
