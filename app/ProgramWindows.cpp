@@ -1,0 +1,112 @@
+#include "app/ProgramWindows.h"
+
+#include <QEvent>
+
+#include "app/views/Form1View.h"
+#include "chart/Form7View.h"
+#include "editor/Form9View.h"
+#include "settings/Form3View.h"
+#include "settings/Form4View.h"
+#include "sources/views/Form2View.h"
+#include "sources/views/Form6View.h"
+#include "sources/views/SourceWindows.h"
+
+namespace pav::app {
+
+namespace {
+
+// Runs a callback whenever the watched window is hidden.
+class OnHide : public QObject {
+public:
+    OnHide(QObject* parent, std::function<void()> callback) : QObject(parent), m_callback(std::move(callback)) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Hide) m_callback();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> m_callback;
+};
+
+template <class Window>
+void bringUp(Window* window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+} // namespace
+
+ProgramWindows::ProgramWindows(Form1Model& main, Form1View& mainView, pav::MessageSink& messages)
+    : m_main(main), m_mainView(mainView), m_messages(messages), m_chartModel(main.state(), main, messages),
+      m_printJob(m_chartModel, messages),
+      m_sources(std::make_unique<pav::sources::SourceWindows>(*this, m_paths, messages, &mainView)),
+      m_settingsModel(pav::settings::ChartSettingsTarget{main.ColorBit, main.autoColor, main.rdColorNum, m_xiutuTitle,
+                                                         m_whichType},
+                      m_text1Clicks, messages) {
+    m_chartModel.setPrintHandler([this] { m_printJob.printOnDefaultPrinter(); });
+}
+
+ProgramWindows::~ProgramWindows() { closeOtherWindows(); }
+
+void ProgramWindows::passSettingsToChart() {
+    m_chartModel.setXiutuTitle(m_xiutuTitle);
+    m_chartModel.setWhichType(m_whichType);
+}
+
+void ProgramWindows::showChartWindow() {
+    if (!m_chartView) {
+        m_chartView = new pav::chart::Form7View(m_chartModel);
+        m_chartView->setAttribute(Qt::WA_DeleteOnClose);
+        m_printJob.setEvents(&m_chartView->events());
+    }
+    bringUp(m_chartView.data());
+}
+
+void ProgramWindows::showBrowser(bool besideMain) { m_sources->openBrowser(besideMain); }
+
+void ProgramWindows::showGallery(bool besideMain) { m_sources->openGallery(besideMain); }
+
+void ProgramWindows::showSettings() {
+    if (!m_settingsView) {
+        m_settingsView = new pav::settings::Form3View(m_settingsModel, &m_mainView);
+        // What "确定" wrote reaches the chart window when the dialog closes.
+        m_settingsView->installEventFilter(new OnHide(m_settingsView, [this] { passSettingsToChart(); }));
+    }
+    m_settingsView->showSettings();
+}
+
+void ProgramWindows::showAbout() {
+    if (!m_aboutView) {
+        m_aboutView = new pav::settings::Form4View(m_aboutModel, &m_mainView);
+        m_aboutView->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    bringUp(m_aboutView.data());
+}
+
+void ProgramWindows::openEditor() {
+    if (!m_editorView) m_editorView = new pav::editor::Form9View(m_main.state(), this, &m_mainView, &m_messages);
+    runEditingEntry(m_main, *m_editorView);
+}
+
+void ProgramWindows::startScreenCapture() { m_sources->startCapture(); }
+
+void ProgramWindows::closeOtherWindows() {
+    if (m_chartView) m_chartView->close();
+    if (m_aboutView) m_aboutView->close();
+    if (m_sources) m_sources->closeAll();
+    if (m_settingsView) m_settingsView->close();
+    if (m_editorView) m_editorView->close();
+}
+
+QPoint ProgramWindows::mainWindowTopLeft() const { return m_mainView.frameGeometry().topLeft(); }
+
+void ProgramWindows::hideMainWindow() { m_mainView.hide(); }
+
+void ProgramWindows::showMainWindow() {
+    m_mainView.show();
+    m_mainView.raise();
+    m_mainView.activateWindow();
+}
+
+} // namespace pav::app

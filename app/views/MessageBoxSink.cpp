@@ -1,0 +1,26 @@
+#include "app/views/MessageBoxSink.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace pav::app {
+
+void MessageBoxSink::showMessage(const std::string& text, const std::string& title, pav::MessageIcon icon) {
+    QMessageBox box(m_parent);
+    box.setWindowTitle(QString::fromStdString(title));
+    box.setText(QString::fromStdString(text));
+    box.setStandardButtons(QMessageBox::Ok);
+    switch (icon) {
+    case pav::MessageIcon::None: box.setIcon(QMessageBox::NoIcon); break;
+    case pav::MessageIcon::Information: box.setIcon(QMessageBox::Information); break;
+    case pav::MessageIcon::Warning: box.setIcon(QMessageBox::Warning); break;
+    case pav::MessageIcon::Error: box.setIcon(QMessageBox::Critical); break;
+    }
+    // A message shown while the busy pointer is up still gets the normal pointer.
+    const bool busy = QApplication::overrideCursor() != nullptr;
+    if (busy) QApplication::setOverrideCursor(Qt::ArrowCursor);
+    box.exec();
+    if (busy) QApplication::restoreOverrideCursor();
+}
+
+} // namespace pav::app
