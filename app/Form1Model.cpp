@@ -74,7 +74,7 @@ void Form1Model::setBusy(bool busy) {
 
 // ---------------------------------------------------------------- start-up
 
-void Form1Model::formLoad() {
+void Form1Model::formLoad(const std::string& startPicture) {
     try {
         picW = 117;
         picmaxW = 230;
@@ -94,8 +94,8 @@ void Form1Model::formLoad() {
         command11Click();
         command1Click();
         m_task.letEventsRun();
-        picPath = "logo.dll";
-        if (loadSourcePicture(picPath)) {
+        picPath = startPicture;
+        if (!startPicture.empty() && loadSourcePicture(picPath)) {
             m_task.letEventsRun();
             wChange.setValue(117);
             m_task.letEventsRun();
@@ -112,7 +112,7 @@ bool Form1Model::loadSourcePicture(const std::string& path) {
     try {
         ifScale = 1;
         std::string reason;
-        auto source = SourcePicture::decode(path, &reason);
+        auto source = SourcePicture::decode(path, &reason, m_sourceDetail);
         if (!source) throw StatementError(StatementFault::BadPicture, path + ": " + reason);
         m_source = std::move(source);
         resamplePicture4(m_source->size());  // Picture4 takes the picture at its natural size

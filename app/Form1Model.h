@@ -91,19 +91,25 @@ public:
 
     // ---- start-up and shutdown ----
     // The load handler: fabric 117 x 132, whole then region mode, the start
-    // picture "logo.dll" from the current folder, the preview; ColorBit 0.
-    // Errors before the preview are swallowed.
-    void formLoad();
+    // picture ("logo.dll" from the current folder; none when empty), the
+    // preview; ColorBit 0. Errors before the preview are swallowed.
+    void formLoad(const std::string& startPicture = "logo.dll");
     // Installs the picture at path as the new source. False when a step
     // failed; the steps before it stay in effect.
     bool loadSourcePicture(const std::string& path);
     // Unloads every other window (the view then closes the main window).
     void unload();
+    // Pictures installed from now on are only read fitted into this size
+    // (whole mode only): JPEG files then decode at a reduced scale. Sizes stay
+    // those of the whole picture. Empty: full resolution.
+    void setSourceDetail(QSize atLeast) { m_sourceDetail = atLeast; }
 
     // ---- fabric and mode ----
     void command1Click();   // "局部": region mode
     void command11Click();  // "全图": whole mode
     void check1Click(bool checked);
+    // The zoom bar's change handler: resamples in the mode given by ifScale.
+    void zoomChange();
 
     // ---- preview and reduction ----
     void previewRoutine();  // Command2
@@ -209,7 +215,6 @@ private:
     void bindBars();
     void wChangeChange();
     void hchangeChange();
-    void zoomChange();
     void zoomWhole();
     void zoomRegion();
     void placeFrameWidth();
@@ -252,6 +257,7 @@ private:
     std::array<std::int32_t, kSampleCapacity + 1> m_sampleCounts{};
 
     std::shared_ptr<const SourcePicture> m_source;  // Picture3
+    QSize m_sourceDetail;
     WorkingPicture m_picture4;
     double m_picture4Left = 0;
     double m_picture4Top = 0;

@@ -31,17 +31,31 @@ QSize withinBudget(QSize full) {
     return QSize(std::max(1, static_cast<int>(full.width() * scale)), std::max(1, static_cast<int>(full.height() * scale)));
 }
 
+// The size to decode at when the picture is only ever shown within `needed`:
+// the whole picture divided by the largest of 8, 4 or 2 that keeps it at
+// least as large as the picture fitted into `needed` with its aspect.
+QSize enoughFor(QSize full, QSize needed) {
+    const QSize fitted = full.scaled(needed, Qt::KeepAspectRatio);
+    for (int divisor : {8, 4, 2}) {
+        const QSize scaled((full.width() + divisor - 1) / divisor, (full.height() + divisor - 1) / divisor);
+        if (scaled.width() >= fitted.width() && scaled.height() >= fitted.height()) return scaled;
+    }
+    return full;
+}
+
 } // namespace
 
 SourcePicture::SourcePicture(QSize size, QImage decoded) : m_size(size) { m_levels.push_back(std::move(decoded)); }
 
-std::shared_ptr<const SourcePicture> SourcePicture::decode(const std::string& path, std::string* error) {
+std::shared_ptr<const SourcePicture> SourcePicture::decode(const std::string& path, std::string* error,
+                                                           QSize needed) {
     QImageReader reader(QString::fromStdString(path));
     reader.setDecideFormatFromContent(true);
     reader.setAutoTransform(false);
     const QSize full = reader.size();
     if (full.isValid()) {
-        const QSize held = withinBudget(full);
+        QSize held = withinBudget(full);
+        if (needed.isValid() && reader.format() == "jpeg") held = withinBudget(enoughFor(full, needed));
         if (held != full) reader.setScaledSize(held);
     }
     QImage image = reader.read();

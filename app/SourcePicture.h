@@ -22,8 +22,12 @@ public:
 
     // Decodes a BMP, JPEG or GIF (first frame) file, or any other format the
     // decoder knows, recognised from the content, not the name. Transparent
-    // pixels become white. Null with a one-line reason on failure.
-    static std::shared_ptr<const SourcePicture> decode(const std::string& path, std::string* error = nullptr);
+    // pixels become white. Null with a one-line reason on failure. With
+    // `needed`, the picture is only ever read fitted into that size: JPEG
+    // files then decode at the smallest scale of 1/2, 1/4 or 1/8 that still
+    // covers it.
+    static std::shared_ptr<const SourcePicture> decode(const std::string& path, std::string* error = nullptr,
+                                                       QSize needed = QSize());
     // A picture already in memory, at its own size.
     static std::shared_ptr<const SourcePicture> fromImage(const QImage& image);
 
