@@ -57,6 +57,14 @@ QImage fabricShown(const pav::app::Form1Model& model) {
     return model.picture4Region(QRect(QPoint(0, 0), frame));
 }
 
+// The photo installed in region mode on the largest fabric, 230 x 250.
+void photoOnLargestFabric(pav::app::Form1Model& model) {
+    model.formLoad();
+    model.loadSourcePicture(scene().photo);
+    model.wChange.setValue(230);
+    model.Hchange.setValue(250);
+}
+
 void BM_InstallPhoto(benchmark::State& state) {
     Scene& s = scene();
     Silent silent;
@@ -72,13 +80,9 @@ void BM_InstallPhoto(benchmark::State& state) {
 BENCHMARK(BM_InstallPhoto)->Unit(benchmark::kMillisecond);
 
 void BM_RegionZoomChange(benchmark::State& state) {
-    Scene& s = scene();
     Silent silent;
     pav::app::Form1Model model(silent);
-    model.formLoad();
-    model.loadSourcePicture(s.photo);
-    model.wChange.setValue(230);
-    model.Hchange.setValue(250);
+    photoOnLargestFabric(model);
     const int values[] = {300, 1200, 2500, 4000, 9000, 20000, 32767, 640};
     int next = 0;
     for (auto _ : state) {
@@ -89,13 +93,9 @@ void BM_RegionZoomChange(benchmark::State& state) {
 BENCHMARK(BM_RegionZoomChange)->Unit(benchmark::kMillisecond);
 
 void BM_PreviewAndReduction(benchmark::State& state) {
-    Scene& s = scene();
     Silent silent;
     pav::app::Form1Model model(silent);
-    model.formLoad();
-    model.loadSourcePicture(s.photo);
-    model.wChange.setValue(230);
-    model.Hchange.setValue(250);
+    photoOnLargestFabric(model);
     model.zoom.setValue(2000);
     model.ColorBit = 16;
     for (auto _ : state) {
