@@ -6,6 +6,8 @@
 #include <QFontMetricsF>
 #include <QPen>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace pav::chart {
@@ -15,6 +17,10 @@ constexpr int kDotsPerMeter96 = 3780; // 96 dots per inch
 const QColor kThinLine(166, 166, 166);
 const QColor kHeavyLine(66, 66, 66);
 const QColor kLetter(255, 11, 11);
+
+QRgb toQRgb(std::int32_t rgb) {
+    return qRgb(palette::redOf(rgb), palette::greenOf(rgb), palette::blueOf(rgb));
+}
 
 QColor toQColor(std::int32_t rgb) {
     return QColor(palette::redOf(rgb), palette::greenOf(rgb), palette::blueOf(rgb));
@@ -69,16 +75,26 @@ bool drawThinLines(QPainter& painter, const ChartGeometry& g, int w, int h, cons
 }
 
 // The colour blocks leave each cell's grid lines visible; every block is an abort check.
+bool whole(double value) {
+    return value == std::floor(value);
+}
+
 bool drawColourBlocks(QPainter& painter, const ChartGeometry& g, const GridInput& in, bool blocks,
                       const JobControl& job) {
     job.progress(0, in.chartH);
     if (!blocks) return true;
+    const bool pixelBlocks =
+        whole(g.cell) && whole(g.leftMargin) && whole(g.gridTop) && whole(g.blockInset) && whole(g.blockSize);
+    const DirectPixels direct = pixelBlocks ? directPixels(painter) : DirectPixels{};
     for (int y = 0; y < in.chartH; ++y) {
         const std::int32_t* colours = in.colors.row(y);
         for (int x = 0; x < in.chartW; ++x) {
-            painter.fillRect(QRectF(g.leftMargin + g.cell * x + g.blockInset,
-                                    g.gridTop + g.cell * y + g.blockInset, g.blockSize, g.blockSize),
-                             toQColor(colours[x]));
+            const QRectF block(g.leftMargin + g.cell * x + g.blockInset,
+                               g.gridTop + g.cell * y + g.blockInset, g.blockSize, g.blockSize);
+            if (direct)
+                direct.fill(block.toRect(), toQRgb(colours[x]));
+            else
+                painter.fillRect(block, toQColor(colours[x]));
             if (!job.carryOn()) return false;
         }
         job.progress(y + 1, in.chartH);
@@ -190,6 +206,7 @@ void drawSymbol(QPainter& painter, const ChartGeometry& g, int x, int y, const Q
 bool drawSymbols(QPainter& painter, const ChartGeometry& g, const SymbolInput& in, const JobControl& job,
                  SymbolStamps* stamps) {
     useFont(painter, g.songFont);
+    const DirectPixels direct = stamps ? directPixels(painter) : DirectPixels{};
     job.progress(0, in.chartH);
     for (int y = 0; y < in.chartH; ++y) {
         const std::int32_t* indices = in.index.row(y);
@@ -198,11 +215,11 @@ bool drawSymbols(QPainter& painter, const ChartGeometry& g, const SymbolInput& i
             if (!job.carryOn()) return false;
             const QString& symbol = in.symbols.symbolOfStitch(indices[x]);
             if (symbol.isEmpty()) continue;
-            const QColor ink = blocks ? symbolInk(blocks[x]) : QColor(Qt::black);
+            const QRgb ink = blocks ? symbolInk(blocks[x]).rgb() : qRgb(0, 0, 0);
             if (stamps) {
-                stamps->draw(painter, symbolCorner(g, x, y).toPoint(), symbol, ink);
+                stamps->draw(painter, direct, symbolCorner(g, x, y).toPoint(), symbol, ink);
             } else {
-                painter.setPen(ink);
+                painter.setPen(QColor::fromRgb(ink));
                 writeText(painter, g, symbolCorner(g, x, y), symbol);
             }
         }
@@ -270,14 +287,35 @@ void drawFooter(QPainter& painter, const ChartGeometry& g, int chartW, int chart
 
 QColor symbolInk(std::int32_t background) {
     // Relative luminance of the sRGB background; black and white contrast equally at 0.179.
-    const auto linear = [](int channel) {
-        const double c = channel / 255.0;
-        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    const double luminance = 0.2126 * linear(palette::redOf(background)) +
-                             0.7152 * linear(palette::greenOf(background)) +
-                             0.0722 * linear(palette::blueOf(background));
+    static const std::array<double, 256> linear = [] {
+        std::array<double, 256> table{};
+        for (int i = 0; i < 256; ++i) {
+            const double c = i / 255.0;
+            table[static_cast<std::size_t>(i)] =
+                c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        }
+        return table;
+    }();
+    const double luminance = 0.2126 * linear[static_cast<std::size_t>(palette::redOf(background))] +
+                             0.7152 * linear[static_cast<std::size_t>(palette::greenOf(background))] +
+                             0.0722 * linear[static_cast<std::size_t>(palette::blueOf(background))];
     return luminance < 0.179 ? QColor(Qt::white) : QColor(Qt::black);
+}
+
+DirectPixels directPixels(QPainter& painter) {
+    QPaintDevice* device = painter.device();
+    if (device == nullptr || device->devType() != QInternal::Image) return {};
+    if (painter.combinedTransform().type() != QTransform::TxNone || painter.hasClipping()) return {};
+    auto* image = static_cast<QImage*>(device);
+    if (image->format() != QImage::Format_RGB32) return {};
+    return DirectPixels{reinterpret_cast<QRgb*>(image->bits()), image->bytesPerLine() / 4, image->width(),
+                        image->height()};
+}
+
+void DirectPixels::fill(QRect rect, QRgb colour) const {
+    rect &= QRect(0, 0, width, height);
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        std::fill(bits + y * stride + rect.left(), bits + y * stride + rect.right() + 1, colour);
 }
 
 std::int32_t swatchColor(std::int32_t rgb, int colorBit) {

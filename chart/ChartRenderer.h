@@ -108,6 +108,23 @@ void drawFooter(QPainter& painter, const ChartGeometry& geometry, int chartW, in
 // is too dark for black to be read (whichever contrasts more).
 QColor symbolInk(std::int32_t background);
 
+// The pixels of a 32-bit canvas that a painter draws onto 1:1 (no scaling, no
+// clipping): hot loops set whole pixels there directly. Empty for printers and
+// scaled painters, which take the painter's own calls.
+struct DirectPixels {
+    QRgb* bits = nullptr;
+    qsizetype stride = 0; // in pixels
+    int width = 0;
+    int height = 0;
+
+    explicit operator bool() const { return bits != nullptr; }
+    void set(int x, int y, QRgb colour) const {
+        if (x >= 0 && x < width && y >= 0 && y < height) bits[y * stride + x] = colour;
+    }
+    void fill(QRect rect, QRgb colour) const;
+};
+DirectPixels directPixels(QPainter& painter);
+
 // The swatch colour of a thread: grey modes show (R + G + B) / 3 unless green and blue are both 255.
 std::int32_t swatchColor(std::int32_t rgb, int colorBit);
 

@@ -1,6 +1,7 @@
 #include "chart/SymbolStamps.h"
 
 #include "chart/ChartFonts.h"
+#include "chart/ChartRenderer.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -12,9 +13,13 @@ namespace pav::chart {
 SymbolStamps::SymbolStamps(const QFont& font, int dotsPerMeterX, int dotsPerMeterY)
     : m_font(font), m_dotsPerMeterX(dotsPerMeterX), m_dotsPerMeterY(dotsPerMeterY) {}
 
-void SymbolStamps::draw(QPainter& painter, QPoint topLeft, const QString& symbol, const QColor& ink) {
-    const Stamp& stamp = stampFor(symbol, ink.rgb());
-    if (!stamp.ink.isNull()) painter.drawImage(topLeft + stamp.offset, stamp.ink);
+void SymbolStamps::draw(QPainter& painter, const DirectPixels& direct, QPoint topLeft, const QString& symbol,
+                        QRgb ink) {
+    const Stamp& stamp = stampFor(symbol, ink);
+    if (stamp.ink.isNull()) return;
+    if (!direct || stamp.pixels.empty()) return painter.drawImage(topLeft + stamp.offset, stamp.ink);
+    for (const QPoint& pixel : stamp.pixels)
+        direct.set(topLeft.x() + pixel.x(), topLeft.y() + pixel.y(), stamp.colour);
 }
 
 const SymbolStamps::Stamp& SymbolStamps::stampFor(const QString& symbol, QRgb ink) {
@@ -54,8 +59,24 @@ const SymbolStamps::Stamp& SymbolStamps::stampFor(const QString& symbol, QRgb in
     if (right >= 0) {
         stamp.ink = sheet.copy(left, top, right - left + 1, bottom - top + 1);
         stamp.offset = QPoint(left - pad, top - pad);
+        stamp.colour = ink | 0xff000000u;
+        listOpaquePixels(stamp);
     }
     return *m_stamps.insert(key, stamp);
+}
+
+void SymbolStamps::listOpaquePixels(Stamp& stamp) {
+    for (int y = 0; y < stamp.ink.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(stamp.ink.constScanLine(y));
+        for (int x = 0; x < stamp.ink.width(); ++x) {
+            if (qAlpha(line[x]) == 0) continue;
+            if (qAlpha(line[x]) != 255) {
+                stamp.pixels.clear();
+                return;
+            }
+            stamp.pixels.push_back(stamp.offset + QPoint(x, y));
+        }
+    }
 }
 
 } // namespace pav::chart

@@ -12,24 +12,35 @@
 #include <QPoint>
 #include <QString>
 
+#include <vector>
+
 class QPainter;
 
 namespace pav::chart {
+
+struct DirectPixels;
 
 class SymbolStamps {
 public:
     // font as the symbols are drawn; dotsPerMeter of the canvas the stamps go on.
     SymbolStamps(const QFont& font, int dotsPerMeterX, int dotsPerMeterY);
 
-    // Draws symbol in ink with its text corner at topLeft (whole canvas pixels, no scaling).
-    void draw(QPainter& painter, QPoint topLeft, const QString& symbol, const QColor& ink);
+    // Draws symbol in ink with its text corner at topLeft (whole canvas pixels, no
+    // scaling): straight into direct when given, through the painter otherwise.
+    void draw(QPainter& painter, const DirectPixels& direct, QPoint topLeft, const QString& symbol, QRgb ink);
 
 private:
     struct Stamp {
         QImage ink;    // the glyph's inked pixels only
         QPoint offset; // of the ink from the text corner
+        // One-colour glyphs (no antialiasing) also as a list of opaque pixels, set
+        // straight into a 1:1 canvas; empty when some pixel is partly covered.
+        std::vector<QPoint> pixels;
+        QRgb colour = 0;
     };
     const Stamp& stampFor(const QString& symbol, QRgb ink);
+    // Fills stamp.pixels when every inked pixel is fully covered.
+    static void listOpaquePixels(Stamp& stamp);
 
     QFont m_font;
     int m_dotsPerMeterX;

@@ -1,5 +1,6 @@
 #include "chart/print/PrintJob.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -27,6 +28,18 @@ void setReason(QString* error, const QString& reason) {
     if (error) *error = reason;
 }
 
+// The page drawn as the printer will get it, into a discarded PDF; false when
+// the abort flag stopped it.
+bool drawInMemory(const QPrinter& printer, const PrintSheet& sheet, const chart::JobControl& job) {
+    QBuffer memory;
+    memory.open(QIODevice::WriteOnly);
+    QPdfWriter draft(&memory);
+    draft.setResolution(printer.resolution());
+    draft.setPageLayout(printer.pageLayout());
+    QPainter painter(&draft);
+    return printChartPage(painter, draft, sheet, job) == PageResult::Drawn;
+}
+
 } // namespace
 
 QPageLayout defaultPdfLayout() {
@@ -41,17 +54,21 @@ bool printerReady(const QPrinter& printer) {
     return !queue.isNull() && queue.state() != QPrinter::Error;
 }
 
+// Qt's CUPS printer cannot cancel a begun document: QPrinter::abort does
+// nothing there and ending the painter sends the page. So the page is drawn
+// first, with the job's status, progress and abort checks, into memory at the
+// printer's page layout and resolution; only a complete page is then drawn
+// again on the printer (letting events run, but no longer abortable) and sent.
 PrintOutcome printSheet(QPrinter& printer, const PrintSheet& sheet, const chart::JobControl& job) {
     if (!printerReady(printer) || !usablePage(printer)) return PrintOutcome::Failed;
+    if (!drawInMemory(printer, sheet, job)) return PrintOutcome::Aborted;
+
     printer.setDocName(titleOf(sheet));
     QPainter painter;
     if (!painter.begin(&printer)) return PrintOutcome::Failed;
-    if (printChartPage(painter, printer, sheet, job) == PageResult::Aborted) {
-        // The unfinished page is cancelled, not sent.
-        printer.abort();
-        painter.end();
-        return PrintOutcome::Aborted;
-    }
+    TaskDelegate yieldOnly;
+    if (job.task) yieldOnly.yield = job.task->yield;
+    printChartPage(painter, printer, sheet, chart::JobControl{&yieldOnly, nullptr});
     if (!painter.end() || printer.printerState() == QPrinter::Error) return PrintOutcome::Failed;
     return PrintOutcome::Printed;
 }
@@ -122,7 +139,9 @@ void PrintJob::begin() {
     m_model.setBusy(true);
 }
 
+// running() is already false when the window hears of the last changes.
 void PrintJob::finish(PrintOutcome outcome, bool toPrinter) {
+    m_running = false;
     m_model.host().setMainControlsEnabled(true);
     m_model.setCommandsEnabled(true);
     if (toPrinter && outcome == PrintOutcome::Printed) {
@@ -134,7 +153,6 @@ void PrintJob::finish(PrintOutcome outcome, bool toPrinter) {
         m_model.setStatus(m_model.label1Text(), false);
     }
     m_model.setBusy(false);
-    m_running = false;
 }
 
 PrintOutcome PrintJob::printOnDefaultPrinter() {

@@ -32,8 +32,8 @@ QPageLayout defaultPdfLayout();
 // Whether printer names an installed queue that is not in an error state.
 bool printerReady(const QPrinter& printer);
 
-// The page on printer, ended when complete and cancelled (QPrinter::abort) when
-// the abort flag stops it. Failed when the printer is not ready or refuses.
+// The page on printer. Nothing reaches the printer when the abort flag stops
+// the job; Failed when the printer is not ready or refuses.
 PrintOutcome printSheet(QPrinter& printer, const PrintSheet& sheet, const chart::JobControl& job);
 
 // The page as a one-page PDF. The file appears under path only when complete:

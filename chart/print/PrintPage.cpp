@@ -85,6 +85,9 @@ chart::ChartGeometry gridGeometry(const chart::ChartGeometry& page, double print
     const double scale = gridFontScale(printCell);
     grid.songFont.setPointSizeF(page.songFont.pointSizeF() * scale);
     grid.arialFont.setPointSizeF(page.arialFont.pointSizeF() * scale);
+    const double canvasPixel = page.cell / 10;
+    grid.rowLabelOffset.setY(-1 * canvasPixel);
+    grid.digitDx = 2 * canvasPixel;
     return grid;
 }
 

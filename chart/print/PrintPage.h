@@ -55,7 +55,11 @@ chart::ChartGeometry pageGeometry(const PaperLayout& layout, PaperSize page, dou
 // of its points; never enlarged.
 double gridFontScale(double printCell);
 
-// The page geometry with the symbol and numbering fonts scaled by gridFontScale.
+// The page geometry for the grid: the symbol and numbering fonts scaled by
+// gridFontScale, and the row labels and column digits, which must stay beside
+// their row and under their column with those fonts, placed as on the canvas at
+// the sheet's scale (a label one canvas pixel above its row, the digits two
+// canvas pixels into their column).
 chart::ChartGeometry gridGeometry(const chart::ChartGeometry& page, double printCell);
 
 // The drawing steps of one page. Each returns, where it returns a position, the

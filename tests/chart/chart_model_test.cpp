@@ -319,6 +319,7 @@ TEST(ChartSave, NumberedFilesHoldTheWholeCanvas) {
     EXPECT_EQ(run.sink.messages[2].title, "Korvane,make life fun!");
     const BmpFile saved = readBmp(folder.filePath("myxiu003.bmp"));
     EXPECT_EQ(saved.bits, 24);
+    EXPECT_TRUE(QFileInfo(folder.filePath("myxiu003.bmp")).permissions() & QFileDevice::ReadOther);
     EXPECT_EQ(saved.pixels, run.canvas().convertToFormat(QImage::Format_RGB32));
 }
 

@@ -1,0 +1,102 @@
+// Generating and saving a full-size chart: a 230 x 250 fabric with 60 threads,
+// colour blocks and symbols (colour index, every drawing step, every symbol).
+
+#include "chart/ChartHost.h"
+#include "chart/ChartSaver.h"
+#include "chart/Form7Model.h"
+#include "palette/ThreadPalette.h"
+
+#include <QGuiApplication>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <memory>
+#include <vector>
+
+namespace {
+
+using namespace pav;
+
+void ensureGuiApp() {
+    if (QCoreApplication::instance()) return;
+    static int argc = 1;
+    static char name[] = "chart_bench";
+    static char* argv[] = {name, nullptr};
+    new QGuiApplication(argc, argv);
+}
+
+struct Host : chart::ChartHost {
+    double stitchPictureWidth() const override { return 230; }
+    int stitchPictureHeight() const override { return 250; }
+    int colorBit() const override { return 16; }
+    void setMainControlsEnabled(bool) override {}
+};
+
+struct QuietSink : MessageSink {
+    int failures = 0;
+    void showMessage(const std::string&, const std::string&, MessageIcon icon) override {
+        if (icon == MessageIcon::Warning) ++failures;
+    }
+};
+
+// Soft bands of 60 threads, like a reduced photograph: a wave picks the thread,
+// and ten by ten patches shift it so that every one of the 60 is used.
+void paintPicture(palette::ProgramState& state) {
+    std::vector<std::int32_t> colours;
+    for (int row = 1; row <= palette::kThreadRows && colours.size() < 60; row += 5) {
+        const std::int32_t colour = palette::dmcThreads()[static_cast<std::size_t>(row - 1)].color;
+        if (palette::nearestThreadRow(colour) == row) colours.push_back(colour);
+    }
+    for (int y = 0; y < 250; ++y)
+        for (int x = 0; x < 230; ++x) {
+            const double wave = 3 * std::sin(x * 0.05 + y * 0.02) * std::cos(y * 0.04);
+            const int k = (x / 23 + 10 * (y / 25) + static_cast<int>(std::lround(wave)) + 60) % 60;
+            state.colors.at(x, y) = colours[static_cast<std::size_t>(k)];
+        }
+}
+
+struct Chart {
+    std::unique_ptr<palette::ProgramState> state = std::make_unique<palette::ProgramState>();
+    Host host;
+    QuietSink sink;
+    chart::Form7Model model{*state, host, sink};
+    TaskDelegate events;  // the view throttles its yields; here they cost a call each
+    Chart() {
+        ensureGuiApp();
+        paintPicture(*state);
+        model.load();
+        model.setStyleText(chart::kStyleBlocksAndSymbols);
+        model.setThresholdText("0");
+        events.yield = [] {};
+    }
+};
+
+void BM_GenerateChart(benchmark::State& bench) {
+    Chart chart;
+    for (auto _ : bench) chart.model.command1Clicked(chart.events);
+    if (chart.state->maxColor != 60) bench.SkipWithError("the picture did not give 60 threads");
+    bench.counters["threads"] = chart.state->maxColor;
+}
+BENCHMARK(BM_GenerateChart)->Unit(benchmark::kMillisecond);
+
+// Each save writes a new numbered file, as the save button does.
+void BM_SaveChartBmp(benchmark::State& bench) {
+    Chart chart;
+    chart.model.command1Clicked(chart.events);
+    QTemporaryDir folder;
+    chart.model.setSaveFolder(folder.path());
+    for (auto _ : bench) {
+        chart.model.command4Clicked();
+        bench.PauseTiming();
+        QFile::remove(folder.filePath(chart::chartFileName(chart.model.saveCounter())));
+        bench.ResumeTiming();
+    }
+    if (chart.sink.failures > 0) bench.SkipWithError("a save failed");
+    bench.counters["pixels"] = double(chart.model.canvas().width()) * chart.model.canvas().height();
+}
+BENCHMARK(BM_SaveChartBmp)->Unit(benchmark::kMillisecond);
+
+} // namespace
