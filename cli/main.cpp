@@ -1,5 +1,6 @@
 // pavlenta-cli: a thin command-line front end over the same code as the program.
 // Each subcommand is one row of the table below and lives in its own file.
+#include "ChartCommand.h"
 #include "CliError.h"
 #include "ReduceCommand.h"
 
@@ -12,6 +13,7 @@ using namespace pav::cli;
 
 const Command kCommands[] = {
     {"reduce", kReduceUsage, runReduce},
+    {"chart", kChartUsage, runChart},
 };
 
 void printUsage(std::FILE* to) {

@@ -1,0 +1,11 @@
+#pragma once
+#include "CliError.h"
+
+namespace pav::cli {
+
+// chart IN [--width N] [--mode M | --colors N] [--style S] [--threshold N] [--title T] [--range R]
+//       [-o CHART.bmp] [--stitches S.bmp] [--effect E.bmp] [--pdf CHART.pdf] [--json]
+extern const char* const kChartUsage;
+void runChart(const Invocation& invocation);
+
+} // namespace pav::cli

@@ -1,0 +1,147 @@
+// pavlenta-cli chart as other tools run it: exit codes, the one stderr line,
+// the files it writes and its JSON summary.
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include "AppTestSupport.h"
+
+namespace {
+
+using pav::app::testing::ensureApplication;
+
+struct CliRun {
+    int exitCode = -1;
+    QByteArray out;
+    QString err;
+};
+
+class ChartCommand : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+
+    void SetUp() override { ensureApplication(); }
+
+    CliRun run(QStringList args) {
+        QProcess process;
+        process.setWorkingDirectory(dir.path());
+        process.start(QString::fromLocal8Bit(qgetenv("PAV_BUILD_DIR")) + "/pavlenta-cli", QStringList{"chart"} + args);
+        EXPECT_TRUE(process.waitForFinished(60000));
+        CliRun r;
+        r.exitCode = process.exitCode();
+        r.out = process.readAllStandardOutput();
+        r.err = QString::fromUtf8(process.readAllStandardError());
+        r.err.remove(QRegularExpression("QStandardPaths:[^\n]*\n"));
+        return r;
+    }
+    QString file(const QString& name) const { return dir.filePath(name); }
+    QString picture(const QImage& image, const QString& name, const char* format = "PNG") {
+        EXPECT_TRUE(image.save(file(name), format));
+        return file(name);
+    }
+    static QImage stripes(int w, int h) {
+        QImage image(w, h, QImage::Format_RGB32);
+        const QRgb colours[] = {qRgb(200, 30, 30), qRgb(30, 160, 60), qRgb(20, 40, 200), qRgb(250, 230, 40),
+                                qRgb(0, 0, 0), qRgb(255, 255, 255), qRgb(120, 60, 20)};
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) image.setPixel(x, y, colours[(x / 20 + y / 30) % 7]);
+        return image;
+    }
+};
+
+TEST_F(ChartCommand, WritesTheChartTheStitchPicturesAndTheSummary) {
+    const QString in = picture(stripes(400, 300), "in.png");
+    const CliRun r = run({in, "--stitches", "s.bmp", "--effect", "e.bmp", "--json", "--title", "Test"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
+    const QJsonObject json = QJsonDocument::fromJson(r.out).object();
+    // 250 / 0.75 > 230: the width bar starts at 230; 230 x 0.75 = 172.5 rounds to the even 172.
+    EXPECT_EQ(json["fabric"].toObject()["width"].toInt(), 230);
+    EXPECT_EQ(json["fabric"].toObject()["height"].toInt(), 172);
+    EXPECT_EQ(json["mode"].toInt(), 16);
+    EXPECT_TRUE(json["colors"].isNull());
+    EXPECT_EQ(json["range"].toString(), "DMC");
+    EXPECT_EQ(json["threshold"].toInt(), 20);
+    EXPECT_EQ(json["total"].toInt(), 230 * 172);
+    int sum = 0, legend = 0, position = 0;
+    for (const QJsonValue& v : json["threads"].toArray()) {
+        const QJsonObject t = v.toObject();
+        EXPECT_EQ(t["position"].toInt(), ++position);
+        EXPECT_EQ(t["inLegend"].toBool(), t["count"].toInt() >= 20) << position;
+        EXPECT_EQ(t["rgb"].toString().size(), 7);
+        EXPECT_FALSE(t["symbol"].toString().isEmpty());
+        sum += t["count"].toInt();
+        legend += t["inLegend"].toBool() ? 1 : 0;
+    }
+    EXPECT_EQ(sum, 230 * 172);
+    EXPECT_EQ(json["maxColor"].toInt(), legend);
+    const QImage chart(file("chart.bmp"));
+    EXPECT_EQ(chart.size(), QSize(json["canvas"].toObject()["width"].toInt(), json["canvas"].toObject()["height"].toInt()));
+    EXPECT_EQ(QImage(file("s.bmp")).size(), QSize(230, 172));
+    EXPECT_EQ(QImage(file("e.bmp")).size(), QSize(230, 172));
+    EXPECT_FALSE(QFile::exists(file("tmppicv.bmp")));  // working files stay out of the caller's folder
+}
+
+TEST_F(ChartCommand, ColoursWidthStyleAndPdf) {
+    const QString in = picture(stripes(300, 300), "in.jpg", "JPEG");
+    const CliRun r = run({in, "--colors", "4", "--width", "100", "--style", "blocks", "--threshold", "0", "-o", "c.bmp",
+                       "--pdf", "c.pdf", "--json"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QJsonObject json = QJsonDocument::fromJson(r.out).object();
+    EXPECT_EQ(json["fabric"].toObject()["width"].toInt(), 100);
+    EXPECT_EQ(json["fabric"].toObject()["height"].toInt(), 100);
+    EXPECT_EQ(json["mode"].toInt(), 99);
+    EXPECT_EQ(json["colors"].toInt(), 4);
+    EXPECT_LE(json["threads"].toArray().size(), 4);
+    QFile pdf(file("c.pdf"));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(5).startsWith("%PDF"));
+    EXPECT_TRUE(QFile::exists(file("c.bmp")));
+}
+
+TEST_F(ChartCommand, FailuresGiveOneLineAndTheirExitCode) {
+    QImage noise(230, 250, QImage::Format_RGB32);
+    QRandomGenerator random(3);
+    for (int y = 0; y < 250; ++y)
+        for (int x = 0; x < 230; ++x) noise.setPixel(x, y, random.generate() | 0xFF000000u);
+    const QString noisy = picture(noise, "noise.png");
+    QFile text(file("words.gif"));
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.write("not a picture");
+    text.close();
+
+    struct Case {
+        QStringList args;
+        int exitCode;
+        const char* words;
+    };
+    const std::vector<Case> cases = {
+        {{file("words.gif")}, 3, "cannot read picture"},
+        {{file("missing.jpg")}, 3, "cannot read picture"},
+        {{noisy, "--mode", "0"}, 1, "more than 500 colours"},
+        {{noisy, "-o", file("no/such/folder/c.bmp")}, 4, "cannot write"},
+        {{noisy, "--mode", "5"}, 2, "unknown mode"},
+        {{noisy, "--colors", "61"}, 2, "--colors must be 3..60"},
+        {{noisy, "--mode", "4", "--colors", "5"}, 2, "exclude each other"},
+        {{noisy, "--style", "dots"}, 2, "unknown style"},
+        {{noisy, "--threshold", "abc"}, 2, "--threshold needs a number"},
+    };
+    for (const Case& c : cases) {
+        const CliRun r = run(c.args);
+        EXPECT_EQ(r.exitCode, c.exitCode) << c.words;
+        EXPECT_TRUE(r.err.startsWith("pavlenta-cli: chart") || r.err.startsWith("pavlenta-cli: ")) << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains(c.words)) << r.err.toStdString();
+        EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
+    }
+}
+
+} // namespace
