@@ -1,10 +1,11 @@
 #pragma once
-// Fixtures shared by the chart tests: a fake main window, a message recorder,
-// a stitch picture made of chosen threads, and pixel comparisons that report
-// the first differing pixel.
+// Fixtures shared by the chart's GoogleTest programs: a chart window over a
+// stitch picture made of chosen threads, and pixel comparisons that report the
+// first differing pixel.
+
+#include "ChartFakes.h"
 
 #include "chart/ChartFonts.h"
-#include "chart/ChartHost.h"
 #include "chart/Form7Model.h"
 #include "image/TaskDelegate.h"
 #include "palette/ProgramState.h"
@@ -32,30 +33,6 @@ inline void ensureGuiApp() {
     static char* argv[] = {name, nullptr};
     new QGuiApplication(argc, argv);
 }
-
-struct FakeHost : ChartHost {
-    double width = 20;
-    int height = 17;
-    int bits = 16;
-    std::vector<bool> enabledCalls;
-    double stitchPictureWidth() const override { return width; }
-    int stitchPictureHeight() const override { return height; }
-    int colorBit() const override { return bits; }
-    void setMainControlsEnabled(bool enabled) override { enabledCalls.push_back(enabled); }
-};
-
-struct Message {
-    std::string text;
-    std::string title;
-    MessageIcon icon;
-};
-
-struct RecordingSink : MessageSink {
-    std::vector<Message> messages;
-    void showMessage(const std::string& text, const std::string& title, MessageIcon icon) override {
-        messages.push_back({text, title, icon});
-    }
-};
 
 // The colour of thread row r (1..423).
 inline std::int32_t threadColor(int row) {

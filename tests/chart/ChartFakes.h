@@ -1,0 +1,36 @@
+#pragma once
+// A fake main window and a message recorder for the chart window's tests.
+
+#include "chart/ChartHost.h"
+#include "image/TaskDelegate.h"
+
+#include <string>
+#include <vector>
+
+namespace pav::chart::test {
+
+struct FakeHost : ChartHost {
+    double width = 20;
+    int height = 17;
+    int bits = 16;
+    std::vector<bool> enabledCalls;
+    double stitchPictureWidth() const override { return width; }
+    int stitchPictureHeight() const override { return height; }
+    int colorBit() const override { return bits; }
+    void setMainControlsEnabled(bool enabled) override { enabledCalls.push_back(enabled); }
+};
+
+struct Message {
+    std::string text;
+    std::string title;
+    MessageIcon icon;
+};
+
+struct RecordingSink : MessageSink {
+    std::vector<Message> messages;
+    void showMessage(const std::string& text, const std::string& title, MessageIcon icon) override {
+        messages.push_back({text, title, icon});
+    }
+};
+
+} // namespace pav::chart::test

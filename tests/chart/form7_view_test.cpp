@@ -1,0 +1,151 @@
+// The chart window's widgets, clicked offscreen: captions, generation, abort,
+// the threshold box, panning and saving.
+
+#include "ChartFakes.h"
+
+#include "chart/Form7View.h"
+#include "palette/ThreadPalette.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+using namespace pav;
+using namespace pav::chart;
+using namespace pav::chart::test;
+
+class Form7ViewTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<palette::ProgramState> m_state;
+    FakeHost m_host;
+    RecordingSink m_sink;
+    std::unique_ptr<Form7Model> m_model;
+    std::unique_ptr<Form7View> m_view;
+
+    template <typename Widget> Widget* child(const char* name) {
+        auto* widget = m_view->findChild<Widget*>(QString::fromLatin1(name));
+        if (!widget) qFatal("no widget %s", name);
+        return widget;
+    }
+    static QStringList items(QComboBox* combo) {
+        QStringList texts;
+        for (int i = 0; i < combo->count(); ++i)
+            texts << combo->itemText(i);
+        return texts;
+    }
+
+private slots:
+    void init() {
+        m_state = std::make_unique<palette::ProgramState>();
+        m_host = FakeHost{};
+        m_host.width = 60;
+        m_host.height = 70;
+        for (int y = 0; y < 70; ++y)
+            for (int x = 0; x < 60; ++x)
+                m_state->colors.at(x, y) =
+                    palette::dmcThreads()[static_cast<std::size_t>((x / 6 + y / 7) % 9 * 11)].color;
+        m_sink.messages.clear();
+        m_model = std::make_unique<Form7Model>(*m_state, m_host, m_sink);
+        m_view = std::make_unique<Form7View>(*m_model);
+        m_view->resize(700, 500);
+        m_view->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
+    }
+    void cleanup() {
+        m_view.reset();
+        m_model.reset();
+    }
+
+    void controlsCarryTheirCaptionsAndItems() {
+        QCOMPARE(items(child<QComboBox>("Combo1")),
+                 QStringList({"生成绣图色块", "无色块绣图", "仅生成色块"}));
+        QCOMPARE(child<QComboBox>("Combo1")->currentText(), QString("无色块绣图"));
+        auto* combo2 = child<QComboBox>("Combo2");
+        QVERIFY(combo2->isEditable());
+        QCOMPARE(items(combo2), QStringList({"0", "5", "10", "15", "20", "25", "35", "40", "45", "50"}));
+        QCOMPARE(combo2->currentText(), QString("20"));
+        QCOMPARE(child<QLabel>("Label2")->text(), QString("可忽略颜色出现次数"));
+        QCOMPARE(child<QCheckBox>("Check1")->text(), QString("显示全部色块"));
+        QCOMPARE(child<QPushButton>("Command1")->text(), QString("生成"));
+        QCOMPARE(child<QPushButton>("Command5")->text(), QString("中止"));
+        QCOMPARE(child<QPushButton>("Command4")->text(), QString("保存"));
+        QCOMPARE(child<QLabel>("Label1")->text(), QString("准备开始生成绣图,请等待约10秒 ..."));
+        QVERIFY(child<QLabel>("Label1")->isVisible());
+        QCOMPARE(child<QWidget>("Picture3")->size(), m_model->canvas().size());
+    }
+
+    void generateThenPanAndSaveTheWholeSheet() {
+        QTest::mouseClick(child<QPushButton>("Command1"), Qt::LeftButton);
+        QCOMPARE(child<QPushButton>("Command5")->text(), QString("打印"));
+        QVERIFY(!child<QLabel>("Label1")->isVisible());
+        QVERIFY(child<QPushButton>("Command1")->isEnabled());
+        QCOMPARE(m_host.enabledCalls, (std::vector<bool>{false, true}));
+
+        auto* canvas = child<QWidget>("Picture3");
+        auto* viewport = child<QWidget>("Picture2");
+        auto* h = child<QScrollBar>("Hchange");
+        auto* v = child<QScrollBar>("Vchange");
+        QCOMPARE(canvas->size(), QSize(10 * 60 + 83, m_model->canvas().height()));
+        QCOMPARE(h->maximum(), canvas->width() - viewport->width());
+        QCOMPARE(v->maximum(), canvas->height() - viewport->height());
+        h->setValue(h->maximum());
+        v->setValue(v->maximum());
+        QCOMPARE(canvas->pos(), QPoint(-h->maximum(), -v->maximum()));
+
+        QTemporaryDir folder;
+        m_model->setSaveFolder(folder.path());
+        QTest::mouseClick(child<QPushButton>("Command4"), Qt::LeftButton);
+        const QImage saved(folder.filePath("myxiu001.bmp"), "BMP");
+        QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), m_model->canvas());
+        QCOMPARE(m_sink.messages.back().title, std::string("Korvane,make life fun!"));
+    }
+
+    void abortClickDuringTheJobEndsIt() {
+        // The click waits in the event queue until the job first lets events run.
+        QTimer::singleShot(0, child<QPushButton>("Command5"), &QPushButton::click);
+        QTest::mouseClick(child<QPushButton>("Command1"), Qt::LeftButton);
+        QVERIFY(!m_model->genRunning());
+        QCOMPARE(child<QPushButton>("Command5")->text(), QString("中止"));
+        QVERIFY(child<QPushButton>("Command1")->isEnabled());
+        QVERIFY(child<QPushButton>("Command4")->isEnabled());
+        QCOMPARE(m_host.enabledCalls, (std::vector<bool>{false, true}));
+    }
+
+    void closingTheWindowStopsTheJob() {
+        QTimer::singleShot(0, m_view.get(), &QWidget::close);
+        QTest::mouseClick(child<QPushButton>("Command1"), Qt::LeftButton);
+        QVERIFY(!m_model->genRunning());
+        QCOMPARE(m_model->command5Caption(), std::string("中止"));
+    }
+
+    void thresholdBoxKeepsNumbers() {
+        auto* combo2 = child<QComboBox>("Combo2");
+        combo2->setEditText("abc");
+        QCOMPARE(combo2->currentText(), QString("0"));
+        QCOMPARE(m_sink.messages.size(), std::size_t(1));
+        QCOMPARE(m_sink.messages[0].text, std::string("输入有错误,只能是数字"));
+        QCOMPARE(m_sink.messages[0].title, std::string("Korvane"));
+
+        combo2->setCurrentIndex(5);
+        QCOMPARE(m_model->thresholdText(), std::string("25"));
+        QTest::mouseClick(child<QCheckBox>("Check1"), Qt::LeftButton);
+        QCOMPARE(combo2->currentText(), QString("0"));
+        QCOMPARE(m_sink.messages.size(), std::size_t(1));
+    }
+
+    void styleListDrivesTheModel() {
+        child<QComboBox>("Combo1")->setCurrentIndex(2);
+        QCOMPARE(m_model->style(), ChartStyle::BlocksOnly);
+    }
+};
+
+QTEST_MAIN(Form7ViewTest)
+#include "form7_view_test.moc"
