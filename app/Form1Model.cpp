@@ -222,9 +222,13 @@ void Form1Model::zoomRegion() {
     double widthTwips = pixelsToTwips(picture4Size().width());
     attempt([&] { widthTwips = pixelsToTwips(zoom.Value()); });
     const double heightTwips = widthTwips * static_cast<double>(xyRate);
+    // The box goes back to the frame's corner and so does the window the fabric
+    // reads, so that the preview shows what the frame shows.
     attempt([&] {
         m_picture4Left = 0;
         m_picture4Top = 0;
+        moveX1 = 0;
+        moveY1 = 0;
     });
     attempt([&] { resamplePicture4(QSize(toInt32(twipsToPixels(widthTwips)), toInt32(twipsToPixels(heightTwips)))); });
 }
@@ -531,6 +535,9 @@ void Form1Model::reduceToTopColours(int n) {
 
 void Form1Model::label11Click() {
     command1Click();
+    // The box follows the window offsets, which "局部" has just reset.
+    m_picture4Left = 0;
+    m_picture4Top = 0;
     resamplePicture4(m_source ? m_source->size() : m_picture4.size());
 }
 

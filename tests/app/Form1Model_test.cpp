@@ -203,6 +203,22 @@ TEST_F(MainWindow, WholeModeButtonResamplesOnlyWhenTheZoomChanges) {
     EXPECT_EQ(seen.fabrics, 0);
 }
 
+TEST_F(MainWindow, ZoomAndRestoreBringTheWindowBackToTheCorner) {
+    startWith(quadrantPicture(400, 400));
+    model.picture4MouseDown(100, 0);
+    model.picture4MouseUp(0, 0);
+    ASSERT_EQ(model.moveX1, 50);
+    model.zoom.setValue(800);
+    EXPECT_EQ(model.moveX1, 0);
+    EXPECT_EQ(model.picture4Left(), 0);
+    model.picture4MouseDown(100, 0);
+    model.picture4MouseUp(0, 0);
+    model.label11Click();
+    EXPECT_EQ(model.moveX1, 0);
+    EXPECT_EQ(model.picture4Left(), 0);
+    EXPECT_EQ(model.picture4Size(), QSize(400, 400));
+}
+
 TEST_F(MainWindow, WidePhotosInstallAndZoomOverTheWholeBar) {
     model.formLoad();
     install(quadrantPicture(3000, 2000));
