@@ -211,7 +211,8 @@ void Form1Model::zoomWhole() {
         m_picture4Left = 0;
         m_picture4Top = 0;
     });
-    const QSize frameSize(toInt32(frameW()), toInt32(frameH()));
+    QSize frameSize = picture4Size();
+    attempt([&] { frameSize = QSize(toInt32(frameW()), toInt32(frameH())); });
     attempt([&] { updateLabel1(); });
     attempt([&] { resamplePicture4(frameSize); });
 }
@@ -352,8 +353,8 @@ void Form1Model::label6Click() {
 
 bool Form1Model::writeStitchPicture() {
     // Picture5: the fabric's stitches, one pixel each, as "tmppicv.bmp".
-    const int w = std::max(1, toInt32(frameW()));
-    const int h = std::max(1, toInt32(frameH()));
+    const int w = std::clamp(static_cast<int>(roundHalfEven(frameW())), 1, pav::palette::kMatrixSide);
+    const int h = std::clamp(static_cast<int>(roundHalfEven(frameH())), 1, pav::palette::kMatrixSide);
     const int paintedW = std::min(passesBelow(frameW()), pav::palette::kMatrixSide);
     const int paintedH = std::min(passesBelow(frameH()), pav::palette::kMatrixSide);
     pav::image::ClsDIB picture5;
@@ -652,10 +653,10 @@ void Form1Model::picture4MouseMove(double x, double y) {
 
 void Form1Model::picture4MouseUp(double x, double y) {
     m_upX = static_cast<float>(x);
-    m_upY = toInt32(y);
+    attempt([&] { m_upY = toInt32(y); });
     const double halfX = (m_downX - m_upX) / 2.0;
-    moveX1 = toInt32(halfX + moveX1);
-    moveY1 = toInt32((m_downY - m_upY) / 2.0 + moveY1);
+    attempt([&] { moveX1 = toInt32(halfX + moveX1); });
+    attempt([&] { moveY1 = toInt32((m_downY - m_upY) / 2.0 + moveY1); });
     if (moveX1 < 0) moveX1 = 0;
     if (moveY1 < 0) moveY1 = 0;
     if (halfX > 1 || halfX < -1) {
@@ -672,10 +673,10 @@ void Form1Model::picture1MouseDown(double x, double y) {
 
 void Form1Model::picture1MouseUp(double x, double y) {
     m_upX = static_cast<float>(x);
-    m_upY = toInt32(y);
+    attempt([&] { m_upY = toInt32(y); });
     const double halfX = (m_downX - m_upX) / 2.0;
-    m_viewX = std::clamp(toInt32(halfX + m_viewX), 0, static_cast<int>(picmaxW));
-    m_viewY = std::clamp(toInt32((m_downY - m_upY) / 2.0 + m_viewY), 0, static_cast<int>(picmaxH));
+    attempt([&] { m_viewX = std::clamp(toInt32(halfX + m_viewX), 0, static_cast<int>(picmaxW)); });
+    attempt([&] { m_viewY = std::clamp(toInt32((m_downY - m_upY) / 2.0 + m_viewY), 0, static_cast<int>(picmaxH)); });
     if (halfX > 1 || halfX < -1) showMatrixS();
 }
 

@@ -47,7 +47,15 @@ ProgramWindows::ProgramWindows(Form1Model& main, Form1View& mainView, pav::Messa
     m_chartModel.setPrintHandler([this] { m_printJob.printOnDefaultPrinter(); });
 }
 
-ProgramWindows::~ProgramWindows() { closeOtherWindows(); }
+ProgramWindows::~ProgramWindows() {
+    // The windows refer to models held here: they go now, not at a later turn of the event loop.
+    m_printJob.setEvents(nullptr);
+    delete m_chartView.data();
+    delete m_settingsView.data();
+    delete m_aboutView.data();
+    delete m_editorView.data();
+    m_sources.reset();
+}
 
 void ProgramWindows::passSettingsToChart() {
     m_chartModel.setXiutuTitle(m_xiutuTitle);
@@ -57,8 +65,10 @@ void ProgramWindows::passSettingsToChart() {
 void ProgramWindows::showChartWindow() {
     if (!m_chartView) {
         m_chartView = new pav::chart::Form7View(m_chartModel);
+        // Closing unloads it; the next "生成" loads a new one.
         m_chartView->setAttribute(Qt::WA_DeleteOnClose);
         m_printJob.setEvents(&m_chartView->events());
+        QObject::connect(m_chartView, &QObject::destroyed, [this] { m_printJob.setEvents(nullptr); });
     }
     bringUp(m_chartView.data());
 }
