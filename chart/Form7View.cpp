@@ -116,8 +116,11 @@ void Form7View::connectControls() {
     connect(m_combo2, &QComboBox::editTextChanged, this,
             [this](const QString& text) { m_model.setThresholdText(text.toStdString()); });
     connect(m_check1, &QCheckBox::clicked, this, [this] { m_model.check1Clicked(); });
-    connect(m_command1, &QPushButton::clicked, this, [this] { m_model.command1Clicked(m_events); });
-    connect(m_command5, &QPushButton::clicked, this, [this] { m_model.command5Clicked(); });
+    connect(m_command1, &QPushButton::clicked, this,
+            [this] { runJob([this] { m_model.command1Clicked(m_events); }); });
+    // "打印" starts the print job, which lets events run through this window too.
+    connect(m_command5, &QPushButton::clicked, this,
+            [this] { runJob([this] { m_model.command5Clicked(); }); });
     connect(m_command4, &QPushButton::clicked, this, [this] { m_model.command4Clicked(); });
     connect(m_hchange, &QScrollBar::valueChanged, this, [this] { placeCanvas(); });
     connect(m_vchange, &QScrollBar::valueChanged, this, [this] { placeCanvas(); });
@@ -165,9 +168,29 @@ void Form7View::form7CanvasChanged() {
     m_picture3->update();
 }
 
+// Closing stops a running job at its next check. A window that deletes itself on
+// close waits until the job has returned: the job still lets events run through it.
 void Form7View::closeEvent(QCloseEvent* event) {
     m_model.unload();
+    if (m_jobs > 0 && testAttribute(Qt::WA_DeleteOnClose)) {
+        setAttribute(Qt::WA_DeleteOnClose, false);
+        m_deleteAfterJob = true;
+    }
     event->accept();
+}
+
+void Form7View::showEvent(QShowEvent* event) {
+    if (m_deleteAfterJob) { // shown again before the job ended
+        m_deleteAfterJob = false;
+        setAttribute(Qt::WA_DeleteOnClose, true);
+    }
+    QWidget::showEvent(event);
+}
+
+void Form7View::runJob(const std::function<void()>& job) {
+    ++m_jobs;
+    job();
+    if (--m_jobs == 0 && m_deleteAfterJob) deleteLater();
 }
 
 bool Form7View::eventFilter(QObject* watched, QEvent* event) {

@@ -10,6 +10,8 @@
 #include <QElapsedTimer>
 #include <QWidget>
 
+#include <functional>
+
 class QCheckBox;
 class QComboBox;
 class QFrame;
@@ -35,6 +37,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     // Picture2's resizes change how far the bars pan.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -43,6 +46,8 @@ private:
     void layOut();
     void connectControls();
     void letEventsRun();
+    // Runs a handler of the model that may run a long job.
+    void runJob(const std::function<void()>& job);
     void updateScrollRanges();
     void placeCanvas();
 
@@ -50,6 +55,8 @@ private:
     TaskDelegate m_events;
     QElapsedTimer m_sinceEvents;
     bool m_cursorBusy = false;
+    int m_jobs = 0; // long jobs running inside this window's handlers
+    bool m_deleteAfterJob = false;
 
     QComboBox* m_combo1 = nullptr;
     QComboBox* m_combo2 = nullptr;

@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -124,6 +125,29 @@ private slots:
         QTest::mouseClick(child<QPushButton>("Command1"), Qt::LeftButton);
         QVERIFY(!m_model->genRunning());
         QCOMPARE(m_model->command5Caption(), std::string("中止"));
+    }
+
+    void aWindowThatDeletesItselfOnCloseOutlivesTheJob() {
+        auto* window = new Form7View(*m_model);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->show();
+        QPointer<Form7View> alive(window);
+        QTest::mouseClick(window->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        // A job that goes on letting events run after the window was closed under it.
+        bool diedDuringJob = false;
+        m_model->setPrintHandler([&] {
+            QTimer::singleShot(0, window, &QWidget::close);
+            for (int i = 0; i < 5 && alive; ++i) {
+                QTest::qSleep(20);
+                window->events().letEventsRun();
+            }
+            diedDuringJob = !alive;
+        });
+        QTest::mouseClick(window->findChild<QPushButton*>("Command5"), Qt::LeftButton);
+        QVERIFY(!diedDuringJob);
+        QVERIFY(alive);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!alive);
     }
 
     void thresholdBoxKeepsNumbers() {
