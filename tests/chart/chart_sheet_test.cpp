@@ -46,11 +46,12 @@ TEST_P(SheetLayout, CanvasAndBandsFollowTheChartSizeAndTheLegend) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, SheetLayout,
-                         ::testing::Values(LayoutCase{16, 16, 1, 16, 3},     // 3 cells, 2 colour cells
-                                           LayoutCase{38, 20, 8, 38, 3},     // 8 threads fill one band
-                                           LayoutCase{38, 20, 9, 38, 6},     // the ninth opens a second
-                                           LayoutCase{100, 30, 30, 100, 6},  // 24 per band: footer at +112
-                                           LayoutCase{400, 20, 3, 320, 3})); // wider fabric charts 320
+                         ::testing::Values(LayoutCase{16, 16, 1, 16, 3},    // 3 cells, 2 colour cells
+                                           LayoutCase{38, 20, 8, 38, 3},    // 8 threads fill one band
+                                           LayoutCase{38, 20, 9, 38, 6},    // the ninth opens a second
+                                           LayoutCase{100, 30, 30, 100, 6}, // 24 per band: footer at +112
+                                           LayoutCase{400, 20, 3, 320, 3},  // wider fabric charts 320
+                                           LayoutCase{8, 10, 2, 8, 0}));    // no colour cell: no bands
 
 // Expected colour of a grid pixel in the "仅生成色块" style: heavy lines over thin
 // lines over 9 x 9 blocks.
