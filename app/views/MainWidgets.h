@@ -1,11 +1,10 @@
 #pragma once
 // The main window's own widgets: labels that act as buttons, the fabric frame
-// (Picture2 with the working picture Picture4 inside it), the magnified
-// preview Picture1, and the frame "我的图片" around the fabric.
+// (Picture2 with the working picture Picture4 inside it) and the magnified
+// preview Picture1.
 
 #include <functional>
 
-#include <QGroupBox>
 #include <QLabel>
 #include <QWidget>
 
