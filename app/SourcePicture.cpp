@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include <QImageReader>
-#include <QPainter>
 
 #include "app/AreaResample.h"
 
@@ -11,16 +10,24 @@ namespace pav::app {
 
 namespace {
 
+// Transparent pixels over white, worked out in place so that a huge picture
+// is never held twice.
 QImage opaqueRgb32(QImage image) {
-    if (image.hasAlphaChannel()) {
-        QImage flat(image.size(), QImage::Format_RGB32);
-        flat.fill(Qt::white);
-        QPainter painter(&flat);
-        painter.drawImage(0, 0, image);
-        painter.end();
-        return flat;
+    if (!image.hasAlphaChannel()) {
+        if (image.format() != QImage::Format_RGB32) image.convertTo(QImage::Format_RGB32);
+        return image;
     }
-    if (image.format() != QImage::Format_RGB32) image.convertTo(QImage::Format_RGB32);
+    if (image.format() != QImage::Format_ARGB32) image.convertTo(QImage::Format_ARGB32);
+    const auto overWhite = [](int channel, int alpha) { return (channel * alpha + 255 * (255 - alpha) + 127) / 255; };
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = line[x];
+            const int a = qAlpha(p);
+            line[x] = qRgb(overWhite(qRed(p), a), overWhite(qGreen(p), a), overWhite(qBlue(p), a));
+        }
+    }
+    image.reinterpretAsFormat(QImage::Format_RGB32);
     return image;
 }
 

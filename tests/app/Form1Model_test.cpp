@@ -130,10 +130,18 @@ TEST_F(MainWindow, InstallStopsAtTheFailingStepWithEarlierStepsInEffect) {
     EXPECT_EQ(model.picPath, scratch.file("tall.png"));
 }
 
-TEST_F(MainWindow, PictureFormatComesFromTheContent) {
+TEST_F(MainWindow, PictureFormatComesFromTheContentAndTransparencyIsWhite) {
     model.formLoad();
     EXPECT_TRUE(model.loadSourcePicture(write(solidPicture(64, 48, Qt::green), "photo.bmp", "JPEG")));
     EXPECT_EQ(model.picture3()->size(), QSize(64, 48));
+    QImage clear(40, 40, QImage::Format_ARGB32);
+    clear.fill(qRgba(0, 0, 0, 0));
+    clear.setPixel(0, 0, qRgba(255, 0, 0, 255));
+    clear.setPixel(1, 0, qRgba(0, 0, 0, 128));
+    EXPECT_TRUE(model.loadSourcePicture(write(clear, "clear.png", "PNG")));
+    EXPECT_EQ(picture4At(0, 0), qRgb(255, 0, 0));
+    EXPECT_EQ(picture4At(1, 0), qRgb(127, 127, 127));
+    EXPECT_EQ(picture4At(5, 5), qRgb(255, 255, 255));
 }
 
 // ------------------------------------------------------------------ fabric and zoom
