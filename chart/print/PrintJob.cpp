@@ -1,10 +1,13 @@
 #include "chart/print/PrintJob.h"
 
+#include "chart/ChartSaver.h"
+
 #include <QBuffer>
 #include <QDir>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 namespace pav::print {
@@ -102,9 +105,21 @@ PrintOutcome writeSheetPdf(const QString& path, const PrintSheet& sheet, const c
     return PrintOutcome::Printed;
 }
 
+QString suggestedPdfPath(const chart::Form7Model& model) {
+    QString name =
+        model.xiutuTitle().empty() ? QStringLiteral("我的绣图") : QString::fromStdString(model.xiutuTitle());
+    // A title is free text; characters no file name may hold become "_".
+    name.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|\\x00-\\x1f]")), QStringLiteral("_"));
+    return QDir(chart::programFolder()).filePath(name + QStringLiteral(".pdf"));
+}
+
+QString withPdfSuffix(const QString& path) {
+    return path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive) ? path : path + QStringLiteral(".pdf");
+}
+
 PrintSheet sheetOf(chart::Form7Model& model) {
-    return PrintSheet{model.programState(), model.symbols(), model.chartW(), model.chartH(),
-                      model.xiutuTitle(), model.whichType(), model.style(), model.host().colorBit()};
+    return PrintSheet{model.programState(), model.symbols(),   model.chartW(), model.chartH(),
+                      model.xiutuTitle(),   model.whichType(), model.style(),  model.host().colorBit()};
 }
 
 bool writeChartPdf(chart::Form7Model& model, const QString& path, QString* error, const QPageLayout& layout) {

@@ -16,10 +16,10 @@ class QPrinter;
 namespace pav::print {
 
 enum class PrintOutcome {
-    Printed,  // the page went to the printer or the file is complete
-    Aborted,  // the abort flag was cleared (the window closed): the document was cancelled
-    Failed,   // no printer, or a printer or file operation failed; nothing was sent or written
-    Busy      // a job was already running: the request was ignored
+    Printed, // the page went to the printer or the file is complete
+    Aborted, // the abort flag was cleared (the window closed): the document was cancelled
+    Failed,  // no printer, or a printer or file operation failed; nothing was sent or written
+    Busy     // a job was already running: the request was ignored
 };
 
 inline constexpr const char* kPrintFailedText = "    打印异常，请确认您的打印机已经就绪。     ";
@@ -41,6 +41,11 @@ PrintOutcome printSheet(QPrinter& printer, const PrintSheet& sheet, const chart:
 // abort any earlier file of that name stays as it was.
 PrintOutcome writeSheetPdf(const QString& path, const PrintSheet& sheet, const chart::JobControl& job,
                            const QPageLayout& layout = defaultPdfLayout(), QString* error = nullptr);
+
+// The file "导出PDF" offers first: the chart's title as a PDF in the program's folder.
+QString suggestedPdfPath(const chart::Form7Model& model);
+// A name typed without the ".pdf" ending gets it.
+QString withPdfSuffix(const QString& path);
 
 // The chart window's generated chart as a sheet to print.
 PrintSheet sheetOf(chart::Form7Model& model);
@@ -69,6 +74,7 @@ public:
     PrintOutcome exportPdf(const QString& path, const QPageLayout& layout = defaultPdfLayout());
 
     bool running() const { return m_running; }
+    const chart::Form7Model& model() const { return m_model; }
 
 private:
     TaskDelegate windowTask();

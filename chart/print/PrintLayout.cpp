@@ -7,7 +7,9 @@ namespace pav::print {
 namespace {
 
 // Halves to even, like every real-to-integer conversion of the sheet.
-int rounded(double value) { return static_cast<int>(std::nearbyint(value)); }
+int rounded(double value) {
+    return static_cast<int>(std::nearbyint(value));
+}
 
 // printTitle: the subtitle starts a title line and 3 mm below titleTop; the
 // block ends one more line and 2 mm below the subtitle's line.
@@ -91,7 +93,7 @@ PaperLayout layOutPaper(const PaperChart& chart, PaperSize page, PaperText text)
         const double mid = (fits + fails) / 2;
         (fitsOnPage(layOutPaperAt(chart, page, text, mid, true), page, text) ? fits : fails) = mid;
     }
-    if (fits <= 0) return widened;  // nothing fits: the page shows what it can
+    if (fits <= 0) return widened; // nothing fits: the page shows what it can
     PaperLayout shrunk = layOutPaperAt(chart, page, text, fits, true);
     shrunk.shrunk = true;
     return shrunk;

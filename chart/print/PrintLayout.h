@@ -19,8 +19,8 @@ struct PaperSize {
 
 // Line heights of the two sheet fonts on the paper, in millimetres.
 struct PaperText {
-    double song = 0;   // "宋体" 9 pt: title, legend, footer
-    double arial = 0;  // "Arial" 8 pt: numbering and the mark line
+    double song = 0;  // "宋体" 9 pt: title, legend, footer
+    double arial = 0; // "Arial" 8 pt: numbering and the mark line
 };
 
 struct PaperChart {
@@ -29,11 +29,11 @@ struct PaperChart {
     int maxColor = 0;
 };
 
-inline constexpr double kLegendCellWidth = 8;   // the canvas's 38 pixels / 5, rounded
-inline constexpr double kLegendCellHeight = 3;  // the canvas's 14 pixels / 5, rounded
-inline constexpr double kFooterLineDown = 18;   // total line below footerTop
-inline constexpr double kMarkDown = 48;         // mark line below footerTop
-inline constexpr double kMarkBack = 120;        // mark line left of the grid's right edge
+inline constexpr double kLegendCellWidth = 8;  // the canvas's 38 pixels / 5, rounded
+inline constexpr double kLegendCellHeight = 3; // the canvas's 14 pixels / 5, rounded
+inline constexpr double kFooterLineDown = 18;  // total line below footerTop
+inline constexpr double kMarkDown = 48;        // mark line below footerTop
+inline constexpr double kMarkBack = 120;       // mark line left of the grid's right edge
 
 // Millimetres per stitch: the page is relatively wider than the canvas
 // (10W + 83 by 10H + legendExtraHeight) -> limited by its height, otherwise by
@@ -46,18 +46,18 @@ chart::LegendLayout paperLegend(double legendWidth, int maxColor);
 
 // Every position of the printed page.
 struct PaperLayout {
-    double printCell = 0;   // u
-    double titleTop = 0;    // 11u / 5
-    double leftMargin = 0;  // L = 40u / 5
-    double gridTop = 0;     // title block + 3u / 5
-    double legendTop = 0;   // below the numbering + 8u / 5
-    double footerTop = 0;   // below the legend table
+    double printCell = 0;  // u
+    double titleTop = 0;   // 11u / 5
+    double leftMargin = 0; // L = 40u / 5
+    double gridTop = 0;    // title block + 3u / 5
+    double legendTop = 0;  // below the numbering + 8u / 5
+    double footerTop = 0;  // below the legend table
     // The table spans the grid's width, or the printable width right of L when
     // the grid leaves no colour cell or the sheet would not fit on the page.
     double legendWidth = 0;
     chart::LegendLayout legend;
-    QPointF totalLine;  // the stitch total
-    QPointF mark;       // "Korvane inc.Printed"
+    QPointF totalLine; // the stitch total
+    QPointF mark;      // "Korvane inc.Printed"
     // The scale rule was reduced so that the legend and footer stay on the page.
     bool shrunk = false;
 

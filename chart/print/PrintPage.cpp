@@ -30,7 +30,9 @@ PaperSize paperSize(const QPagedPaintDevice& device) {
     return PaperSize{area.width(), area.height()};
 }
 
-double dotsPerMm(const QPaintDevice& device) { return device.logicalDpiY() / kMmPerInch; }
+double dotsPerMm(const QPaintDevice& device) {
+    return device.logicalDpiY() / kMmPerInch;
+}
 
 PaperText paperText(const QPaintDevice& device) {
     // QFontMetricsF needs a non-const device only to read its resolution.
@@ -65,7 +67,7 @@ chart::ChartGeometry pageGeometry(const PaperLayout& p, PaperSize page, double d
     g.legendCellWidth = kLegendCellWidth * d;
     g.legendCellHeight = kLegendCellHeight * d;
     g.legendTextOffset = QPointF(4 * d, 1 * d);
-    g.swatch = QRectF();  // a 3 mm row leaves no room for a swatch
+    g.swatch = QRectF(); // a 3 mm row leaves no room for a swatch
     g.footerOffset = QPointF(2 * d, kFooterLineDown * d);
     g.thinPen = 1;
     g.heavyPen = 2;
@@ -93,7 +95,8 @@ chart::ChartGeometry gridGeometry(const chart::ChartGeometry& page, double print
 
 PrintedPage::PrintedPage(QPainter& painter, const PaperLayout& layout, PaperSize page, double dotsPerMm)
     : m_painter(painter), m_layout(layout), m_dotsPerMm(dotsPerMm),
-      m_geometry(pageGeometry(layout, page, dotsPerMm)), m_grid(print::gridGeometry(m_geometry, layout.printCell)) {}
+      m_geometry(pageGeometry(layout, page, dotsPerMm)),
+      m_grid(print::gridGeometry(m_geometry, layout.printCell)) {}
 
 int PrintedPage::printTitle(const QString& title, const QString& subtitle) {
     chart::drawTitle(m_painter, m_geometry, title, subtitle);
@@ -159,7 +162,8 @@ PageResult printChartPage(QPainter& painter, const QPagedPaintDevice& device, co
 
     say(job, kStatusLegend);
     paper.printLegendGrid(sheet.chartW, sheet.chartH, sheet.state.maxColor);
-    paper.printLegendEntries(chart::LegendInput{sheet.state, sheet.symbols, sheet.chartW, sheet.colorBit}, job);
+    paper.printLegendEntries(chart::LegendInput{sheet.state, sheet.symbols, sheet.chartW, sheet.colorBit},
+                             job);
     paper.printFooter(sheet.chartW, sheet.chartH);
 
     job.progress(0, sheet.chartH);

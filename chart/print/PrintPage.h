@@ -23,12 +23,12 @@ namespace pav::print {
 
 // What the page shows: a generated chart.
 struct PrintSheet {
-    const palette::ProgramState& state;  // stitch colours and indices, legend list, maxColor
+    const palette::ProgramState& state; // stitch colours and indices, legend list, maxColor
     const chart::SymbolMap& symbols;
     int chartW = 0;
     int chartH = 0;
-    std::string title;      // an empty title prints "我的绣图"
-    std::string whichType;  // thread range named in the subtitle; empty prints "DMC"
+    std::string title;     // an empty title prints "我的绣图"
+    std::string whichType; // thread range named in the subtitle; empty prints "DMC"
     chart::ChartStyle style = chart::ChartStyle::SymbolsOnly;
     int colorBit = 0;
 };
@@ -89,8 +89,8 @@ private:
     QPainter& m_painter;
     PaperLayout m_layout;
     double m_dotsPerMm;
-    chart::ChartGeometry m_geometry;  // title, legend and footer
-    chart::ChartGeometry m_grid;      // grid, numbering and symbols
+    chart::ChartGeometry m_geometry; // title, legend and footer
+    chart::ChartGeometry m_grid;     // grid, numbering and symbols
 };
 
 enum class PageResult { Drawn, Aborted };

@@ -23,8 +23,8 @@ public:
     bool m_running = false;
     QString m_why;
 };
-CupsEnvironment* CupsEnvironment::instance = static_cast<CupsEnvironment*>(
-    ::testing::AddGlobalTestEnvironment(new CupsEnvironment));
+CupsEnvironment* CupsEnvironment::instance =
+    static_cast<CupsEnvironment*>(::testing::AddGlobalTestEnvironment(new CupsEnvironment));
 
 class PrintCupsTest : public ::testing::Test {
 protected:
@@ -36,7 +36,8 @@ protected:
     static CupsEnvironment& cups() { return *CupsEnvironment::instance; }
     // Waits for the queue to finish and returns the PDFs it wrote for this test.
     QStringList printed(int expected) {
-        EXPECT_TRUE(cups().m_cups.waitForOutputs(m_before + expected, 60000)) << cups().m_cups.log().toStdString();
+        EXPECT_TRUE(cups().m_cups.waitForOutputs(m_before + expected, 60000))
+            << cups().m_cups.log().toStdString();
         return cups().m_cups.outputs().mid(m_before);
     }
 
@@ -73,7 +74,8 @@ TEST_F(PrintCupsTest, ChartComesOutOfTheDefaultQueue) {
     ASSERT_TRUE(across) << "no colour blocks on the printed page";
     EXPECT_NEAR(across->first, layout.leftMargin, 0.5);
     EXPECT_NEAR(across->second - across->first, 100 * u, 0.5);
-    EXPECT_TRUE(page.any(QRectF(layout.leftMargin + 2, layout.totalLine.y(), 100, 3.5), isInk)) << "stitch total";
+    EXPECT_TRUE(page.any(QRectF(layout.leftMargin + 2, layout.totalLine.y(), 100, 3.5), isInk))
+        << "stitch total";
 }
 
 // A job cancelled by closing the window sends nothing; the next click prints,

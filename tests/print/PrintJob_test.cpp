@@ -3,7 +3,10 @@
 
 #include "PrintFixture.h"
 
+#include "chart/ChartSaver.h"
+
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 namespace pav::print::test {
@@ -62,10 +65,10 @@ TEST_F(PrintJobTest, ExportShowsEachStepAndWritesOnePage) {
     EXPECT_EQ(events.statuses,
               (std::vector<std::string>{kStatusDocument, kStatusGrid, kStatusLegend, kStatusSymbols}));
     ASSERT_FALSE(events.progress.empty());
-    EXPECT_EQ(events.progress.back(), std::make_pair(30, 30));  // the symbol pass ends on its last row
+    EXPECT_EQ(events.progress.back(), std::make_pair(30, 30)); // the symbol pass ends on its last row
     EXPECT_EQ(chart.model.progressFill(), chart.model.progressFrameWidth());
     expectWindowFree();
-    EXPECT_EQ(chart.model.command5Caption(), chart::Form7Model::kPrintCaption);  // a file is no print
+    EXPECT_EQ(chart.model.command5Caption(), chart::Form7Model::kPrintCaption); // a file is no print
     EXPECT_FALSE(chart.model.label1Visible());
     ASSERT_EQ(chart.messages.messages.size(), 1u);
     EXPECT_EQ(chart.messages.messages[0].text, "  PDF文件保存成功在" + pdf.toStdString());
@@ -73,7 +76,7 @@ TEST_F(PrintJobTest, ExportShowsEachStepAndWritesOnePage) {
     EXPECT_EQ(files(), QStringList{QStringLiteral("chart.pdf")});
     if (!tool("pdfinfo").isEmpty()) {
         EXPECT_EQ(pdfPages(pdf), 1);
-        EXPECT_TRUE(pdfInfo(pdf).contains(QStringLiteral("595 x 842 pts (A4)")));  // A4 portrait by default
+        EXPECT_TRUE(pdfInfo(pdf).contains(QStringLiteral("595 x 842 pts (A4)"))); // A4 portrait by default
     }
 }
 
@@ -110,7 +113,7 @@ TEST_F(PrintJobTest, NothingStartsInsideARunningJob) {
         EXPECT_TRUE(chart.model.busy());
         EXPECT_EQ(job.exportPdf(path("second.pdf")), PrintOutcome::Busy);
         EXPECT_EQ(job.printOnDefaultPrinter(), PrintOutcome::Busy);
-        chart.model.command1Clicked(TaskDelegate{});  // ignored: "生成" is disabled
+        chart.model.command1Clicked(TaskDelegate{}); // ignored: "生成" is disabled
         EXPECT_EQ(chart.model.command5Caption(), chart::Form7Model::kPrintCaption);
     };
 
@@ -140,6 +143,15 @@ TEST_F(PrintJobTest, CommandLineWritesTheGivenPageLayout) {
     EXPECT_TRUE(pdfInfo(pdf).contains(QStringLiteral("792 x 612 pts"))) << pdfInfo(pdf).toStdString();
     EXPECT_FALSE(writeChartPdf(chart.model, path("missing/x.pdf"), &error));
     EXPECT_FALSE(error.isEmpty());
+}
+
+TEST_F(PrintJobTest, ExportOffersTheTitleAsAFileName) {
+    chart.model.setXiutuTitle("花/鸟:春");
+    const QFileInfo offered(suggestedPdfPath(chart.model));
+    EXPECT_EQ(offered.fileName(), QStringLiteral("花_鸟_春.pdf"));
+    EXPECT_EQ(offered.absolutePath(), QFileInfo(chart::programFolder()).absoluteFilePath());
+    EXPECT_EQ(withPdfSuffix(QStringLiteral("/x/chart")), QStringLiteral("/x/chart.pdf"));
+    EXPECT_EQ(withPdfSuffix(QStringLiteral("/x/chart.PDF")), QStringLiteral("/x/chart.PDF"));
 }
 
 } // namespace

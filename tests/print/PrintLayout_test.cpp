@@ -8,7 +8,7 @@ namespace pav::print {
 namespace {
 
 constexpr PaperSize kPortrait{200, 287};
-constexpr PaperText kText{4, 3};  // line heights of the two fonts
+constexpr PaperText kText{4, 3}; // line heights of the two fonts
 
 struct CellCase {
     PaperChart chart;
@@ -60,12 +60,12 @@ TEST_P(PaperLegendTest, EightMillimetreCellsOverTheWidth) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, PaperLegendTest,
-                         ::testing::Values(LegendCase{183.67, 30, 22, 21, 2},  // 184 \ 8 = 23 cells of room
+                         ::testing::Values(LegendCase{183.67, 30, 22, 21, 2}, // 184 \ 8 = 23 cells of room
                                            LegendCase{191.6, 30, 23, 22, 2},
-                                           LegendCase{191.6, 22, 23, 22, 1},   // one band exactly full
-                                           LegendCase{191.6, 23, 23, 22, 2},   // one more opens a band
-                                           LegendCase{24.0, 5, 2, 1, 5},       // one colour cell per band
-                                           LegendCase{23.4, 5, 1, 0, 0},       // no colour cell, no band
+                                           LegendCase{191.6, 22, 23, 22, 1}, // one band exactly full
+                                           LegendCase{191.6, 23, 23, 22, 2}, // one more opens a band
+                                           LegendCase{24.0, 5, 2, 1, 5},     // one colour cell per band
+                                           LegendCase{23.4, 5, 1, 0, 0},     // no colour cell, no band
                                            LegendCase{0.0, 5, 0, 0, 0}));
 
 // The square example worked through by hand: u = 2000 / 1083 - 0.01.
@@ -75,28 +75,28 @@ TEST(PaperLayout, SquareExamplePositions) {
     EXPECT_DOUBLE_EQ(p.printCell, u);
     EXPECT_DOUBLE_EQ(p.titleTop, 11 * u / 5);
     EXPECT_DOUBLE_EQ(p.leftMargin, 8 * u);
-    EXPECT_EQ(p.titleBottom, 21);  // 4.04 + 4 + 3, then two lines and 2 mm
+    EXPECT_EQ(p.titleBottom, 21); // 4.04 + 4 + 3, then two lines and 2 mm
     EXPECT_DOUBLE_EQ(p.gridTop, 21 + 3 * u / 5);
-    EXPECT_EQ(p.gridBottom, 216);  // 22.10 + 183.67 + 10
+    EXPECT_EQ(p.gridBottom, 216); // 22.10 + 183.67 + 10
     EXPECT_DOUBLE_EQ(p.legendTop, 216 + 8 * u / 5);
     EXPECT_EQ(p.legend.cellsAcross, 22);
     EXPECT_EQ(p.legend.rows, 6);
-    EXPECT_EQ(p.legendBottom, 243);  // 218.94 + 3 * 8
+    EXPECT_EQ(p.legendBottom, 243); // 218.94 + 3 * 8
     EXPECT_DOUBLE_EQ(p.footerTop, 243);
     EXPECT_DOUBLE_EQ(p.totalLine.x(), 8 * u + 2);
     EXPECT_DOUBLE_EQ(p.totalLine.y(), 243 + 18);
     EXPECT_DOUBLE_EQ(p.mark.x(), 100 * u + 8 * u - 120);
-    EXPECT_DOUBLE_EQ(p.mark.y(), 287 - 3);  // 243 + 48 would end below the page
+    EXPECT_DOUBLE_EQ(p.mark.y(), 287 - 3); // 243 + 48 would end below the page
     EXPECT_FALSE(p.shrunk);
 }
 
 TEST(PaperLayout, NarrowGridLaysTheLegendOverThePage) {
     const PaperLayout p = layOutPaper({16, 250, 30}, kPortrait, kText);
-    EXPECT_EQ(paperLegend(16 * p.printCell, 30).colourCells, 0);  // what the grid's width alone gives
+    EXPECT_EQ(paperLegend(16 * p.printCell, 30).colourCells, 0); // what the grid's width alone gives
     EXPECT_DOUBLE_EQ(p.legendWidth, 200 - p.leftMargin);
     EXPECT_EQ(p.legend.cellsAcross, 23);
     EXPECT_EQ(p.legend.bands, 2);
-    EXPECT_DOUBLE_EQ(p.mark.x(), 0);  // 120 mm left of a 13 mm grid is off the page
+    EXPECT_DOUBLE_EQ(p.mark.x(), 0); // 120 mm left of a 13 mm grid is off the page
     EXPECT_TRUE(fitsOnPage(p, kPortrait, kText));
 }
 

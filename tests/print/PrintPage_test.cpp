@@ -34,6 +34,17 @@ protected:
         return PageImage(rasterize(pdf, dpi), dpi, QPointF(margins.left(), margins.top()));
     }
 
+    // The symbol of the last legend entry and the stitch total are on the page.
+    static void expectLastEntryAndTotal(const PageImage& page, const PaperLayout& p, int threads) {
+        ASSERT_GE(p.legend.colourCells, 1);
+        const int lastBandRow = p.legend.rows - 3;
+        const int lastCell = (threads - 1) % p.legend.colourCells + 1;
+        EXPECT_TRUE(
+            page.any(QRectF(p.leftMargin + 8 * lastCell + 4, p.legendTop + 3 * lastBandRow + 1, 3, 2), isInk))
+            << "last thread's symbol";
+        EXPECT_TRUE(page.any(QRectF(p.leftMargin + 2, p.totalLine.y(), 100, 3.5), isInk)) << "stitch total";
+    }
+
     QTemporaryDir m_dir;
 };
 
@@ -41,7 +52,7 @@ struct ScaleCase {
     int chartW;
     int chartH;
     int threads;
-    double printCell;  // millimetres per stitch on a 200 x 287 mm printable area
+    double printCell; // millimetres per stitch on a 200 x 287 mm printable area
 };
 
 class PrintScaleTest : public PrintPageTest, public ::testing::WithParamInterface<ScaleCase> {};
@@ -61,7 +72,7 @@ TEST_P(PrintScaleTest, GridHasTheScaleOfTheLimitingDimension) {
     const auto down = page.spanAlongColumn(layout.leftMargin + u * (c.chartW / 2 + 0.5), isBlock);
     ASSERT_TRUE(across && down);
     const double slack = 2 * page.pixelMm();
-    EXPECT_NEAR(across->first, 8 * u, slack);  // the grid's left edge is 40 / 5 cells in
+    EXPECT_NEAR(across->first, 8 * u, slack); // the grid's left edge is 40 / 5 cells in
     EXPECT_NEAR(across->second - across->first, u * c.chartW, slack);
     EXPECT_NEAR(down->first, layout.gridTop, slack);
     EXPECT_NEAR(down->second - down->first, u * c.chartH, slack);
@@ -69,7 +80,7 @@ TEST_P(PrintScaleTest, GridHasTheScaleOfTheLimitingDimension) {
 
 INSTANTIATE_TEST_SUITE_P(Examples, PrintScaleTest,
                          ::testing::Values(ScaleCase{100, 100, 30, 2000.0 / 1083 - 0.01},  // about 1.84 mm
-                                           ScaleCase{300, 50, 30, 2000.0 / 3083 - 0.01}));  // about 0.64 mm
+                                           ScaleCase{300, 50, 30, 2000.0 / 3083 - 0.01})); // about 0.64 mm
 
 struct StyleCase {
     const char* style;
@@ -108,7 +119,8 @@ TEST_P(PrintStyleTest, SheetElementsAreOnThePage) {
     EXPECT_NEAR(legendLine->second - legendLine->first, 8 * p.legend.cellsAcross, 0.5);
     EXPECT_TRUE(page.any(QRectF(L + 1, lt + 0.5, 6, 2.5), isInk)) << "row caption";
     for (int row = 0; row < 3; ++row)
-        EXPECT_TRUE(page.any(QRectF(L + 8 + 4, lt + 3 * row + 1, 3.5, 2), isInk)) << "first entry, row " << row;
+        EXPECT_TRUE(page.any(QRectF(L + 8 + 4, lt + 3 * row + 1, 3.5, 2), isInk))
+            << "first entry, row " << row;
     EXPECT_TRUE(page.any(QRectF(L + 2, p.totalLine.y(), 100, 3.5), isInk)) << "stitch total";
     EXPECT_TRUE(page.any(QRectF(p.mark.x(), p.mark.y(), 25, 3), isInk)) << "mark line";
 }
@@ -188,11 +200,7 @@ TEST_F(PrintPageTest, TallNarrowChartKeepsItsLegendOnThePage) {
     const auto legendLine = page.spanAlongRow(p.legendTop, isMarked);
     ASSERT_TRUE(legendLine);
     EXPECT_GT(legendLine->second - legendLine->first, 16 * p.printCell + 8);
-    const int lastBandRow = p.legend.rows - 3;
-    const int lastCell = (30 - 1) % p.legend.colourCells + 1;
-    EXPECT_TRUE(page.any(QRectF(p.leftMargin + 8 * lastCell + 4, p.legendTop + 3 * lastBandRow + 1, 3, 2), isInk))
-        << "last thread's symbol";
-    EXPECT_TRUE(page.any(QRectF(p.leftMargin + 2, p.totalLine.y(), 100, 3.5), isInk)) << "stitch total";
+    expectLastEntryAndTotal(page, p, 30);
     EXPECT_LE(p.mark.y() + 3, 287.0);
 }
 
@@ -206,11 +214,7 @@ TEST_F(PrintPageTest, LargeChartWithManyThreadsFitsOnOnePage) {
     const PageImage page = printed(chart, QStringLiteral("large.pdf"));
     ASSERT_FALSE(page.isNull());
 
-    const int lastBandRow = p.legend.rows - 3;
-    const int lastCell = (120 - 1) % p.legend.colourCells + 1;
-    EXPECT_TRUE(page.any(QRectF(p.leftMargin + 8 * lastCell + 4, p.legendTop + 3 * lastBandRow + 1, 3, 2), isInk))
-        << "last thread's symbol";
-    EXPECT_TRUE(page.any(QRectF(p.leftMargin + 2, p.totalLine.y(), 100, 3.5), isInk)) << "stitch total";
+    expectLastEntryAndTotal(page, p, 120);
     EXPECT_LE(p.totalLine.y() + 4, 287.0);
 }
 

@@ -16,7 +16,9 @@
 namespace pav::print::test {
 namespace {
 
-QString scriptPath() { return qEnvironmentVariable("PAV_SOURCE_DIR") + QStringLiteral("/scripts/cups-test-env"); }
+QString scriptPath() {
+    return qEnvironmentVariable("PAV_SOURCE_DIR") + QStringLiteral("/scripts/cups-test-env");
+}
 
 // Runs a CUPS client command against the private daemon; its output, or nothing on failure.
 bool runClient(const QString& socket, const QStringList& args, QString* output) {
@@ -25,7 +27,8 @@ bool runClient(const QString& socket, const QStringList& args, QString* output) 
     env.insert(QStringLiteral("CUPS_SERVER"), socket);
     client.setProcessEnvironment(env);
     client.start(QStringLiteral("lpstat"), args);
-    if (!client.waitForFinished(10000) || client.exitStatus() != QProcess::NormalExit || client.exitCode() != 0)
+    if (!client.waitForFinished(10000) || client.exitStatus() != QProcess::NormalExit ||
+        client.exitCode() != 0)
         return false;
     *output = QString::fromLocal8Bit(client.readAllStandardOutput());
     return true;
@@ -38,9 +41,13 @@ bool exited(pid_t pid) {
 
 } // namespace
 
-PrivateCups::~PrivateCups() { stop(); }
+PrivateCups::~PrivateCups() {
+    stop();
+}
 
-QString PrivateCups::socketPath() const { return m_dir.filePath(QStringLiteral("cups.sock")); }
+QString PrivateCups::socketPath() const {
+    return m_dir.filePath(QStringLiteral("cups.sock"));
+}
 
 bool PrivateCups::start(QString* why) {
     if (qEnvironmentVariableIsEmpty("PAV_SOURCE_DIR")) {
@@ -146,7 +153,8 @@ QString PrivateCups::log() const {
     QString text;
     for (const QString& name : {QStringLiteral("daemon.log"), QStringLiteral("log/error_log")}) {
         QFile file(m_dir.filePath(name));
-        if (file.open(QIODevice::ReadOnly)) text += name + QStringLiteral(":\n") + QString::fromLocal8Bit(file.readAll());
+        if (file.open(QIODevice::ReadOnly))
+            text += name + QStringLiteral(":\n") + QString::fromLocal8Bit(file.readAll());
     }
     return text;
 }
