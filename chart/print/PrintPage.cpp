@@ -68,6 +68,10 @@ chart::ChartGeometry pageGeometry(const PaperLayout& p, PaperSize page, double d
     g.legendCellHeight = kLegendCellHeight * d;
     g.legendTextOffset = QPointF(4 * d, 1 * d);
     g.swatch = QRectF(); // a 3 mm row leaves no room for a swatch
+    // A 9 pt text 4 mm into an 8 mm cell runs past the cell's edge (a four-digit
+    // thread number is over 6 mm wide) but ends before the next cell's text
+    // starts: cutting it at the edge would leave the numbers unreadable.
+    g.clipLegendText = false;
     g.footerOffset = QPointF(2 * d, kFooterLineDown * d);
     g.thinPen = 1;
     g.heavyPen = 2;

@@ -121,6 +121,8 @@ TEST_P(PrintStyleTest, SheetElementsAreOnThePage) {
     for (int row = 0; row < 3; ++row)
         EXPECT_TRUE(page.any(QRectF(L + 8 + 4, lt + 3 * row + 1, 3.5, 2), isInk))
             << "first entry, row " << row;
+    // Its three-digit quantity runs past the cell's right edge, whole.
+    EXPECT_TRUE(page.any(QRectF(L + 16.2, lt + 7, 0.6, 2), isInk)) << "quantity cut at the cell edge";
     EXPECT_TRUE(page.any(QRectF(L + 2, p.totalLine.y(), 100, 3.5), isInk)) << "stitch total";
     EXPECT_TRUE(page.any(QRectF(p.mark.x(), p.mark.y(), 25, 3), isInk)) << "mark line";
 }
