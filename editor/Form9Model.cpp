@@ -229,7 +229,8 @@ void Form9Model::moveOverThumbnail(int x, int y) {
 
 void Form9Model::pressThumbnail() {
     if (!m_open) return;
-    ++m_thumbnailPresses;
+    // Decided now: presses that arrive while this one draws must not take its turn to draw the lists.
+    const bool firstPress = ++m_thumbnailPresses == 1;
     // A press while the view is still drawing (events run inside the drawing)
     // leaves the drawing alone; only the press that started it ends it.
     if (!m_magnifiedBusy) {
@@ -237,7 +238,7 @@ void Form9Model::pressThumbnail() {
         drawMagnified();
         m_magnifiedBusy = false;
     }
-    if (m_thumbnailPresses == 1) drawColorLists();
+    if (firstPress) drawColorLists();
 }
 
 void Form9Model::drawMagnified() {

@@ -160,6 +160,27 @@ TEST_F(EditorTest, MagnifiedViewShowsOneStitchPerEightPixelCellFromTheMarker) {
     }
 }
 
+TEST_F(EditorTest, PressesWhileTheViewDrawsAreCountedAndTheFirstPressStillDrawsTheLists) {
+    stageThreads(40, 40, [](int x, int) { return x < 20 ? kRowA : kRowB; });
+    // Events run inside the drawing: the user presses the thumbnail again meanwhile.
+    int pressesDuringDrawing = 0;
+    TaskDelegate task;
+    task.yield = [&] {
+        if (editor->magnifiedBusy() && pressesDuringDrawing < 2) {
+            ++pressesDuringDrawing;
+            editor->pressThumbnail();
+            EXPECT_TRUE(editor->magnifiedBusy()); // the drawing goes on
+        }
+    };
+    editor = std::make_unique<Form9Model>(state, &host, &sink, &task);
+    ASSERT_TRUE(editor->open(16, folder()));
+    editor->pressThumbnail();
+    EXPECT_EQ(pressesDuringDrawing, 2);
+    EXPECT_FALSE(editor->magnifiedBusy());
+    pressEntry(Side::Source, 2);
+    EXPECT_EQ(editor->srcColor(), kRowB);
+}
+
 // ---------------------------------------------------------------- picking
 
 TEST_F(EditorTest, PicksMatchThreadsOfTheListAndIgnoreGridGapsAndEmptySpace) {
