@@ -43,7 +43,8 @@ Form4View::Form4View(Form4Model& model, QWidget* parent) : QDialog(parent), m_mo
     setWindowTitle(QString::fromStdString(Form4Model::caption()));
     buildControls();
     m_model.setObserver(this);
-    textsChanged();
+    // The window loads when it is made: a box shown with a plain show() names the product too.
+    m_model.load();
 }
 
 Form4View::~Form4View() {
@@ -113,7 +114,8 @@ void Form4View::textsChanged() {
 }
 
 void Form4View::closeRequested() {
-    hide();
+    // Unloads the box: one made to delete itself on close goes away.
+    close();
 }
 
 } // namespace pav::settings

@@ -183,6 +183,19 @@ private slots:
         QTest::mouseClick(label1, Qt::LeftButton);
         QVERIFY(!about.isVisible());
     }
+
+    // The main window shows the box as any window (show, raise) and lets it delete itself on close.
+    void aboutBoxLoadsWhenMadeAndUnloadsOnLabel1() {
+        Form4Model model;
+        QPointer<Form4View> about = new Form4View(model);
+        about->setAttribute(Qt::WA_DeleteOnClose);
+        about->show();
+        QVERIFY(QTest::qWaitForWindowExposed(about));
+        QCOMPARE(about->findChild<QLabel*>("Label2")->text(), QString("Pavlenta     Version 2.4"));
+        QTest::mouseClick(about->findChild<QLabel*>("Label1"), Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(about.isNull());
+    }
 };
 
 QTEST_MAIN(SettingsViewsTest)
