@@ -39,6 +39,11 @@ TEST(ReductionRules, ChannelTablesMatchTheLiteralRulesForEveryValueAndThreshold)
 
 TEST(ReductionRules, LiteralRulesGiveTheDocumentedValues) {
     EXPECT_EQ(grey1(255, 255, 255), 255);
+    // Exact halves decided by three separately rounded products and two additions:
+    // 85.5 and 207.49999999999997 in plain double arithmetic. A fused multiply-add
+    // would give 85.49999999999999 and 207.5 and round the other way.
+    EXPECT_EQ(grey1(0, 114, 163), 86);
+    EXPECT_EQ(grey1(255, 217, 34), 207);
     EXPECT_EQ(greyLevel(greyFloat(128, 128, 128), 129, 85), 2); // f = 43 * 256 / 85 = 129.5
     EXPECT_EQ(greyLevel(greyFloat(128, 128, 128), 130, 85), 1);
     EXPECT_EQ(level216(254, 250), 5);
