@@ -6,13 +6,14 @@
 #include <string_view>
 
 #include "image/TaskDelegate.h"
+#include "settings/WindowTexts.h"
 
 namespace pav::sources {
 
-inline constexpr std::string_view kBrowserCaption = "Pavlenta       -Korvane inc.";
+inline constexpr std::string_view kBrowserCaption = settings::kProductCaption;
 inline constexpr std::string_view kBrowserPrompt = "选择转换成绣图的图片或则照片：";
-inline constexpr std::string_view kOkCaption = "确定";
-inline constexpr std::string_view kCancelCaption = "取消";
+inline constexpr std::string_view kOkCaption = settings::kOkText;
+inline constexpr std::string_view kCancelCaption = settings::kCancelText;
 
 inline constexpr std::string_view kGalleryCaption = "Pavlenta 绣图图库       -Korvane inc.";
 inline constexpr std::string_view kApplyCaption = "应用Apply)";
