@@ -1,11 +1,11 @@
 #include "editor/Form9View.h"
 
+#include "app/views/MessageBoxSink.h"
 #include "editor/ImageBox.h"
 
 #include <QApplication>
 #include <QFrame>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -30,25 +30,6 @@ constexpr int kRowH = 26;
 // Events run at most this often inside the model's long loops.
 constexpr int kYieldEveryMs = 30;
 
-class MessageBoxSink : public MessageSink {
-public:
-    explicit MessageBoxSink(QWidget* parent) : m_parent(parent) {}
-    void showMessage(const std::string& text, const std::string& title, MessageIcon icon) override {
-        QMessageBox box(m_parent);
-        box.setWindowTitle(QString::fromStdString(title));
-        box.setText(QString::fromStdString(text));
-        box.setIcon(icon == MessageIcon::Error         ? QMessageBox::Critical
-                    : icon == MessageIcon::Warning     ? QMessageBox::Warning
-                    : icon == MessageIcon::Information ? QMessageBox::Information
-                                                       : QMessageBox::NoIcon);
-        box.setStandardButtons(QMessageBox::Ok);
-        box.exec();
-    }
-
-private:
-    QWidget* m_parent;
-};
-
 QFrame* sunkenFrame(QWidget* parent) {
     auto* frame = new QFrame(parent);
     frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -62,7 +43,7 @@ Form9View::Form9View(palette::ProgramState& state, EditorHost* host, QWidget* ma
                      MessageSink* messages)
     : QWidget(nullptr, Qt::Window) {
     if (!messages) {
-        m_ownMessages = std::make_unique<MessageBoxSink>(this);
+        m_ownMessages = std::make_unique<app::MessageBoxSink>(this);
         messages = m_ownMessages.get();
     }
     m_task.yield = [this] { letEventsRun(); };
