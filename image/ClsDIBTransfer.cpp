@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QPainter>
 
+#include <cstdint>
+#include <limits>
 #include <optional>
 
 namespace pav::image {
@@ -29,6 +31,13 @@ std::optional<QPainter::CompositionMode> compositionFor(RasterOp op) {
         return QPainter::CompositionMode_Source;
     }
     return std::nullopt;
+}
+
+// Whether a rectangle's far edges are ints: Qt's rectangles and the clipping of
+// storeRect compute them, and an edge past the int range would wrap.
+bool edgesFit(int x, int y, int w, int h) {
+    constexpr std::int64_t kMax = std::numeric_limits<int>::max();
+    return std::int64_t{x} + w <= kMax && std::int64_t{y} + h <= kMax;
 }
 
 // 5-bit channels widen by a plain shift, as the BMP loader widens them, so a 16-bit
@@ -130,6 +139,7 @@ bool ClsDIB::blit(const QImage& source, int x, int y, int w, int h, int sx, int 
                   RasterOp op) {
     const auto mode = compositionFor(op);
     if (!m_hasBitmap || !mode || w < 0 || h < 0 || sw < 0 || sh < 0) return false;
+    if (!edgesFit(x, y, w, h) || !edgesFit(sx, sy, sw, sh)) return false;
     const bool fill = op == Blackness || op == Whiteness;
     if (!fill && source.isNull()) return false;
     QImage canvas = ToQImage();
@@ -189,6 +199,7 @@ bool ClsDIB::PuthDCEx(QImage& target, int x, int y, int w, int h, int bx, int by
     bw = bw ? bw : m_width;
     bh = bh ? bh : m_height;
     if (w < 0 || h < 0 || bw < 0 || bh < 0) return false;
+    if (!edgesFit(x, y, w, h) || !edgesFit(bx, by, bw, bh)) return false;
     QPainter painter;
     if (!painter.begin(&target)) return false;
     painter.setCompositionMode(*mode);

@@ -3,6 +3,9 @@
 
 #include <QImage>
 
+#include <functional>
+#include <limits>
+
 #include <gtest/gtest.h>
 
 using namespace pav::image;
@@ -141,4 +144,33 @@ TEST(Transfer, RasterOperationsAndRefusals) {
     QImage none;
     EXPECT_FALSE(dib.PuthDC(none, 0, 0, 0, 0, 0, 0));
     EXPECT_TRUE(empty.ToQImage().isNull());
+}
+
+// A rectangle whose far edge lies past the int range cannot be placed anywhere: refused
+// rather than wrapped around, in both directions and on both sides of the copy.
+TEST(Transfer, RectanglesPastTheIntRangeAreRefused) {
+    constexpr int kMax = std::numeric_limits<int>::max();
+    ClsDIB dib;
+    makeUniform(dib, 4, 4, 9, 9, 9);
+    const QImage source = seededImage(4, 4, 6);
+    QImage target(4, 4, QImage::Format_RGB32);
+    target.fill(Qt::black);
+    struct Case {
+        const char* name;
+        std::function<bool()> transfer;
+    };
+    const Case cases[] = {
+        {"GethDC x", [&] { return dib.GethDC(source, kMax - 1, 0, 4, 4, 0, 0); }},
+        {"GethDC y", [&] { return dib.GethDC(source, 0, kMax, 2, 2, 0, 0); }},
+        {"GethDC source x", [&] { return dib.GethDC(source, 0, 0, 2, 2, kMax, 0); }},
+        {"GethDCEx source h", [&] { return dib.GethDCEx(source, 0, 0, 2, 2, 0, kMax - 2, 2, 3); }},
+        {"GetMapEx w", [&] { return dib.GetMapEx(source, 3, 0, kMax, 1, 0, 0, 1, 1); }},
+        {"PuthDC x", [&] { return dib.PuthDC(target, kMax - 1, 0, 2, 2, 0, 0); }},
+        {"PuthDCEx buffer y", [&] { return dib.PuthDCEx(target, 0, 0, 2, 2, 0, kMax, 2, 2); }},
+    };
+    for (const Case& c : cases)
+        EXPECT_FALSE(c.transfer()) << c.name;
+    EXPECT_EQ(pixelAt(dib, 3, 3), 0x090909) << "the buffer is untouched";
+    EXPECT_EQ(target.pixel(0, 0), qRgb(0, 0, 0)) << "the target is untouched";
+    EXPECT_TRUE(dib.GethDC(source, kMax - 4, 0, 4, 4, 0, 0)) << "far away but representable";
 }
