@@ -4,6 +4,7 @@
 
 #include "app/views/Form1View.h"
 #include "chart/Form7View.h"
+#include "chart/print/PdfExportDialog.h"
 #include "editor/Form9View.h"
 #include "settings/Form3View.h"
 #include "settings/Form4View.h"
@@ -68,6 +69,8 @@ void ProgramWindows::showChartWindow() {
         // Closing unloads it; the next "生成" loads a new one.
         m_chartView->setAttribute(Qt::WA_DeleteOnClose);
         m_printJob.setEvents(&m_chartView->events());
+        m_chartView->setPrintJobHooks([this] { pav::print::exportPdfFromDialog(m_chartView, m_printJob); },
+                                      [this] { return m_printJob.running(); });
         QObject::connect(m_chartView, &QObject::destroyed, [this] { m_printJob.setEvents(nullptr); });
     }
     bringUp(m_chartView.data());

@@ -66,6 +66,7 @@ void Form7View::createControls() {
     m_command1 = named(new QPushButton(QStringLiteral("生成"), this), "Command1");
     m_command5 = named(new QPushButton(qs(m_model.command5Caption()), this), "Command5");
     m_command4 = named(new QPushButton(QStringLiteral("保存"), this), "Command4");
+    m_exportPdf = named(new QPushButton(QStringLiteral("导出PDF"), this), "ExportPdf");
     m_label1 = named(new QLabel(qs(m_model.label1Text()), this), "Label1");
     m_shape2 = named(new QFrame(this), "Shape2");
     m_shape2->setFrameShape(QFrame::Box);
@@ -95,6 +96,7 @@ void Form7View::layOut() {
     options->addWidget(m_command1);
     options->addWidget(m_command5);
     options->addWidget(m_command4);
+    options->addWidget(m_exportPdf);
     auto* status = new QHBoxLayout;
     status->addWidget(m_label1);
     status->addStretch();
@@ -122,6 +124,9 @@ void Form7View::connectControls() {
     connect(m_command5, &QPushButton::clicked, this,
             [this] { runJob([this] { m_model.command5Clicked(); }); });
     connect(m_command4, &QPushButton::clicked, this, [this] { m_model.command4Clicked(); });
+    connect(m_exportPdf, &QPushButton::clicked, this, [this] {
+        if (m_exportPdfHandler) runJob(m_exportPdfHandler);
+    });
     connect(m_hchange, &QScrollBar::valueChanged, this, [this] { placeCanvas(); });
     connect(m_vchange, &QScrollBar::valueChanged, this, [this] { placeCanvas(); });
 }
@@ -132,6 +137,12 @@ void Form7View::letEventsRun() {
     m_picture3->update();
     QCoreApplication::processEvents();
     m_sinceEvents.restart();
+}
+
+void Form7View::setPrintJobHooks(std::function<void()> exportPdf, std::function<bool()> jobRunning) {
+    m_exportPdfHandler = std::move(exportPdf);
+    m_jobRunning = std::move(jobRunning);
+    form7ControlsChanged();
 }
 
 void Form7View::form7ControlsChanged() {
@@ -145,6 +156,11 @@ void Form7View::form7ControlsChanged() {
     }
     m_command1->setEnabled(m_model.command1Enabled());
     m_command4->setEnabled(m_model.command4Enabled());
+    const bool printing = m_jobRunning && m_jobRunning();
+    m_command5->setEnabled(!printing);
+    // The page needs a completed chart, as "打印" does.
+    m_exportPdf->setEnabled(m_exportPdfHandler && !printing &&
+                            m_model.command5Caption() != Form7Model::kAbortCaption);
     m_command5->setText(qs(m_model.command5Caption()));
     m_label1->setText(qs(m_model.label1Text()));
     m_label1->setVisible(m_model.label1Visible());

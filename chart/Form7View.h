@@ -31,6 +31,10 @@ public:
     // The hooks long jobs of this window run with (the print job uses them too).
     const TaskDelegate& events() const { return m_events; }
 
+    // "导出PDF" runs exportPdf; while jobRunning() is true the print and export
+    // buttons stay disabled, so no second job starts inside the first.
+    void setPrintJobHooks(std::function<void()> exportPdf, std::function<bool()> jobRunning);
+
     void form7ControlsChanged() override;
     void form7ProgressChanged() override;
     void form7CanvasChanged() override;
@@ -65,6 +69,9 @@ private:
     QPushButton* m_command1 = nullptr;
     QPushButton* m_command5 = nullptr;
     QPushButton* m_command4 = nullptr;
+    QPushButton* m_exportPdf = nullptr;
+    std::function<void()> m_exportPdfHandler;
+    std::function<bool()> m_jobRunning;
     QLabel* m_label1 = nullptr;
     QFrame* m_shape2 = nullptr;
     QFrame* m_shape1 = nullptr;

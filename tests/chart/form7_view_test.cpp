@@ -47,10 +47,10 @@ private slots:
     void init() {
         m_state = std::make_unique<palette::ProgramState>();
         m_host = FakeHost{};
-        m_host.width = 60;
+        m_host.width = 90;
         m_host.height = 70;
         for (int y = 0; y < 70; ++y)
-            for (int x = 0; x < 60; ++x)
+            for (int x = 0; x < 90; ++x)
                 m_state->colors.at(x, y) =
                     palette::dmcThreads()[static_cast<std::size_t>((x / 6 + y / 7) % 9 * 11)].color;
         m_sink.messages.clear();
@@ -94,7 +94,7 @@ private slots:
         auto* viewport = child<QWidget>("Picture2");
         auto* h = child<QScrollBar>("Hchange");
         auto* v = child<QScrollBar>("Vchange");
-        QCOMPARE(canvas->size(), QSize(10 * 60 + 83, m_model->canvas().height()));
+        QCOMPARE(canvas->size(), QSize(10 * 90 + 83, m_model->canvas().height()));
         QCOMPARE(h->maximum(), canvas->width() - viewport->width());
         QCOMPARE(v->maximum(), canvas->height() - viewport->height());
         h->setValue(h->maximum());
@@ -148,6 +148,24 @@ private slots:
         QVERIFY(alive);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!alive);
+    }
+
+    // "导出PDF" needs a completed chart, and no second job may start while one runs.
+    void exportButtonFollowsTheChartAndTheRunningJob() {
+        auto* exportPdf = child<QPushButton>("ExportPdf");
+        QCOMPARE(exportPdf->text(), QStringLiteral("导出PDF"));
+        int exports = 0;
+        bool jobRunning = false;
+        m_view->setPrintJobHooks([&] { ++exports; }, [&] { return jobRunning; });
+        QVERIFY(!exportPdf->isEnabled());
+        QTest::mouseClick(child<QPushButton>("Command1"), Qt::LeftButton);
+        QVERIFY(exportPdf->isEnabled());
+        QTest::mouseClick(exportPdf, Qt::LeftButton);
+        QCOMPARE(exports, 1);
+        jobRunning = true;
+        m_view->form7ControlsChanged();
+        QVERIFY(!exportPdf->isEnabled());
+        QVERIFY(!child<QPushButton>("Command5")->isEnabled());
     }
 
     void thresholdBoxKeepsNumbers() {
