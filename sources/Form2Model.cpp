@@ -107,7 +107,7 @@ void Form2Model::clickFile(int index) {
     const std::string name = selectedName();
     if (!hasLowerCasePictureType(name)) return;
     // A file that does not decode leaves the old preview in place.
-    QImage picture = decodePicture(joinPath(m_folder, name));
+    QImage picture = decodePreview(joinPath(m_folder, name));
     if (picture.isNull()) return;
     m_preview = std::move(picture);
     notify(&Form2Observer::previewChanged);

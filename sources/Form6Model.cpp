@@ -57,7 +57,7 @@ void Form6Model::clickFile(int index) {
     notify(&Form6Observer::filesChanged);
     const std::string& name = m_files[static_cast<std::size_t>(index)];
     if (!passesFileTypeTest(name)) return;
-    QImage picture = decodePicture(joinPath(m_folder, name));
+    QImage picture = decodePreview(joinPath(m_folder, name));
     if (picture.isNull()) return;
     m_preview = std::move(picture);
     notify(&Form6Observer::previewChanged);

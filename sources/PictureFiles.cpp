@@ -85,6 +85,15 @@ QImage decodePicture(const std::string& path) {
     return reader.read();
 }
 
+QImage decodePreview(const std::string& path) {
+    QImageReader reader(q(path));
+    reader.setDecideFormatFromContent(true);
+    const QSize size = reader.size();
+    if (size.isValid() && (size.width() > kPreviewBound.width() || size.height() > kPreviewBound.height()))
+        reader.setScaledSize(size.scaled(kPreviewBound, Qt::KeepAspectRatio));
+    return reader.read();
+}
+
 std::string programFolder() {
     if (QCoreApplication::instance()) return QCoreApplication::applicationDirPath().toStdString();
     const QString exe = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();

@@ -24,9 +24,10 @@ inline void ensureGuiApplication() {
     new QGuiApplication(argc, argv);
 }
 
-inline std::string writePicture(const QString& path, const QColor& colour, const char* format = "JPG") {
+inline std::string writePicture(const QString& path, const QColor& colour, const char* format = "JPG",
+                                QSize size = QSize(24, 16)) {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QImage picture(24, 16, QImage::Format_RGB32);
+    QImage picture(size, QImage::Format_RGB32);
     picture.fill(colour);
     picture.save(path, format);
     return path.toStdString();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QImageReader>
 #include <gtest/gtest.h>
 
 #include "FakeSourceHost.h"
@@ -159,6 +160,22 @@ TEST_F(BrowserTest, PreviewsLowerCaseNamesAndKeepsTheOldPictureOtherwise) {
         EXPECT_NEAR(c.green(), s.shown.green(), 8) << s.name;
         EXPECT_NEAR(c.blue(), s.shown.blue(), 8) << s.name;
     }
+}
+
+TEST_F(BrowserTest, PreviewsAPhotoTooLargeToDecodeWhole) {
+    // Decoding at full size goes past the decoder's memory limit, as a camera's 50-megapixel
+    // photo does with the default limit: the preview is decoded at the size it is shown at.
+    const int limit = QImageReader::allocationLimit();
+    QImageReader::setAllocationLimit(3); // megabytes; the photo needs 7.7 at full size
+    writePicture(pictures.path("big.jpg"), Qt::red, "JPG", QSize(1600, 1200));
+    open(pictures.root());
+    select("big.jpg");
+    QImageReader::setAllocationLimit(limit);
+    ASSERT_FALSE(model.preview().isNull());
+    EXPECT_LE(model.preview().width(), 480);
+    EXPECT_EQ(model.preview().width() * 3, model.preview().height() * 4);
+    EXPECT_GT(model.preview().pixelColor(100, 100).red(), 240);
+    EXPECT_LT(model.preview().pixelColor(100, 100).green(), 16);
 }
 
 TEST_F(BrowserTest, ReopensWhereTheLastAcceptedOkWas) {
