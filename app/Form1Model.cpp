@@ -5,12 +5,12 @@
 #include <cstdio>
 #include <cstring>
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetrics>
 
 #include "app/MainTexts.h"
+#include "image/ProgramFolder.h"
 
 namespace pav::app {
 
@@ -29,15 +29,11 @@ int passesBelow(double limit) {
     return static_cast<int>(std::floor(limit - 1)) + 1;
 }
 
-std::string defaultProgramFolder() {
-    if (QCoreApplication::instance()) return QCoreApplication::applicationDirPath().toStdString();
-    return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section('/', 0, -2).toStdString();
-}
 
 } // namespace
 
 Form1Model::Form1Model(pav::MessageSink& messages, pav::TaskDelegate task)
-    : m_messages(messages), m_task(std::move(task)), m_programFolder(defaultProgramFolder()),
+    : m_messages(messages), m_task(std::move(task)), m_programFolder(pav::programFolder()),
       m_picture1(kPreviewWidth, kPreviewHeight, QImage::Format_RGB32) {
     m_picture1.fill(Qt::white);
     m_textFont.setStyleStrategy(QFont::NoAntialias);

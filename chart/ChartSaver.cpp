@@ -1,6 +1,7 @@
 #include "chart/ChartSaver.h"
 
-#include <QCoreApplication>
+#include "image/ProgramFolder.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
@@ -15,10 +16,7 @@ QString chartFileName(int counter) {
     return QStringLiteral("myxiu%1.bmp").arg(counter, 3, 10, QLatin1Char('0'));
 }
 
-QString programFolder() {
-    if (QCoreApplication::instance()) return QCoreApplication::applicationDirPath();
-    return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section(QLatin1Char('/'), 0, -2);
-}
+QString programFolder() { return QString::fromStdString(pav::programFolder()); }
 
 bool saveCanvasBmp(const QImage& canvas, const QString& path, QString* error) {
     const auto fail = [error](const QString& reason) {
