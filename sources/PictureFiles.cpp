@@ -79,12 +79,6 @@ std::vector<std::string> listFolders(const std::string& folder) {
     return entries(folder, QDir::AllDirs | QDir::NoDotAndDotDot);
 }
 
-QImage decodePicture(const std::string& path) {
-    QImageReader reader(q(path));
-    reader.setDecideFormatFromContent(true);
-    return reader.read();
-}
-
 QImage decodePreview(const std::string& path) {
     QImageReader reader(q(path));
     reader.setDecideFormatFromContent(true);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include <QImage>
+#include <QSize>
 
 namespace pav::sources {
 
@@ -32,14 +33,12 @@ std::vector<std::string> listFiles(const std::string& folder);
 // The sub-folders of a folder, sorted by name.
 std::vector<std::string> listFolders(const std::string& folder);
 
-// The picture in the file, recognised by its content; a null image when it cannot be decoded.
-QImage decodePicture(const std::string& path);
-
 // The largest picture a preview box needs (room for a high-density screen).
 inline constexpr QSize kPreviewBound{480, 480};
-// The picture for a preview: a larger one comes at most kPreviewBound in size, keeping its shape,
-// decoded at that size where the format allows, so that a photo too large to decode whole
-// (past the decoder's memory limit) still shows. A null image when it cannot be decoded.
+// The picture in the file, recognised by its content, for a preview. A larger one comes at most
+// kPreviewBound in size, keeping its shape, decoded at that size where the format allows, so that
+// a photo too large to decode whole (past the decoder's memory limit) still shows. A null image
+// when the file cannot be decoded.
 QImage decodePreview(const std::string& path);
 
 // The folder that holds the running program.
