@@ -101,10 +101,8 @@ std::optional<std::int32_t> Form3Model::colorBitForMode(std::string_view text) {
 }
 
 std::optional<std::int32_t> Form3Model::forcedColourCount(std::string_view textBeforeSuffix) {
-    const auto value = basicIntegerValue(textBeforeSuffix);
-    // Reducing to no colours at all (or fewer) has no meaning: refuse it like a non-number.
-    if (!value || *value < 1) return std::nullopt;
-    return value;
+    // Any whole number is taken, also one below 1: the reduction keeps every colour for those.
+    return basicIntegerValue(textBeforeSuffix);
 }
 
 void Form3Model::notifyChanged() {

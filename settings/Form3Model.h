@@ -48,7 +48,7 @@ public:
     void text1Click();
 
     // "确定": writes the choices in a fixed order and closes. A forced-reduction
-    // text whose number part is not a usable count stops it there with ColorBit 8;
+    // text whose number part is not a whole number stops it there with ColorBit 8;
     // the dialog stays open and the values already written stay written.
     ApplyResult command1Click();
     // "取消": closes and changes nothing.
@@ -57,7 +57,7 @@ public:
     // The mode code a Combo3 text selects; nullopt leaves ColorBit as it was.
     static std::optional<std::int32_t> colorBitForMode(std::string_view text);
     // The colour count of a Combo4 text ending in "色"; nullopt when it is not a
-    // positive whole number (see basicIntegerValue for what counts as one).
+    // whole number of 32 bits (see basicIntegerValue for what counts as one).
     static std::optional<std::int32_t> forcedColourCount(std::string_view textBeforeSuffix);
 
 private:

@@ -131,7 +131,7 @@ void Form3View::reject() {
 
 void Form3View::applyClicked() {
     if (m_model.command1Click() == Form3Model::ApplyResult::Closed) return;
-    // The forced-reduction text was not a usable count: point at it.
+    // The forced-reduction text was not a whole number: point at it.
     QComboBox* forced = m_combos[3];
     forced->setFocus();
     forced->lineEdit()->selectAll();

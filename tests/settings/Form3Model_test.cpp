@@ -95,8 +95,9 @@ const ApplyCase kApplyCases[] = {
     {"letter then suffix",  "CC",    "猫",      "否",    "1bit",         "a色",        "CC",   "猫",      1,   8,  42, false, false},
     {"suffix alone",        nullptr, nullptr,   nullptr, nullptr,        "色",         "DMC",  kHint,     0,   8,  42, false, false},
     {"too large",           nullptr, nullptr,   nullptr, nullptr,        "99999999999色", "DMC", kHint,   0,   8,  42, false, false},
-    {"zero colours",        nullptr, nullptr,   nullptr, nullptr,        "0色",        "DMC",  kHint,     0,   8,  42, false, false},
-    {"negative colours",    nullptr, nullptr,   nullptr, nullptr,        "-4色",       "DMC",  kHint,     0,   8,  42, false, false},
+    // Whole numbers below 1 are numbers all the same; the reduction itself keeps every colour for them.
+    {"zero colours",        nullptr, nullptr,   nullptr, nullptr,        "0色",        "DMC",  kHint,     0,  99,   0, true,  true},
+    {"negative colours",    nullptr, nullptr,   nullptr, nullptr,        "-4色",       "DMC",  kHint,     0,  99,  -4, true,  true},
 };
 // clang-format on
 
