@@ -37,8 +37,9 @@ void CaptureModel::putImage() {
     m_host.copyIntoPicture4(capturedBlock(), at);
 }
 
-void CaptureModel::click() {
+void CaptureModel::click(const std::function<void()>& closeWindow) {
     putImage();
+    if (closeWindow) closeWindow();
     m_host.showMainWindow();
 }
 

@@ -4,6 +4,8 @@
 // copies the pixels under the rectangle into the main window's working picture.
 // Coordinates are screen pixels, the screen's top-left corner being (0, 0).
 
+#include <functional>
+
 #include <QImage>
 #include <QRectF>
 
@@ -31,8 +33,9 @@ public:
     // Copies the block into the working picture: at (moveX1, moveY1) in region mode, at (0, 0) in whole mode.
     void putImage();
 
-    // A click anywhere: putImage, then the main window comes back. The view closes itself.
-    void click();
+    // A click anywhere: putImage, then closeWindow (the view closes itself), then the main window
+    // comes back, so that it returns with no capture window left over it.
+    void click(const std::function<void()>& closeWindow = {});
 
 private:
     SourceHost& m_host;

@@ -58,8 +58,8 @@ void CaptureView::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void CaptureView::mouseReleaseEvent(QMouseEvent*) {
-    m_model.click();
-    close();
+    // The window deletes itself later (on close), so the model outlives this call.
+    m_model.click([this] { close(); });
 }
 
 bool screenGrabPossible(QString* reason) {

@@ -81,6 +81,20 @@ TEST(CaptureModelTest, CopiesScreenPixelsToTheFabricsPlaceAndBlackOffScreen) {
     }
 }
 
+TEST(CaptureModelTest, ClickCopiesThenClosesTheWindowThenShowsTheMainWindow) {
+    FakeSourceHost host;
+    CaptureModel model(host, numberedScreen());
+    model.mouseMove(200, 150);
+    int closes = 0;
+    model.click([&] {
+        ++closes;
+        EXPECT_EQ(host.copiedAt.size(), 1u); // the block is already in the working picture
+        EXPECT_EQ(host.shows, 0);           // the main window comes back after the close
+    });
+    EXPECT_EQ(closes, 1);
+    EXPECT_EQ(host.shows, 1);
+}
+
 TEST(CaptureModelTest, ClickBeforeAnyMoveCopiesFromAboveTheScreenCorner) {
     FakeSourceHost host;
     CaptureModel model(host, numberedScreen());
