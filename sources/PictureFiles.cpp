@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
@@ -86,12 +85,6 @@ QImage decodePreview(const std::string& path) {
     if (size.isValid() && (size.width() > kPreviewBound.width() || size.height() > kPreviewBound.height()))
         reader.setScaledSize(size.scaled(kPreviewBound, Qt::KeepAspectRatio));
     return reader.read();
-}
-
-std::string programFolder() {
-    if (QCoreApplication::instance()) return QCoreApplication::applicationDirPath().toStdString();
-    const QString exe = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
-    return QFileInfo(exe).absolutePath().toStdString();
 }
 
 } // namespace pav::sources

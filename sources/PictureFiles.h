@@ -41,7 +41,4 @@ inline constexpr QSize kPreviewBound{480, 480};
 // when the file cannot be decoded.
 QImage decodePreview(const std::string& path);
 
-// The folder that holds the running program.
-std::string programFolder();
-
 } // namespace pav::sources

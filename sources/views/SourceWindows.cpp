@@ -1,6 +1,6 @@
 #include "sources/views/SourceWindows.h"
 
-#include "sources/PictureFiles.h"
+#include "image/ProgramFolder.h"
 #include "sources/views/CaptureView.h"
 #include "sources/views/Form2View.h"
 #include "sources/views/Form6View.h"
@@ -38,7 +38,7 @@ Form2View* SourceWindows::openBrowser(bool besideMainWindow) {
 
 Form6View* SourceWindows::openGallery(bool besideMainWindow) {
     if (!m_gallery) {
-        const std::string folder = m_programFolder.empty() ? programFolder() : m_programFolder;
+        const std::string folder = m_programFolder.empty() ? pav::programFolder() : m_programFolder;
         m_gallery = new Form6View(m_host, m_paths, m_messages, folder, m_parent);
         m_gallery->model().setCloseBrowser([this] { closeBrowser(); });
     }
