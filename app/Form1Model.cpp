@@ -107,6 +107,7 @@ bool Form1Model::loadSourcePicture(const std::string& path) {
     picPath = path;
     try {
         ifScale = 1;
+        showModeButtons();
         std::string reason;
         auto source = SourcePicture::decode(path, &reason, m_sourceDetail);
         if (!source) throw StatementError(StatementFault::BadPicture, path + ": " + reason);
@@ -185,9 +186,16 @@ void Form1Model::zoomChange() {
     else zoomRegion();
 }
 
+std::int32_t Form1Model::heightForWidth(double width) const {
+    // Worked out in single precision, like xyRate itself: 45 x 0.7f is 31.5
+    // there and rounds to 32, where a double product would give 31.
+    const float product = static_cast<float>(width) * xyRate;
+    return toInt32(product);
+}
+
 void Form1Model::zoomWhole() {
     attempt([&] { picW = zoom.Value(); });
-    attempt([&] { picH = toInt32(picW * static_cast<double>(xyRate)); });
+    attempt([&] { picH = heightForWidth(picW); });
     if (picH > picmaxH) {
         attempt([&] { picH = picmaxH; });
         attempt([&] {
@@ -197,7 +205,7 @@ void Form1Model::zoomWhole() {
     }
     if (picW > picmaxW) {
         attempt([&] { picW = picmaxW; });
-        attempt([&] { picH = toInt32(picW * static_cast<double>(xyRate)); });
+        attempt([&] { picH = heightForWidth(picW); });
     }
     attempt([&] { placeFrameHeight(); });
     attempt([&] { placeFrameWidth(); });
@@ -235,13 +243,18 @@ void Form1Model::resamplePicture4(QSize size) {
     notify(Form1Change::Fabric);
 }
 
+void Form1Model::showModeButtons() {
+    // Only the button for the other mode is enabled.
+    m_command1Enabled = ifScale == 0;
+    m_command11Enabled = ifScale != 0;
+    notify(Form1Change::Buttons);
+}
+
 void Form1Model::command1Click() {
     moveX1 = 0;
     moveY1 = 0;
     ifScale = 1;
-    m_command1Enabled = false;
-    m_command11Enabled = true;
-    notify(Form1Change::Buttons);
+    showModeButtons();
 }
 
 void Form1Model::command11Click() {
@@ -249,9 +262,7 @@ void Form1Model::command11Click() {
     moveY1 = 0;
     ifScale = 0;
     attempt([&] { zoom.setValue(roundHalfEven(frameW())); });
-    m_command1Enabled = true;
-    m_command11Enabled = false;
-    notify(Form1Change::Buttons);
+    showModeButtons();
 }
 
 void Form1Model::check1Click(bool checked) {
@@ -439,13 +450,9 @@ void Form1Model::reductionDriver() {
 }
 
 void Form1Model::command4Click() {
-    if (ColorBit == 99) {
-        setBusy(true);
-        reduceToTopColours(rdColorNum);
-        setLabel4(texts::kReductionDone);
-        setBusy(false);
-        return;
-    }
+    // The driver serves the forced mode too: its N-colour reduction starts
+    // from a fresh read of the fabric, so a picture installed or panned since
+    // the last preview is what gets reduced, and "生成" sees a preview.
     reductionDriver();
 }
 

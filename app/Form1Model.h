@@ -114,8 +114,10 @@ public:
     // ---- preview and reduction ----
     void previewRoutine();  // Command2
     void showMatrixS();
-    void reductionDriver();  // "超级减色" (Label10)
-    void command4Click();    // "效果预览->"
+    // "超级减色" (Label10). With ColorBit 99: a preview, then the N most
+    // frequent colours (reduceToTopColours with rdColorNum).
+    void reductionDriver();
+    void command4Click();  // "效果预览->": the reduction driver, in every mode
     void reduceToTopColours(int n);
     void label11Click();  // "还原色彩"
     void label5Click();   // "+"
@@ -217,6 +219,9 @@ private:
     void hchangeChange();
     void zoomWhole();
     void zoomRegion();
+    // Fabric height for a fabric width in whole mode: width x xyRate, rounded half to even.
+    std::int32_t heightForWidth(double width) const;
+    void showModeButtons();  // Command1 and Command11 as ifScale says
     void placeFrameWidth();
     void placeFrameHeight();
     void updateLabel1();

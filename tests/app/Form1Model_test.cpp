@@ -97,11 +97,16 @@ TEST_F(MainWindow, StartsOnTheStartPicture) {
 
 TEST_F(MainWindow, InstallFiresTheHeightBarBeforeTheWidthBar) {
     model.formLoad();
+    model.command11Click();
     seen.label1s.clear();
     install(solidPicture(100, 200, Qt::red));  // xyRate 2: height 250, width 125
     EXPECT_EQ(seen.label1s, (std::vector<std::string>{"绣布：宽高117x250", "绣布：宽高125x250"}));
     EXPECT_EQ(model.moveX1, 0);
     EXPECT_EQ(model.wChange.Min(), 16);
+    // Back in region mode, and the buttons say so: "全图" is the one to press.
+    EXPECT_EQ(model.ifScale, 1);
+    EXPECT_FALSE(model.command1Enabled());
+    EXPECT_TRUE(model.command11Enabled());
 }
 
 TEST_F(MainWindow, InstallStopsAtTheFailingStepWithEarlierStepsInEffect) {
@@ -172,6 +177,10 @@ TEST_F(MainWindow, WholeModeKeepsTheAspectWithinTheLargestFabric) {
         {{100, 200}, 200, 125, 250, "绣布：宽高125x250"},  // twice as high as wide
         {{200, 100}, 255, 230, 115, "绣布：宽高230x115"},  // flat
         {{200, 100}, 100, 100, 50, "绣布：宽高100x50"},
+        // The height is worked out in single precision: 45 x 0.7f is 31.5 there
+        // (31.4999995 in double), 230 x (301 / 460)f is 150.5.
+        {{200, 140}, 45, 45, 32, "绣布：宽高45x32"},
+        {{460, 301}, 255, 230, 150, "绣布：宽高230x150"},
     };
     for (const auto& c : cases) {
         startWith(solidPicture(c.picture.width(), c.picture.height(), Qt::red));
@@ -490,18 +499,36 @@ TEST_F(MainWindow, DriverReducesThroughTheStitchPictureFile) {
     EXPECT_EQ(fabricColours(), (std::set<std::int32_t>{rgb(128, 128, 128)}));
 }
 
-TEST_F(MainWindow, ForcedReductionRunsThroughTheDriverAndGenerate) {
-    for (bool viaGenerate : {false, true}) {
-        startWith(quadrantPicture(200, 200));
+TEST_F(MainWindow, ForcedReductionReadsTheFabricAsItIsNow) {
+    // Whichever control runs it, the N-colour reduction works on the picture
+    // now on the fabric, not on the stitches of an earlier preview.
+    struct Entry {
+        const char* name;
+        void (Form1Model::*click)();
+    };
+    const std::vector<Entry> entries = {
+        {"超级减色", &Form1Model::reductionDriver},
+        {"生成", &Form1Model::generate},
+        {"效果预览->", &Form1Model::command4Click},
+    };
+    for (const Entry& e : entries) {
+        startWith(solidPicture(50, 50, Qt::white));
+        model.previewRoutine();
+        install(quadrantPicture(400, 400));  // not previewed yet
         model.ColorBit = 99;
         model.rdColorNum = 2;
-        if (viaGenerate) model.generate();
-        else model.reductionDriver();
-        const auto colours = fabricColours();
-        EXPECT_EQ(colours.size(), 2u) << viaGenerate;
-        EXPECT_FALSE(colours.count(kWhite) && colours.size() == 1) << "blank fabric";
+        (model.*e.click)();
+        // Red and blue are sampled most; green and yellow are nearest to red.
+        EXPECT_EQ(fabricColours(), (std::set<std::int32_t>{kRed, kBlue})) << e.name;
+        EXPECT_EQ(picture4At(229, 0), qRgb(255, 0, 0)) << e.name;
+        EXPECT_EQ(model.label4(), "减色处理完毕") << e.name;
     }
-    EXPECT_EQ(nav.calls, (std::vector<std::string>{"chart"}));
+    // The forced preview counts as a preview for "生成".
+    model.command5Click();
+    model.command4Click();
+    model.generate();
+    EXPECT_EQ(nav.calls, (std::vector<std::string>{"chart", "browser beside", "chart"}));
+    EXPECT_TRUE(sink.messages.empty());
 }
 
 TEST_F(MainWindow, UnwritableStitchPictureLeavesMatrixAndPicture4Alone) {
