@@ -5,6 +5,7 @@
 // Other tools call this: keep its words stable.
 #include "ChartCommand.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <optional>
@@ -247,7 +248,14 @@ std::string summary(const ChartArgs& args, chart::Form7Model& chart, const Progr
     return json + "]}";
 }
 
+// Qt's own notes (a missing runtime folder, font fallbacks) are not this
+// command's words: stderr carries one line, and only on failure.
+void keepQtNotesOffStderr(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtFatalMsg) std::fprintf(stderr, "pavlenta-cli: %s\n", qPrintable(message));
+}
+
 void ensureApplication(const Invocation& invocation) {
+    qInstallMessageHandler(keepQtNotesOffStderr);
     if (QCoreApplication::instance()) return;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     new QGuiApplication(invocation.argc, invocation.argv);
@@ -262,7 +270,10 @@ void installOnFabric(app::Form1Model& main, const ChartArgs& args) {
         throw CliError(ExitCode::Input, "picture '" + args.input + "' does not fit the fabric");
     }
     main.command11Click();
-    const int zoom = args.width.value_or(main.wChange.Value());
+    // Without --width, the width bar's value, as far as the zoom bar reaches
+    // (a picture narrower than 16 pixels ends its zoom bar below 230).
+    const int zoom =
+        args.width.value_or(std::clamp(main.wChange.Value(), main.zoom.lowest(), main.zoom.highest()));
     if (zoom < main.zoom.lowest() || zoom > main.zoom.highest())
         usageError("--width must be " + std::to_string(main.zoom.lowest()) + ".." +
                    std::to_string(main.zoom.highest()) + " for this picture, not " + std::to_string(zoom));
