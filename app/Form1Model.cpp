@@ -23,10 +23,11 @@ constexpr const char* kStitchPictureFile = "tmppicv.bmp";
 std::int32_t rgbOf(QRgb pixel) { return qRed(pixel) + 256 * qGreen(pixel) + 65536 * qBlue(pixel); }
 QRgb qRgbOf(std::int32_t rgb) { return qRgb(rgb & 255, (rgb >> 8) & 255, (rgb >> 16) & 255); }
 
-// Number of passes of a loop "for i = 0 to limit - 1" over a real limit.
+// Number of passes of a loop "for i = 0 to limit - 1" over a real limit,
+// at most one per matrix column or row.
 int passesBelow(double limit) {
     if (!(limit > 0)) return 0;
-    return static_cast<int>(std::floor(limit - 1)) + 1;
+    return std::min(static_cast<int>(std::floor(limit - 1)) + 1, pav::palette::kMatrixSide);
 }
 
 
@@ -300,8 +301,8 @@ void Form1Model::fillMatrix() {
     for (int y = 1; y <= maxY; ++y)
         for (int x = 1; x <= maxX; ++x) matrix.at(x, y) = kWhite;
 
-    const int w = std::min(passesBelow(frameW()), pav::palette::kMatrixSide);
-    const int h = std::min(passesBelow(frameH()), pav::palette::kMatrixSide);
+    const int w = passesBelow(frameW());
+    const int h = passesBelow(frameH());
     if (w == 0 || h == 0) return;
     const QImage window = m_picture4.region(QRect(windowOrigin(), QSize(w, h)));
     for (int y = 0; y < h; ++y) {
@@ -358,13 +359,11 @@ void Form1Model::label6Click() {
 
 // ---------------------------------------------------------------- reduction
 
-bool Form1Model::writeStitchPicture() {
-    // Picture5: the fabric's stitches, one pixel each, as "tmppicv.bmp".
+bool Form1Model::makeStitchPicture(pav::image::ClsDIB& picture5) const {
     const int w = std::clamp(static_cast<int>(roundHalfEven(frameW())), 1, pav::palette::kMatrixSide);
     const int h = std::clamp(static_cast<int>(roundHalfEven(frameH())), 1, pav::palette::kMatrixSide);
-    const int paintedW = std::min(passesBelow(frameW()), pav::palette::kMatrixSide);
-    const int paintedH = std::min(passesBelow(frameH()), pav::palette::kMatrixSide);
-    pav::image::ClsDIB picture5;
+    const int paintedW = passesBelow(frameW());
+    const int paintedH = passesBelow(frameH());
     if (!picture5.Create(w, h, 24, true)) return false;
     std::uint8_t* data = picture5.DataPtr();
     const int stride = picture5.Stride();
@@ -377,7 +376,12 @@ bool Form1Model::writeStitchPicture() {
             p[2] = static_cast<std::uint8_t>(c & 255);
         }
     }
-    return picture5.SaveBMP(kStitchPictureFile);
+    return true;
+}
+
+bool Form1Model::writeStitchPicture() {
+    pav::image::ClsDIB picture5;
+    return makeStitchPicture(picture5) && picture5.SaveBMP(kStitchPictureFile);
 }
 
 Form1Model::StitchLoad Form1Model::loadStitchPicture() {
@@ -465,7 +469,7 @@ void Form1Model::reduceToTopColours(int n) {
     int columnStep = toInt32(picW / 20.0);
     if (rowStep < 1) rowStep = 1;
     if (columnStep < 1) columnStep = 1;
-    const int lastColumn = std::min(passesBelow(picW), pav::palette::kMatrixSide) - 1;
+    const int lastColumn = passesBelow(picW) - 1;
     const double lastRow = std::min(static_cast<double>(picH), static_cast<double>(pav::palette::kMatrixSide)) - 1;
     const auto forEachSample = [&](auto&& visit) {
         for (double y = 0; y <= lastRow; y += rowStep) {
@@ -511,7 +515,7 @@ void Form1Model::reduceToTopColours(int n) {
     }
 
     const int width = lastColumn + 1;
-    const int height = std::min(passesBelow(picH), pav::palette::kMatrixSide);
+    const int height = passesBelow(picH);
     QImage painted(width, height, QImage::Format_RGB32);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
@@ -654,12 +658,17 @@ void Form1Model::picture4MouseMove(double x, double y) {
     notify(Form1Change::TextTool);
 }
 
-void Form1Model::picture4MouseUp(double x, double y) {
+QPointF Form1Model::releaseAt(double x, double y) {
     m_upX = static_cast<float>(x);
     attempt([&] { m_upY = toInt32(y); });
-    const double halfX = (m_downX - m_upX) / 2.0;
+    return QPointF((m_downX - m_upX) / 2.0, (m_downY - m_upY) / 2.0);
+}
+
+void Form1Model::picture4MouseUp(double x, double y) {
+    const QPointF half = releaseAt(x, y);
+    const double halfX = half.x();
     attempt([&] { moveX1 = toInt32(halfX + moveX1); });
-    attempt([&] { moveY1 = toInt32((m_downY - m_upY) / 2.0 + moveY1); });
+    attempt([&] { moveY1 = toInt32(half.y() + moveY1); });
     if (moveX1 < 0) moveX1 = 0;
     if (moveY1 < 0) moveY1 = 0;
     if (halfX > 1 || halfX < -1) {
@@ -675,11 +684,10 @@ void Form1Model::picture1MouseDown(double x, double y) {
 }
 
 void Form1Model::picture1MouseUp(double x, double y) {
-    m_upX = static_cast<float>(x);
-    attempt([&] { m_upY = toInt32(y); });
-    const double halfX = (m_downX - m_upX) / 2.0;
+    const QPointF half = releaseAt(x, y);
+    const double halfX = half.x();
     attempt([&] { m_viewX = std::clamp(toInt32(halfX + m_viewX), 0, static_cast<int>(picmaxW)); });
-    attempt([&] { m_viewY = std::clamp(toInt32((m_downY - m_upY) / 2.0 + m_viewY), 0, static_cast<int>(picmaxH)); });
+    attempt([&] { m_viewY = std::clamp(toInt32(half.y() + m_viewY), 0, static_cast<int>(picmaxH)); });
     if (halfX > 1 || halfX < -1) showMatrixS();
 }
 

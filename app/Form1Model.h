@@ -14,6 +14,7 @@
 #include <QFont>
 #include <QImage>
 #include <QPoint>
+#include <QPointF>
 #include <QRect>
 
 #include "app/ControlRules.h"
@@ -162,6 +163,9 @@ public:
     StitchLoad loadStitchPicture();
     // Reduces stitchDIB by ColorBit into reducedDIB (nothing for 0 and 99).
     void reduceByColorBit();
+    // Picture5: the fabric's stitches from the matrix, one pixel each, as a
+    // 24-bit picture of the fabric frame's size; what "tmppicv.bmp" holds.
+    bool makeStitchPicture(pav::image::ClsDIB& picture5) const;
     pav::image::ClsDIB& stitchDIB() { return m_stitchDIB; }
     pav::image::ClsDIB& reducedDIB() { return m_reducedDIB; }
     pav::palette::ProgramState& state() { return m_state; }
@@ -235,6 +239,9 @@ private:
     bool writeStitchPicture();
     bool prepareStitchPicture();  // fill, write "tmppicv.bmp", load it: steps shared by reduction and saving
     void stampText(double left, double top);
+    // Records a button release on either box and gives half the distance
+    // dragged since the press, (down - up) / 2 on each axis: both boxes pan at half speed.
+    QPointF releaseAt(double x, double y);
     std::string saveEffectPicture(const pav::image::ClsDIB& picture, const std::string& name);
     void notify(Form1Change what);
 

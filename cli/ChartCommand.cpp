@@ -164,18 +164,10 @@ private:
     QString m_previous;
 };
 
-void writeStitchPicture(const ProgramState& state, int w, int h, const std::string& path) {
+// The fabric's stitches as the main window writes them before a reduction.
+void writeStitchPicture(const app::Form1Model& main, const std::string& path) {
     image::ClsDIB picture;
-    if (!picture.Create(std::max(w, 1), std::max(h, 1), 24, true)) throw CliError(ExitCode::Failure, "out of memory");
-    for (int y = 0; y < h; ++y) {
-        std::uint8_t* p = picture.DataPtr() + static_cast<std::size_t>(h - 1 - y) * picture.Stride();
-        for (int x = 0; x < w; ++x, p += 3) {
-            const std::int32_t c = state.colors.at(x, y);
-            p[0] = static_cast<std::uint8_t>(palette::blueOf(c));
-            p[1] = static_cast<std::uint8_t>(palette::greenOf(c));
-            p[2] = static_cast<std::uint8_t>(palette::redOf(c));
-        }
-    }
+    if (!main.makeStitchPicture(picture)) throw CliError(ExitCode::Failure, "out of memory");
     if (!picture.SaveBMP(path)) throw CliError(ExitCode::Output, "cannot write '" + path + "': " + picture.LastError());
 }
 
@@ -297,8 +289,7 @@ void runChart(const Invocation& invocation) {
     app::Form1Model main(messages);
     main.setNavigation(&request);
     installOnFabric(main, args);
-    const int stitchW = static_cast<int>(main.stitchPictureWidth()), stitchH = main.stitchPictureHeight();
-    if (!args.stitches.empty()) writeStitchPicture(main.state(), stitchW, stitchH, args.stitches);
+    if (!args.stitches.empty()) writeStitchPicture(main, args.stitches);
 
     main.autoColor = 0;
     main.ColorBit = args.colors ? 99 : args.mode;
@@ -306,7 +297,7 @@ void runChart(const Invocation& invocation) {
     main.generate();
     if (!request.requested || !messages.texts.empty())
         throw CliError(ExitCode::Failure, "reduction failed: " + (messages.texts.empty() ? "" : messages.texts.front()));
-    if (!args.effect.empty()) writeStitchPicture(main.state(), stitchW, stitchH, args.effect);
+    if (!args.effect.empty()) writeStitchPicture(main, args.effect);
 
     chart::Form7Model chart(main.state(), main, messages);
     chart.load();
