@@ -26,6 +26,12 @@ QFont songFont() {
     return font;
 }
 
+QFont symbolFont() {
+    QFont font = songFont();
+    font.setPointSizeF(8.25);
+    return font;
+}
+
 QFont arialFont() {
     installChartFontSubstitutes();
     return QFont(QStringLiteral("Arial"), 8);

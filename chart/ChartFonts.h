@@ -16,6 +16,13 @@ void installChartFontSubstitutes();
 // at 12 pixels and that a cached stamp reproduces exactly.
 QFont songFont();
 
+// The grid's symbols: the "宋体" face a size smaller. "宋体" 9 pt writes a capital
+// 9 pixels tall, standing on a baseline 10 pixels below the text's top, so a
+// symbol written at its cell's top-left corner fills the 9 x 9 interior and
+// leaves the grid lines alone. The Ming face's capitals are 10 pixels tall at
+// 9 pt and would cover a grid line; at 11 pixels (8.25 pt) they are 9.
+QFont symbolFont();
+
 // "Arial" 8 pt for row labels, column digits and letters.
 QFont arialFont();
 

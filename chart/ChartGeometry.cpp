@@ -10,6 +10,7 @@ namespace pav::chart {
 ChartGeometry canvasGeometry() {
     ChartGeometry geometry;
     geometry.songFont = songFont();
+    geometry.symbolFont = symbolFont();
     geometry.arialFont = arialFont();
     return geometry;
 }

@@ -32,7 +32,10 @@ struct ChartGeometry {
     double columnLineOverrun = 40;
     double blockInset = 1; // colour block inside its cell
     double blockSize = 9;
-    QPointF symbolOffset{1, 0};
+    // A symbol starts symbolDx right of its cell's left edge and stands on the
+    // baseline symbolBaseline below the cell's top: the cell's bottom line.
+    double symbolDx = 1;
+    double symbolBaseline = 10;
     QPointF rowLabelOffset{-18, -1};          // from (L, T + cell*y)
     QPointF letterOffset{-5, 42};             // from (L + cell*x, T + cell*H)
     double digitDx = 2;                       // from L + cell*x
@@ -53,8 +56,9 @@ struct ChartGeometry {
     // Text corners are rounded to whole units (pixels on the canvas).
     bool snapText = true;
 
-    QFont songFont;  // title, symbols, legend, footer
-    QFont arialFont; // numbering
+    QFont songFont;   // title, legend, footer
+    QFont symbolFont; // the grid's symbols
+    QFont arialFont;  // numbering
 };
 
 // The on-screen sheet: 10-pixel cells, the fonts at 96 dots per inch.

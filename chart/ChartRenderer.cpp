@@ -145,8 +145,10 @@ void drawHeavyLines(QPainter& painter, const ChartGeometry& g, int w, int h) {
         line(painter, g.leftMargin + g.cell * i, g.gridTop, g.leftMargin + g.cell * i, bottom);
 }
 
-QPointF symbolCorner(const ChartGeometry& g, int x, int y) {
-    return QPointF(g.leftMargin + g.cell * x, g.gridTop + g.cell * y) + g.symbolOffset;
+// Where the symbol of cell (x, y) starts on its baseline.
+QPointF symbolOrigin(const ChartGeometry& g, int x, int y) {
+    const QPointF origin(g.leftMargin + g.cell * x + g.symbolDx, g.gridTop + g.cell * y + g.symbolBaseline);
+    return g.snapText ? QPointF(std::nearbyint(origin.x()), std::nearbyint(origin.y())) : origin;
 }
 
 } // namespace
@@ -199,13 +201,13 @@ std::optional<GridDrawn> drawGrid(QPainter& painter, const ChartGeometry& g, con
 }
 
 void drawSymbol(QPainter& painter, const ChartGeometry& g, int x, int y, const QString& symbol) {
-    useFont(painter, g.songFont);
-    writeText(painter, g, symbolCorner(g, x, y), symbol);
+    useFont(painter, g.symbolFont);
+    painter.drawText(symbolOrigin(g, x, y), symbol);
 }
 
 bool drawSymbols(QPainter& painter, const ChartGeometry& g, const SymbolInput& in, const JobControl& job,
                  SymbolStamps* stamps) {
-    useFont(painter, g.songFont);
+    useFont(painter, g.symbolFont);
     const DirectPixels direct = stamps ? directPixels(painter) : DirectPixels{};
     job.progress(0, in.chartH);
     for (int y = 0; y < in.chartH; ++y) {
@@ -217,10 +219,10 @@ bool drawSymbols(QPainter& painter, const ChartGeometry& g, const SymbolInput& i
             if (symbol.isEmpty()) continue;
             const QRgb ink = blocks ? symbolInk(blocks[x]).rgb() : qRgb(0, 0, 0);
             if (stamps) {
-                stamps->draw(painter, direct, symbolCorner(g, x, y).toPoint(), symbol, ink);
+                stamps->draw(painter, direct, symbolOrigin(g, x, y).toPoint(), symbol, ink);
             } else {
                 painter.setPen(QColor::fromRgb(ink));
-                writeText(painter, g, symbolCorner(g, x, y), symbol);
+                painter.drawText(symbolOrigin(g, x, y), symbol);
             }
         }
         job.progress(y + 1, in.chartH);

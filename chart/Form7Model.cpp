@@ -224,7 +224,7 @@ bool Form7Model::drawSheet(const TaskDelegate& task) {
 
     setProgress(0, m_chartH);
     if (m_style == ChartStyle::BlocksOnly) return true;
-    SymbolStamps stamps(g.songFont, m_canvas.dotsPerMeterX(), m_canvas.dotsPerMeterY());
+    SymbolStamps stamps(g.symbolFont, m_canvas.dotsPerMeterX(), m_canvas.dotsPerMeterY());
     const SymbolInput symbols{m_state.index, m_symbols, m_chartW, m_chartH,
                               grid->blocks ? &m_state.colors : nullptr};
     return drawSymbols(painter, g, symbols, job, &stamps);

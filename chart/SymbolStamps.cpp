@@ -1,25 +1,22 @@
 #include "chart/SymbolStamps.h"
 
-#include "chart/ChartFonts.h"
 #include "chart/ChartRenderer.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
-
-#include <cmath>
 
 namespace pav::chart {
 
 SymbolStamps::SymbolStamps(const QFont& font, int dotsPerMeterX, int dotsPerMeterY)
     : m_font(font), m_dotsPerMeterX(dotsPerMeterX), m_dotsPerMeterY(dotsPerMeterY) {}
 
-void SymbolStamps::draw(QPainter& painter, const DirectPixels& direct, QPoint topLeft, const QString& symbol,
+void SymbolStamps::draw(QPainter& painter, const DirectPixels& direct, QPoint origin, const QString& symbol,
                         QRgb ink) {
     const Stamp& stamp = stampFor(symbol, ink);
     if (stamp.ink.isNull()) return;
-    if (!direct || stamp.pixels.empty()) return painter.drawImage(topLeft + stamp.offset, stamp.ink);
+    if (!direct || stamp.pixels.empty()) return painter.drawImage(origin + stamp.offset, stamp.ink);
     for (const QPoint& pixel : stamp.pixels)
-        direct.set(topLeft.x() + pixel.x(), topLeft.y() + pixel.y(), stamp.colour);
+        direct.set(origin.x() + pixel.x(), origin.y() + pixel.y(), stamp.colour);
 }
 
 const SymbolStamps::Stamp& SymbolStamps::stampFor(const QString& symbol, QRgb ink) {
@@ -27,7 +24,7 @@ const SymbolStamps::Stamp& SymbolStamps::stampFor(const QString& symbol, QRgb in
     auto found = m_stamps.constFind(key);
     if (found != m_stamps.constEnd()) return *found;
 
-    // Draw the glyph with room on every side, as the canvas would draw it at a whole-pixel corner.
+    // Draw the glyph with room on every side, as the canvas would draw it at a whole-pixel origin.
     QImage sheet(1, 1, QImage::Format_ARGB32_Premultiplied);
     sheet.setDotsPerMeterX(m_dotsPerMeterX);
     sheet.setDotsPerMeterY(m_dotsPerMeterY);
@@ -41,7 +38,7 @@ const SymbolStamps::Stamp& SymbolStamps::stampFor(const QString& symbol, QRgb in
         QPainter painter(&sheet);
         painter.setFont(m_font);
         painter.setPen(QColor::fromRgb(ink));
-        painter.drawText(QPointF(pad, std::nearbyint(pad + textAscent(m_font, &sheet))), symbol);
+        painter.drawText(QPointF(pad, pad), symbol);
     }
     // Keep only the inked box so that each stamp blends as few pixels as possible.
     int left = sheet.width(), top = sheet.height(), right = -1, bottom = -1;

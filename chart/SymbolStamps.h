@@ -25,14 +25,14 @@ public:
     // font as the symbols are drawn; dotsPerMeter of the canvas the stamps go on.
     SymbolStamps(const QFont& font, int dotsPerMeterX, int dotsPerMeterY);
 
-    // Draws symbol in ink with its text corner at topLeft (whole canvas pixels, no
+    // Draws symbol in ink starting at origin on its baseline (whole canvas pixels, no
     // scaling): straight into direct when given, through the painter otherwise.
-    void draw(QPainter& painter, const DirectPixels& direct, QPoint topLeft, const QString& symbol, QRgb ink);
+    void draw(QPainter& painter, const DirectPixels& direct, QPoint origin, const QString& symbol, QRgb ink);
 
 private:
     struct Stamp {
         QImage ink;    // the glyph's inked pixels only
-        QPoint offset; // of the ink from the text corner
+        QPoint offset; // of the ink from the baseline origin
         // One-colour glyphs (no antialiasing) also as a list of opaque pixels, set
         // straight into a 1:1 canvas; empty when some pixel is partly covered.
         std::vector<QPoint> pixels;

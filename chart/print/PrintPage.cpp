@@ -58,7 +58,8 @@ chart::ChartGeometry pageGeometry(const PaperLayout& p, PaperSize page, double d
     g.columnLineOverrun = kColumnLineOverrun * d;
     g.blockInset = 0.01 * d;
     g.blockSize = (u - 0.02) * d;
-    g.symbolOffset = QPointF(0.01 * d, 0);
+    g.symbolDx = 0.01 * d;
+    g.symbolBaseline = u * d; // the cell's bottom line, as on the canvas
     g.rowLabelOffset = QPointF(-18.0 / 5 * d, -1 * d);
     g.letterOffset = QPointF(-1 * d, 42.0 / 5 * d);
     g.digitDx = 0.5 * d;
@@ -77,6 +78,10 @@ chart::ChartGeometry pageGeometry(const PaperLayout& p, PaperSize page, double d
     g.heavyPen = 2;
     g.snapText = false;
     g.songFont = chart::songFont();
+    // The canvas draws symbols a size smaller only because the Ming face's
+    // capitals, fitted to whole pixels at 9 pt, are a pixel too tall for a cell;
+    // paper has no pixel grid, and the 9 pt face scaled to the cell fits it.
+    g.symbolFont = chart::songFont();
     g.arialFont = chart::arialFont();
     return g;
 }
@@ -89,7 +94,7 @@ double gridFontScale(double printCell) {
 chart::ChartGeometry gridGeometry(const chart::ChartGeometry& page, double printCell) {
     chart::ChartGeometry grid = page;
     const double scale = gridFontScale(printCell);
-    grid.songFont.setPointSizeF(page.songFont.pointSizeF() * scale);
+    grid.symbolFont.setPointSizeF(page.symbolFont.pointSizeF() * scale);
     grid.arialFont.setPointSizeF(page.arialFont.pointSizeF() * scale);
     const double canvasPixel = page.cell / 10;
     grid.rowLabelOffset.setY(-1 * canvasPixel);

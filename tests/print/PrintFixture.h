@@ -61,8 +61,14 @@ public:
     bool mainControlsEnabled = true;
 };
 
-// Thread rows whose colours read as colour, not as grey or as the red of the
-// column letters, so a colour block is told apart from lines and text on the page.
+// Colour blocks: clearly coloured, and not the red of the column letters or its anti-aliased edges.
+inline bool isBlock(QRgb p) {
+    const int r = qRed(p), g = qGreen(p), b = qBlue(p);
+    const bool letterRed = r > 200 && r - g > 60 && std::abs(g - b) < 40;
+    return std::max({r, g, b}) - std::min({r, g, b}) >= 60 && !letterRed;
+}
+// Thread rows whose colours read as colour blocks (isBlock, with room to spare),
+// so a colour block is told apart from lines and text on the page.
 // Taken evenly over the whole range for a chart that looks like a chart.
 inline std::vector<int> vividThreadRows(int count) {
     std::vector<int> vivid;
@@ -71,7 +77,7 @@ inline std::vector<int> vividThreadRows(int count) {
         const std::int32_t c = threads[row - 1].color;
         const int r = palette::redOf(c), g = palette::greenOf(c), b = palette::blueOf(c);
         const int spread = std::max({r, g, b}) - std::min({r, g, b});
-        if (spread >= 80 && !(r > 180 && g < 90 && b < 90)) vivid.push_back(row);
+        if (spread >= 80 && isBlock(qRgb(r, g, b))) vivid.push_back(row);
     }
     std::vector<int> rows;
     for (int i = 0; i < count; ++i)
@@ -150,12 +156,6 @@ inline QImage rasterize(const QString& pdf, int dpi) {
     return QImage(prefix + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
 }
 
-// Colour blocks: clearly coloured, and not the red of the column letters or its anti-aliased edges.
-inline bool isBlock(QRgb p) {
-    const int r = qRed(p), g = qGreen(p), b = qBlue(p);
-    const bool letterRed = r > 200 && r - g > 60 && std::abs(g - b) < 40;
-    return std::max({r, g, b}) - std::min({r, g, b}) >= 60 && !letterRed;
-}
 // Text and symbols: black.
 inline bool isInk(QRgb p) {
     return std::max({qRed(p), qGreen(p), qBlue(p)}) < 100;
