@@ -32,6 +32,11 @@ struct ChartGeometry {
     double columnLineOverrun = 40;
     double blockInset = 1; // colour block inside its cell
     double blockSize = 9;
+    // The colour blocks go down before the thin lines instead of after them. A
+    // printed block reaches to 0.01 mm of its cell's edges and would cover a line
+    // one device pixel wide wherever the page is shown or printed at a lower
+    // resolution than it was drawn at; on the canvas a block leaves the lines free.
+    bool blocksUnderLines = false;
     // A symbol starts symbolDx right of its cell's left edge and stands on the
     // baseline symbolBaseline below the cell's top: the cell's bottom line.
     double symbolDx = 1;

@@ -189,10 +189,14 @@ int drawTitle(QPainter& painter, const ChartGeometry& g, const QString& title, c
 
 std::optional<GridDrawn> drawGrid(QPainter& painter, const ChartGeometry& g, const GridInput& in,
                                   const JobControl& job) {
-    if (!drawThinLines(painter, g, in.chartW, in.chartH, job)) return std::nullopt;
     GridDrawn drawn;
-    drawn.blocks = in.style != ChartStyle::SymbolsOnly;
-    if (!drawColourBlocks(painter, g, in, drawn.blocks, job)) return std::nullopt;
+    const auto blocks = [&] {
+        drawn.blocks = in.style != ChartStyle::SymbolsOnly; // the style as the block pass starts
+        return drawColourBlocks(painter, g, in, drawn.blocks, job);
+    };
+    const auto lines = [&] { return drawThinLines(painter, g, in.chartW, in.chartH, job); };
+    const bool done = g.blocksUnderLines ? blocks() && lines() : lines() && blocks();
+    if (!done) return std::nullopt;
     drawClosingLines(painter, g, in.chartW, in.chartH);
     drawNumbering(painter, g, in.chartW, in.chartH);
     drawHeavyLines(painter, g, in.chartW, in.chartH);

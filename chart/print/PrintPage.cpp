@@ -58,6 +58,7 @@ chart::ChartGeometry pageGeometry(const PaperLayout& p, PaperSize page, double d
     g.columnLineOverrun = kColumnLineOverrun * d;
     g.blockInset = 0.01 * d;
     g.blockSize = (u - 0.02) * d;
+    g.blocksUnderLines = true;
     g.symbolDx = 0.01 * d;
     g.symbolBaseline = u * d; // the cell's bottom line, as on the canvas
     g.rowLabelOffset = QPointF(-18.0 / 5 * d, -1 * d);

@@ -71,7 +71,8 @@ TEST_P(PrintScaleTest, GridHasTheScaleOfTheLimitingDimension) {
     const auto across = page.spanAlongRow(layout.gridTop + u * (c.chartH / 2 + 0.5), isBlock);
     const auto down = page.spanAlongColumn(layout.leftMargin + u * (c.chartW / 2 + 0.5), isBlock);
     ASSERT_TRUE(across && down);
-    const double slack = 2 * page.pixelMm();
+    // The grid's outer lines lie over the outer blocks' edges: a pixel or two less of block at each end.
+    const double slack = 3 * page.pixelMm();
     EXPECT_NEAR(across->first, 8 * u, slack); // the grid's left edge is 40 / 5 cells in
     EXPECT_NEAR(across->second - across->first, u * c.chartW, slack);
     EXPECT_NEAR(down->first, layout.gridTop, slack);
@@ -131,6 +132,31 @@ INSTANTIATE_TEST_SUITE_P(Styles, PrintStyleTest,
                          ::testing::Values(StyleCase{chart::kStyleBlocksAndSymbols, true, true},
                                            StyleCase{chart::kStyleSymbolsOnly, false, true},
                                            StyleCase{chart::kStyleBlocksOnly, true, false}));
+
+// The thin grid lines show between colour blocks, as on the canvas where a block
+// leaves its cell's lines visible: near every row and column boundary a line
+// through the middle of the grid crosses a grey line pixel.
+TEST_F(PrintPageTest, ThinLinesShowBetweenTheColourBlocks) {
+    ChartUnderTest chart(100, 100, 30, chart::kStyleBlocksOnly);
+    const PaperLayout p = pdfLayoutOf(chart.model);
+    const PageImage page = printed(chart, QStringLiteral("lines.pdf"));
+    ASSERT_FALSE(page.isNull());
+    const double u = p.printCell;
+    const double middle = 50.5 * u;
+    const auto lineGrey = [](QRgb c) {
+        return std::max({qRed(c), qGreen(c), qBlue(c)}) - std::min({qRed(c), qGreen(c), qBlue(c)}) <= 12 &&
+               qGreen(c) <= 200;
+    };
+    for (int k = 1; k < 100; ++k) {
+        const double boundary = u * k - 1.5 * page.pixelMm();
+        EXPECT_TRUE(page.any(QRectF(p.leftMargin + boundary, p.gridTop + middle, 3 * page.pixelMm(), 0.05),
+                             lineGrey))
+            << "line left of column " << k + 1;
+        EXPECT_TRUE(page.any(QRectF(p.leftMargin + middle, p.gridTop + boundary, 0.05, 3 * page.pixelMm()),
+                             lineGrey))
+            << "line above row " << k + 1;
+    }
+}
 
 // Row labels sit beside their rows and column digits under their columns at
 // any scale: a line along a row (column) boundary passes between two labels
