@@ -114,7 +114,9 @@ int PrintedPage::printTitle(const QString& title, const QString& subtitle) {
 }
 
 std::optional<int> PrintedPage::printGrid(const chart::GridInput& input, const chart::JobControl& job) {
-    if (!chart::drawGrid(m_painter, m_grid, input, job)) return std::nullopt;
+    const std::optional<chart::GridDrawn> drawn = chart::drawGrid(m_painter, m_grid, input, job);
+    if (!drawn) return std::nullopt;
+    m_blocksDrawn = drawn->blocks;
     return m_layout.gridBottom;
 }
 
@@ -150,7 +152,8 @@ void PrintedPage::printSymbol(int x, int y, const QString& symbol) {
     chart::drawSymbol(m_painter, m_grid, x, y, symbol);
 }
 
-bool PrintedPage::printSymbols(const chart::SymbolInput& input, const chart::JobControl& job) {
+bool PrintedPage::printSymbols(chart::SymbolInput input, const chart::JobControl& job) {
+    if (!m_blocksDrawn) input.blockColors = nullptr;
     return chart::drawSymbols(m_painter, m_grid, input, job);
 }
 
@@ -179,7 +182,8 @@ PageResult printChartPage(QPainter& painter, const QPagedPaintDevice& device, co
     job.progress(0, sheet.chartH);
     say(job, kStatusSymbols);
     if (sheet.style == chart::ChartStyle::BlocksOnly) return PageResult::Drawn;
-    const chart::SymbolInput symbols{sheet.state.index, sheet.symbols, sheet.chartW, sheet.chartH};
+    const chart::SymbolInput symbols{sheet.state.index, sheet.symbols, sheet.chartW, sheet.chartH,
+                                     &sheet.state.colors};
     return paper.printSymbols(symbols, job) ? PageResult::Drawn : PageResult::Aborted;
 }
 

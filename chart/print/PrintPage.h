@@ -76,8 +76,9 @@ public:
     // The stitch total, then the mark line.
     void printFooter(int chartW, int chartH);
     void printSymbol(int x, int y, const QString& symbol);
-    // Every stitch's symbol, an abort check before each; false when stopped.
-    bool printSymbols(const chart::SymbolInput& input, const chart::JobControl& job);
+    // Every stitch's symbol, an abort check before each; false when stopped. Over
+    // the colour blocks printGrid drew, a symbol on a dark block is written white.
+    bool printSymbols(chart::SymbolInput input, const chart::JobControl& job);
 
     const PaperLayout& layout() const { return m_layout; }
     const chart::ChartGeometry& geometry() const { return m_geometry; }
@@ -91,6 +92,7 @@ private:
     double m_dotsPerMm;
     chart::ChartGeometry m_geometry; // title, legend and footer
     chart::ChartGeometry m_grid;     // grid, numbering and symbols
+    bool m_blocksDrawn = false;
 };
 
 enum class PageResult { Drawn, Aborted };

@@ -158,6 +158,22 @@ TEST_F(PrintPageTest, ThinLinesShowBetweenTheColourBlocks) {
     }
 }
 
+// Symbols are written white on a dark block and black on a light one, as on the canvas.
+TEST_F(PrintPageTest, SymbolsContrastWithTheirBlocks) {
+    constexpr int kBlackThread = 421, kCreamThread = 370;
+    ChartUnderTest chart(40, 30, std::vector<int>{kBlackThread, kCreamThread});
+    const PaperLayout p = pdfLayoutOf(chart.model);
+    const PageImage page = printed(chart, QStringLiteral("contrast.pdf"));
+    ASSERT_FALSE(page.isNull());
+    const double u = p.printCell;
+    const auto cellMiddle = [&](int x, int y) {
+        return QRectF(p.leftMargin + u * (x + 0.15), p.gridTop + u * (y + 0.15), 0.7 * u, 0.7 * u);
+    };
+    const auto light = [](QRgb c) { return std::min({qRed(c), qGreen(c), qBlue(c)}) > 200; };
+    EXPECT_TRUE(page.any(cellMiddle(1, 1), light)) << "symbol on the black block";
+    EXPECT_TRUE(page.any(cellMiddle(5, 1), isInk)) << "symbol on the cream block";
+}
+
 // Row labels sit beside their rows and column digits under their columns at
 // any scale: a line along a row (column) boundary passes between two labels
 // (digits) without touching ink, a line through a row (column) middle crosses one.
