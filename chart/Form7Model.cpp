@@ -37,11 +37,21 @@ Form7Model::Form7Model(palette::ProgramState& state, ChartHost& host, MessageSin
 
 void Form7Model::load() {
     palette::loadColor(m_state.dmc);
+    m_styleText = kStyleSymbolsOnly;
+    m_style = chartStyleFromText(m_styleText);
+    m_thresholdText = kDefaultThreshold;
+    m_command5Caption = kAbortCaption;
+    m_label1Text = kLabel1Start;
+    m_label1Visible = true;
+    m_command1Enabled = true;
+    m_command4Enabled = true;
+    m_busy = false;
     m_chartW = chartSide(m_host.stitchPictureWidth());
     m_chartH = chartSide(m_host.stitchPictureHeight());
     m_canvas = newCanvas(canvasWidth(m_chartW), canvasHeight(m_chartW, m_chartH, 0));
     notifyControls();
     notifyCanvas();
+    setProgress(0, 0);
 }
 
 void Form7Model::setStyleText(const std::string& text) {
@@ -84,7 +94,7 @@ void Form7Model::command5Clicked() {
         m_genRunning = false;
         m_command1Enabled = true;
         notifyControls();
-    } else if (m_printHandler) {
+    } else if (m_printHandler && printEnabled()) {
         m_printHandler();
     }
 }
@@ -121,9 +131,9 @@ void Form7Model::setCommand5Caption(const std::string& caption) {
     notifyControls();
 }
 
-void Form7Model::setCommandsEnabled(bool enabled) {
-    m_command1Enabled = enabled;
-    m_command4Enabled = enabled;
+void Form7Model::setPrinting(bool printing) {
+    m_printing = printing;
+    m_command1Enabled = !printing;
     notifyControls();
 }
 

@@ -50,6 +50,9 @@ public:
     void setProgressFrameWidth(int width) { m_progressFrameWidth = width; }
 
     // --- events of the window ---
+    // Every load shows the controls as they are at first, over an empty canvas
+    // sized for the main window's stitch picture; the title, the thread range
+    // and the save counter are kept.
     void load();
     void setStyleText(const std::string& text); // Combo1
     void setThresholdText(std::string text);    // Combo2 change
@@ -74,6 +77,10 @@ public:
     bool label1Visible() const { return m_label1Visible; }
     bool command1Enabled() const { return m_command1Enabled; }
     bool command4Enabled() const { return m_command4Enabled; }
+    // Command5 is disabled only while a print runs; "导出PDF" also needs a completed chart.
+    bool printEnabled() const { return !m_printing; }
+    bool exportEnabled() const { return !m_printing && m_command5Caption != kAbortCaption; }
+    bool printing() const { return m_printing; }
     bool busy() const { return m_busy; }
     double progressFill() const { return m_progressFill; }
     int progressFrameWidth() const { return m_progressFrameWidth; }
@@ -97,7 +104,9 @@ public:
     // For the print job, which reports in the same controls.
     void setStatus(const std::string& text, bool visible);
     void setCommand5Caption(const std::string& caption);
-    void setCommandsEnabled(bool enabled); // Command1 and Command4
+    // While a print runs, "生成", the print button and "导出PDF" are disabled, so
+    // that no generation or second job starts inside it; "保存" stays enabled.
+    void setPrinting(bool printing);
     void setBusy(bool busy);
     void setProgress(int done, int total);
 
@@ -133,6 +142,7 @@ private:
     bool m_command4Enabled = true;
     bool m_busy = false;
     bool m_generating = false;
+    bool m_printing = false;
     double m_progressFill = 2;
     int m_progressFrameWidth = 300;
 

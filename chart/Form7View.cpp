@@ -156,11 +156,9 @@ void Form7View::form7ControlsChanged() {
     }
     m_command1->setEnabled(m_model.command1Enabled());
     m_command4->setEnabled(m_model.command4Enabled());
-    const bool printing = m_jobRunning && m_jobRunning();
-    m_command5->setEnabled(!printing);
-    // The page needs a completed chart, as "打印" does.
-    m_exportPdf->setEnabled(m_exportPdfHandler && !printing &&
-                            m_model.command5Caption() != Form7Model::kAbortCaption);
+    const bool otherJob = m_jobRunning && m_jobRunning();
+    m_command5->setEnabled(m_model.printEnabled() && !otherJob);
+    m_exportPdf->setEnabled(m_exportPdfHandler && m_model.exportEnabled() && !otherJob);
     m_command5->setText(qs(m_model.command5Caption()));
     m_label1->setText(qs(m_model.label1Text()));
     m_label1->setVisible(m_model.label1Visible());

@@ -31,8 +31,9 @@ public:
     // The hooks long jobs of this window run with (the print job uses them too).
     const TaskDelegate& events() const { return m_events; }
 
-    // "导出PDF" runs exportPdf; while jobRunning() is true the print and export
-    // buttons stay disabled, so no second job starts inside the first.
+    // "导出PDF" runs exportPdf. The print and export buttons are disabled while
+    // the model is printing, and also while jobRunning() is true, so that no
+    // second job starts inside the first.
     void setPrintJobHooks(std::function<void()> exportPdf, std::function<bool()> jobRunning);
 
     void form7ControlsChanged() override;

@@ -7,7 +7,7 @@ namespace pav::print {
 std::optional<PrintOutcome> exportPdfFromDialog(QWidget* parent, PrintJob& job) {
     if (job.running()) return PrintOutcome::Busy;
     // Like printing, only a completed generation can be exported.
-    if (job.model().command5Caption() == chart::Form7Model::kAbortCaption) return std::nullopt;
+    if (!job.model().exportEnabled()) return std::nullopt;
     const QString chosen = QFileDialog::getSaveFileName(
         parent, QStringLiteral("导出PDF"), suggestedPdfPath(job.model()), QStringLiteral("PDF (*.pdf)"));
     if (chosen.isEmpty()) return std::nullopt;

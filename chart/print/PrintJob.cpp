@@ -146,19 +146,17 @@ TaskDelegate PrintJob::windowTask() {
 }
 
 void PrintJob::begin() {
-    m_running = true;
+    m_model.setPrinting(true);
     // Closing the window clears the flag, which cancels the page at the next symbol.
     m_model.genRunningFlag() = true;
-    m_model.setCommandsEnabled(false);
     m_model.host().setMainControlsEnabled(false);
     m_model.setBusy(true);
 }
 
-// running() is already false when the window hears of the last changes.
+// The model is no longer printing when the window hears of the last changes.
 void PrintJob::finish(PrintOutcome outcome, bool toPrinter) {
-    m_running = false;
+    m_model.setPrinting(false);
     m_model.host().setMainControlsEnabled(true);
-    m_model.setCommandsEnabled(true);
     if (toPrinter && outcome == PrintOutcome::Printed) {
         m_model.setStatus(kStatusPrinting, true);
         m_model.setCommand5Caption(kPrintedCaption);
@@ -171,13 +169,13 @@ void PrintJob::finish(PrintOutcome outcome, bool toPrinter) {
 }
 
 PrintOutcome PrintJob::printOnDefaultPrinter() {
-    if (m_running) return PrintOutcome::Busy;
+    if (running()) return PrintOutcome::Busy;
     QPrinter printer(QPrinter::HighResolution);
     return print(printer);
 }
 
 PrintOutcome PrintJob::print(QPrinter& printer) {
-    if (m_running) return PrintOutcome::Busy;
+    if (running()) return PrintOutcome::Busy;
     begin();
     const TaskDelegate task = windowTask();
     const PrintOutcome outcome =
@@ -188,7 +186,7 @@ PrintOutcome PrintJob::print(QPrinter& printer) {
 }
 
 PrintOutcome PrintJob::exportPdf(const QString& path, const QPageLayout& layout) {
-    if (m_running) return PrintOutcome::Busy;
+    if (running()) return PrintOutcome::Busy;
     begin();
     const TaskDelegate task = windowTask();
     QString error;

@@ -55,10 +55,10 @@ PrintSheet sheetOf(chart::Form7Model& model);
 bool writeChartPdf(chart::Form7Model& model, const QString& path, QString* error = nullptr,
                    const QPageLayout& layout = defaultPdfLayout());
 
-// The print and "导出PDF" commands of the chart window. While a job runs, "生成"
-// is disabled (with "保存", which shares its switch), running() is true so the
-// view disables the print and "导出PDF" buttons, the main window's controls are
-// disabled, and further requests are ignored.
+// The print and "导出PDF" commands of the chart window. While a job runs the
+// chart window model is printing (its "生成", print and "导出PDF" buttons
+// disabled), the main window's controls are disabled, and further requests are
+// ignored.
 class PrintJob {
 public:
     PrintJob(chart::Form7Model& model, MessageSink& messages);
@@ -73,7 +73,7 @@ public:
     // "导出PDF": the page into path (A4 portrait unless told otherwise).
     PrintOutcome exportPdf(const QString& path, const QPageLayout& layout = defaultPdfLayout());
 
-    bool running() const { return m_running; }
+    bool running() const { return m_model.printing(); }
     const chart::Form7Model& model() const { return m_model; }
 
 private:
@@ -84,7 +84,6 @@ private:
     chart::Form7Model& m_model;
     MessageSink& m_messages;
     const TaskDelegate* m_events = nullptr;
-    bool m_running = false;
 };
 
 } // namespace pav::print

@@ -75,6 +75,37 @@ TEST(ChartFlow, CompletedGenerationLocksThenFreesTheControlsAndOffersPrinting) {
     EXPECT_TRUE(run.sink.messages.empty());
 }
 
+// Closing unloads the window; loading it again shows the controls as they are
+// at first, over an empty canvas, so "打印" cannot print a chart no longer shown.
+// The save counter goes on, so earlier saves of the run are not overwritten.
+TEST(ChartFlow, ReloadedWindowStartsIdle) {
+    QTemporaryDir folder;
+    ChartRun run(W, H, threeThreads);
+    run.model.setSaveFolder(folder.path());
+    run.model.setStyleText(kStyleBlocksOnly);
+    run.model.setThresholdText("35");
+    run.generate();
+    run.model.command4Clicked();
+    run.model.unload();
+    run.host.width = 30;
+    run.model.load();
+
+    EXPECT_EQ(run.model.command5Caption(), "中止");
+    EXPECT_TRUE(run.model.label1Visible());
+    EXPECT_EQ(run.model.label1Text(), "准备开始生成绣图,请等待约10秒 ...");
+    EXPECT_EQ(run.model.styleText(), "无色块绣图");
+    EXPECT_EQ(run.model.style(), ChartStyle::SymbolsOnly);
+    EXPECT_EQ(run.model.thresholdText(), "20");
+    EXPECT_TRUE(run.model.command1Enabled());
+    EXPECT_TRUE(run.model.command4Enabled());
+    EXPECT_FALSE(run.model.exportEnabled());
+    EXPECT_EQ(run.model.progressFill(), 2);
+    EXPECT_EQ(run.canvas().size(), QSize(10 * 30 + 83, 10 * H + 260));
+    EXPECT_TRUE(allPixels(run.canvas(), run.canvas().rect(), kWhitePixel));
+    run.model.command4Clicked();
+    EXPECT_EQ(run.model.saveCounter(), 2);
+}
+
 TEST(ChartFlow, ProgressStartsEachPassAtTwoAndEndsFullOrReset) {
     for (const char* style : {kStyleBlocksAndSymbols, kStyleBlocksOnly}) {
         ChartRun run(W, H, threeThreads);

@@ -27,6 +27,7 @@ protected:
     // The window is back as it was before the job: nothing left disabled or busy.
     void expectWindowFree() {
         EXPECT_FALSE(job.running());
+        EXPECT_FALSE(chart.model.printing());
         EXPECT_TRUE(chart.model.command1Enabled());
         EXPECT_TRUE(chart.model.command4Enabled());
         EXPECT_TRUE(chart.host.mainControlsEnabled);
@@ -41,17 +42,17 @@ protected:
 
 // What the view sees each time the window's controls change: whether a job runs.
 struct JobWatcher : chart::Form7Observer {
-    explicit JobWatcher(const PrintJob& watched) : job(watched) {}
-    void form7ControlsChanged() override { running.push_back(job.running()); }
+    explicit JobWatcher(const chart::Form7Model& watched) : model(watched) {}
+    void form7ControlsChanged() override { running.push_back(model.printing()); }
     void form7ProgressChanged() override {}
     void form7CanvasChanged() override {}
-    const PrintJob& job;
+    const chart::Form7Model& model;
     std::vector<bool> running;
 };
 
 TEST_F(PrintJobTest, ExportShowsEachStepAndWritesOnePage) {
     const QString pdf = path("chart.pdf");
-    JobWatcher view(job);
+    JobWatcher view(chart.model);
     chart.model.setObserver(&view);
     ASSERT_EQ(job.exportPdf(pdf), PrintOutcome::Printed);
     chart.model.setObserver(nullptr);
@@ -101,26 +102,37 @@ TEST_F(PrintJobTest, ClosingTheWindowCancelsTheExport) {
     EXPECT_EQ(chart.model.command5Caption(), chart::Form7Model::kPrintCaption);
 }
 
-// While a job runs no second job and no generation can start inside it.
+// While a job runs no second job and no generation can start inside it; the
+// sheet on the canvas can still be saved.
 TEST_F(PrintJobTest, NothingStartsInsideARunningJob) {
+    int printClicks = 0;
+    chart.model.setPrintHandler([&] { ++printClicks; });
     bool checked = false;
     events.onYield = [&] {
         if (checked) return;
         checked = true;
         EXPECT_TRUE(job.running());
+        EXPECT_TRUE(chart.model.printing());
         EXPECT_FALSE(chart.model.command1Enabled());
+        EXPECT_FALSE(chart.model.printEnabled());
+        EXPECT_FALSE(chart.model.exportEnabled());
+        EXPECT_TRUE(chart.model.command4Enabled());
         EXPECT_FALSE(chart.host.mainControlsEnabled);
         EXPECT_TRUE(chart.model.busy());
         EXPECT_EQ(job.exportPdf(path("second.pdf")), PrintOutcome::Busy);
         EXPECT_EQ(job.printOnDefaultPrinter(), PrintOutcome::Busy);
+        chart.model.command5Clicked();               // ignored: the print button is disabled
         chart.model.command1Clicked(TaskDelegate{}); // ignored: "生成" is disabled
         EXPECT_EQ(chart.model.command5Caption(), chart::Form7Model::kPrintCaption);
     };
 
     EXPECT_EQ(job.exportPdf(path("first.pdf")), PrintOutcome::Printed);
     EXPECT_TRUE(checked);
+    EXPECT_EQ(printClicks, 0);
     EXPECT_EQ(files(), QStringList{QStringLiteral("first.pdf")});
     expectWindowFree();
+    EXPECT_TRUE(chart.model.printEnabled());
+    EXPECT_TRUE(chart.model.exportEnabled());
 }
 
 TEST_F(PrintJobTest, UnwritableFileIsReportedAndNothingIsWritten) {
