@@ -15,12 +15,17 @@ ChartGeometry canvasGeometry() {
     return geometry;
 }
 
+int legendCellsFor(double width, double cellWidth) {
+    const auto whole = static_cast<long>(std::nearbyint(width));
+    const auto cell = static_cast<long>(std::nearbyint(cellWidth));
+    return cell > 0 ? static_cast<int>(std::max(0L, whole / cell - 1)) : 0;
+}
+
 LegendLayout legendLayout(const ChartGeometry& geometry, int chartW, int maxColor) {
     LegendLayout layout;
-    const auto gridWidth = static_cast<long>(std::nearbyint(chartW * geometry.cell));
-    const auto cellWidth = static_cast<long>(std::nearbyint(geometry.legendCellWidth));
-    // A chart narrower than two legend cells has no table columns at all.
-    layout.cellsAcross = cellWidth > 0 ? std::max(0, static_cast<int>(gridWidth / cellWidth) - 1) : 0;
+    layout.cellsAcross = geometry.legendCellsAcross >= 0
+                             ? geometry.legendCellsAcross
+                             : legendCellsFor(chartW * geometry.cell, geometry.legendCellWidth);
     layout.colourCells = std::max(0, layout.cellsAcross - 1);
     // A chart too narrow for one colour cell gets no bands instead of dividing by zero.
     if (layout.colourCells > 0 && maxColor > 0)

@@ -50,6 +50,8 @@ struct ChartGeometry {
     // Legend table and footer.
     double legendCellWidth = 38;
     double legendCellHeight = 14;
+    // N, the cells across the legend table, when >= 0; otherwise as many as the grid's width holds.
+    int legendCellsAcross = -1;
     QPointF legendTextOffset{4, 1}; // from a legend cell's corner
     QRectF swatch{1, 1, 35, 11};    // from a symbol cell's corner; empty = no swatches
     QPointF footerOffset{2, 18};    // from (L, footerTop)
@@ -68,6 +70,10 @@ struct ChartGeometry {
 
 // The on-screen sheet: 10-pixel cells, the fonts at 96 dots per inch.
 ChartGeometry canvasGeometry();
+
+// The cells across a legend table at most width wide: (width rounded \ cellWidth) - 1,
+// the caption cell and the colour cells; none when not even two cells fit.
+int legendCellsFor(double width, double cellWidth);
 
 // Legend table arithmetic for a chart chartW stitches wide holding maxColor threads.
 struct LegendLayout {

@@ -34,11 +34,9 @@ double printCellFor(const PaperChart& chart, PaperSize page) {
 }
 
 chart::LegendLayout paperLegend(double legendWidth, int maxColor) {
-    // The canvas rule over one "stitch" as wide as the table: N = (width \ 8) - 1.
     chart::ChartGeometry paper;
-    paper.cell = legendWidth;
-    paper.legendCellWidth = kLegendCellWidth;
-    return chart::legendLayout(paper, 1, maxColor);
+    paper.legendCellsAcross = chart::legendCellsFor(legendWidth, kLegendCellWidth);
+    return chart::legendLayout(paper, 0, maxColor);
 }
 
 PaperLayout layOutPaperAt(const PaperChart& chart, PaperSize page, PaperText text, double printCell,

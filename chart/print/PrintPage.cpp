@@ -68,6 +68,8 @@ chart::ChartGeometry pageGeometry(const PaperLayout& p, PaperSize page, double d
     g.gridBottomGap = 10 * d;
     g.legendCellWidth = kLegendCellWidth * d;
     g.legendCellHeight = kLegendCellHeight * d;
+    // The paper table is laid out in whole millimetres, over the page when the grid is too narrow.
+    g.legendCellsAcross = p.legend.cellsAcross;
     g.legendTextOffset = QPointF(4 * d, 1 * d);
     g.swatch = QRectF(); // a 3 mm row leaves no room for a swatch
     // A 9 pt text 4 mm into an 8 mm cell runs past the cell's edge (a four-digit
@@ -120,25 +122,13 @@ std::optional<int> PrintedPage::printGrid(const chart::GridInput& input, const c
     return m_layout.gridBottom;
 }
 
-// The renderer sizes the table from the grid's width in its own units; the
-// paper table is sized in whole millimetres (and may span the page), so it gets
-// a geometry whose "grid" yields exactly the paper layout's cells across.
-chart::ChartGeometry PrintedPage::legendGeometry(int chartW) const {
-    chart::ChartGeometry g = m_geometry;
-    const double cellWidth = std::nearbyint(g.legendCellWidth);
-    g.cell = (m_layout.legend.cellsAcross + 1) * cellWidth / std::max(chartW, 1);
-    return g;
-}
-
 int PrintedPage::printLegendGrid(int chartW, int chartH, int maxColor) {
-    chart::drawLegendGrid(m_painter, legendGeometry(chartW), std::max(chartW, 1), chartH, maxColor);
+    chart::drawLegendGrid(m_painter, m_geometry, chartW, chartH, maxColor);
     return m_layout.legendBottom;
 }
 
 void PrintedPage::printLegendEntries(const chart::LegendInput& input, const chart::JobControl& job) {
-    chart::LegendInput atLegendWidth = input;
-    atLegendWidth.chartW = std::max(input.chartW, 1);
-    chart::drawLegendEntries(m_painter, legendGeometry(input.chartW), atLegendWidth, job);
+    chart::drawLegendEntries(m_painter, m_geometry, input, job);
 }
 
 void PrintedPage::printFooter(int chartW, int chartH) {

@@ -85,8 +85,6 @@ public:
     const chart::ChartGeometry& gridGeometry() const { return m_grid; }
 
 private:
-    chart::ChartGeometry legendGeometry(int chartW) const;
-
     QPainter& m_painter;
     PaperLayout m_layout;
     double m_dotsPerMm;
