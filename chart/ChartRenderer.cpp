@@ -331,6 +331,14 @@ std::int32_t swatchColor(std::int32_t rgb, int colorBit) {
     return palette::makeRgb(grey, grey, grey);
 }
 
+QString chartTitle(const std::string& title) {
+    return QString::fromStdString(title.empty() ? kDefaultTitle : title);
+}
+
+std::string chartRange(const std::string& whichType) {
+    return whichType.empty() ? kDefaultRange : whichType;
+}
+
 QString chartSubtitle(const std::string& whichType, int maxColor, int chartW, int chartH) {
     return QStringLiteral("绣线:%1  颜色数：%2   宽x高：%3x%4")
         .arg(QString::fromStdString(whichType), QString::number(maxColor), QString::number(chartW),

@@ -128,6 +128,12 @@ DirectPixels directPixels(QPainter& painter);
 // The swatch colour of a thread: grey modes show (R + G + B) / 3 unless green and blue are both 255.
 std::int32_t swatchColor(std::int32_t rgb, int colorBit);
 
+// The title and the thread range a sheet shows when none was set.
+inline constexpr const char* kDefaultTitle = "我的绣图";
+inline constexpr const char* kDefaultRange = "DMC";
+QString chartTitle(const std::string& title);
+std::string chartRange(const std::string& whichType);
+
 // The title block texts.
 QString chartSubtitle(const std::string& whichType, int maxColor, int chartW, int chartH);
 QString footerText(int chartW, int chartH);

@@ -16,7 +16,9 @@ QString chartFileName(int counter) {
     return QStringLiteral("myxiu%1.bmp").arg(counter, 3, 10, QLatin1Char('0'));
 }
 
-QString programFolder() { return QString::fromStdString(pav::programFolder()); }
+QString programFolder() {
+    return QString::fromStdString(pav::programFolder());
+}
 
 bool saveCanvasBmp(const QImage& canvas, const QString& path, QString* error) {
     const auto fail = [error](const QString& reason) {

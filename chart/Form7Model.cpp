@@ -15,8 +15,6 @@
 namespace pav::chart {
 namespace {
 
-const char* const kDefaultTitle = "我的绣图";
-const char* const kDefaultRange = "DMC";
 const char* const kThresholdError = "输入有错误,只能是数字";
 const char* const kThresholdTitle = "Korvane";
 const char* const kSavedText = "  绣图文件保存成功在";
@@ -175,7 +173,7 @@ void Form7Model::beginGeneration() {
     m_host.setMainControlsEnabled(false);
     m_label1Visible = true;
     m_symbols.loadSymbols(palette::loadxiuChr());
-    if (m_whichType.empty()) m_whichType = kDefaultRange;
+    m_whichType = chartRange(m_whichType);
     m_command5Caption = kAbortCaption;
     m_chartW = chartSide(m_host.stitchPictureWidth());
     m_chartH = chartSide(m_host.stitchPictureHeight());
@@ -217,7 +215,7 @@ bool Form7Model::drawSheet(const TaskDelegate& task) {
     m_label1Visible = false;
     notifyControls();
     sizeCanvas();
-    if (m_xiutuTitle.empty()) m_xiutuTitle = kDefaultTitle;
+    m_xiutuTitle = chartTitle(m_xiutuTitle).toStdString();
 
     const JobControl job{&task, &m_genRunning};
     ChartGeometry& g = m_geometry;

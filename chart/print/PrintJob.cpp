@@ -18,10 +18,6 @@ const char* const kPdfFailedTitle = "Korvane";
 const char* const kPdfSavedText = "  PDF文件保存成功在";
 const char* const kPdfSavedTitle = "Korvane,make life fun!";
 
-QString titleOf(const PrintSheet& sheet) {
-    return sheet.title.empty() ? QStringLiteral("我的绣图") : QString::fromStdString(sheet.title);
-}
-
 bool usablePage(const QPagedPaintDevice& device) {
     const PaperSize page = paperSize(device);
     return page.width > 0 && page.height > 0;
@@ -66,7 +62,7 @@ PrintOutcome printSheet(QPrinter& printer, const PrintSheet& sheet, const chart:
     if (!printerReady(printer) || !usablePage(printer)) return PrintOutcome::Failed;
     if (!drawInMemory(printer, sheet, job)) return PrintOutcome::Aborted;
 
-    printer.setDocName(titleOf(sheet));
+    printer.setDocName(chart::chartTitle(sheet.title));
     QPainter painter;
     if (!painter.begin(&printer)) return PrintOutcome::Failed;
     TaskDelegate yieldOnly;
@@ -84,7 +80,7 @@ PrintOutcome writeSheetPdf(const QString& path, const PrintSheet& sheet, const c
         return PrintOutcome::Failed;
     }
     QPdfWriter writer(&file);
-    writer.setTitle(titleOf(sheet));
+    writer.setTitle(chart::chartTitle(sheet.title));
     writer.setCreator(QStringLiteral("Pavlenta"));
     QPainter painter;
     if (!writer.setPageLayout(layout) || !usablePage(writer) || !painter.begin(&writer)) {
@@ -106,8 +102,7 @@ PrintOutcome writeSheetPdf(const QString& path, const PrintSheet& sheet, const c
 }
 
 QString suggestedPdfPath(const chart::Form7Model& model) {
-    QString name =
-        model.xiutuTitle().empty() ? QStringLiteral("我的绣图") : QString::fromStdString(model.xiutuTitle());
+    QString name = chart::chartTitle(model.xiutuTitle());
     // A title is free text; characters no file name may hold become "_".
     name.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|\\x00-\\x1f]")), QStringLiteral("_"));
     return QDir(chart::programFolder()).filePath(name + QStringLiteral(".pdf"));

@@ -12,8 +12,6 @@ namespace pav::print {
 namespace {
 
 constexpr double kMmPerInch = 25.4;
-const char* const kDefaultTitle = "我的绣图";
-const char* const kDefaultRange = "DMC";
 
 // How far the thin column lines run below the grid: over the three stacked
 // digits of the column numbers, up to where the column letters start.
@@ -154,10 +152,9 @@ PageResult printChartPage(QPainter& painter, const QPagedPaintDevice& device, co
     PrintedPage paper(painter, layOutPaper(chart, page, paperText(device)), page, dotsPerMm(device));
 
     say(job, kStatusDocument);
-    const std::string title = sheet.title.empty() ? kDefaultTitle : sheet.title;
-    const std::string range = sheet.whichType.empty() ? kDefaultRange : sheet.whichType;
-    paper.printTitle(QString::fromStdString(title),
-                     chart::chartSubtitle(range, sheet.state.maxColor, sheet.chartW, sheet.chartH));
+    paper.printTitle(chart::chartTitle(sheet.title),
+                     chart::chartSubtitle(chart::chartRange(sheet.whichType), sheet.state.maxColor,
+                                          sheet.chartW, sheet.chartH));
 
     say(job, kStatusGrid);
     const chart::GridInput grid{sheet.state.colors, sheet.chartW, sheet.chartH, sheet.style};
