@@ -78,7 +78,8 @@ void Form7Model::command1Clicked(const TaskDelegate& events) {
     // The button is disabled while a generation runs; a click that slips through is ignored.
     if (m_generating || !m_command1Enabled) return;
     m_generating = true;
-    const TaskDelegate task = taskFor(events);
+    const TaskDelegate* const source = &events;
+    const TaskDelegate task = windowTask(source);
     beginGeneration();
     if (buildColourIndex(task) && drawSheet(task))
         finishGeneration();
@@ -146,19 +147,18 @@ void Form7Model::setProgress(int done, int total) {
     if (m_observer) m_observer->form7ProgressChanged();
 }
 
-// The delegate handed to the colour index and the drawing: progress and status
-// land in this window's controls, yields go to whoever runs the window.
-TaskDelegate Form7Model::taskFor(const TaskDelegate& events) {
+TaskDelegate Form7Model::windowTask(const TaskDelegate* const& events) {
     TaskDelegate task;
-    task.yield = [&events] { events.letEventsRun(); };
+    task.yield = [&events] {
+        if (events) events->letEventsRun();
+    };
     task.progress = [this, &events](int done, int total) {
         setProgress(done, total);
-        events.report(done, total);
+        if (events) events->report(done, total);
     };
     task.status = [this, &events](const std::string& text) {
-        m_label1Text = text;
-        notifyControls();
-        events.say(text);
+        setStatus(text, true);
+        if (events) events->say(text);
     };
     return task;
 }

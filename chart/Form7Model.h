@@ -109,9 +109,13 @@ public:
     void setPrinting(bool printing);
     void setBusy(bool busy);
     void setProgress(int done, int total);
+    // The delegate a long job of this window runs with: progress and status land
+    // in the progress bar and in Label1 (shown), and go on to *events, which also
+    // lets pending events run. events is a variable that outlives the job, read
+    // at each call: it may change or become null while the job runs.
+    TaskDelegate windowTask(const TaskDelegate* const& events);
 
 private:
-    TaskDelegate taskFor(const TaskDelegate& events);
     void beginGeneration();
     bool buildColourIndex(const TaskDelegate& task);
     int threshold();

@@ -123,23 +123,6 @@ bool writeChartPdf(chart::Form7Model& model, const QString& path, QString* error
 
 PrintJob::PrintJob(chart::Form7Model& model, MessageSink& messages) : m_model(model), m_messages(messages) {}
 
-// Progress and status land in the chart window's bar and Label1; yields go to its view.
-TaskDelegate PrintJob::windowTask() {
-    TaskDelegate task;
-    task.yield = [this] {
-        if (m_events) m_events->letEventsRun();
-    };
-    task.progress = [this](int done, int total) {
-        m_model.setProgress(done, total);
-        if (m_events) m_events->report(done, total);
-    };
-    task.status = [this](const std::string& text) {
-        m_model.setStatus(text, true);
-        if (m_events) m_events->say(text);
-    };
-    return task;
-}
-
 void PrintJob::begin() {
     m_model.setPrinting(true);
     // Closing the window clears the flag, which cancels the page at the next symbol.
@@ -172,7 +155,7 @@ PrintOutcome PrintJob::printOnDefaultPrinter() {
 PrintOutcome PrintJob::print(QPrinter& printer) {
     if (running()) return PrintOutcome::Busy;
     begin();
-    const TaskDelegate task = windowTask();
+    const TaskDelegate task = m_model.windowTask(m_events);
     const PrintOutcome outcome =
         printSheet(printer, sheetOf(m_model), chart::JobControl{&task, &m_model.genRunningFlag()});
     finish(outcome, true);
@@ -183,7 +166,7 @@ PrintOutcome PrintJob::print(QPrinter& printer) {
 PrintOutcome PrintJob::exportPdf(const QString& path, const QPageLayout& layout) {
     if (running()) return PrintOutcome::Busy;
     begin();
-    const TaskDelegate task = windowTask();
+    const TaskDelegate task = m_model.windowTask(m_events);
     QString error;
     const PrintOutcome outcome = writeSheetPdf(
         path, sheetOf(m_model), chart::JobControl{&task, &m_model.genRunningFlag()}, layout, &error);

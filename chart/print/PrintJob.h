@@ -77,7 +77,6 @@ public:
     const chart::Form7Model& model() const { return m_model; }
 
 private:
-    TaskDelegate windowTask();
     void begin();
     void finish(PrintOutcome outcome, bool toPrinter);
 
