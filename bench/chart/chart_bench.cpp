@@ -6,8 +6,8 @@
 #include "chart/Form7Model.h"
 #include "palette/ThreadPalette.h"
 
-#include <QGuiApplication>
 #include <QFile>
+#include <QGuiApplication>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -63,7 +63,7 @@ struct Chart {
     Host host;
     QuietSink sink;
     chart::Form7Model model{*state, host, sink};
-    TaskDelegate events;  // the view throttles its yields; here they cost a call each
+    TaskDelegate events; // the view throttles its yields; here they cost a call each
     Chart() {
         ensureGuiApp();
         paintPicture(*state);
@@ -76,7 +76,8 @@ struct Chart {
 
 void BM_GenerateChart(benchmark::State& bench) {
     Chart chart;
-    for (auto _ : bench) chart.model.command1Clicked(chart.events);
+    for (auto _ : bench)
+        chart.model.command1Clicked(chart.events);
     if (chart.state->maxColor != 60) bench.SkipWithError("the picture did not give 60 threads");
     bench.counters["threads"] = chart.state->maxColor;
 }

@@ -149,11 +149,11 @@ TEST_F(PrintPageTest, ThinLinesShowBetweenTheColourBlocks) {
     };
     for (int k = 1; k < 100; ++k) {
         const double boundary = u * k - 1.5 * page.pixelMm();
-        EXPECT_TRUE(page.any(QRectF(p.leftMargin + boundary, p.gridTop + middle, 3 * page.pixelMm(), 0.05),
-                             lineGrey))
+        EXPECT_TRUE(
+            page.any(QRectF(p.leftMargin + boundary, p.gridTop + middle, 3 * page.pixelMm(), 0.05), lineGrey))
             << "line left of column " << k + 1;
-        EXPECT_TRUE(page.any(QRectF(p.leftMargin + middle, p.gridTop + boundary, 0.05, 3 * page.pixelMm()),
-                             lineGrey))
+        EXPECT_TRUE(
+            page.any(QRectF(p.leftMargin + middle, p.gridTop + boundary, 0.05, 3 * page.pixelMm()), lineGrey))
             << "line above row " << k + 1;
     }
 }
