@@ -2,41 +2,37 @@
 
 set(PAV_TEST_OUTPUT_DIR ${CMAKE_BINARY_DIR}/tests)
 
-# pav_add_gtest(NAME <name> SOURCES <files...> LIBS <targets...> [DISPLAY])
-# A GoogleTest executable run headless (offscreen Qt platform). DISPLAY marks a
-# test that needs a real X display: it runs on the xcb platform under the
-# Xvfb server that scripts/test starts.
-function(pav_add_gtest)
-    cmake_parse_arguments(T "DISPLAY" "NAME" "SOURCES;LIBS" ${ARGN})
-    add_executable(${T_NAME} ${T_SOURCES})
-    target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
-    set_target_properties(${T_NAME} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PAV_TEST_OUTPUT_DIR})
-    if(T_DISPLAY)
+# A test executable in build/tests, registered with ctest as one entry (the test
+# framework runs and reports every case itself). DISPLAY marks a test that needs
+# a real X display: it runs on the xcb platform under the Xvfb server that
+# scripts/test starts; every other test runs on the offscreen platform.
+function(pav_add_test_executable name display)
+    add_executable(${name} ${ARGN})
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PAV_TEST_OUTPUT_DIR})
+    if(display)
         set(platform xcb)
     else()
         set(platform offscreen)
     endif()
-    # One ctest entry per executable: GoogleTest runs and reports every case itself.
-    add_test(NAME ${T_NAME} COMMAND ${T_NAME} WORKING_DIRECTORY ${PAV_TEST_OUTPUT_DIR})
-    set_tests_properties(${T_NAME} PROPERTIES
+    add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${PAV_TEST_OUTPUT_DIR})
+    set_tests_properties(${name} PROPERTIES
         ENVIRONMENT "QT_QPA_PLATFORM=${platform};PAV_SOURCE_DIR=${CMAKE_SOURCE_DIR};PAV_BUILD_DIR=${CMAKE_BINARY_DIR}")
+endfunction()
+
+# pav_add_gtest(NAME <name> SOURCES <files...> LIBS <targets...> [DISPLAY])
+# A GoogleTest executable.
+function(pav_add_gtest)
+    cmake_parse_arguments(T "DISPLAY" "NAME" "SOURCES;LIBS" ${ARGN})
+    pav_add_test_executable(${T_NAME} "${T_DISPLAY}" ${T_SOURCES})
+    target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
 endfunction()
 
 # pav_add_qtest(NAME <name> SOURCES <files...> LIBS <targets...> [DISPLAY])
 # A QtTest executable (QTEST_MAIN) that clicks real widgets.
 function(pav_add_qtest)
     cmake_parse_arguments(T "DISPLAY" "NAME" "SOURCES;LIBS" ${ARGN})
-    add_executable(${T_NAME} ${T_SOURCES})
+    pav_add_test_executable(${T_NAME} "${T_DISPLAY}" ${T_SOURCES})
     target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} Qt6::Test Qt6::Widgets)
-    set_target_properties(${T_NAME} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PAV_TEST_OUTPUT_DIR})
-    if(T_DISPLAY)
-        set(platform xcb)
-    else()
-        set(platform offscreen)
-    endif()
-    add_test(NAME ${T_NAME} COMMAND ${T_NAME} WORKING_DIRECTORY ${PAV_TEST_OUTPUT_DIR})
-    set_tests_properties(${T_NAME} PROPERTIES
-        ENVIRONMENT "QT_QPA_PLATFORM=${platform};PAV_SOURCE_DIR=${CMAKE_SOURCE_DIR};PAV_BUILD_DIR=${CMAKE_BINARY_DIR}")
 endfunction()
 
 # pav_add_bench(NAME <name> SOURCES <files...> LIBS <targets...>)
