@@ -2,14 +2,19 @@
 // the start picture, the fabric size, a preview in each reduction mode,
 // "生成", the chart window's "生成" and "保存", and "保存效果".
 
+#include <memory>
 #include <set>
 
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 #include "AppTestSupport.h"
@@ -33,6 +38,48 @@ class RoadTest : public QObject {
             if (w->windowTitle() == "生成我的绣图" && w->isVisible()) return w;
         return nullptr;
     }
+
+    static QWidget* settingsDialog() {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible() && w->windowTitle() == "Pavlenta       -Korvane inc." && w->findChild<QComboBox*>("Combo4"))
+                return w;
+        return nullptr;
+    }
+
+    // The program as main.cpp builds it, over a scratch folder holding the start picture.
+    struct Program {
+        QTemporaryDir dir;
+        QString previous = QDir::currentPath();
+        RecordingSink sink;
+        Form1Model model{sink};
+        std::unique_ptr<Form1View> view;
+        std::unique_ptr<ProgramWindows> windows;
+
+        Program() {
+            QDir::setCurrent(dir.path());
+            QFile::copy(qEnvironmentVariable("PAV_SOURCE_DIR") + "/assets/logo.dll", "logo.dll");
+            pav::image::initDither();
+            model.setProgramFolder(dir.path().toStdString());
+            view = std::make_unique<Form1View>(model);
+            windows = std::make_unique<ProgramWindows>(model, *view, sink);
+            windows->chartModel().setSaveFolder(dir.path());
+            model.setNavigation(windows.get());
+            view->show();
+            model.formLoad();
+        }
+        ~Program() {
+            model.setNavigation(nullptr);
+            windows.reset();
+            view.reset();
+            QDir::setCurrent(previous);
+        }
+        // "效果预览->" then "生成": the chart window, shown.
+        QWidget* openChartWindow() {
+            QTest::mouseClick(control<QPushButton>(view.get(), "Command4"), Qt::LeftButton);
+            QTest::mouseClick(control<QLabel>(view.get(), "Label2"), Qt::LeftButton);
+            return chartWindow();
+        }
+    };
 
 private slots:
     void pictureToSavedChart() {
@@ -91,6 +138,65 @@ private slots:
             model.setNavigation(nullptr);
         }
         QDir::setCurrent(previous);
+    }
+
+    // What the settings dialog applies reaches the next chart: its name, its range and the thread count.
+    void settingsReachTheChart() {
+        struct Case {
+            QString name, range, mode, forced;
+            int mostThreads;
+        };
+        const std::vector<Case> cases = {{"MyRose", "DMC", "高分辨彩色图", "不使用", 216},
+                                         {"Twelve", "CC", "高分辨彩色图", "12色", 12}};
+        Program program;
+        QVERIFY(QTest::qWaitForWindowExposed(program.view.get()));
+        for (const Case& c : cases) {
+            QTest::mouseClick(control<QPushButton>(program.view.get(), "Command7"), Qt::LeftButton);
+            QWidget* dialog = settingsDialog();
+            QVERIFY(dialog);
+            control<QLineEdit>(dialog, "Text1")->setText(c.name);
+            control<QComboBox>(dialog, "Combo1")->setEditText(c.range);
+            control<QComboBox>(dialog, "Combo3")->setEditText(c.mode);
+            control<QComboBox>(dialog, "Combo4")->setEditText(c.forced);
+            QTest::mouseClick(control<QPushButton>(dialog, "Command1"), Qt::LeftButton);
+            QTRY_VERIFY(!settingsDialog());
+
+            QWidget* chart = program.openChartWindow();
+            QVERIFY(chart);
+            QTest::mouseClick(control<QPushButton>(chart, "Command1"), Qt::LeftButton);
+            QTRY_COMPARE(control<QPushButton>(chart, "Command5")->text(), QString("打印"));
+            pav::chart::Form7Model& sheet = program.windows->chartModel();
+            QCOMPARE(QString::fromStdString(sheet.xiutuTitle()), c.name);
+            QCOMPARE(QString::fromStdString(sheet.whichType()), c.range);
+            const int threads = sheet.programState().maxColor;
+            QVERIFY2(threads > 1 && threads <= c.mostThreads, qPrintable(c.name + " " + QString::number(threads)));
+        }
+    }
+
+    // Closing the chart window, or the main window, while the chart window generates stops the
+    // generation at its next check, gives the main window its controls back and leaves no window.
+    void closingWhileGenerating() {
+        for (const bool closeMain : {false, true}) {
+            Program program;
+            QVERIFY(QTest::qWaitForWindowExposed(program.view.get()));
+            control<QScrollBar>(program.view.get(), "wChange")->setValue(230);
+            QWidget* chart = program.openChartWindow();
+            QVERIFY(chart);
+            QPointer<QWidget> watched = chart;
+            // Runs at the generation's first turn of the event loop.
+            QTimer::singleShot(0, [&] {
+                if (closeMain)
+                    program.view->close();
+                else
+                    chart->close();
+            });
+            QTest::mouseClick(control<QPushButton>(chart, "Command1"), Qt::LeftButton);
+            QCOMPARE(QString::fromStdString(program.windows->chartModel().command5Caption()), QString("中止"));
+            QTRY_VERIFY(!watched);
+            QVERIFY(program.model.mainControlsEnabled());
+            QVERIFY(control<QScrollBar>(program.view.get(), "wChange")->isEnabled());
+            QCOMPARE(program.view->isVisible(), !closeMain);
+        }
     }
 };
 
