@@ -552,6 +552,7 @@ void Form1Model::label11Click() {
 // ---------------------------------------------------------------- generate and save
 
 void Form1Model::generate() {
+    if (!stitchDataFree()) return;
     if (m_previewDone != 1) {
         m_messages.showMessage(texts::kPreviewFirst, texts::kTitleMakeLifeFunPlain, pav::MessageIcon::None);
         return;
@@ -569,6 +570,7 @@ std::string Form1Model::saveEffectPicture(const pav::image::ClsDIB& picture, con
 }
 
 void Form1Model::command3Click() {
+    if (!stitchDataFree()) return;
     ++m_effectCount;
     if (!prepareStitchPicture()) return;
     setBusy(true);
@@ -624,6 +626,7 @@ void Form1Model::menuCapture() {
 }
 
 void Form1Model::label9Click() {
+    if (!stitchDataFree()) return;
     if (m_navigation) m_navigation->openEditor();
 }
 
@@ -639,13 +642,13 @@ void Form1Model::hover(HintLabel label) {
 // ---------------------------------------------------------------- panning
 
 void Form1Model::picture4MouseDown(double x, double y) {
-    if (m_label8Visible) {
+    if (m_label8Visible && stitchDataFree()) {
         const QRect label = label8Rect();
         stampText(x - label.width(), y - label.height());
         previewRoutine();
+        m_label8Visible = false;
+        notify(Form1Change::TextTool);
     }
-    m_label8Visible = false;
-    notify(Form1Change::TextTool);
     m_downX = static_cast<float>(x);
     m_downY = static_cast<float>(y);
 }
@@ -724,7 +727,7 @@ void Form1Model::command8Click() {
 }
 
 void Form1Model::label8Click() {
-    if (!m_label8Visible) return;
+    if (!m_label8Visible || !stitchDataFree()) return;
     stampText(m_label8Left, m_label8Top);
     previewRoutine();
     m_label8Visible = false;

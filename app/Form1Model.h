@@ -200,6 +200,10 @@ public:
     bool command2Enabled() const { return m_command2Enabled; }
     // "效果预览->", "导入图片" and "绣图图库", switched by the chart window.
     bool mainControlsEnabled() const { return m_mainControlsEnabled; }
+    // The chart window reads the stitch data while it generates or prints, and lets
+    // events run meanwhile: "生成", "编辑", "保存效果" and stamping text, which would
+    // rewrite that data under it, do nothing until it is done.
+    bool stitchDataFree() const { return m_mainControlsEnabled; }
     bool textEntryOpen() const { return m_textEntryOpen; }
     const std::string& text1() const { return m_text1; }
     bool label8Visible() const { return m_label8Visible; }

@@ -279,6 +279,11 @@ void Form1View::syncButtons() {
     m_command4->setEnabled(m_model.mainControlsEnabled());
     m_command5->setEnabled(m_model.mainControlsEnabled());
     m_command6->setEnabled(m_model.mainControlsEnabled());
+    const bool free = m_model.stitchDataFree();
+    for (QWidget* writer : {static_cast<QWidget*>(m_label2), static_cast<QWidget*>(m_label3),
+                            static_cast<QWidget*>(m_label9), static_cast<QWidget*>(m_command3)})
+        writer->setEnabled(free);
+    if (auto* generate = findChild<QAction*>("fop3")) generate->setEnabled(free);
     const QSignalBlocker block(m_check1);
     m_check1->setChecked(m_model.check1());
 }

@@ -1,5 +1,6 @@
 #include "app/Form1Model.h"
 
+#include <functional>
 #include <set>
 
 #include <QFile>
@@ -605,6 +606,47 @@ TEST_F(MainWindow, EffectThatCannotBeSavedIsReported) {
     ASSERT_EQ(sink.messages.size(), 1u);
     EXPECT_EQ(sink.messages[0].title, "错误！");
     EXPECT_NE(model.label4().rfind("绣图效果图保存到", 0), 0u);
+}
+
+// While the chart window generates or prints, it reads the stitch data through its event turns:
+// the main-window commands that would rewrite that data do nothing until it is done.
+TEST_F(MainWindow, CommandsThatRewriteTheStitchesWaitWhileTheChartWindowWorks) {
+    startWith(quadrantPicture(100, 100));
+    model.ColorBit = 16;
+    model.command4Click();
+    model.setText1("HELLO");
+    model.command8Click();
+    const std::vector<std::pair<const char*, std::function<void()>>> commands = {
+        {"generate", [&] { model.generate(); }},
+        {"edit", [&] { model.label9Click(); }},
+        {"save effect", [&] { model.command3Click(); }},
+        {"stamp by press", [&] { model.picture4MouseDown(60, 60); }},
+        {"stamp by label", [&] { model.label8Click(); }},
+    };
+    auto matrix = [&] {
+        std::vector<std::int32_t> cells;
+        for (int y = 0; y < 250; ++y)
+            for (int x = 0; x < 230; ++x) cells.push_back(cell(x, y));
+        return cells;
+    };
+    const auto before = matrix();
+    model.setMainControlsEnabled(false);
+    for (const auto& [name, run] : commands) {
+        run();
+        EXPECT_EQ(matrix(), before) << name;
+        EXPECT_TRUE(nav.calls.empty()) << name;
+        EXPECT_TRUE(sink.messages.empty()) << name;
+        EXPECT_TRUE(model.label8Visible()) << name;  // the text still floats, ready to be stamped
+    }
+    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(scratch.file("xiaoguo001.bmp"))));
+
+    model.setMainControlsEnabled(true);
+    model.label9Click();
+    model.generate();
+    model.picture4MouseDown(60, 60);
+    EXPECT_EQ(nav.calls, (std::vector<std::string>{"editor", "chart"}));
+    EXPECT_FALSE(model.label8Visible());
+    EXPECT_NE(matrix(), before);
 }
 
 // ------------------------------------------------------------------ controls that open windows

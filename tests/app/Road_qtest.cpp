@@ -2,6 +2,7 @@
 // the start picture, the fabric size, a preview in each reduction mode,
 // "生成", the chart window's "生成" and "保存", and "保存效果".
 
+#include <algorithm>
 #include <memory>
 #include <set>
 
@@ -197,6 +198,38 @@ private slots:
             QVERIFY(control<QScrollBar>(program.view.get(), "wChange")->isEnabled());
             QCOMPARE(program.view->isVisible(), !closeMain);
         }
+    }
+
+    // "编辑" or "生成" pressed in the main window during a generation leave the chart alone: it counts
+    // the same threads as one generated undisturbed, and no other window opens on top of it.
+    void mainCommandsWaitForTheGeneration() {
+        Program program;
+        QVERIFY(QTest::qWaitForWindowExposed(program.view.get()));
+        control<QScrollBar>(program.view.get(), "wChange")->setValue(230);
+        program.model.ColorBit = 16;
+        program.model.autoColor = 1;
+        QWidget* chart = program.openChartWindow();
+        QVERIFY(chart);
+        pav::chart::Form7Model& sheet = program.windows->chartModel();
+        QTest::mouseClick(control<QPushButton>(chart, "Command1"), Qt::LeftButton);
+        const int undisturbed = sheet.programState().maxColor;
+        QTest::mouseClick(control<QPushButton>(program.view.get(), "Command4"), Qt::LeftButton);
+
+        for (const char* label : {"Label9", "Label2"}) {
+            bool enabledInside = true;
+            QTimer::singleShot(0, [&] {
+                enabledInside = control<QLabel>(program.view.get(), label)->isEnabled();
+                QTest::mouseClick(control<QLabel>(program.view.get(), label), Qt::LeftButton);
+            });
+            QTest::mouseClick(control<QPushButton>(chart, "Command1"), Qt::LeftButton);
+            QCOMPARE(QString::fromStdString(sheet.command5Caption()), QString("打印"));
+            QCOMPARE(sheet.programState().maxColor, undisturbed);
+            QVERIFY2(!enabledInside, label);
+            QVERIFY(control<QLabel>(program.view.get(), label)->isEnabled());
+        }
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        QCOMPARE(std::count_if(windows.begin(), windows.end(), [](QWidget* w) { return w->isVisible(); }), 2);
+        QVERIFY(program.sink.messages.empty());
     }
 };
 
