@@ -54,6 +54,9 @@ public:
     void startScreenCapture() override;
     void closeOtherWindows() override;
 
+    // ---- EditorHost (showChartWindow above) ----
+    bool stitchDataFree() const override { return m_main.stitchDataFree(); }
+
     // ---- SourceHost ----
     bool loadSourcePicture(const std::string& path) override { return m_main.loadSourcePicture(path); }
     QPoint mainWindowTopLeft() const override;

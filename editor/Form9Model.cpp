@@ -316,8 +316,13 @@ void Form9Model::setCounter() {
     notify(Form9Observer::Part::Counter);
 }
 
+// Open, not inside another handler's loop, and the chart window not reading the shared data.
+bool Form9Model::mayEdit() const {
+    return m_open && !m_editing && (!m_host || m_host->stitchDataFree());
+}
+
 void Form9Model::replace() {
-    if (!m_open || m_editing) return;
+    if (!mayEdit()) return;
     EditingScope scope(m_editing);
     drawColorLists();
     if (m_srcColor >= 0 && m_dstColor >= 0 && m_dstColor != m_srcColor) {
@@ -366,7 +371,7 @@ void Form9Model::recolorThread(std::int32_t from, std::int32_t to) {
 }
 
 void Form9Model::undo() {
-    if (!m_open || m_editing) return;
+    if (!mayEdit()) return;
     EditingScope scope(m_editing);
     drawColorLists();
     undoReplace();
@@ -389,7 +394,7 @@ void Form9Model::undoReplace() {
 }
 
 void Form9Model::done() {
-    if (!m_open || m_editing) return;
+    if (!mayEdit()) return;
     EditingScope scope(m_editing);
     const int w = m_chartW, h = m_chartH;
     for (int y = 0; y < h; ++y) {

@@ -29,6 +29,9 @@ public:
     virtual ~EditorHost() = default;
     // Shows the chart window (non-modal) after "完成" has written the matrix back.
     virtual void showChartWindow() = 0;
+    // False while the chart window generates or prints from the stitch data and the
+    // colour list: replace, undo and "完成", which write them, wait until then.
+    virtual bool stitchDataFree() const { return true; }
 };
 
 class Form9Observer {
@@ -121,6 +124,7 @@ public:
     static QRect swatchRect(int i);
 
 private:
+    bool mayEdit() const;
     void notify(Form9Observer::Part part);
     void yieldNow() const;
     bool loadThumbnail(const std::string& path);

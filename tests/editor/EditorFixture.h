@@ -36,7 +36,9 @@ public:
 class RecordingHost : public EditorHost {
 public:
     void showChartWindow() override { ++shown; }
+    bool stitchDataFree() const override { return free; }
     int shown = 0;
+    bool free = true;
 };
 
 inline QRgb qrgbOf(std::int32_t rgb) {

@@ -382,6 +382,28 @@ TEST_F(EditorTest, The202ndReplacementDoesNothingButRewritesTheCounter) {
 
 // ---------------------------------------------------------------- done
 
+TEST_F(ReplaceTest, NothingIsWrittenWhileTheChartWindowReadsTheStitches) {
+    replaceEntries(1, 2);
+    const auto list = state.colorList;
+    const int count = state.colorCount;
+    const std::int32_t stitch = state.colors.at(0, 0);
+    host.free = false;
+    editor->undo();
+    replaceEntries(2, 3);
+    editor->done();
+    EXPECT_EQ(state.colorList, list);
+    EXPECT_EQ(state.colorCount, count);
+    EXPECT_EQ(editor->replaceCount(), 1);
+    EXPECT_EQ(state.colors.at(0, 0), stitch);
+    EXPECT_EQ(host.shown, 0);
+
+    host.free = true;
+    editor->done();
+    EXPECT_EQ(host.shown, 1);
+    EXPECT_NE(state.colors.at(0, 0), stitch);
+}
+
+
 TEST_F(ReplaceTest, DoneWritesTheChartBackAndTheNextChartHasOneThreadFewer) {
     const std::int32_t outside = palette::makeRgb(1, 2, 3);
     state.colors.at(6, 0) = outside;
