@@ -1,6 +1,7 @@
-// The first whole road as a new user takes it, through the real windows:
-// the start picture, the fabric size, a preview in each reduction mode,
-// "生成", the chart window's "生成" and "保存", and "保存效果".
+// The roads a user takes through the real windows: the start picture, the fabric
+// size, a preview in each reduction mode, "生成", the chart window's "生成" and
+// "保存", and "保存效果"; the settings dialog's choices on the next sheet; and
+// the main window and the chart window acting on each other during a generation.
 
 #include <algorithm>
 #include <memory>
@@ -84,61 +85,43 @@ class RoadTest : public QObject {
 
 private slots:
     void pictureToSavedChart() {
-        QTemporaryDir dir;
-        const QString previous = QDir::currentPath();
-        QDir::setCurrent(dir.path());
-        QVERIFY(QFile::copy(qEnvironmentVariable("PAV_SOURCE_DIR") + "/assets/logo.dll", "logo.dll"));
+        Program program;
+        Form1Model& model = program.model;
+        Form1View& view = *program.view;
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
 
-        RecordingSink sink;
-        pav::image::initDither();
-        Form1Model model(sink);
-        model.setProgramFolder(dir.path().toStdString());
-        {
-            Form1View view(model);
-            ProgramWindows windows(model, view, sink);
-            windows.chartModel().setSaveFolder(dir.path());
-            model.setNavigation(&windows);
-            view.show();
-            model.formLoad();
-            QVERIFY(QTest::qWaitForWindowExposed(&view));
+        control<QScrollBar>(&view, "wChange")->setValue(150);
+        QCOMPARE(control<QLabel>(&view, "Label1")->text(), QString("绣布：宽高150x250"));
 
-            control<QScrollBar>(&view, "wChange")->setValue(150);
-            QCOMPARE(control<QLabel>(&view, "Label1")->text(), QString("绣布：宽高150x250"));
-
-            // Every mode previews, and each leaves at most its own number of colours.
-            const std::vector<std::pair<int, size_t>> modes = {{1, 2}, {2, 4}, {3, 8}, {4, 16}, {8, 256}, {16, 216}, {99, 10}};
-            for (const auto& [mode, most] : modes) {
-                QTest::mouseClick(control<QPushButton>(&view, "Command4"), Qt::LeftButton);  // fresh stitches
-                model.label11Click();
-                model.ColorBit = mode;
-                model.rdColorNum = 10;
-                QTest::mouseClick(control<QPushButton>(&view, "Command4"), Qt::LeftButton);
-                std::set<std::int32_t> colours;
-                for (int y = 0; y < 250; ++y)
-                    for (int x = 0; x < 150; ++x) colours.insert(model.state().colors.at(x, y));
-                QVERIFY2(colours.size() <= most && colours.size() > 1, qPrintable(QString::number(mode)));
-            }
-
-            model.ColorBit = 16;
+        // Every mode previews, and each leaves at most its own number of colours.
+        const std::vector<std::pair<int, size_t>> modes = {{1, 2}, {2, 4}, {3, 8}, {4, 16}, {8, 256}, {16, 216}, {99, 10}};
+        for (const auto& [mode, most] : modes) {
+            QTest::mouseClick(control<QPushButton>(&view, "Command4"), Qt::LeftButton);  // fresh stitches
+            model.label11Click();
+            model.ColorBit = mode;
+            model.rdColorNum = 10;
             QTest::mouseClick(control<QPushButton>(&view, "Command4"), Qt::LeftButton);
-            QTest::mouseClick(control<QLabel>(&view, "Label2"), Qt::LeftButton);
-            QWidget* chart = chartWindow();
-            QVERIFY(chart);
-            QTest::mouseClick(control<QPushButton>(chart, "Command1"), Qt::LeftButton);
-            QTRY_COMPARE(control<QPushButton>(chart, "Command5")->text(), QString("打印"));
-            QTest::mouseClick(control<QPushButton>(chart, "Command4"), Qt::LeftButton);
-            const QImage sheet(dir.filePath("myxiu001.bmp"));
-            QVERIFY(!sheet.isNull());
-            QCOMPARE(sheet.width(), 10 * 150 + 83);
-
-            QTest::mouseClick(control<QPushButton>(&view, "Command3"), Qt::LeftButton);
-            QVERIFY(QFileInfo::exists(dir.filePath("xiaoguo001.bmp")));
-
-            view.close();  // closing the main window closes the chart window too
-            QTRY_VERIFY(!chartWindow());
-            model.setNavigation(nullptr);
+            std::set<std::int32_t> colours;
+            for (int y = 0; y < 250; ++y)
+                for (int x = 0; x < 150; ++x) colours.insert(model.state().colors.at(x, y));
+            QVERIFY2(colours.size() <= most && colours.size() > 1, qPrintable(QString::number(mode)));
         }
-        QDir::setCurrent(previous);
+
+        model.ColorBit = 16;
+        QWidget* chart = program.openChartWindow();
+        QVERIFY(chart);
+        QTest::mouseClick(control<QPushButton>(chart, "Command1"), Qt::LeftButton);
+        QTRY_COMPARE(control<QPushButton>(chart, "Command5")->text(), QString("打印"));
+        QTest::mouseClick(control<QPushButton>(chart, "Command4"), Qt::LeftButton);
+        const QImage sheet(program.dir.filePath("myxiu001.bmp"));
+        QVERIFY(!sheet.isNull());
+        QCOMPARE(sheet.width(), 10 * 150 + 83);
+
+        QTest::mouseClick(control<QPushButton>(&view, "Command3"), Qt::LeftButton);
+        QVERIFY(QFileInfo::exists(program.dir.filePath("xiaoguo001.bmp")));
+
+        view.close();  // closing the main window closes the chart window too
+        QTRY_VERIFY(!chartWindow());
     }
 
     // What the settings dialog applies reaches the next chart: its name, its range and the thread count.
