@@ -84,6 +84,21 @@ class RoadTest : public QObject {
     };
 
 private slots:
+    // A new user's first road: the bundled start picture, no settings touched,
+    // "效果预览->", "生成", and the chart window's "生成" gives a finished sheet.
+    void startPictureChartsWithoutSettings() {
+        Program program;
+        QVERIFY(QTest::qWaitForWindowExposed(program.view.get()));
+        QCOMPARE(program.model.ColorBit, 0);
+        QWidget* chart = program.openChartWindow();
+        QVERIFY(chart);
+        QTest::mouseClick(control<QPushButton>(chart, "Command1"), Qt::LeftButton);
+        QTRY_COMPARE(control<QPushButton>(chart, "Command5")->text(), QString("打印"));
+        QVERIFY(program.sink.messages.empty());
+        QVERIFY(program.model.state().maxColor > 5);
+        QVERIFY(program.model.state().maxColor < 30);
+    }
+
     void pictureToSavedChart() {
         Program program;
         Form1Model& model = program.model;
