@@ -3,9 +3,9 @@
 // Run by hand (target pav_make_logo); the result is committed in assets/.
 //
 // The picture is drawn as a stitch pattern of 117 x 100 flat-coloured cells,
-// each shown as 2 x 2 pixels: at the start-up fabric width of 117 stitches
-// every stitch averages one whole cell, so the first preview holds a dozen
-// clean colours and a chart can be made from it straight away.
+// each shown as 2 x 2 pixels. At its natural size (where the program starts)
+// and at half size (117 stitches wide, one whole cell a stitch) it holds only
+// a dozen clean colours, so a first chart can be made from it straight away.
 
 #include <cmath>
 
