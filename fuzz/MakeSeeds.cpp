@@ -1,6 +1,7 @@
 // Writes the fuzz target's starting corpus into a folder: small BMP files of every
 // depth and layout the loader meets (indexed, 16/32-bit, channel masks, top-down,
 // run-length, old and newest headers).
+#include "BmpFormat.h"
 #include "ClsDIB.h"
 
 #include <algorithm>
@@ -11,6 +12,7 @@
 #include <vector>
 
 using pav::image::ClsDIB;
+using pav::image::putLE32;
 
 namespace {
 
@@ -30,11 +32,6 @@ std::vector<std::uint8_t> savedAt(int width, int height, int bits) {
     return dib.BmpFileBytes();
 }
 
-void putLe32(std::vector<std::uint8_t>& b, std::size_t at, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i)
-        b[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
-}
-
 // The same picture with its rows top-down (negative height), rows reversed in the file.
 std::vector<std::uint8_t> topDown(std::vector<std::uint8_t> file, int height, int stride) {
     const std::size_t offset = file[10] | file[11] << 8;
@@ -42,7 +39,7 @@ std::vector<std::uint8_t> topDown(std::vector<std::uint8_t> file, int height, in
     for (int r = 0; r < height; ++r)
         std::copy_n(rows.begin() + (height - 1 - r) * stride, stride,
                     file.begin() + static_cast<std::ptrdiff_t>(offset) + r * stride);
-    putLe32(file, 22, static_cast<std::uint32_t>(-height));
+    putLE32(&file[22], static_cast<std::uint32_t>(-height));
     return file;
 }
 
@@ -51,9 +48,9 @@ std::vector<std::uint8_t> runLength(int bits, const std::vector<std::uint8_t>& s
     std::vector<std::uint8_t> file = savedAt(4, 2, bits);
     file.resize(54 + (4u << bits));
     file.insert(file.end(), stream.begin(), stream.end());
-    putLe32(file, 2, static_cast<std::uint32_t>(file.size()));
-    putLe32(file, 30, bits == 8 ? 1 : 2);
-    putLe32(file, 34, static_cast<std::uint32_t>(stream.size()));
+    putLE32(&file[2], static_cast<std::uint32_t>(file.size()));
+    putLE32(&file[30], bits == 8 ? 1 : 2);
+    putLE32(&file[34], static_cast<std::uint32_t>(stream.size()));
     return file;
 }
 
@@ -65,23 +62,23 @@ std::vector<std::uint8_t> bitFields(int bits) {
     const std::size_t header = bits == 16 ? 40 : 124, masks = bits == 16 ? 12 : 0;
     std::vector<std::uint8_t> f(14 + header + masks, 0);
     f[0] = 'B', f[1] = 'M';
-    putLe32(f, 10, static_cast<std::uint32_t>(f.size()));
-    putLe32(f, 14, static_cast<std::uint32_t>(header));
-    putLe32(f, 18, width);
-    putLe32(f, 22, height);
+    putLE32(&f[10], static_cast<std::uint32_t>(f.size()));
+    putLE32(&f[14], static_cast<std::uint32_t>(header));
+    putLE32(&f[18], width);
+    putLE32(&f[22], height);
     f[26] = 1;
     f[28] = static_cast<std::uint8_t>(bits);
-    putLe32(f, 30, 3);
-    putLe32(f, 34, stride * height);
+    putLE32(&f[30], 3);
+    putLE32(&f[34], stride * height);
     const std::vector<std::uint32_t> channelMasks = bits == 16
         ? std::vector<std::uint32_t>{0xF800, 0x07E0, 0x001F}
         : std::vector<std::uint32_t>{0x00FF0000, 0x0000FF00, 0x000000FF, 0xFF000000};
     for (std::size_t i = 0; i < channelMasks.size(); ++i)
-        putLe32(f, 54 + 4 * i, channelMasks[i]);
-    if (bits == 32) putLe32(f, 70, 0x73524742); // "sRGB" colour space
+        putLE32(&f[54 + 4 * i], channelMasks[i]);
+    if (bits == 32) putLE32(&f[70], 0x73524742); // "sRGB" colour space
     for (int i = 0; i < stride * height; ++i)
         f.push_back(static_cast<std::uint8_t>(i * 29 + 3));
-    putLe32(f, 2, static_cast<std::uint32_t>(f.size()));
+    putLE32(&f[2], static_cast<std::uint32_t>(f.size()));
     return f;
 }
 
@@ -91,7 +88,7 @@ std::vector<std::uint8_t> oldHeader() {
                                    0,   12,  0, 0, 0, 2, 0, 2, 0, 1, 0,  24, 0};
     const std::vector<std::uint8_t> pixels = {0, 0, 255, 0, 255, 0, 0, 0, 255, 0, 0, 255, 255, 255, 255, 0};
     f.insert(f.end(), pixels.begin(), pixels.end());
-    putLe32(f, 2, static_cast<std::uint32_t>(f.size()));
+    putLE32(&f[2], static_cast<std::uint32_t>(f.size()));
     return f;
 }
 

@@ -2,6 +2,7 @@
 // Small fixtures shared by the image tests: seeded pictures, uniform pictures,
 // pixel access by picture coordinates and a private scratch folder.
 
+#include "BmpFormat.h"
 #include "ClsDIB.h"
 
 #include <cstdint>
@@ -79,12 +80,7 @@ inline void writeBytes(const std::string& file, const std::vector<std::uint8_t>&
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
-inline std::uint32_t le32(const std::vector<std::uint8_t>& b, std::size_t at) {
-    return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | std::uint32_t{b[at + 3]} << 24;
-}
-inline void putLe32(std::vector<std::uint8_t>& b, std::size_t at, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i)
-        b[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
-}
+// Reading fields goes through image::le32; writing one into a vector, by its offset:
+inline void putLe32(std::vector<std::uint8_t>& b, std::size_t at, std::uint32_t v) { image::putLE32(&b[at], v); }
 
 } // namespace pav::image::test
