@@ -188,12 +188,6 @@ std::string jsonString(const std::string& text) {
     return out + "\"";
 }
 
-std::string hexColour(std::int32_t rgb) {
-    char text[8];
-    std::snprintf(text, sizeof text, "#%02X%02X%02X", palette::redOf(rgb), palette::greenOf(rgb), palette::blueOf(rgb));
-    return text;
-}
-
 std::string trimmed(const std::string& text) {
     const auto first = text.find_first_not_of(' ');
     if (first == std::string::npos) return {};
@@ -229,9 +223,9 @@ std::string summary(const ChartArgs& args, chart::Form7Model& chart, const Progr
         if (threadRows) {
             const palette::ThreadEntry& thread = palette::dmcThreads()[static_cast<std::size_t>(entry - 1)];
             json += ",\"row\":" + std::to_string(entry) + ",\"number\":" + jsonString(trimmed(thread.number)) +
-                    ",\"rgb\":" + jsonString(hexColour(thread.color));
+                    ",\"rgb\":" + jsonString(palette::hexColourText(thread.color));
         } else {
-            json += ",\"row\":null,\"number\":" + jsonString(hexColour(entry)) + ",\"rgb\":" + jsonString(hexColour(entry));
+            json += ",\"row\":null,\"number\":" + jsonString(palette::hexColourText(entry)) + ",\"rgb\":" + jsonString(palette::hexColourText(entry));
         }
         json += ",\"count\":" + std::to_string(count) +
                 ",\"symbol\":" + jsonString(chart.symbols().symbolAt(p).toStdString()) +

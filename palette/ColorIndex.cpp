@@ -3,7 +3,6 @@
 #include "palette/ThreadPalette.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <vector>
 
 namespace pav::palette {
@@ -141,9 +140,7 @@ std::string quantityText(int count) {
 }
 
 std::string colourNumberText(std::int32_t rgb) {
-    char text[8];
-    std::snprintf(text, sizeof text, "#%02X%02X%02X", redOf(rgb), greenOf(rgb), blueOf(rgb));
-    return paddedRight(text, 8);
+    return paddedRight(hexColourText(rgb), 8);
 }
 
 LegendRecord threadRecord(int row, int position, int count) {

@@ -25,4 +25,7 @@ int nearestThreadRow(std::int32_t rgb);
 // text left-justified in a field of width characters (longer text is kept whole).
 std::string paddedRight(const std::string& text, std::size_t width);
 
+// rgb as "#RRGGBB", upper-case hex digits.
+std::string hexColourText(std::int32_t rgb);
+
 } // namespace pav::palette
