@@ -3,6 +3,7 @@
 #include "ReduceCommand.h"
 
 #include "ClsDIB.h"
+#include "ColorReduction.h"
 
 #include <optional>
 
@@ -14,22 +15,22 @@ namespace {
 
 using image::ClsDIB;
 
-enum class Mode { OneBit, Greys4, Colours8, Greys16, Colours256, Colours216, Rgb565 };
+using image::ReductionMode;
 
 struct ReduceArgs {
-    Mode mode;
+    ReductionMode mode;
     bool rotate = true;
     std::string input, output;
 };
 
-std::optional<Mode> parseMode(const std::string& word) {
-    if (word == "1") return Mode::OneBit;
-    if (word == "2") return Mode::Greys4;
-    if (word == "3") return Mode::Colours8;
-    if (word == "4") return Mode::Greys16;
-    if (word == "8") return Mode::Colours256;
-    if (word == "16") return Mode::Colours216;
-    if (word == "rgb565") return Mode::Rgb565;
+std::optional<ReductionMode> parseMode(const std::string& word) {
+    if (word == "1") return ReductionMode::BlackWhite;
+    if (word == "2") return ReductionMode::FourGreys;
+    if (word == "3") return ReductionMode::EightColours;
+    if (word == "4") return ReductionMode::SixteenGreys;
+    if (word == "8") return ReductionMode::Colours256;
+    if (word == "16") return ReductionMode::Colours216;
+    if (word == "rgb565") return ReductionMode::Rgb565;
     return std::nullopt;
 }
 
@@ -38,7 +39,7 @@ std::optional<Mode> parseMode(const std::string& word) {
 }
 
 ReduceArgs parseArgs(const std::vector<std::string>& args) {
-    std::optional<Mode> mode;
+    std::optional<ReductionMode> mode;
     bool rotate = true;
     std::vector<std::string> files;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -61,26 +62,6 @@ ReduceArgs parseArgs(const std::vector<std::string>& args) {
     return {*mode, rotate, files[0], files[1]};
 }
 
-bool reduce(ClsDIB& result, const ClsDIB& source, Mode mode, bool rotate) {
-    switch (mode) {
-    case Mode::OneBit:
-        return result.ddGet1Bit(source);
-    case Mode::Greys4:
-        return result.ddGet2Bit(source);
-    case Mode::Colours8:
-        return result.ddGet3Bit(source, rotate);
-    case Mode::Greys16:
-        return result.ddGet4Bit(source);
-    case Mode::Colours256:
-        return result.ddGet8Bit(source, rotate);
-    case Mode::Colours216:
-        return result.ddGet216C(source, rotate);
-    case Mode::Rgb565:
-        return result.ddGet16Bit(source, rotate);
-    }
-    return false;
-}
-
 } // namespace
 
 void runReduce(const Invocation& invocation) {
@@ -88,7 +69,7 @@ void runReduce(const Invocation& invocation) {
     ClsDIB source, result;
     if (!source.LoadBitMap(args.input))
         throw CliError(ExitCode::Input, "reduce: cannot read '" + args.input + "': " + source.LastError());
-    if (!reduce(result, source, args.mode, args.rotate))
+    if (!result.Reduce(source, args.mode, args.rotate))
         throw CliError(ExitCode::Failure, "reduce: cannot reduce '" + args.input + "'");
     // SaveBMP replaces OUT only once the new file is complete.
     if (!result.SaveBMP(args.output))

@@ -16,6 +16,10 @@
 class QImage;
 
 namespace pav::image {
+enum class ReductionMode; // ColorReduction.h
+}
+
+namespace pav::image {
 
 // A non-owning view of a buffer's pixel bytes, valid until the next Create or Free.
 struct ByteView {
@@ -94,6 +98,8 @@ public:
     bool ddGet216C(const ClsDIB& source, bool rotate);
     bool ddGet8Bit(const ClsDIB& source, bool rotate);
     bool ddGet16Bit(const ClsDIB& source, bool rotate);
+    // Any of the modes above by value; the grey modes ignore `rotate`.
+    bool Reduce(const ClsDIB& source, ReductionMode mode, bool rotate);
 
     // --- transfers over Qt images (coordinates in pixels, y from the top) ---
     bool GetMap(const QImage& picture, bool autoSize, RasterOp op = SrcCopy);

@@ -4,9 +4,8 @@
 
 namespace pav::image {
 
-namespace {
-
-bool reduce(ClsDIB& destination, const ClsDIB& source, ReductionMode mode, bool rotate) {
+bool ClsDIB::Reduce(const ClsDIB& source, ReductionMode mode, bool rotate) {
+    ClsDIB& destination = *this;
     if (source.ColorBit() != 24 || source.hDC() == 0) return false; // the destination stays as it was
     // Reducing a buffer into itself: re-creating the destination would discard the
     // source's pixels, so they are read from a copy.
@@ -27,28 +26,26 @@ bool reduce(ClsDIB& destination, const ClsDIB& source, ReductionMode mode, bool 
     return true;
 }
 
-} // namespace
-
 bool ClsDIB::ddGet1Bit(const ClsDIB& source) {
-    return reduce(*this, source, ReductionMode::BlackWhite, false);
+    return Reduce(source, ReductionMode::BlackWhite, false);
 }
 bool ClsDIB::ddGet2Bit(const ClsDIB& source) {
-    return reduce(*this, source, ReductionMode::FourGreys, false);
+    return Reduce(source, ReductionMode::FourGreys, false);
 }
 bool ClsDIB::ddGet3Bit(const ClsDIB& source, bool rotate) {
-    return reduce(*this, source, ReductionMode::EightColours, rotate);
+    return Reduce(source, ReductionMode::EightColours, rotate);
 }
 bool ClsDIB::ddGet4Bit(const ClsDIB& source) {
-    return reduce(*this, source, ReductionMode::SixteenGreys, false);
+    return Reduce(source, ReductionMode::SixteenGreys, false);
 }
 bool ClsDIB::ddGet216C(const ClsDIB& source, bool rotate) {
-    return reduce(*this, source, ReductionMode::Colours216, rotate);
+    return Reduce(source, ReductionMode::Colours216, rotate);
 }
 bool ClsDIB::ddGet8Bit(const ClsDIB& source, bool rotate) {
-    return reduce(*this, source, ReductionMode::Colours256, rotate);
+    return Reduce(source, ReductionMode::Colours256, rotate);
 }
 bool ClsDIB::ddGet16Bit(const ClsDIB& source, bool rotate) {
-    return reduce(*this, source, ReductionMode::Rgb565, rotate);
+    return Reduce(source, ReductionMode::Rgb565, rotate);
 }
 
 } // namespace pav::image
