@@ -46,6 +46,15 @@ void poly(QPainter& p, std::initializer_list<QPointF> points, const QColor& c, c
     p.drawPolygon(QPolygonF(QList<QPointF>(points)));
 }
 
+// A closed shape of two curves: out from `start` to `turn`, and back to `start` along another curve.
+QPainterPath twoCurves(QPointF start, QPointF c1, QPointF c2, QPointF turn, QPointF c3, QPointF c4) {
+    QPainterPath path;
+    path.moveTo(start);
+    path.cubicTo(c1, c2, turn);
+    path.cubicTo(c3, c4, start);
+    return path;
+}
+
 QPen outline(double width, const QColor& c = rgb(0x202020)) {
     QPen pen(c, width);
     pen.setJoinStyle(Qt::RoundJoin);
@@ -160,12 +169,8 @@ void girlPortrait(QPainter& p, QSizeF) {
     p.setBrush(hair);
     p.drawRoundedRect(QRectF(60, 60, 180, 240), 80, 80);
     disc(p, {150, 160}, 72, 88, rgb(0xf8d5b8), outline(3, rgb(0x7a4a30)));
-    QPainterPath fringe;
-    fringe.moveTo(75, 150);
-    fringe.cubicTo(80, 60, 220, 60, 225, 150);
-    fringe.cubicTo(190, 110, 140, 100, 75, 150);
     p.setBrush(hair);
-    p.drawPath(fringe);
+    p.drawPath(twoCurves({75, 150}, {80, 60}, {220, 60}, {225, 150}, {190, 110}, {140, 100}));
     disc(p, {122, 165}, 10, 12, rgb(0x3a2a20));
     disc(p, {178, 165}, 10, 12, rgb(0x3a2a20));
     disc(p, {119, 161}, 3, 3, Qt::white);
@@ -367,18 +372,10 @@ void parrot(QPainter& p, QSizeF) {
     p.setBrush(rgb(0x0077b6));
     p.drawPath(tail);
     disc(p, {160, 160}, 60, 80, rgb(0xe63946), outline(4));
-    QPainterPath wing;
-    wing.moveTo(175, 120);
-    wing.cubicTo(230, 140, 225, 210, 180, 235);
-    wing.cubicTo(170, 200, 165, 160, 175, 120);
     p.setBrush(rgb(0xffb703));
-    p.drawPath(wing);
-    QPainterPath wingTip;
-    wingTip.moveTo(205, 185);
-    wingTip.cubicTo(212, 205, 200, 225, 180, 235);
-    wingTip.cubicTo(180, 215, 190, 195, 205, 185);
+    p.drawPath(twoCurves({175, 120}, {230, 140}, {225, 210}, {180, 235}, {170, 200}, {165, 160}));
     p.setBrush(rgb(0x0077b6));
-    p.drawPath(wingTip);
+    p.drawPath(twoCurves({205, 185}, {212, 205}, {200, 225}, {180, 235}, {180, 215}, {190, 195}));
     disc(p, {150, 85}, 45, 42, rgb(0xe63946), outline(4));
     disc(p, {135, 80}, 16, 14, Qt::white);
     disc(p, {135, 80}, 6, 6, Qt::black);
@@ -506,13 +503,9 @@ void beachPalm(QPainter& p, QSizeF s) {
         p.save();
         p.translate(256, 92);
         p.rotate(-160 + k * 45);
-        QPainterPath leaf;
-        leaf.moveTo(0, 0);
-        leaf.cubicTo(30, -25, 70, -20, 95, 10);
-        leaf.cubicTo(65, -5, 30, -5, 0, 0);
         p.setPen(outline(2, rgb(0x1b4332)));
         p.setBrush(rgb(0x2d6a4f));
-        p.drawPath(leaf);
+        p.drawPath(twoCurves({0, 0}, {30, -25}, {70, -20}, {95, 10}, {65, -5}, {30, -5}));
         p.restore();
     }
     disc(p, {256, 98}, 8, 8, rgb(0x6f4518));
