@@ -96,21 +96,26 @@ bool Form9Model::open(int colorBit, const std::string& folder) {
 
 bool Form9Model::loadThumbnail(const std::string& path) {
     QImageReader reader(QString::fromStdString(path));
-    QImage picture = reader.read();
     const std::string name = QFileInfo(QString::fromStdString(path)).fileName().toStdString();
+    // The working matrices hold 321 x 321 stitches; a larger picture cannot be a chart of this program.
+    // Its size is known from the header: a huge one is refused as such, not decoded first (which could
+    // fail on the decoder's memory limit and be reported as unreadable).
+    const auto tooLarge = [](QSize size) { return size.width() > kMatrixSide || size.height() > kMatrixSide; };
+    const auto refuseTooLarge = [&] {
+        if (m_messages)
+            m_messages->showMessage("绣图文件 " + name + " 超过 321 x 321 针，不能编辑。", "错误！",
+                                    MessageIcon::Error);
+        return false;
+    };
+    if (tooLarge(reader.size())) return refuseTooLarge();
+    QImage picture = reader.read();
     if (picture.isNull()) {
         if (m_messages)
             m_messages->showMessage("不能读取绣图文件 " + name + "，请重新点击“编辑”。", "错误！",
                                     MessageIcon::Error);
         return false;
     }
-    // The working matrices hold 321 x 321 stitches; a larger picture cannot be a chart of this program.
-    if (picture.width() > kMatrixSide || picture.height() > kMatrixSide) {
-        if (m_messages)
-            m_messages->showMessage("绣图文件 " + name + " 超过 321 x 321 针，不能编辑。", "错误！",
-                                    MessageIcon::Error);
-        return false;
-    }
+    if (tooLarge(picture.size())) return refuseTooLarge();
     m_thumbnail = picture.convertToFormat(QImage::Format_RGB32);
     return true;
 }

@@ -55,21 +55,43 @@ TEST_F(EditorTest, OpeningReadsTheStitchPictureOfTheReductionMode) {
 TEST_F(EditorTest, AStitchPictureThatCannotBeShownGivesAMessageAndNoStaleChart) {
     struct Case {
         const char* what;
+        const char* says;
         std::function<void(const std::string&)> spoil;
     };
     const std::vector<Case> cases = {
-        {"missing", [](const std::string& path) { QFile::remove(QString::fromStdString(path)); }},
-        {"not a picture",
+        {"missing", "不能读取", [](const std::string& path) { QFile::remove(QString::fromStdString(path)); }},
+        {"not a picture", "不能读取",
          [](const std::string& path) {
              QFile file(QString::fromStdString(path));
              ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
              file.write("BM this is no bitmap");
          }},
-        {"larger than the matrix",
+        {"larger than the matrix", "超过",
          [](const std::string& path) {
              QImage big(322, 4, QImage::Format_RGB32);
              big.fill(Qt::red);
              ASSERT_TRUE(big.save(QString::fromStdString(path), "BMP"));
+         }},
+        // A header alone, claiming 9000 x 9000 pixels (past the decoder's memory limit): refused by its size.
+        {"huge by its header", "超过",
+         [](const std::string& path) {
+             QByteArray bmp(54, '\0');
+             const auto put32 = [&](int at, quint32 v) {
+                 for (int i = 0; i < 4; ++i)
+                     bmp[at + i] = static_cast<char>((v >> (8 * i)) & 0xff);
+             };
+             bmp[0] = 'B';
+             bmp[1] = 'M';
+             put32(2, 54);
+             put32(10, 54);
+             put32(14, 40);
+             put32(18, 9000);
+             put32(22, 9000);
+             bmp[26] = 1;
+             bmp[28] = 24;
+             QFile file(QString::fromStdString(path));
+             ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+             file.write(bmp);
          }},
     };
     for (const Case& c : cases) {
@@ -87,6 +109,7 @@ TEST_F(EditorTest, AStitchPictureThatCannotBeShownGivesAMessageAndNoStaleChart) 
         EXPECT_EQ(sink.messages[0].title, "错误！");
         EXPECT_EQ(sink.messages[0].icon, MessageIcon::Error);
         EXPECT_NE(sink.messages[0].text.find("tmpcolorv.bmp"), std::string::npos);
+        EXPECT_NE(sink.messages[0].text.find(c.says), std::string::npos);
         EXPECT_FALSE(editor->isOpen());
         EXPECT_EQ(editor->chartW(), 0);
         EXPECT_TRUE(editor->thumbnail().isNull());
