@@ -2,13 +2,7 @@
 
 #include "image/ProgramFolder.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QTemporaryFile>
-
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
+#include <QSaveFile>
 
 namespace pav::chart {
 
@@ -25,24 +19,15 @@ bool saveCanvasBmp(const QImage& canvas, const QString& path, QString* error) {
         if (error) *error = reason;
         return false;
     };
-    const QFileInfo target(path);
-    // The temporary file sits beside the target so that the rename never crosses file systems.
-    QTemporaryFile part(target.absolutePath() + QStringLiteral("/.") + target.fileName() +
-                        QStringLiteral(".XXXXXX"));
-    if (!part.open())
-        return fail(
-            QStringLiteral("cannot create a file in %1: %2").arg(target.absolutePath(), part.errorString()));
-    // A saved chart is an ordinary file for others to read, not a private temporary one.
-    part.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
-                        QFileDevice::ReadOther);
+    // QSaveFile writes beside the target and renames over it only on commit, like
+    // the picture and PDF writers; a new file gets the usual permissions, an
+    // existing one keeps its own.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(QStringLiteral("cannot create %1: %2").arg(path, file.errorString()));
     // Qt writes opaque images as 24-bit BMP: file header, 40-byte information header, rows bottom-up.
-    if (!canvas.save(&part, "BMP") || !part.flush())
-        return fail(QStringLiteral("cannot write %1: %2").arg(part.fileName(), part.errorString()));
-    part.close();
-    if (std::rename(QFile::encodeName(part.fileName()).constData(), QFile::encodeName(path).constData()) != 0)
-        return fail(
-            QStringLiteral("cannot replace %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno))));
-    part.setAutoRemove(false); // it is the target now
+    if (!canvas.save(&file, "BMP") || !file.commit())
+        return fail(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
     return true;
 }
 
