@@ -204,11 +204,6 @@ std::optional<GridDrawn> drawGrid(QPainter& painter, const ChartGeometry& g, con
     return drawn;
 }
 
-void drawSymbol(QPainter& painter, const ChartGeometry& g, int x, int y, const QString& symbol) {
-    useFont(painter, g.symbolFont);
-    painter.drawText(symbolOrigin(g, x, y), symbol);
-}
-
 bool drawSymbols(QPainter& painter, const ChartGeometry& g, const SymbolInput& in, const JobControl& job,
                  SymbolStamps* stamps) {
     useFont(painter, g.symbolFont);

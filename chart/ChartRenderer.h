@@ -70,9 +70,6 @@ struct GridDrawn {
 std::optional<GridDrawn> drawGrid(QPainter& painter, const ChartGeometry& geometry, const GridInput& input,
                                   const JobControl& job);
 
-// One symbol in the cell of column x, row y.
-void drawSymbol(QPainter& painter, const ChartGeometry& geometry, int x, int y, const QString& symbol);
-
 struct SymbolInput {
     const palette::StitchMatrix& index; // stitch index matrix [x, y]
     const SymbolMap& symbols;

@@ -136,10 +136,6 @@ void PrintedPage::printFooter(int chartW, int chartH) {
     chart::writeText(m_painter, m_geometry, m_layout.mark * m_dotsPerMm, QString::fromLatin1(kMarkLine));
 }
 
-void PrintedPage::printSymbol(int x, int y, const QString& symbol) {
-    chart::drawSymbol(m_painter, m_grid, x, y, symbol);
-}
-
 bool PrintedPage::printSymbols(chart::SymbolInput input, const chart::JobControl& job) {
     if (!m_blocksDrawn) input.blockColors = nullptr;
     return chart::drawSymbols(m_painter, m_grid, input, job);

@@ -75,7 +75,6 @@ public:
     void printLegendEntries(const chart::LegendInput& input, const chart::JobControl& job);
     // The stitch total, then the mark line.
     void printFooter(int chartW, int chartH);
-    void printSymbol(int x, int y, const QString& symbol);
     // Every stitch's symbol, an abort check before each; false when stopped. Over
     // the colour blocks printGrid drew, a symbol on a dark block is written white.
     bool printSymbols(chart::SymbolInput input, const chart::JobControl& job);
