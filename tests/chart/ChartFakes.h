@@ -18,6 +18,8 @@ struct FakeHost : ChartHost {
     int stitchPictureHeight() const override { return height; }
     int colorBit() const override { return bits; }
     void setMainControlsEnabled(bool enabled) override { enabledCalls.push_back(enabled); }
+    // As the main window's controls stand now: enabled until a call says otherwise.
+    bool mainControlsEnabled() const { return enabledCalls.empty() || enabledCalls.back(); }
 };
 
 struct Message {

@@ -3,6 +3,8 @@
 // (a fake main window supplies its size), recorders for messages, and reading a
 // PDF back as a picture with poppler's pdftoppm and pdfinfo.
 
+#include "../chart/ChartFakes.h"
+
 #include "chart/Form7Model.h"
 #include "chart/print/PrintJob.h"
 #include "palette/ThreadPalette.h"
@@ -36,30 +38,9 @@ inline void ensureApp() {
     if (!QGuiApplication::instance()) new QGuiApplication(argc, argv);
 }
 
-struct Message {
-    std::string text;
-    std::string title;
-};
-
-class RecordingSink : public MessageSink {
-public:
-    void showMessage(const std::string& text, const std::string& title, MessageIcon) override {
-        messages.push_back({text, title});
-    }
-    std::vector<Message> messages;
-};
-
-class FakeMainWindow : public chart::ChartHost {
-public:
-    FakeMainWindow(int w, int h) : width(w), height(h) {}
-    double stitchPictureWidth() const override { return width; }
-    int stitchPictureHeight() const override { return height; }
-    int colorBit() const override { return 99; }
-    void setMainControlsEnabled(bool enabled) override { mainControlsEnabled = enabled; }
-    int width;
-    int height;
-    bool mainControlsEnabled = true;
-};
+// The chart window's own fakes: a main window of a given size and a message recorder.
+using chart::test::FakeHost;
+using chart::test::RecordingSink;
 
 // Colour blocks: clearly coloured, and not the red of the column letters or its anti-aliased edges.
 inline bool isBlock(QRgb p) {
@@ -95,7 +76,9 @@ public:
         : ChartUnderTest(chartW, chartH, vividThreadRows(threads), style) {}
     ChartUnderTest(int chartW, int chartH, const std::vector<int>& rows,
                    const std::string& style = chart::kStyleBlocksAndSymbols)
-        : host(chartW, chartH), model(state, host, messages) {
+        : model(state, host, messages) {
+        host.width = chartW;
+        host.height = chartH;
         model.load();
         for (int y = 0; y < chartH; ++y)
             for (int x = 0; x < chartW; ++x)
@@ -107,7 +90,7 @@ public:
 
     bool appReady = (ensureApp(), true); // the model's fonts need it
     palette::ProgramState state;
-    FakeMainWindow host;
+    FakeHost host;
     RecordingSink messages;
     chart::Form7Model model;
 };

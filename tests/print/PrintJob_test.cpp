@@ -30,7 +30,7 @@ protected:
         EXPECT_FALSE(chart.model.printing());
         EXPECT_TRUE(chart.model.command1Enabled());
         EXPECT_TRUE(chart.model.command4Enabled());
-        EXPECT_TRUE(chart.host.mainControlsEnabled);
+        EXPECT_TRUE(chart.host.mainControlsEnabled());
         EXPECT_FALSE(chart.model.busy());
     }
 
@@ -117,7 +117,7 @@ TEST_F(PrintJobTest, NothingStartsInsideARunningJob) {
         EXPECT_FALSE(chart.model.printEnabled());
         EXPECT_FALSE(chart.model.exportEnabled());
         EXPECT_TRUE(chart.model.command4Enabled());
-        EXPECT_FALSE(chart.host.mainControlsEnabled);
+        EXPECT_FALSE(chart.host.mainControlsEnabled());
         EXPECT_TRUE(chart.model.busy());
         EXPECT_EQ(job.exportPdf(path("second.pdf")), PrintOutcome::Busy);
         EXPECT_EQ(job.printOnDefaultPrinter(), PrintOutcome::Busy);

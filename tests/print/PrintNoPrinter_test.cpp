@@ -27,7 +27,7 @@ TEST(PrintNoPrinter, MessageAndNothingElse) {
     EXPECT_EQ(chart.model.label1Text(), label);
     EXPECT_EQ(chart.model.label1Visible(), labelShown);
     EXPECT_TRUE(chart.model.command1Enabled());
-    EXPECT_TRUE(chart.host.mainControlsEnabled);
+    EXPECT_TRUE(chart.host.mainControlsEnabled());
     EXPECT_FALSE(chart.model.busy());
 }
 
