@@ -9,6 +9,7 @@
 #include <QRectF>
 
 #include <array>
+#include <cmath>
 
 namespace pav::chart {
 
@@ -74,6 +75,11 @@ ChartGeometry canvasGeometry();
 // The cells across a legend table at most width wide: (width rounded \ cellWidth) - 1,
 // the caption cell and the colour cells; none when not even two cells fit.
 int legendCellsFor(double width, double cellWidth);
+
+// Halves to even, like every real-to-integer conversion of the sheet.
+inline int roundedInt(double value) {
+    return static_cast<int>(std::nearbyint(value));
+}
 
 // Legend table arithmetic for a chart chartW stitches wide holding maxColor threads.
 struct LegendLayout {

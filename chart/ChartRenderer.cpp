@@ -26,10 +26,6 @@ QColor toQColor(std::int32_t rgb) {
     return QColor(palette::redOf(rgb), palette::greenOf(rgb), palette::blueOf(rgb));
 }
 
-int rounded(double value) {
-    return static_cast<int>(std::nearbyint(value));
-}
-
 // Pen widths are device pixels whatever the painter's scale.
 QPen devicePen(const QColor& color, int width, Qt::PenCapStyle cap) {
     QPen pen(color);
@@ -74,11 +70,12 @@ bool drawThinLines(QPainter& painter, const ChartGeometry& g, int w, int h, cons
     return true;
 }
 
-// The colour blocks leave each cell's grid lines visible; every block is an abort check.
 bool whole(double value) {
     return value == std::floor(value);
 }
 
+// The colour blocks leave each cell's grid lines visible; every block is an abort check.
+// Where every edge falls on whole pixels of a 1:1 canvas the blocks are set straight in its pixels.
 bool drawColourBlocks(QPainter& painter, const ChartGeometry& g, const GridInput& in, bool blocks,
                       const JobControl& job) {
     job.progress(0, in.chartH);
@@ -184,7 +181,7 @@ int drawTitle(QPainter& painter, const ChartGeometry& g, const QString& title, c
     const double subtitleTop = metrics.height() + g.titleTop + g.subtitleGap;
     writeText(painter, g, QPointF(g.leftMargin, subtitleTop), subtitle);
     // The pen stands one line below the subtitle; the block ends one more line and a gap lower.
-    return rounded(subtitleTop + 2 * metrics.height() + g.titleBottomGap);
+    return roundedInt(subtitleTop + 2 * metrics.height() + g.titleBottomGap);
 }
 
 std::optional<GridDrawn> drawGrid(QPainter& painter, const ChartGeometry& g, const GridInput& in,
@@ -200,7 +197,7 @@ std::optional<GridDrawn> drawGrid(QPainter& painter, const ChartGeometry& g, con
     drawClosingLines(painter, g, in.chartW, in.chartH);
     drawNumbering(painter, g, in.chartW, in.chartH);
     drawHeavyLines(painter, g, in.chartW, in.chartH);
-    drawn.bottom = rounded(g.gridTop + g.cell * in.chartH + g.gridBottomGap);
+    drawn.bottom = roundedInt(g.gridTop + g.cell * in.chartH + g.gridBottomGap);
     return drawn;
 }
 
@@ -246,7 +243,7 @@ int drawLegendGrid(QPainter& painter, const ChartGeometry& g, int chartW, int /*
         writeText(painter, g, corner + QPointF(0, ch), QStringLiteral("线号"));
         writeText(painter, g, corner + QPointF(0, 2 * ch), QStringLiteral("数量"));
     }
-    return rounded(top + ch * (layout.rows + 2));
+    return roundedInt(top + ch * (layout.rows + 2));
 }
 
 void drawLegendEntries(QPainter& painter, const ChartGeometry& g, const LegendInput& in,

@@ -6,21 +6,16 @@
 namespace pav::print {
 namespace {
 
-// Halves to even, like every real-to-integer conversion of the sheet.
-int rounded(double value) {
-    return static_cast<int>(std::nearbyint(value));
-}
-
 // printTitle: the subtitle starts a title line and 3 mm below titleTop; the
 // block ends one more line and 2 mm below the subtitle's line.
 int titleBlockBottom(double titleTop, double songHeight) {
     const double subtitleTop = titleTop + songHeight + 3;
-    return rounded(subtitleTop + 2 * songHeight + 2);
+    return chart::roundedInt(subtitleTop + 2 * songHeight + 2);
 }
 
 // printGrid ends 10 mm below the grid, under the column numbers and letters.
 int gridBlockBottom(double gridTop, double printCell, int chartH) {
-    return rounded(gridTop + printCell * chartH + 10);
+    return chart::roundedInt(gridTop + printCell * chartH + 10);
 }
 
 } // namespace
@@ -59,7 +54,7 @@ PaperLayout layOutPaperAt(const PaperChart& chart, PaperSize page, PaperText tex
         p.legendWidth = std::max(gridWidth, page.width - p.leftMargin);
         p.legend = paperLegend(p.legendWidth, chart.maxColor);
     }
-    p.legendBottom = rounded(p.legendTop + kLegendCellHeight * (p.legend.rows + 2));
+    p.legendBottom = chart::roundedInt(p.legendTop + kLegendCellHeight * (p.legend.rows + 2));
     p.footerTop = p.legendBottom;
 
     p.totalLine = QPointF(p.leftMargin + 2, p.footerTop + kFooterLineDown);
