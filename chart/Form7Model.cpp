@@ -81,10 +81,7 @@ void Form7Model::command1Clicked(const TaskDelegate& events) {
     const TaskDelegate* const source = &events;
     const TaskDelegate task = windowTask(source);
     beginGeneration();
-    if (buildColourIndex(task) && drawSheet(task))
-        finishGeneration();
-    else
-        abortGeneration();
+    endGeneration(buildColourIndex(task) && drawSheet(task));
     m_generating = false;
 }
 
@@ -238,27 +235,16 @@ bool Form7Model::drawSheet(const TaskDelegate& task) {
     return drawSymbols(painter, g, symbols, job, &stamps);
 }
 
-// Step 13: everything enabled again and Command5 offers printing.
-void Form7Model::finishGeneration() {
-    reEnableControls();
-    m_command5Caption = kPrintCaption;
-    m_busy = false;
-    notifyControls();
-    notifyCanvas();
-}
-
-// The abort exit keeps the partial chart and leaves Command5 reading "中止".
-void Form7Model::abortGeneration() {
-    reEnableControls();
-    m_busy = false;
-    notifyControls();
-    notifyCanvas();
-}
-
-void Form7Model::reEnableControls() {
+// Step 13: everything enabled again and Command5 offers printing. The abort exit
+// keeps the partial chart and leaves Command5 reading "中止".
+void Form7Model::endGeneration(bool completed) {
     m_host.setMainControlsEnabled(true);
     m_command1Enabled = true;
     m_command4Enabled = true;
+    if (completed) m_command5Caption = kPrintCaption;
+    m_busy = false;
+    notifyControls();
+    notifyCanvas();
 }
 
 void Form7Model::notifyControls() {

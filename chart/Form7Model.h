@@ -121,9 +121,7 @@ private:
     int threshold();
     void sizeCanvas();
     bool drawSheet(const TaskDelegate& task);
-    void finishGeneration();
-    void abortGeneration();
-    void reEnableControls();
+    void endGeneration(bool completed);
     void notifyControls();
     void notifyCanvas();
 
