@@ -2,7 +2,7 @@
 // The colour editor's window: binds the picture boxes, swatch lists, buttons
 // and counter line to Form9Model and forwards the user's presses to it.
 
-#include "app/EditingEntry.h"
+#include "editor/ColorEditorOpener.h"
 #include "editor/Form9Model.h"
 
 #include <QElapsedTimer>
@@ -19,7 +19,7 @@ namespace pav::editor {
 
 class ImageBox;
 
-class Form9View : public QWidget, public app::ColorEditorOpener, private Form9Observer {
+class Form9View : public QWidget, public ColorEditorOpener, private Form9Observer {
     Q_OBJECT
 public:
     // mainWindow lends the editor its icon; messages may be null for the view's own message boxes.

@@ -20,7 +20,7 @@
 #include <QtTest>
 
 #include "AppTestSupport.h"
-#include "app/ProgramWindows.h"
+#include "program/ProgramWindows.h"
 #include "app/views/Form1View.h"
 
 using namespace pav::app;

@@ -1,6 +1,6 @@
 #include "EditorFixture.h"
 
-#include "app/EditingEntry.h"
+#include "program/EditingEntry.h"
 #include "app/Form1Model.h"
 
 #include <QDir>

@@ -9,7 +9,7 @@
 
 #include <QPointer>
 
-#include "app/EditingEntry.h"
+#include "program/EditingEntry.h"
 #include "app/Form1Model.h"
 #include "app/MainNavigation.h"
 #include "chart/Form7Model.h"

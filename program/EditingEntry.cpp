@@ -1,4 +1,4 @@
-#include "app/EditingEntry.h"
+#include "program/EditingEntry.h"
 
 #include "app/Form1Model.h"
 #include "app/MainTexts.h"

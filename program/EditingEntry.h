@@ -5,18 +5,12 @@
 // colour matrix into thread rows (stitch index matrix, colour list, maxColor),
 // then hands over to the editor.
 
+#include "editor/ColorEditorOpener.h"
+
 namespace pav::app {
 
 class Form1Model;
-
-// The colour editor as the editing entry sees it.
-class ColorEditorOpener {
-public:
-    virtual ~ColorEditorOpener() = default;
-    // Opens the editor on the stitch picture of reduction mode colorBit,
-    // read from the current folder.
-    virtual bool openColorEditor(int colorBit) = 0;
-};
+using editor::ColorEditorOpener;
 
 enum class EditingResult {
     Opened,          // the editor was asked to open

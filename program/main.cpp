@@ -4,7 +4,7 @@
 #include <QApplication>
 
 #include "app/Form1Model.h"
-#include "app/ProgramWindows.h"
+#include "program/ProgramWindows.h"
 #include "app/views/Form1View.h"
 #include "app/views/MessageBoxSink.h"
 #include "chart/ChartFonts.h"

@@ -1,4 +1,4 @@
-#include "app/ProgramWindows.h"
+#include "program/ProgramWindows.h"
 
 #include <QEvent>
 
