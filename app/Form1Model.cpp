@@ -10,7 +10,7 @@
 #include <QFontMetrics>
 
 #include "app/MainTexts.h"
-#include "image/ProgramFolder.h"
+#include "base/ProgramFolder.h"
 
 namespace pav::app {
 

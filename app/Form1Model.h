@@ -24,7 +24,7 @@
 #include "app/WorkingPicture.h"
 #include "chart/ChartHost.h"
 #include "image/ClsDIB.h"
-#include "image/TaskDelegate.h"
+#include "base/TaskDelegate.h"
 #include "palette/ProgramState.h"
 
 namespace pav::app {

@@ -7,7 +7,7 @@
 
 #include "chart/ChartGeometry.h"
 #include "chart/SymbolMap.h"
-#include "image/TaskDelegate.h"
+#include "base/TaskDelegate.h"
 #include "palette/ProgramState.h"
 
 #include <QImage>

@@ -1,6 +1,6 @@
 #include "chart/ChartSaver.h"
 
-#include "image/ProgramFolder.h"
+#include "base/ProgramFolder.h"
 
 #include <QSaveFile>
 

@@ -9,7 +9,7 @@
 #include "chart/ChartHost.h"
 #include "chart/ChartRenderer.h"
 #include "chart/SymbolMap.h"
-#include "image/TaskDelegate.h"
+#include "base/TaskDelegate.h"
 #include "palette/ProgramState.h"
 
 #include <QImage>

@@ -5,7 +5,7 @@
 // to it and lets pending events run, at most every 16 ms, while it works.
 
 #include "chart/Form7Model.h"
-#include "image/TaskDelegate.h"
+#include "base/TaskDelegate.h"
 
 #include <QElapsedTimer>
 #include <QWidget>

@@ -10,7 +10,7 @@
 // pictures it draws (thumbnail, magnified view, the two swatch lists) as QImages;
 // the view only shows them and forwards presses.
 
-#include "image/TaskDelegate.h"
+#include "base/TaskDelegate.h"
 #include "palette/ProgramState.h"
 
 #include <QImage>

@@ -52,7 +52,7 @@
 // the 501st distinct picture colour (IndexResult::TooManyColours). The outputs
 // are then partly rebuilt; colorCount and maxColor keep their earlier values.
 
-#include "image/TaskDelegate.h"
+#include "base/TaskDelegate.h"
 #include "palette/ProgramState.h"
 
 #include <string>

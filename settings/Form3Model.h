@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "image/TaskDelegate.h"
+#include "base/TaskDelegate.h"
 #include "settings/ChartSettingsTarget.h"
 #include "settings/Text1ClickMemory.h"
 

@@ -10,7 +10,7 @@
 #include <QImage>
 #include <QPoint>
 
-#include "image/TaskDelegate.h"
+#include "base/TaskDelegate.h"
 #include "sources/PicturePaths.h"
 #include "sources/SourceHost.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "image/TaskDelegate.h"
+#include "base/TaskDelegate.h"
 #include "settings/WindowTexts.h"
 
 namespace pav::sources {

@@ -4,7 +4,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "image/TaskDelegate.h"
+#include "base/TaskDelegate.h"
 
 namespace pav::app {
 

@@ -6,7 +6,7 @@
 
 #include "chart/Form7Model.h"
 #include "chart/print/PrintPage.h"
-#include "image/TaskDelegate.h"
+#include "base/TaskDelegate.h"
 
 #include <QPageLayout>
 #include <QString>

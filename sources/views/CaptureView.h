@@ -5,7 +5,7 @@
 #include <QImage>
 #include <QWidget>
 
-#include "image/TaskDelegate.h"
+#include "base/TaskDelegate.h"
 #include "sources/CaptureModel.h"
 
 class QScreen;

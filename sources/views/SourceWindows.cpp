@@ -1,6 +1,6 @@
 #include "sources/views/SourceWindows.h"
 
-#include "image/ProgramFolder.h"
+#include "base/ProgramFolder.h"
 #include "sources/views/CaptureView.h"
 #include "sources/views/Form2View.h"
 #include "sources/views/Form6View.h"

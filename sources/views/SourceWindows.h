@@ -8,7 +8,7 @@
 
 #include <QPointer>
 
-#include "image/TaskDelegate.h"
+#include "base/TaskDelegate.h"
 #include "sources/Drives.h"
 #include "sources/PicturePaths.h"
 #include "sources/SourceHost.h"

@@ -2,7 +2,7 @@
 // A fake main window and a message recorder for the chart window's tests.
 
 #include "chart/ChartHost.h"
-#include "image/TaskDelegate.h"
+#include "base/TaskDelegate.h"
 
 #include <string>
 #include <vector>

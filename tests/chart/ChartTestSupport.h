@@ -7,7 +7,7 @@
 
 #include "chart/ChartFonts.h"
 #include "chart/Form7Model.h"
-#include "image/TaskDelegate.h"
+#include "base/TaskDelegate.h"
 #include "palette/ProgramState.h"
 #include "palette/ThreadPalette.h"
 

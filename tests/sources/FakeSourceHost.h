@@ -9,7 +9,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "image/TaskDelegate.h"
+#include "base/TaskDelegate.h"
 #include "sources/SourceHost.h"
 
 namespace pav::sources::test {

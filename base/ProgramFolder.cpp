@@ -1,4 +1,4 @@
-#include "image/ProgramFolder.h"
+#include "base/ProgramFolder.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -3,6 +3,8 @@
 // the window view passes hooks that process events (throttled), tests pass
 // scripted ones, the command line passes nothing.
 
+#include "base/MessageSink.h"
+
 #include <functional>
 #include <string>
 
@@ -26,16 +28,6 @@ struct TaskDelegate {
     void say(const std::string& text) const {
         if (status) status(text);
     }
-};
-
-enum class MessageIcon { None, Information, Warning, Error };
-
-// Modal message boxes with one OK button; the window layer shows them, tests record them.
-class MessageSink {
-public:
-    virtual ~MessageSink() = default;
-    virtual void showMessage(const std::string& text, const std::string& title,
-                             MessageIcon icon = MessageIcon::None) = 0;
 };
 
 } // namespace pav
