@@ -1,5 +1,8 @@
 #include "app/Form1Model.h"
 
+#include "base/NearestColour.h"
+#include "image/RgbValue.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -20,8 +23,8 @@ namespace {
 
 constexpr const char* kStitchPictureFile = "tmppicv.bmp";
 
-std::int32_t rgbOf(QRgb pixel) { return qRed(pixel) + 256 * qGreen(pixel) + 65536 * qBlue(pixel); }
-QRgb qRgbOf(std::int32_t rgb) { return qRgb(rgb & 255, (rgb >> 8) & 255, (rgb >> 16) & 255); }
+using pav::image::fromQRgb;
+using pav::image::toQRgb;
 
 // Number of passes of a loop "for i = 0 to limit - 1" over a real limit,
 // at most one per matrix column or row.
@@ -308,7 +311,7 @@ void Form1Model::fillMatrix() {
     for (int y = 0; y < h; ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(window.constScanLine(y));
         std::int32_t* row = matrix.row(y);
-        for (int x = 0; x < w; ++x) row[x] = rgbOf(line[x]);
+        for (int x = 0; x < w; ++x) row[x] = fromQRgb(line[x]);
     }
 }
 
@@ -341,7 +344,7 @@ void Form1Model::showMatrixS() {
             }
             const int column = px / s + m_viewX;
             const bool beyond = column + 1 > picmaxW || row + 1 > picmaxH;
-            line[px] = beyond ? qRgb(255, 255, 255) : qRgbOf(matrix.at(column, row));
+            line[px] = beyond ? qRgb(255, 255, 255) : toQRgb(matrix.at(column, row));
         }
     }
     notify(Form1Change::Preview);
@@ -520,20 +523,9 @@ void Form1Model::reduceToTopColours(int n) {
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             const std::int32_t c = matrix.at(x, y);
-            int best = 1;
-            long bestDistance = -1;
-            for (int e = 1; e <= n; ++e) {
-                const long dr = (c & 255) - (palette[e] & 255);
-                const long dg = ((c >> 8) & 255) - ((palette[e] >> 8) & 255);
-                const long db = ((c >> 16) & 255) - ((palette[e] >> 16) & 255);
-                const long d = dr * dr + dg * dg + db * db;
-                if (bestDistance < 0 || d < bestDistance) {
-                    bestDistance = d;
-                    best = e;
-                }
-            }
+            const int best = 1 + pav::nearestRgbIndex(std::span(palette).subspan(1, n), c);
             matrix.at(x, y) = palette[best];
-            painted.setPixel(x, y, qRgbOf(palette[best]));
+            painted.setPixel(x, y, toQRgb(palette[best]));
         }
     }
     if (width > 0 && height > 0) m_picture4.paste(painted, windowOrigin());

@@ -22,7 +22,7 @@
 #include "app/MainTexts.h"
 #include "app/SourcePicture.h"
 #include "app/WorkingPicture.h"
-#include "chart/ChartHost.h"
+#include "chart/window/ChartHost.h"
 #include "image/ClsDIB.h"
 #include "base/TaskDelegate.h"
 #include "palette/ProgramState.h"

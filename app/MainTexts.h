@@ -9,6 +9,7 @@ inline constexpr const char* kWindowTitle = "Pavlenta";
 inline constexpr const char* kTitleKorvane = "Korvane";
 inline constexpr const char* kTitleMakeLifeFunPlain = "Korvane make life fun";
 inline constexpr const char* kErrorTitle = "错误！";
+inline constexpr const char* kTitleKorvaneInc = "Korvane inc.";
 
 // Status line and hints.
 inline constexpr const char* kWelcome = "欢迎使用Pavlenta，动手把你的照片做成十字绣！";
@@ -25,6 +26,7 @@ inline constexpr const char* kFabricSizePrefix = "绣布：宽高";
 // Messages.
 inline constexpr const char* kPreviewFirst = "   生成绣图前请先点击效果预览键，并且强烈建议您使用超级减色属性  ";
 inline constexpr const char* kCannotCreate = "无法创建！";
+inline constexpr const char* kTooManyColours = "    绣图颜色太多，请减色后再生成。。。 ";
 inline constexpr const char* kUnknownBitmap = "不能识别的位图！";
 inline constexpr const char* kCannotWriteStitchPicture =
     "无法写入当前文件夹中的临时文件 tmppicv.bmp，请确认该文件夹可以写入。绣图没有改变。";

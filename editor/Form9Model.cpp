@@ -1,5 +1,8 @@
 #include "editor/Form9Model.h"
 
+#include "image/RgbValue.h"
+#include "palette/ColourMatcher.h"
+
 #include "palette/ThreadPalette.h"
 
 #include <QDir>
@@ -25,12 +28,8 @@ constexpr int kZoomBlock = 6;
 constexpr int kSwatchW = 15;
 constexpr int kSwatchH = 11;
 
-QRgb toQRgb(std::int32_t rgb) {
-    return qRgb(palette::redOf(rgb), palette::greenOf(rgb), palette::blueOf(rgb));
-}
-std::int32_t fromQRgb(QRgb pixel) {
-    return palette::makeRgb(qRed(pixel), qGreen(pixel), qBlue(pixel));
-}
+using image::fromQRgb;
+using image::toQRgb;
 
 bool insideImage(const QImage& image, int x, int y) {
     return x >= 0 && y >= 0 && x < image.width() && y < image.height();

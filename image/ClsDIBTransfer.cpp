@@ -3,12 +3,16 @@
 // the touched rectangle back at the buffer's own depth.
 #include "ClsDIB.h"
 
+#include "base/NearestColour.h"
+#include "image/RgbValue.h"
+
 #include <QImage>
 #include <QPainter>
 
 #include <cstdint>
 #include <limits>
 #include <optional>
+#include <span>
 
 namespace pav::image {
 
@@ -46,21 +50,11 @@ std::uint8_t expand5(unsigned v) {
     return static_cast<std::uint8_t>(v << 3);
 }
 
-// The entry of a colour table (0x00RRGGBB) nearest to a colour; the first one on a tie.
-int nearestEntry(const std::array<std::uint32_t, 256>& table, int entries, QRgb c) {
-    int best = 0;
-    long bestDistance = -1;
-    for (int i = 0; i < entries; ++i) {
-        const long dr = qRed(c) - static_cast<long>((table[i] >> 16) & 255);
-        const long dg = qGreen(c) - static_cast<long>((table[i] >> 8) & 255);
-        const long db = qBlue(c) - static_cast<long>(table[i] & 255);
-        const long d = dr * dr + dg * dg + db * db;
-        if (bestDistance < 0 || d < bestDistance) {
-            best = i;
-            bestDistance = d;
-        }
-    }
-    return best;
+// A colour table (0x00RRGGBB) as RGB values, for the program's one nearest-colour rule.
+std::array<std::int32_t, 256> tableRgbValues(const std::array<std::uint32_t, 256>& table, int entries) {
+    std::array<std::int32_t, 256> values{};
+    for (int i = 0; i < entries; ++i) values[static_cast<std::size_t>(i)] = fromQRgb(table[static_cast<std::size_t>(i)]);
+    return values;
 }
 
 } // namespace
@@ -102,6 +96,8 @@ bool ClsDIB::storeRect(const QImage& picture, int x, int y, int w, int h) {
     const int x0 = std::max(x, 0), y0 = std::max(y, 0);
     const int x1 = std::min(x + w, m_width), y1 = std::min(y + h, m_height);
     const int entries = paletteSize();
+    const std::array<std::int32_t, 256> table = tableRgbValues(m_colorTable, entries);
+    const std::span<const std::int32_t> candidates(table.data(), static_cast<std::size_t>(std::max(entries, 0)));
     for (int py = y0; py < y1; ++py) {
         std::uint8_t* row = m_pixels.data() + static_cast<std::size_t>(m_height - 1 - py) * m_stride;
         const auto* in = reinterpret_cast<const QRgb*>(picture.constScanLine(py));
@@ -125,7 +121,7 @@ bool ClsDIB::storeRect(const QImage& picture, int x, int y, int w, int h) {
                 const int perByte = 8 / m_bits;
                 const int shift = 8 - m_bits * (px % perByte + 1);
                 const int mask = ((1 << m_bits) - 1) << shift;
-                const int index = nearestEntry(m_colorTable, entries, c);
+                const int index = std::max(nearestRgbIndex(candidates, fromQRgb(c)), 0);
                 std::uint8_t& b = row[px / perByte];
                 b = static_cast<std::uint8_t>((b & ~mask) | (index << shift));
             }

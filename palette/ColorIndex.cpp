@@ -1,5 +1,6 @@
 #include "palette/ColorIndex.h"
 
+#include "palette/ColourMatcher.h"
 #include "palette/ThreadPalette.h"
 
 #include <algorithm>
@@ -11,8 +12,6 @@ namespace {
 
 const char* const kIndexStatus = "正在创建颜色索引......";
 const char* const kCountStatus = "正在计算颜色数目等信息......";
-const char* const kTooManyColours = "    绣图颜色太多，请减色后再生成。。。 ";
-const char* const kTooManyTitle = "Korvane inc.";
 
 // Exact picture colours seen so far, each with its colour-list position. At most
 // 500 colours are ever stored, so 1024 slots keep the table at most half full.
@@ -85,7 +84,6 @@ IndexResult collectExactColors(const Run& run, int& count) {
             int position = seen.find(colours[x]);
             if (position == 0) {
                 if (++count > kListCapacity) {
-                    if (run.job.messages) run.job.messages->showMessage(kTooManyColours, kTooManyTitle);
                     run.stop();
                     return IndexResult::TooManyColours;
                 }
@@ -106,8 +104,10 @@ IndexResult collectExactColors(const Run& run, int& count) {
 // order of first appearance, at the front of the colour list.
 void matchThreads(const Run& run, int count) {
     ProgramState& state = run.state;
+    static const ColourMatcher rgbRule;
+    const ColourMatcher& matcher = run.job.matcher ? *run.job.matcher : rgbRule;
     for (int c = 1; c <= count; ++c)
-        state.colorList[c] = nearestThreadRow(state.colorList[c]);
+        state.colorList[c] = matcher.nearestRow(state.colorList[c]);
 
     std::array<bool, kThreadRows + 1> kept{};
     std::vector<std::int32_t> distinct;

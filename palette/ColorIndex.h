@@ -53,6 +53,7 @@
 // are then partly rebuilt; colorCount and maxColor keep their earlier values.
 
 #include "base/TaskDelegate.h"
+#include "palette/ColourMatcher.h"
 #include "palette/ProgramState.h"
 
 #include <string>
@@ -62,7 +63,7 @@ namespace pav::palette {
 enum class IndexResult {
     Done,          // ran to the end
     Aborted,       // genRunning was seen false; outputs are partial
-    TooManyColours // the 501st distinct colour: message shown, genRunning cleared
+    TooManyColours // the 501st distinct colour: genRunning cleared; the caller says so
 };
 
 struct ColorIndexJob {
@@ -71,7 +72,7 @@ struct ColorIndexJob {
     std::string* whichType = nullptr; // range name; empty becomes "DMC"; none counts as "DMC"
     bool* genRunning = nullptr;       // the chart window's abort flag; none never aborts
     const TaskDelegate* task = nullptr;
-    MessageSink* messages = nullptr;
+    const ColourMatcher* matcher = nullptr; // how colours find threads; none = the RGB rule over DMC
 };
 
 // Matching: stitch index matrix, colour list and maxColor.

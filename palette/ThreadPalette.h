@@ -19,9 +19,6 @@ const std::array<ThreadEntry, kThreadRows>& dmcThreads();
 // Fills rows 1..423 of the table (colour and 10-character number). Idempotent.
 void loadColor(std::array<DmcThread, kTableRows + 1>& dmc);
 
-// The row (1..423) of the thread nearest to rgb by squared RGB distance; ties go to the lowest row.
-int nearestThreadRow(std::int32_t rgb);
-
 // text left-justified in a field of width characters (longer text is kept whole).
 std::string paddedRight(const std::string& text, std::size_t width);
 

@@ -66,12 +66,11 @@ EditingResult matchThreads(Form1Model& main) {
     bool running = true;
     TaskDelegate task;
     task.yield = main.task().yield; // the chart window's status line and progress stay as they are
-    const palette::ColorIndexJob job{fabricWidth(main), static_cast<int>(main.picH), &range, &running, &task,
-                                     &main.messages()};
+    const palette::ColorIndexJob job{fabricWidth(main), static_cast<int>(main.picH), &range, &running, &task};
     palette::loadColor(main.state().dmc);
-    return palette::makeColorIndex(main.state(), job) == palette::IndexResult::Done
-               ? EditingResult::Opened
-               : EditingResult::TooManyColours;
+    if (palette::makeColorIndex(main.state(), job) == palette::IndexResult::Done) return EditingResult::Opened;
+    main.messages().showMessage(texts::kTooManyColours, texts::kTitleKorvaneInc);
+    return EditingResult::TooManyColours;
 }
 
 } // namespace

@@ -3,8 +3,8 @@
 #include <QEvent>
 
 #include "app/views/Form1View.h"
-#include "chart/Form7View.h"
-#include "chart/print/PdfExportDialog.h"
+#include "chart/window/Form7View.h"
+#include "chart/window/PdfExportDialog.h"
 #include "editor/Form9View.h"
 #include "settings/Form3View.h"
 #include "settings/Form4View.h"

@@ -1,4 +1,5 @@
 // Matching and counting a full 320 x 320 chart of 500 distinct colours.
+#include "palette/ColourMatcher.h"
 #include "palette/ColorIndex.h"
 #include "palette/ThreadPalette.h"
 

@@ -6,8 +6,9 @@
 #include "ChartFakes.h"
 
 #include "chart/ChartFonts.h"
-#include "chart/Form7Model.h"
+#include "chart/window/Form7Model.h"
 #include "base/TaskDelegate.h"
+#include "palette/ColourMatcher.h"
 #include "palette/ProgramState.h"
 #include "palette/ThreadPalette.h"
 

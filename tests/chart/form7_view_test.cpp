@@ -3,7 +3,7 @@
 
 #include "ChartFakes.h"
 
-#include "chart/Form7View.h"
+#include "chart/window/Form7View.h"
 #include "palette/ThreadPalette.h"
 
 #include <QCheckBox>

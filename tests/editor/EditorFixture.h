@@ -4,6 +4,7 @@
 // and recorders for messages and the chart window.
 
 #include "editor/Form9Model.h"
+#include "palette/ColourMatcher.h"
 #include "palette/ThreadPalette.h"
 
 #include <QDir>

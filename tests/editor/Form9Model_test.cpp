@@ -445,7 +445,7 @@ TEST_F(ReplaceTest, DoneWritesTheChartBackAndTheNextChartHasOneThreadFewer) {
     // A new generation over the written-back matrix.
     std::string range = "DMC";
     bool running = true;
-    const palette::ColorIndexJob job{6, 2, &range, &running, nullptr, &sink};
+    const palette::ColorIndexJob job{6, 2, &range, &running, nullptr};
     ASSERT_EQ(palette::makeColorIndex(state, job), palette::IndexResult::Done);
     ASSERT_EQ(palette::sortColorIndex(state, job, 0), palette::IndexResult::Done);
     EXPECT_EQ(state.maxColor, 2);

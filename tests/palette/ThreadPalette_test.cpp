@@ -1,3 +1,4 @@
+#include "palette/ColourMatcher.h"
 #include "palette/ThreadPalette.h"
 
 #include <gtest/gtest.h>

@@ -5,8 +5,8 @@
 
 #include "../chart/ChartFakes.h"
 
-#include "chart/Form7Model.h"
-#include "chart/print/PrintJob.h"
+#include "chart/window/Form7Model.h"
+#include "chart/window/PrintJob.h"
 #include "palette/ThreadPalette.h"
 
 #include <QBuffer>

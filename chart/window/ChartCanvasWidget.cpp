@@ -1,6 +1,6 @@
-#include "chart/ChartCanvasWidget.h"
+#include "chart/window/ChartCanvasWidget.h"
 
-#include "chart/Form7Model.h"
+#include "chart/window/Form7Model.h"
 
 #include <QPaintEvent>
 #include <QPainter>

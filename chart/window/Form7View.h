@@ -4,7 +4,7 @@
 // with two scroll bars. All behaviour is Form7Model's; this class binds widgets
 // to it and lets pending events run, at most every 16 ms, while it works.
 
-#include "chart/Form7Model.h"
+#include "chart/window/Form7Model.h"
 #include "base/TaskDelegate.h"
 
 #include <QElapsedTimer>

@@ -1,4 +1,4 @@
-#include "chart/print/PdfExportDialog.h"
+#include "chart/window/PdfExportDialog.h"
 
 #include <QFileDialog>
 

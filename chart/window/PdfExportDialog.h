@@ -2,7 +2,7 @@
 // The "导出PDF" button of the chart window: asks where to write the page, then
 // writes it through the print job.
 
-#include "chart/print/PrintJob.h"
+#include "chart/window/PrintJob.h"
 
 #include <optional>
 

@@ -4,8 +4,8 @@
 // opens and ends (or cancels) the document, reports failures, and keeps the
 // chart window's controls, status line and progress bar in step.
 
-#include "chart/Form7Model.h"
-#include "chart/print/PrintPage.h"
+#include "chart/window/Form7Model.h"
+#include "chart/print/SheetOutput.h"
 #include "base/TaskDelegate.h"
 
 #include <QPageLayout>
@@ -15,38 +15,8 @@ class QPrinter;
 
 namespace pav::print {
 
-enum class PrintOutcome {
-    Printed, // the page went to the printer or the file is complete
-    Aborted, // the abort flag was cleared (the window closed): the document was cancelled
-    Failed,  // no printer, or a printer or file operation failed; nothing was sent or written
-    Busy     // a job was already running: the request was ignored
-};
-
-inline constexpr const char* kPrintFailedText = "    打印异常，请确认您的打印机已经就绪。     ";
-inline constexpr const char* kPrintFailedTitle = "Korvane ";
-inline constexpr const char* kPrintedCaption = "打印..";
-
-// A4 portrait with 5 mm margins: a 200 x 287 mm printable area.
-QPageLayout defaultPdfLayout();
-
-// Whether printer names an installed queue that is not in an error state.
-bool printerReady(const QPrinter& printer);
-
-// The page on printer. Nothing reaches the printer when the abort flag stops
-// the job; Failed when the printer is not ready or refuses.
-PrintOutcome printSheet(QPrinter& printer, const PrintSheet& sheet, const chart::JobControl& job);
-
-// The page as a one-page PDF. The file appears under path only when complete:
-// it is written under a temporary name beside it and renamed; on failure or an
-// abort any earlier file of that name stays as it was.
-PrintOutcome writeSheetPdf(const QString& path, const PrintSheet& sheet, const chart::JobControl& job,
-                           const QPageLayout& layout = defaultPdfLayout(), QString* error = nullptr);
-
 // The file "导出PDF" offers first: the chart's title as a PDF in the program's folder.
 QString suggestedPdfPath(const chart::Form7Model& model);
-// A name typed without the ".pdf" ending gets it.
-QString withPdfSuffix(const QString& path);
-
 // The chart window's generated chart as a sheet to print.
 PrintSheet sheetOf(chart::Form7Model& model);
 

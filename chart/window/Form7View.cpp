@@ -1,6 +1,6 @@
-#include "chart/Form7View.h"
+#include "chart/window/Form7View.h"
 
-#include "chart/ChartCanvasWidget.h"
+#include "chart/window/ChartCanvasWidget.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

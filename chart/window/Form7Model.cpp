@@ -1,4 +1,4 @@
-#include "chart/Form7Model.h"
+#include "chart/window/Form7Model.h"
 
 #include "chart/ChartSaver.h"
 #include "chart/SymbolStamps.h"
@@ -21,6 +21,8 @@ const char* const kSavedText = "  绣图文件保存成功在";
 const char* const kSavedTitle = "Korvane,make life fun!";
 const char* const kSaveFailedText = "  绣图文件没有保存：";
 const char* const kSaveFailedTitle = "Korvane";
+const char* const kTooManyColours = "    绣图颜色太多，请减色后再生成。。。 ";
+const char* const kTooManyTitle = "Korvane inc.";
 
 // One stitch per fabric pixel; a fraction of a stitch cannot be charted.
 int chartSide(double pixels) {
@@ -186,8 +188,10 @@ bool Form7Model::buildColourIndex(const TaskDelegate& task) {
     job.whichType = &m_whichType;
     job.genRunning = &m_genRunning;
     job.task = &task;
-    job.messages = &m_messages;
-    if (palette::makeColorIndex(m_state, job, 0) != palette::IndexResult::Done || !m_genRunning) return false;
+
+    const palette::IndexResult matched = palette::makeColorIndex(m_state, job, 0);
+    if (matched == palette::IndexResult::TooManyColours) m_messages.showMessage(kTooManyColours, kTooManyTitle);
+    if (matched != palette::IndexResult::Done || !m_genRunning) return false;
     const int limit = threshold();
     return palette::sortColorIndex(m_state, job, limit) == palette::IndexResult::Done && m_genRunning;
 }

@@ -6,7 +6,7 @@
 // and tells its view what changed through Form7Observer.
 
 #include "chart/ChartGeometry.h"
-#include "chart/ChartHost.h"
+#include "chart/window/ChartHost.h"
 #include "chart/ChartRenderer.h"
 #include "chart/SymbolMap.h"
 #include "base/TaskDelegate.h"

@@ -1,0 +1,100 @@
+#include "chart/print/SheetOutput.h"
+
+#include <QBuffer>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QSaveFile>
+
+namespace pav::print {
+namespace {
+
+
+bool usablePage(const QPagedPaintDevice& device) {
+    const PaperSize page = paperSize(device);
+    return page.width > 0 && page.height > 0;
+}
+
+void setReason(QString* error, const QString& reason) {
+    if (error) *error = reason;
+}
+
+// The page drawn as the printer will get it, into a discarded PDF; false when
+// the abort flag stopped it.
+bool drawInMemory(const QPrinter& printer, const PrintSheet& sheet, const chart::JobControl& job) {
+    QBuffer memory;
+    memory.open(QIODevice::WriteOnly);
+    QPdfWriter draft(&memory);
+    draft.setResolution(printer.resolution());
+    draft.setPageLayout(printer.pageLayout());
+    QPainter painter(&draft);
+    return printChartPage(painter, draft, sheet, job) == PageResult::Drawn;
+}
+
+} // namespace
+
+QPageLayout defaultPdfLayout() {
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(5, 5, 5, 5),
+                       QPageLayout::Millimeter);
+}
+
+bool printerReady(const QPrinter& printer) {
+    // With no queue at all Qt falls back to writing a PDF file: that is no printer.
+    if (printer.outputFormat() != QPrinter::NativeFormat || printer.printerName().isEmpty()) return false;
+    const QPrinterInfo queue = QPrinterInfo::printerInfo(printer.printerName());
+    return !queue.isNull() && queue.state() != QPrinter::Error;
+}
+
+// Qt's CUPS printer cannot cancel a begun document: QPrinter::abort does
+// nothing there and ending the painter sends the page. So the page is drawn
+// first, with the job's status, progress and abort checks, into memory at the
+// printer's page layout and resolution; only a complete page is then drawn
+// again on the printer (letting events run, but no longer abortable) and sent.
+PrintOutcome printSheet(QPrinter& printer, const PrintSheet& sheet, const chart::JobControl& job) {
+    if (!printerReady(printer) || !usablePage(printer)) return PrintOutcome::Failed;
+    if (!drawInMemory(printer, sheet, job)) return PrintOutcome::Aborted;
+
+    printer.setDocName(chart::chartTitle(sheet.title));
+    QPainter painter;
+    if (!painter.begin(&printer)) return PrintOutcome::Failed;
+    TaskDelegate yieldOnly;
+    if (job.task) yieldOnly.yield = job.task->yield;
+    printChartPage(painter, printer, sheet, chart::JobControl{&yieldOnly, nullptr});
+    if (!painter.end() || printer.printerState() == QPrinter::Error) return PrintOutcome::Failed;
+    return PrintOutcome::Printed;
+}
+
+PrintOutcome writeSheetPdf(const QString& path, const PrintSheet& sheet, const chart::JobControl& job,
+                           const QPageLayout& layout, QString* error) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        setReason(error, file.errorString());
+        return PrintOutcome::Failed;
+    }
+    QPdfWriter writer(&file);
+    writer.setTitle(chart::chartTitle(sheet.title));
+    writer.setCreator(QStringLiteral("Pavlenta"));
+    QPainter painter;
+    if (!writer.setPageLayout(layout) || !usablePage(writer) || !painter.begin(&writer)) {
+        file.cancelWriting();
+        setReason(error, QStringLiteral("page layout not usable"));
+        return PrintOutcome::Failed;
+    }
+    const PageResult page = printChartPage(painter, writer, sheet, job);
+    painter.end();
+    if (page == PageResult::Aborted) {
+        file.cancelWriting();
+        return PrintOutcome::Aborted;
+    }
+    if (!file.commit()) {
+        setReason(error, file.errorString());
+        return PrintOutcome::Failed;
+    }
+    return PrintOutcome::Printed;
+}
+
+QString withPdfSuffix(const QString& path) {
+    return path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive) ? path : path + QStringLiteral(".pdf");
+}
+
+} // namespace pav::print
