@@ -2,6 +2,8 @@
 
 #include "chart/ChartFonts.h"
 #include "chart/SymbolStamps.h"
+#include "image/RgbValue.h"
+#include "palette/ProgramState.h"
 
 #include <QFontMetricsF>
 #include <QPen>
@@ -9,6 +11,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <vector>
 
 namespace pav::chart {
 namespace {
@@ -18,13 +21,8 @@ const QColor kThinLine(166, 166, 166);
 const QColor kHeavyLine(66, 66, 66);
 const QColor kLetter(255, 11, 11);
 
-QRgb toQRgb(std::int32_t rgb) {
-    return qRgb(palette::redOf(rgb), palette::greenOf(rgb), palette::blueOf(rgb));
-}
-
-QColor toQColor(std::int32_t rgb) {
-    return QColor(palette::redOf(rgb), palette::greenOf(rgb), palette::blueOf(rgb));
-}
+using image::toQColor;
+using image::toQRgb;
 
 // Pen widths are device pixels whatever the painter's scale.
 QPen devicePen(const QColor& color, int width, Qt::PenCapStyle cap) {
@@ -76,25 +74,31 @@ bool whole(double value) {
 
 // The colour blocks leave each cell's grid lines visible; every block is an abort check.
 // Where every edge falls on whole pixels of a 1:1 canvas the blocks are set straight in its pixels.
+// A cell with no stitch stays blank.
 bool drawColourBlocks(QPainter& painter, const ChartGeometry& g, const GridInput& in, bool blocks,
                       const JobControl& job) {
-    job.progress(0, in.chartH);
+    const QRect& cells = in.cells;
+    job.progress(0, cells.height());
     if (!blocks) return true;
     const bool pixelBlocks =
         whole(g.cell) && whole(g.leftMargin) && whole(g.gridTop) && whole(g.blockInset) && whole(g.blockSize);
     const DirectPixels direct = pixelBlocks ? directPixels(painter) : DirectPixels{};
-    for (int y = 0; y < in.chartH; ++y) {
-        const std::int32_t* colours = in.colors.row(y);
-        for (int x = 0; x < in.chartW; ++x) {
-            const QRectF block(g.leftMargin + g.cell * x + g.blockInset,
-                               g.gridTop + g.cell * y + g.blockInset, g.blockSize, g.blockSize);
-            if (direct)
-                direct.fill(block.toRect(), toQRgb(colours[x]));
-            else
-                painter.fillRect(block, toQColor(colours[x]));
+    for (int row = 0; row < cells.height(); ++row) {
+        const int y = cells.top() + row;
+        for (int column = 0; column < cells.width(); ++column) {
+            const int x = cells.left() + column;
+            if (in.chart.stitched(x, y)) {
+                const QRectF block(g.leftMargin + g.cell * column + g.blockInset,
+                                   g.gridTop + g.cell * row + g.blockInset, g.blockSize, g.blockSize);
+                const std::int32_t colour = in.chart.blockColour(x, y);
+                if (direct)
+                    direct.fill(block.toRect(), toQRgb(colour));
+                else
+                    painter.fillRect(block, toQColor(colour));
+            }
             if (!job.carryOn()) return false;
         }
-        job.progress(y + 1, in.chartH);
+        job.progress(row + 1, cells.height());
     }
     return true;
 }
@@ -108,38 +112,49 @@ void drawClosingLines(QPainter& painter, const ChartGeometry& g, int w, int h) {
 }
 
 // Rows count 01 .. 16 and start again; a letter marks every 16th column; each
-// column carries its number as three stacked digits.
-void drawNumbering(QPainter& painter, const ChartGeometry& g, int w, int h) {
-    const double bottom = g.gridTop + g.cell * h;
+// column carries its number as three stacked digits. All of them count from
+// the chart's origin, whatever block of cells is drawn.
+void drawNumbering(QPainter& painter, const ChartGeometry& g, QRect cells) {
+    const double bottom = g.gridTop + g.cell * cells.height();
     useFont(painter, g.arialFont);
-    for (int y = 0; y < h; ++y) {
+    for (int row = 0; row < cells.height(); ++row) {
+        const int y = cells.top() + row;
         const QString label = QStringLiteral("%1").arg(y % 16 + 1, 2, 10, QLatin1Char('0'));
-        writeText(painter, g, QPointF(g.leftMargin, g.gridTop + g.cell * y) + g.rowLabelOffset, label);
+        writeText(painter, g, QPointF(g.leftMargin, g.gridTop + g.cell * row) + g.rowLabelOffset, label);
     }
     painter.setPen(kLetter);
-    for (int x = 16; x <= w - 1; x += 16) {
+    for (int column = 0; column < cells.width(); ++column) {
+        const int x = cells.left() + column;
+        if (x < 16 || x % 16 != 0) continue;
         const QString letter(QChar(u'A' + x / 16 - 1));
-        writeText(painter, g, QPointF(g.leftMargin + g.cell * x, bottom) + g.letterOffset, letter);
+        writeText(painter, g, QPointF(g.leftMargin + g.cell * column, bottom) + g.letterOffset, letter);
     }
     painter.setPen(Qt::black);
-    for (int x = 0; x < w; ++x) {
-        const QString digits = QStringLiteral("%1").arg(x + 1, 3, 10, QLatin1Char('0'));
+    for (int column = 0; column < cells.width(); ++column) {
+        const QString digits = QStringLiteral("%1").arg(cells.left() + column + 1, 3, 10, QLatin1Char('0'));
         for (int d = 0; d < 3; ++d)
-            writeText(painter, g, QPointF(g.leftMargin + g.cell * x + g.digitDx, bottom + g.digitDy[d]),
+            writeText(painter, g, QPointF(g.leftMargin + g.cell * column + g.digitDx, bottom + g.digitDy[d]),
                       digits.mid(d, 1));
     }
 }
 
-// Every 16th grid line is heavy, and only when the chart has more than 16 rows and columns.
-void drawHeavyLines(QPainter& painter, const ChartGeometry& g, int w, int h) {
-    if (w <= 16 || h <= 16) return;
-    const double right = g.leftMargin + g.cell * w;
-    const double bottom = g.gridTop + g.cell * h;
+// Every 16th grid line of the chart is heavy, and only when the chart has more
+// than 16 rows and columns; a block's own edges are never heavy.
+void drawHeavyLines(QPainter& painter, const ChartGeometry& g, const Chart& chart, QRect cells) {
+    if (chart.width() <= 16 || chart.height() <= 16) return;
+    const double right = g.leftMargin + g.cell * cells.width();
+    const double bottom = g.gridTop + g.cell * cells.height();
     painter.setPen(devicePen(kHeavyLine, g.heavyPen, Qt::FlatCap));
-    for (int j = 16; j <= h - 1; j += 16)
-        line(painter, g.leftMargin, g.gridTop + g.cell * j, right, g.gridTop + g.cell * j);
-    for (int i = 16; i <= w - 1; i += 16)
-        line(painter, g.leftMargin + g.cell * i, g.gridTop, g.leftMargin + g.cell * i, bottom);
+    for (int row = 1; row < cells.height(); ++row) {
+        const int j = cells.top() + row;
+        if (j % 16 == 0 && j <= chart.height() - 1)
+            line(painter, g.leftMargin, g.gridTop + g.cell * row, right, g.gridTop + g.cell * row);
+    }
+    for (int column = 1; column < cells.width(); ++column) {
+        const int i = cells.left() + column;
+        if (i % 16 == 0 && i <= chart.width() - 1)
+            line(painter, g.leftMargin + g.cell * column, g.gridTop, g.leftMargin + g.cell * column, bottom);
+    }
 }
 
 // Where the symbol of cell (x, y) starts on its baseline.
@@ -149,12 +164,6 @@ QPointF symbolOrigin(const ChartGeometry& g, int x, int y) {
 }
 
 } // namespace
-
-ChartStyle chartStyleFromText(const std::string& text) {
-    if (text == kStyleSymbolsOnly) return ChartStyle::SymbolsOnly;
-    if (text == kStyleBlocksOnly) return ChartStyle::BlocksOnly;
-    return ChartStyle::BlocksAndSymbols;
-}
 
 QImage newCanvas(int width, int height) {
     QImage canvas(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
@@ -187,17 +196,18 @@ int drawTitle(QPainter& painter, const ChartGeometry& g, const QString& title, c
 std::optional<GridDrawn> drawGrid(QPainter& painter, const ChartGeometry& g, const GridInput& in,
                                   const JobControl& job) {
     GridDrawn drawn;
+    const int w = in.cells.width(), h = in.cells.height();
     const auto blocks = [&] {
         drawn.blocks = in.style != ChartStyle::SymbolsOnly; // the style as the block pass starts
         return drawColourBlocks(painter, g, in, drawn.blocks, job);
     };
-    const auto lines = [&] { return drawThinLines(painter, g, in.chartW, in.chartH, job); };
+    const auto lines = [&] { return drawThinLines(painter, g, w, h, job); };
     const bool done = g.blocksUnderLines ? blocks() && lines() : lines() && blocks();
     if (!done) return std::nullopt;
-    drawClosingLines(painter, g, in.chartW, in.chartH);
-    drawNumbering(painter, g, in.chartW, in.chartH);
-    drawHeavyLines(painter, g, in.chartW, in.chartH);
-    drawn.bottom = roundedInt(g.gridTop + g.cell * in.chartH + g.gridBottomGap);
+    drawClosingLines(painter, g, w, h);
+    drawNumbering(painter, g, in.cells);
+    drawHeavyLines(painter, g, in.chart, in.cells);
+    drawn.bottom = roundedInt(g.gridTop + g.cell * h + g.gridBottomGap);
     return drawn;
 }
 
@@ -205,25 +215,39 @@ bool drawSymbols(QPainter& painter, const ChartGeometry& g, const SymbolInput& i
                  SymbolStamps* stamps) {
     useFont(painter, g.symbolFont);
     const DirectPixels direct = stamps ? directPixels(painter) : DirectPixels{};
-    job.progress(0, in.chartH);
-    for (int y = 0; y < in.chartH; ++y) {
-        const std::int32_t* indices = in.index.row(y);
-        const std::int32_t* blocks = in.blockColors ? in.blockColors->row(y) : nullptr;
-        for (int x = 0; x < in.chartW; ++x) {
+    std::vector<QString> symbols;
+    for (const ChartThread& thread : in.chart.threads()) symbols.push_back(QString::fromStdString(thread.symbol));
+    const QRect& cells = in.cells;
+    job.progress(0, cells.height());
+    for (int row = 0; row < cells.height(); ++row) {
+        const int y = cells.top() + row;
+        for (int column = 0; column < cells.width(); ++column) {
+            const int x = cells.left() + column;
             if (!job.carryOn()) return false;
-            const QString& symbol = in.symbols.symbolOfStitch(indices[x]);
+            const int thread = in.chart.threadAt(x, y);
+            if (thread == kNoStitch) continue;
+            const QString& symbol = symbols[static_cast<std::size_t>(thread)];
             if (symbol.isEmpty()) continue;
-            const QRgb ink = blocks ? symbolInk(blocks[x]).rgb() : qRgb(0, 0, 0);
+            const QRgb ink = in.overBlocks ? symbolInk(in.chart.blockColour(x, y)).rgb() : qRgb(0, 0, 0);
             if (stamps) {
-                stamps->draw(painter, direct, symbolOrigin(g, x, y).toPoint(), symbol, ink);
+                stamps->draw(painter, direct, symbolOrigin(g, column, row).toPoint(), symbol, ink);
             } else {
                 painter.setPen(QColor::fromRgb(ink));
-                painter.drawText(symbolOrigin(g, x, y), symbol);
+                painter.drawText(symbolOrigin(g, column, row), symbol);
             }
         }
-        job.progress(y + 1, in.chartH);
+        job.progress(row + 1, cells.height());
     }
     return true;
+}
+
+bool renderChart(QPainter& painter, const ChartGeometry& geometry, const Chart& chart, QRect cells,
+                 ChartStyle style, const JobControl& job) {
+    cells &= allCells(chart);
+    const std::optional<GridDrawn> grid = drawGrid(painter, geometry, GridInput{chart, cells, style}, job);
+    if (!grid) return false;
+    if (style == ChartStyle::BlocksOnly) return true;
+    return drawSymbols(painter, geometry, SymbolInput{chart, cells, grid->blocks}, job);
 }
 
 int drawLegendGrid(QPainter& painter, const ChartGeometry& g, int chartW, int /*chartH*/, int maxColor) {
@@ -248,8 +272,10 @@ int drawLegendGrid(QPainter& painter, const ChartGeometry& g, int chartW, int /*
 
 void drawLegendEntries(QPainter& painter, const ChartGeometry& g, const LegendInput& in,
                        const JobControl& job) {
-    const int entries = std::min(in.state.maxColor, palette::kListCapacity);
-    const LegendLayout layout = legendLayout(g, in.chartW, entries);
+    std::vector<int> legend = in.chart.legend();
+    if (legend.size() > static_cast<std::size_t>(palette::kListCapacity)) legend.resize(palette::kListCapacity);
+    const int entries = static_cast<int>(legend.size());
+    const LegendLayout layout = legendLayout(g, in.chart.width(), entries);
     const double cw = g.legendCellWidth;
     const double ch = g.legendCellHeight;
     useFont(painter, g.songFont);
@@ -258,21 +284,21 @@ void drawLegendEntries(QPainter& painter, const ChartGeometry& g, const LegendIn
         for (int k = 1; k <= layout.colourCells; ++k) {
             // Cells after the last legend entry stay empty.
             if (++i > entries) return;
-            const palette::LegendRecord& record = in.state.legend[i];
+            const ChartThread& thread = in.chart.threads()[static_cast<std::size_t>(legend[i - 1])];
             const QPointF cell(g.leftMargin + cw * k, g.legendTop + ch * r);
             const QPointF text = cell + g.legendTextOffset;
             if (!g.swatch.isEmpty()) {
-                const std::int32_t swatch = swatchColor(record.color, in.colorBit);
+                const std::int32_t swatch = swatchColor(thread.rgb, in.colorBit);
                 painter.fillRect(g.swatch.translated(cell), toQColor(swatch));
                 job.letEventsRun();
                 painter.setPen(symbolInk(swatch));
             }
             // A text wider than its cell is cut at the cell's edge rather than run into the next entry.
             if (g.clipLegendText) painter.setClipRect(QRectF(cell.x() + 1, cell.y(), cw - 1, 3 * ch));
-            writeText(painter, g, text, in.symbols.symbolAt(in.symbols.positionOfLegend(record)));
+            writeText(painter, g, text, QString::fromStdString(thread.symbol));
             painter.setPen(Qt::black);
-            writeText(painter, g, text + QPointF(0, ch), QString::fromStdString(record.number));
-            writeText(painter, g, text + QPointF(0, 2 * ch), QString::fromStdString(record.quantity));
+            writeText(painter, g, text + QPointF(0, ch), QString::fromStdString(thread.number));
+            writeText(painter, g, text + QPointF(0, 2 * ch), QString::number(thread.count));
             painter.setClipping(false);
         }
     }

@@ -5,13 +5,13 @@
 // (pixels) and a printer page (millimetres) share the same code. On the canvas
 // every line, block and swatch lands on the exact pixels of the sheet layout.
 
-#include "chart/ChartGeometry.h"
-#include "chart/SymbolMap.h"
 #include "base/TaskDelegate.h"
-#include "palette/ProgramState.h"
+#include "chart/Chart.h"
+#include "chart/ChartGeometry.h"
 
 #include <QImage>
 #include <QPainter>
+#include <QRect>
 #include <QString>
 
 #include <optional>
@@ -20,13 +20,6 @@
 namespace pav::chart {
 
 class SymbolStamps;
-
-// The chart styles offered by the style list, by their texts.
-enum class ChartStyle { BlocksAndSymbols, SymbolsOnly, BlocksOnly };
-inline constexpr const char* kStyleBlocksAndSymbols = "生成绣图色块";
-inline constexpr const char* kStyleSymbolsOnly = "无色块绣图";
-inline constexpr const char* kStyleBlocksOnly = "仅生成色块";
-ChartStyle chartStyleFromText(const std::string& text);
 
 // How a long pass lets events run, shows its progress and learns of an abort.
 struct JobControl {
@@ -53,12 +46,20 @@ QImage newCanvas(int width, int height);
 int drawTitle(QPainter& painter, const ChartGeometry& geometry, const QString& title,
               const QString& subtitle);
 
+// A block of a chart's cells: cell (x, y) of the chart is drawn at column
+// x - cells.left(), row y - cells.top() of the grid whose corner the geometry
+// places. Numbering and heavy lines count from the chart's own origin, so a
+// page of a pattern and the whole sheet are the same call with another block.
 struct GridInput {
-    const palette::StitchMatrix& colors; // stitch colours [x, y]
-    int chartW = 0;
-    int chartH = 0;
+    const Chart& chart;
+    QRect cells;             // within the chart
     const ChartStyle& style; // read when the colour-block pass starts
 };
+
+// Every cell of the chart.
+inline QRect allCells(const Chart& chart) {
+    return QRect(0, 0, chart.width(), chart.height());
+}
 
 struct GridDrawn {
     int bottom = 0;      // the y below the numbering band
@@ -71,12 +72,10 @@ std::optional<GridDrawn> drawGrid(QPainter& painter, const ChartGeometry& geomet
                                   const JobControl& job);
 
 struct SymbolInput {
-    const palette::StitchMatrix& index; // stitch index matrix [x, y]
-    const SymbolMap& symbols;
-    int chartW = 0;
-    int chartH = 0;
-    // The colour blocks under the symbols, when they were drawn: symbols on dark blocks turn white.
-    const palette::StitchMatrix* blockColors = nullptr;
+    const Chart& chart;
+    QRect cells; // within the chart, placed as GridInput's
+    // Whether the colour blocks are under the symbols: symbols on dark blocks turn white.
+    bool overBlocks = false;
 };
 
 // The symbol of every stitch, row by row, with an abort check per stitch; false when
@@ -88,13 +87,12 @@ bool drawSymbols(QPainter& painter, const ChartGeometry& geometry, const SymbolI
 int drawLegendGrid(QPainter& painter, const ChartGeometry& geometry, int chartW, int chartH, int maxColor);
 
 struct LegendInput {
-    const palette::ProgramState& state; // legend list and maxColor
-    const SymbolMap& symbols;
-    int chartW = 0;
-    int colorBit = 0; // the main window's reduction mode; 2 and 4 grey the swatches
+    const Chart& chart; // its listed threads, in order
+    int colorBit = 0;   // the main window's reduction mode; 2 and 4 grey the swatches
 };
 
-// Per legend entry: swatch, symbol, thread number and quantity of one thread.
+// Per legend entry: swatch, symbol, thread number and quantity of one thread;
+// the table is as wide as the chart.
 void drawLegendEntries(QPainter& painter, const ChartGeometry& geometry, const LegendInput& input,
                        const JobControl& job);
 
@@ -130,6 +128,11 @@ inline constexpr const char* kDefaultTitle = "我的绣图";
 inline constexpr const char* kDefaultRange = "DMC";
 QString chartTitle(const std::string& title);
 std::string chartRange(const std::string& whichType);
+
+// Grid and symbols of a block of cells, as one call: the pages of a pattern and
+// any other drawing of part of a chart. Nothing is drawn after an abort.
+bool renderChart(QPainter& painter, const ChartGeometry& geometry, const Chart& chart, QRect cells,
+                 ChartStyle style, const JobControl& job = {});
 
 // The title block texts.
 QString chartSubtitle(const std::string& whichType, int maxColor, int chartW, int chartH);

@@ -45,7 +45,7 @@ struct ChartArgs {
     std::optional<int> width;
     int mode = 16;
     std::optional<int> colors;
-    std::string style = chart::kStyleSymbolsOnly;
+    std::string style = chart::texts::styleText(chart::ChartStyle::SymbolsOnly);
     std::string threshold = chart::Form7Model::kDefaultThreshold;
     std::string title;
     std::string range = "DMC";
@@ -74,9 +74,9 @@ int integerOption(const std::string& name, const std::string& text, int low, int
 
 std::string styleText(const std::string& word) {
     static const std::map<std::string, std::string> styles = {
-        {"blocks+symbols", chart::kStyleBlocksAndSymbols}, {"symbols", chart::kStyleSymbolsOnly},
-        {"blocks", chart::kStyleBlocksOnly},               {chart::kStyleBlocksAndSymbols, chart::kStyleBlocksAndSymbols},
-        {chart::kStyleSymbolsOnly, chart::kStyleSymbolsOnly}, {chart::kStyleBlocksOnly, chart::kStyleBlocksOnly},
+        {"blocks+symbols", chart::texts::styleText(chart::ChartStyle::BlocksAndSymbols)}, {"symbols", chart::texts::styleText(chart::ChartStyle::SymbolsOnly)},
+        {"blocks", chart::texts::styleText(chart::ChartStyle::BlocksOnly)},               {chart::texts::styleText(chart::ChartStyle::BlocksAndSymbols), chart::texts::styleText(chart::ChartStyle::BlocksAndSymbols)},
+        {chart::texts::styleText(chart::ChartStyle::SymbolsOnly), chart::texts::styleText(chart::ChartStyle::SymbolsOnly)}, {chart::texts::styleText(chart::ChartStyle::BlocksOnly), chart::texts::styleText(chart::ChartStyle::BlocksOnly)},
     };
     const auto found = styles.find(word);
     if (found == styles.end()) usageError("unknown style '" + word + "'");
@@ -223,7 +223,7 @@ std::string summary(const ChartArgs& args, chart::Form7Model& chart, const Progr
             json += ",\"row\":null,\"number\":" + jsonString(palette::hexColourText(entry)) + ",\"rgb\":" + jsonString(palette::hexColourText(entry));
         }
         json += ",\"count\":" + std::to_string(count) +
-                ",\"symbol\":" + jsonString(chart.symbols().symbolAt(p).toStdString()) +
+                ",\"symbol\":" + jsonString(chart.chart().threads()[static_cast<std::size_t>(p - 1)].symbol) +
                 ",\"inLegend\":" + (inLegend ? "true" : "false") + "}";
     }
     return json + "]}";

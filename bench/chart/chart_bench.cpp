@@ -69,7 +69,7 @@ struct Chart {
         ensureGuiApp();
         paintPicture(*state);
         model.load();
-        model.setStyleText(chart::kStyleBlocksAndSymbols);
+        model.setStyleText(chart::texts::styleText(chart::ChartStyle::BlocksAndSymbols));
         model.setThresholdText("0");
         events.yield = [] {};
     }

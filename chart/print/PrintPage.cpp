@@ -137,37 +137,36 @@ void PrintedPage::printFooter(int chartW, int chartH) {
 }
 
 bool PrintedPage::printSymbols(chart::SymbolInput input, const chart::JobControl& job) {
-    if (!m_blocksDrawn) input.blockColors = nullptr;
+    if (!m_blocksDrawn) input.overBlocks = false;
     return chart::drawSymbols(m_painter, m_grid, input, job);
 }
 
 PageResult printChartPage(QPainter& painter, const QPagedPaintDevice& device, const PrintSheet& sheet,
                           const chart::JobControl& job) {
+    const chart::Chart& c = sheet.chart;
+    const int listed = static_cast<int>(c.legend().size());
     const PaperSize page = paperSize(device);
-    const PaperChart chart{sheet.chartW, sheet.chartH, sheet.state.maxColor};
+    const PaperChart chart{c.width(), c.height(), listed};
     PrintedPage paper(painter, layOutPaper(chart, page, paperText(device)), page, dotsPerMm(device));
 
     say(job, kStatusDocument);
-    paper.printTitle(chart::chartTitle(sheet.title),
-                     chart::chartSubtitle(chart::chartRange(sheet.whichType), sheet.state.maxColor,
-                                          sheet.chartW, sheet.chartH));
+    paper.printTitle(chart::chartTitle(c.title),
+                     chart::chartSubtitle(chart::chartRange(c.rangeName), listed, c.width(), c.height()));
 
     say(job, kStatusGrid);
-    const chart::GridInput grid{sheet.state.colors, sheet.chartW, sheet.chartH, sheet.style};
+    const chart::GridInput grid{c, chart::allCells(c), sheet.style};
     if (!paper.printGrid(grid, job)) return PageResult::Aborted;
 
     say(job, kStatusLegend);
-    paper.printLegendGrid(sheet.chartW, sheet.chartH, sheet.state.maxColor);
-    paper.printLegendEntries(chart::LegendInput{sheet.state, sheet.symbols, sheet.chartW, sheet.colorBit},
-                             job);
-    paper.printFooter(sheet.chartW, sheet.chartH);
+    paper.printLegendGrid(c.width(), c.height(), listed);
+    paper.printLegendEntries(chart::LegendInput{c, sheet.colorBit}, job);
+    paper.printFooter(c.width(), c.height());
 
-    job.progress(0, sheet.chartH);
+    job.progress(0, c.height());
     say(job, kStatusSymbols);
     if (sheet.style == chart::ChartStyle::BlocksOnly) return PageResult::Drawn;
-    const chart::SymbolInput symbols{sheet.state.index, sheet.symbols, sheet.chartW, sheet.chartH,
-                                     &sheet.state.colors};
-    return paper.printSymbols(symbols, job) ? PageResult::Drawn : PageResult::Aborted;
+    return paper.printSymbols(chart::SymbolInput{c, chart::allCells(c), true}, job) ? PageResult::Drawn
+                                                                                     : PageResult::Aborted;
 }
 
 } // namespace pav::print

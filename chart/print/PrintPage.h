@@ -7,10 +7,9 @@
 // numbering keep the size they have against a cell on the canvas, up to those
 // point sizes, so that a symbol stays inside its cell at any scale.
 
+#include "chart/Chart.h"
 #include "chart/ChartRenderer.h"
-#include "chart/SymbolMap.h"
 #include "chart/print/PrintLayout.h"
-#include "palette/ProgramState.h"
 
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -23,14 +22,9 @@ namespace pav::print {
 
 // What the page shows: a generated chart.
 struct PrintSheet {
-    const palette::ProgramState& state; // stitch colours and indices, legend list, maxColor
-    const chart::SymbolMap& symbols;
-    int chartW = 0;
-    int chartH = 0;
-    std::string title;     // an empty title prints "我的绣图"
-    std::string whichType; // thread range named in the subtitle; empty prints "DMC"
+    const chart::Chart& chart; // an empty title prints "我的绣图"
     chart::ChartStyle style = chart::ChartStyle::SymbolsOnly;
-    int colorBit = 0;
+    int colorBit = 0;          // the main window's reduction mode; 2 and 4 grey the swatches
 };
 
 // Status line texts of the job, in the order it shows them.

@@ -54,7 +54,7 @@ PrintOutcome printSheet(QPrinter& printer, const PrintSheet& sheet, const chart:
     if (!printerReady(printer) || !usablePage(printer)) return PrintOutcome::Failed;
     if (!drawInMemory(printer, sheet, job)) return PrintOutcome::Aborted;
 
-    printer.setDocName(chart::chartTitle(sheet.title));
+    printer.setDocName(chart::chartTitle(sheet.chart.title));
     QPainter painter;
     if (!painter.begin(&printer)) return PrintOutcome::Failed;
     TaskDelegate yieldOnly;
@@ -72,7 +72,7 @@ PrintOutcome writeSheetPdf(const QString& path, const PrintSheet& sheet, const c
         return PrintOutcome::Failed;
     }
     QPdfWriter writer(&file);
-    writer.setTitle(chart::chartTitle(sheet.title));
+    writer.setTitle(chart::chartTitle(sheet.chart.title));
     writer.setCreator(QStringLiteral("Pavlenta"));
     QPainter painter;
     if (!writer.setPageLayout(layout) || !usablePage(writer) || !painter.begin(&writer)) {

@@ -20,7 +20,6 @@ enum class PrintOutcome {
 
 inline constexpr const char* kPrintFailedText = "    打印异常，请确认您的打印机已经就绪。     ";
 inline constexpr const char* kPrintFailedTitle = "Korvane ";
-inline constexpr const char* kPrintedCaption = "打印..";
 
 // A4 portrait with 5 mm margins: a 200 x 287 mm printable area.
 QPageLayout defaultPdfLayout();

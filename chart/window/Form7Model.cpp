@@ -3,7 +3,6 @@
 #include "chart/ChartSaver.h"
 #include "chart/SymbolStamps.h"
 #include "palette/ColorIndex.h"
-#include "palette/SymbolSet.h"
 #include "palette/ThreadPalette.h"
 
 #include <QDir>
@@ -15,14 +14,7 @@
 namespace pav::chart {
 namespace {
 
-const char* const kThresholdError = "输入有错误,只能是数字";
-const char* const kThresholdTitle = "Korvane";
-const char* const kSavedText = "  绣图文件保存成功在";
-const char* const kSavedTitle = "Korvane,make life fun!";
-const char* const kSaveFailedText = "  绣图文件没有保存：";
-const char* const kSaveFailedTitle = "Korvane";
-const char* const kTooManyColours = "    绣图颜色太多，请减色后再生成。。。 ";
-const char* const kTooManyTitle = "Korvane inc.";
+using namespace texts;
 
 // One stitch per fabric pixel; a fraction of a stitch cannot be charted.
 int chartSide(double pixels) {
@@ -37,10 +29,11 @@ Form7Model::Form7Model(palette::ProgramState& state, ChartHost& host, MessageSin
 
 void Form7Model::load() {
     palette::loadColor(m_state.dmc);
-    m_styleText = kStyleSymbolsOnly;
-    m_style = chartStyleFromText(m_styleText);
+    m_style = ChartStyle::SymbolsOnly;
+    m_styleText = texts::styleText(m_style);
     m_thresholdText = kDefaultThreshold;
     m_command5Caption = kAbortCaption;
+    m_command5Action = Command5Action::Abort;
     m_label1Text = kLabel1Start;
     m_label1Visible = true;
     m_command1Enabled = true;
@@ -56,8 +49,12 @@ void Form7Model::load() {
 
 void Form7Model::setStyleText(const std::string& text) {
     m_styleText = text;
-    m_style = chartStyleFromText(text);
+    m_style = styleOfText(text).value_or(ChartStyle::BlocksAndSymbols);
     notifyControls();
+}
+
+void Form7Model::setStyle(ChartStyle style) {
+    setStyleText(texts::styleText(style));
 }
 
 void Form7Model::setThresholdText(std::string text) {
@@ -88,7 +85,7 @@ void Form7Model::command1Clicked(const TaskDelegate& events) {
 }
 
 void Form7Model::command5Clicked() {
-    if (m_command5Caption == kAbortCaption) {
+    if (m_command5Action == Command5Action::Abort) {
         m_genRunning = false;
         m_command1Enabled = true;
         notifyControls();
@@ -124,9 +121,18 @@ void Form7Model::setStatus(const std::string& text, bool visible) {
     notifyControls();
 }
 
-void Form7Model::setCommand5Caption(const std::string& caption) {
+void Form7Model::setCommand5(Command5Action action, const char* caption) {
+    m_command5Action = action;
     m_command5Caption = caption;
     notifyControls();
+}
+
+void Form7Model::setPrinted() {
+    setCommand5(Command5Action::Print, kPrintedCaption);
+}
+
+void Form7Model::setReadyToPrint() {
+    setCommand5(Command5Action::Print, kPrintCaption);
 }
 
 void Form7Model::setPrinting(bool printing) {
@@ -171,9 +177,9 @@ void Form7Model::beginGeneration() {
     m_command4Enabled = false;
     m_host.setMainControlsEnabled(false);
     m_label1Visible = true;
-    m_symbols.loadSymbols(palette::loadxiuChr());
     m_whichType = chartRange(m_whichType);
     m_command5Caption = kAbortCaption;
+    m_command5Action = Command5Action::Abort;
     m_chartW = chartSide(m_host.stitchPictureWidth());
     m_chartH = chartSide(m_host.stitchPictureHeight());
     m_busy = true;
@@ -182,18 +188,19 @@ void Form7Model::beginGeneration() {
 
 // Step 4: matching, then counting; either may end the generation.
 bool Form7Model::buildColourIndex(const TaskDelegate& task) {
-    palette::ColorIndexJob job;
-    job.chartW = m_chartW;
-    job.chartH = m_chartH;
-    job.whichType = &m_whichType;
-    job.genRunning = &m_genRunning;
-    job.task = &task;
-
-    const palette::IndexResult matched = palette::makeColorIndex(m_state, job, 0);
-    if (matched == palette::IndexResult::TooManyColours) m_messages.showMessage(kTooManyColours, kTooManyTitle);
-    if (matched != palette::IndexResult::Done || !m_genRunning) return false;
-    const int limit = threshold();
-    return palette::sortColorIndex(m_state, job, limit) == palette::IndexResult::Done && m_genRunning;
+    ChartRequest request;
+    request.width = m_chartW;
+    request.height = m_chartH;
+    request.title = m_xiutuTitle;
+    request.rangeName = m_whichType;
+    // The box's change rule keeps it numeric, so reading it before the matching
+    // rather than between matching and counting makes no difference.
+    request.threshold = threshold();
+    ChartResult result = makeChart(m_state, request, task, &m_genRunning);
+    if (result.error == ChartError::TooManyColours) m_messages.showMessage(kTooManyColours, kTooManyTitle);
+    if (result.error != ChartError::None) return false;
+    m_chart = std::move(result.chart);
+    return true;
 }
 
 // The box is kept numeric by its change rule; should it hold anything else, the same rule applies.
@@ -205,38 +212,38 @@ int Form7Model::threshold() {
 }
 
 void Form7Model::sizeCanvas() {
-    m_canvas = newCanvas(canvasWidth(m_chartW), canvasHeight(m_chartW, m_chartH, m_state.maxColor));
+    const int listed = static_cast<int>(m_chart.legend().size());
+    m_canvas = newCanvas(canvasWidth(m_chartW), canvasHeight(m_chartW, m_chartH, listed));
     m_geometry.sheetWidth = m_canvas.width();
     notifyCanvas();
 }
 
 // Steps 5 to 12; false when an abort check stopped it.
 bool Form7Model::drawSheet(const TaskDelegate& task) {
-    m_symbols.build(m_state, m_whichType == kDefaultRange);
     m_label1Visible = false;
     notifyControls();
     sizeCanvas();
     m_xiutuTitle = chartTitle(m_xiutuTitle).toStdString();
+    m_chart.title = m_xiutuTitle;
 
     const JobControl job{&task, &m_genRunning};
     ChartGeometry& g = m_geometry;
     QPainter painter(&m_canvas);
-    const QString subtitle = chartSubtitle(m_whichType, m_state.maxColor, m_chartW, m_chartH);
+    const int listed = static_cast<int>(m_chart.legend().size());
+    const QString subtitle = chartSubtitle(m_whichType, listed, m_chartW, m_chartH);
     g.gridTop = drawTitle(painter, g, QString::fromStdString(m_xiutuTitle), subtitle) + 3;
-    const std::optional<GridDrawn> grid =
-        drawGrid(painter, g, GridInput{m_state.colors, m_chartW, m_chartH, m_style}, job);
+    const QRect cells = allCells(m_chart);
+    const std::optional<GridDrawn> grid = drawGrid(painter, g, GridInput{m_chart, cells, m_style}, job);
     if (!grid) return false;
     g.legendTop = grid->bottom + 8;
-    g.footerTop = drawLegendGrid(painter, g, m_chartW, m_chartH, m_state.maxColor);
-    drawLegendEntries(painter, g, LegendInput{m_state, m_symbols, m_chartW, m_host.colorBit()}, job);
+    g.footerTop = drawLegendGrid(painter, g, m_chartW, m_chartH, listed);
+    drawLegendEntries(painter, g, LegendInput{m_chart, m_host.colorBit()}, job);
     drawFooter(painter, g, m_chartW, m_chartH);
 
     setProgress(0, m_chartH);
     if (m_style == ChartStyle::BlocksOnly) return true;
     SymbolStamps stamps(g.symbolFont, m_canvas.dotsPerMeterX(), m_canvas.dotsPerMeterY());
-    const SymbolInput symbols{m_state.index, m_symbols, m_chartW, m_chartH,
-                              grid->blocks ? &m_state.colors : nullptr};
-    return drawSymbols(painter, g, symbols, job, &stamps);
+    return drawSymbols(painter, g, SymbolInput{m_chart, cells, grid->blocks}, job, &stamps);
 }
 
 // Step 13: everything enabled again and Command5 offers printing. The abort exit
@@ -245,7 +252,10 @@ void Form7Model::endGeneration(bool completed) {
     m_host.setMainControlsEnabled(true);
     m_command1Enabled = true;
     m_command4Enabled = true;
-    if (completed) m_command5Caption = kPrintCaption;
+    if (completed) {
+        m_command5Caption = kPrintCaption;
+        m_command5Action = Command5Action::Print;
+    }
     m_busy = false;
     notifyControls();
     notifyCanvas();

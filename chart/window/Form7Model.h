@@ -5,11 +5,13 @@
 // drives the main window's controls through ChartHost, saves numbered charts,
 // and tells its view what changed through Form7Observer.
 
-#include "chart/ChartGeometry.h"
-#include "chart/window/ChartHost.h"
-#include "chart/ChartRenderer.h"
-#include "chart/SymbolMap.h"
 #include "base/TaskDelegate.h"
+#include "chart/Chart.h"
+#include "chart/ChartFromIndex.h"
+#include "chart/ChartGeometry.h"
+#include "chart/ChartRenderer.h"
+#include "chart/window/ChartHost.h"
+#include "chart/window/ChartWindowTexts.h"
 #include "palette/ProgramState.h"
 
 #include <QImage>
@@ -31,13 +33,16 @@ public:
     virtual void form7CanvasChanged() = 0;
 };
 
+// What Command5 does when pressed: stop the generation, or print the chart shown.
+enum class Command5Action { Abort, Print };
+
 class Form7Model {
 public:
     static constexpr int kMaxChartSide = 320;
-    static constexpr const char* kLabel1Start = "准备开始生成绣图,请等待约10秒 ...";
-    static constexpr const char* kAbortCaption = "中止";
-    static constexpr const char* kPrintCaption = "打印";
-    static constexpr const char* kDefaultThreshold = "20";
+    static constexpr const char* kLabel1Start = texts::kLabel1Start;
+    static constexpr const char* kAbortCaption = texts::kAbortCaption;
+    static constexpr const char* kPrintCaption = texts::kPrintCaption;
+    static constexpr const char* kDefaultThreshold = texts::kDefaultThreshold;
 
     Form7Model(palette::ProgramState& state, ChartHost& host, MessageSink& messages);
 
@@ -54,7 +59,8 @@ public:
     // sized for the main window's stitch picture; the title, the thread range
     // and the save counter are kept.
     void load();
-    void setStyleText(const std::string& text); // Combo1
+    void setStyleText(const std::string& text); // Combo1: an item's text
+    void setStyle(ChartStyle style);
     void setThresholdText(std::string text);    // Combo2 change
     void check1Clicked();
     // Generation; events.yield is where the view lets pending events run.
@@ -79,7 +85,8 @@ public:
     bool command4Enabled() const { return m_command4Enabled; }
     // Command5 is disabled only while a print runs; "导出PDF" also needs a completed chart.
     bool printEnabled() const { return !m_printing; }
-    bool exportEnabled() const { return !m_printing && m_command5Caption != kAbortCaption; }
+    bool exportEnabled() const { return !m_printing && m_command5Action == Command5Action::Print; }
+    Command5Action command5Action() const { return m_command5Action; }
     bool printing() const { return m_printing; }
     bool busy() const { return m_busy; }
     double progressFill() const { return m_progressFill; }
@@ -96,14 +103,18 @@ public:
     bool& genRunningFlag() { return m_genRunning; }
     ChartStyle style() const { return m_style; }
     const ChartGeometry& geometry() const { return m_geometry; }
-    const SymbolMap& symbols() const { return m_symbols; }
+    // The chart of the last completed colour index: what the sheet, a print and a PDF show.
+    const Chart& chart() const { return m_chart; }
     int saveCounter() const { return m_saveCounter; }
     palette::ProgramState& programState() { return m_state; }
     ChartHost& host() { return m_host; }
 
     // For the print job, which reports in the same controls.
     void setStatus(const std::string& text, bool visible);
-    void setCommand5Caption(const std::string& caption);
+    // After a print: Command5 reads "打印.." and prints again when pressed.
+    void setPrinted();
+    // After a cancelled print: Command5 reads "打印" again.
+    void setReadyToPrint();
     // While a print runs, "生成", the print button and "导出PDF" are disabled, so
     // that no generation or second job starts inside it; "保存" stays enabled.
     void setPrinting(bool printing);
@@ -120,6 +131,7 @@ private:
     bool buildColourIndex(const TaskDelegate& task);
     int threshold();
     void sizeCanvas();
+    void setCommand5(Command5Action action, const char* caption);
     bool drawSheet(const TaskDelegate& task);
     void endGeneration(bool completed);
     void notifyControls();
@@ -134,10 +146,11 @@ private:
 
     std::string m_xiutuTitle;
     std::string m_whichType;
-    std::string m_styleText = kStyleSymbolsOnly;
+    std::string m_styleText = texts::styleText(ChartStyle::SymbolsOnly);
     ChartStyle m_style = ChartStyle::SymbolsOnly;
     std::string m_thresholdText = kDefaultThreshold;
     std::string m_command5Caption = kAbortCaption;
+    Command5Action m_command5Action = Command5Action::Abort;
     std::string m_label1Text = kLabel1Start;
     bool m_label1Visible = true;
     bool m_command1Enabled = true;
@@ -152,7 +165,7 @@ private:
     int m_chartH = 0;
     bool m_genRunning = false;
     ChartGeometry m_geometry;
-    SymbolMap m_symbols;
+    Chart m_chart;
     int m_saveCounter = 0;
     QImage m_canvas;
 };

@@ -36,7 +36,7 @@ template <typename Widget> Widget* named(Widget* widget, const char* name) {
 } // namespace
 
 Form7View::Form7View(Form7Model& model, QWidget* parent) : QWidget(parent), m_model(model) {
-    setWindowTitle(QStringLiteral("生成我的绣图"));
+    setWindowTitle(QString::fromUtf8(texts::kWindowTitle));
     m_events.yield = [this] { letEventsRun(); };
     createControls();
     layOut();
@@ -54,19 +54,18 @@ Form7View::~Form7View() {
 
 void Form7View::createControls() {
     m_combo1 = named(new QComboBox(this), "Combo1");
-    m_combo1->addItems({QString::fromUtf8(kStyleBlocksAndSymbols), QString::fromUtf8(kStyleSymbolsOnly),
-                        QString::fromUtf8(kStyleBlocksOnly)});
+    for (const ChartStyle style : texts::kStyles) m_combo1->addItem(QString::fromUtf8(texts::styleText(style)));
     m_combo1->setCurrentText(qs(m_model.styleText()));
     m_combo2 = named(new QComboBox(this), "Combo2");
     m_combo2->setEditable(true);
     m_combo2->addItems({"0", "5", "10", "15", "20", "25", "35", "40", "45", "50"});
     m_combo2->setEditText(qs(m_model.thresholdText()));
-    m_label2 = named(new QLabel(QStringLiteral("可忽略颜色出现次数"), this), "Label2");
-    m_check1 = named(new QCheckBox(QStringLiteral("显示全部色块"), this), "Check1");
-    m_command1 = named(new QPushButton(QStringLiteral("生成"), this), "Command1");
+    m_label2 = named(new QLabel(QString::fromUtf8(texts::kThresholdLabel), this), "Label2");
+    m_check1 = named(new QCheckBox(QString::fromUtf8(texts::kShowAllBlocks), this), "Check1");
+    m_command1 = named(new QPushButton(QString::fromUtf8(texts::kGenerate), this), "Command1");
     m_command5 = named(new QPushButton(qs(m_model.command5Caption()), this), "Command5");
-    m_command4 = named(new QPushButton(QStringLiteral("保存"), this), "Command4");
-    m_exportPdf = named(new QPushButton(QStringLiteral("导出PDF"), this), "ExportPdf");
+    m_command4 = named(new QPushButton(QString::fromUtf8(texts::kSave), this), "Command4");
+    m_exportPdf = named(new QPushButton(QString::fromUtf8(texts::kExportPdf), this), "ExportPdf");
     m_label1 = named(new QLabel(qs(m_model.label1Text()), this), "Label1");
     m_shape2 = named(new QFrame(this), "Shape2");
     m_shape2->setFrameShape(QFrame::Box);

@@ -9,10 +9,7 @@
 namespace pav::print {
 namespace {
 
-const char* const kPdfFailedText = "  PDF文件没有保存：";
-const char* const kPdfFailedTitle = "Korvane";
-const char* const kPdfSavedText = "  PDF文件保存成功在";
-const char* const kPdfSavedTitle = "Korvane,make life fun!";
+using namespace chart::texts;
 
 } // namespace
 
@@ -24,8 +21,7 @@ QString suggestedPdfPath(const chart::Form7Model& model) {
 }
 
 PrintSheet sheetOf(chart::Form7Model& model) {
-    return PrintSheet{model.programState(), model.symbols(),   model.chartW(), model.chartH(),
-                      model.xiutuTitle(),   model.whichType(), model.style(),  model.host().colorBit()};
+    return PrintSheet{model.chart(), model.style(), model.host().colorBit()};
 }
 
 bool writeChartPdf(chart::Form7Model& model, const QString& path, QString* error, const QPageLayout& layout) {
@@ -48,9 +44,9 @@ void PrintJob::finish(PrintOutcome outcome, bool toPrinter) {
     m_model.host().setMainControlsEnabled(true);
     if (toPrinter && outcome == PrintOutcome::Printed) {
         m_model.setStatus(kStatusPrinting, true);
-        m_model.setCommand5Caption(kPrintedCaption);
+        m_model.setPrinted();
     } else if (toPrinter && outcome == PrintOutcome::Aborted) {
-        m_model.setCommand5Caption(chart::Form7Model::kPrintCaption);
+        m_model.setReadyToPrint();
     } else if (!toPrinter && outcome == PrintOutcome::Printed) {
         m_model.setStatus(m_model.label1Text(), false);
     }

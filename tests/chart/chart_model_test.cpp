@@ -82,7 +82,7 @@ TEST(ChartFlow, ReloadedWindowStartsIdle) {
     QTemporaryDir folder;
     ChartRun run(W, H, threeThreads);
     run.model.setSaveFolder(folder.path());
-    run.model.setStyleText(kStyleBlocksOnly);
+    run.model.setStyleText(texts::styleText(ChartStyle::BlocksOnly));
     run.model.setThresholdText("35");
     run.generate();
     run.model.command4Clicked();
@@ -107,7 +107,7 @@ TEST(ChartFlow, ReloadedWindowStartsIdle) {
 }
 
 TEST(ChartFlow, ProgressStartsEachPassAtTwoAndEndsFullOrReset) {
-    for (const char* style : {kStyleBlocksAndSymbols, kStyleBlocksOnly}) {
+    for (const char* style : {texts::styleText(ChartStyle::BlocksAndSymbols), texts::styleText(ChartStyle::BlocksOnly)}) {
         ChartRun run(W, H, threeThreads);
         ObserverLog log;
         log.model = &run.model;
@@ -119,7 +119,7 @@ TEST(ChartFlow, ProgressStartsEachPassAtTwoAndEndsFullOrReset) {
         EXPECT_EQ(log.fills.front(), 2);
         EXPECT_EQ(log.fills[1], 10); // 170 x 1 / 17 after the first row of matching
         // The symbol pass fills the frame; without symbols the fill stays at its start.
-        EXPECT_EQ(log.fills.back(), style == kStyleBlocksOnly ? 2 : 170) << style;
+        EXPECT_EQ(log.fills.back(), style == texts::styleText(ChartStyle::BlocksOnly) ? 2 : 170) << style;
     }
 }
 
@@ -170,7 +170,7 @@ class ChartAbort : public ::testing::TestWithParam<AbortCase> {};
 TEST_P(ChartAbort, FirstCheckThatSeesItEndsTheJobAndKeepsThePartialChart) {
     const AbortCase c = GetParam();
     ChartRun run(W, H, threeThreads);
-    run.model.setStyleText(kStyleBlocksAndSymbols);
+    run.model.setStyleText(texts::styleText(ChartStyle::BlocksAndSymbols));
     const QSize loadSize = run.canvas().size();
     int yields = 0;
     run.generate(actAtYield(
@@ -234,7 +234,7 @@ INSTANTIATE_TEST_SUITE_P(CheckPoints, ChartAbort,
 
 TEST(ChartAbortOther, ClosingTheWindowStopsTheJobLikeTheAbortButton) {
     ChartRun run(W, H, threeThreads);
-    run.model.setStyleText(kStyleBlocksAndSymbols);
+    run.model.setStyleText(texts::styleText(ChartStyle::BlocksAndSymbols));
     int yields = 0;
     run.generate(actAtYield(
         yieldsBefore(Stop::Symbols) + 3, [&] { run.model.unload(); }, &yields));
@@ -273,10 +273,10 @@ TEST(ChartAbortOther, AbortBeforeAnyGenerationOnlyClearsTheFlag) {
 
 TEST(ChartAbortOther, StyleChosenWhileTheLinesAreDrawnDecidesTheBlocks) {
     ChartRun run(W, H, threeThreads);
-    run.model.setStyleText(kStyleBlocksAndSymbols);
+    run.model.setStyleText(texts::styleText(ChartStyle::BlocksAndSymbols));
     int yields = 0;
     run.generate(actAtYield(
-        yieldsBefore(Stop::RowLines) + 1, [&] { run.model.setStyleText(kStyleSymbolsOnly); }, &yields));
+        yieldsBefore(Stop::RowLines) + 1, [&] { run.model.setStyleText(texts::styleText(ChartStyle::SymbolsOnly)); }, &yields));
     const int L = int(run.L()), T = int(run.T());
     EXPECT_EQ(run.canvas().pixel(L + 9, T + 9), kWhitePixel); // no block, symbols still drawn
     EXPECT_EQ(run.model.command5Caption(), "打印");

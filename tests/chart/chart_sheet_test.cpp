@@ -75,12 +75,12 @@ class SheetGrid : public ::testing::TestWithParam<const char*> {};
 
 std::string styleName(const ::testing::TestParamInfo<const char*>& info) {
     const char* names[] = {"BlocksAndSymbols", "SymbolsOnly", "BlocksOnly"};
-    return names[int(chartStyleFromText(info.param))];
+    return names[int(texts::styleOfText(info.param).value())];
 }
 
 TEST_P(SheetGrid, LinesAndBlocksLandOnTheirPixels) {
     const int w = 20, h = 18;
-    const bool symbols = std::string(GetParam()) != kStyleBlocksOnly;
+    const bool symbols = std::string(GetParam()) != texts::styleText(ChartStyle::BlocksOnly);
     // 26 threads (the capitals A .. Z), light and dark.
     ChartRun run(w, h, [](int x, int y) { return threadColor(sampleRows()[(3 * x + y) % 26 * 2]); });
     run.model.setThresholdText("0");
@@ -112,7 +112,7 @@ TEST_P(SheetGrid, LinesAndBlocksLandOnTheirPixels) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Styles, SheetGrid,
-                         ::testing::Values(kStyleBlocksOnly, kStyleBlocksAndSymbols, kStyleSymbolsOnly),
+                         ::testing::Values(texts::styleText(ChartStyle::BlocksOnly), texts::styleText(ChartStyle::BlocksAndSymbols), texts::styleText(ChartStyle::SymbolsOnly)),
                          styleName);
 
 struct HeavyCase {
@@ -125,7 +125,7 @@ class SheetHeavyLines : public ::testing::TestWithParam<HeavyCase> {};
 TEST_P(SheetHeavyLines, OnlyEverySixteenthLineAndOnlyBeyondSixteenRowsAndColumns) {
     const HeavyCase c = GetParam();
     ChartRun run(c.w, c.h, cycling(c.w, 5));
-    run.model.setStyleText(kStyleBlocksOnly);
+    run.model.setStyleText(texts::styleText(ChartStyle::BlocksOnly));
     run.generate();
     const QImage& canvas = run.canvas();
     const int L = int(run.L()), T = int(run.T());
@@ -148,7 +148,7 @@ INSTANTIATE_TEST_SUITE_P(Sizes, SheetHeavyLines,
 TEST(SheetNumbering, RowLabelsColumnDigitsAndLettersStandWhereTheyBelong) {
     const int w = 130, h = 40;
     ChartRun run(w, h, cycling(w, 3));
-    run.model.setStyleText(kStyleBlocksOnly);
+    run.model.setStyleText(texts::styleText(ChartStyle::BlocksOnly));
     run.generate();
     const QImage& canvas = run.canvas();
     const int L = int(run.L()), T = int(run.T()), bottom = T + 10 * h;
@@ -260,26 +260,24 @@ TEST_P(SheetStyles, CellInteriorsHoldTheBlockAndTheSymbolOfTheStyle) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Styles, SheetStyles,
-                         ::testing::Values(StyleCase{kStyleBlocksAndSymbols, true, true},
-                                           StyleCase{kStyleSymbolsOnly, false, true},
-                                           StyleCase{kStyleBlocksOnly, true, false}));
+                         ::testing::Values(StyleCase{texts::styleText(ChartStyle::BlocksAndSymbols), true, true},
+                                           StyleCase{texts::styleText(ChartStyle::SymbolsOnly), false, true},
+                                           StyleCase{texts::styleText(ChartStyle::BlocksOnly), true, false}));
 
 TEST(SheetSymbols, StampsGiveThePixelsOfDrawingTheCharacter) {
     ensureGuiApp();
-    palette::ProgramState state;
-    SymbolMap symbols;
-    symbols.loadSymbols(palette::loadxiuChr());
-    symbols.build(state, false); // index values are symbol positions
-    const int w = 24, h = 20;    // 480 cells: every one of the 240 symbols, on light and dark blocks
+    const int w = 24, h = 20; // 480 cells: every one of the 240 symbols, on light and dark blocks
+    Chart chart(w, h);
+    const palette::SymbolSet set = palette::loadxiuChr();
+    for (int p = 1; p <= 240; ++p) chart.threads().push_back(ChartThread{.symbol = set.at(p)});
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
-            state.index.at(x, y) = (x + y * w) % 240 + 1;
-            state.colors.at(x, y) =
-                (x + y * w) < 240 ? palette::makeRgb(250, 240, 200) : palette::makeRgb(20, 30, 90);
+            chart.setThreadAt(x, y, (x + y * w) % 240);
+            chart.setBlockColour(x, y, (x + y * w) < 240 ? palette::makeRgb(250, 240, 200) : palette::makeRgb(20, 30, 90));
         }
     ChartGeometry g = canvasGeometry();
     g.gridTop = 61;
-    const SymbolInput input{state.index, symbols, w, h, &state.colors};
+    const SymbolInput input{chart, allCells(chart), true};
     QImage drawn = newCanvas(10 * w + 83, 10 * h + 100);
     QImage stamped = drawn.copy();
     {
@@ -424,7 +422,7 @@ TEST(SheetColourRange, CcChartsUseThePicturesOwnColours) {
                                     palette::makeRgb(30, 40, 250)};
     ChartRun run(20, 17, [&](int x, int y) { return colours[(x + y) % 3]; });
     run.model.setWhichType("CC");
-    run.model.setStyleText(kStyleBlocksAndSymbols);
+    run.model.setStyleText(texts::styleText(ChartStyle::BlocksAndSymbols));
     run.generate();
     ASSERT_EQ(run.state->maxColor, 3);
     const QImage& canvas = run.canvas();

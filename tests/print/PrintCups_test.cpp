@@ -57,7 +57,7 @@ TEST_F(PrintCupsTest, ChartComesOutOfTheDefaultQueue) {
     const QMarginsF margins = printer.pageLayout().margins(QPageLayout::Millimeter);
 
     ASSERT_EQ(job.printOnDefaultPrinter(), PrintOutcome::Printed);
-    EXPECT_EQ(chart.model.command5Caption(), kPrintedCaption);
+    EXPECT_EQ(chart.model.command5Caption(), chart::texts::kPrintedCaption);
     EXPECT_EQ(chart.model.label1Text(), kStatusPrinting);
     EXPECT_TRUE(chart.model.label1Visible());
     EXPECT_TRUE(chart.messages.messages.empty());
@@ -91,7 +91,7 @@ TEST_F(PrintCupsTest, CancelledJobSendsNothingAndPrintingAgainWorks) {
     events.onYield = nullptr;
     EXPECT_EQ(job.printOnDefaultPrinter(), PrintOutcome::Printed);
     EXPECT_EQ(job.printOnDefaultPrinter(), PrintOutcome::Printed);
-    EXPECT_EQ(chart.model.command5Caption(), kPrintedCaption);
+    EXPECT_EQ(chart.model.command5Caption(), chart::texts::kPrintedCaption);
     // Jobs leave the queue in order: had the cancelled page been sent it would be among these.
     EXPECT_EQ(printed(2).size(), 2);
 }

@@ -72,10 +72,10 @@ inline std::vector<int> vividThreadRows(int count) {
 class ChartUnderTest {
 public:
     ChartUnderTest(int chartW, int chartH, int threads,
-                   const std::string& style = chart::kStyleBlocksAndSymbols)
+                   const std::string& style = chart::texts::styleText(chart::ChartStyle::BlocksAndSymbols))
         : ChartUnderTest(chartW, chartH, vividThreadRows(threads), style) {}
     ChartUnderTest(int chartW, int chartH, const std::vector<int>& rows,
-                   const std::string& style = chart::kStyleBlocksAndSymbols)
+                   const std::string& style = chart::texts::styleText(chart::ChartStyle::BlocksAndSymbols))
         : model(state, host, messages) {
         host.width = chartW;
         host.height = chartH;

@@ -129,15 +129,15 @@ TEST_P(PrintStyleTest, SheetElementsAreOnThePage) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Styles, PrintStyleTest,
-                         ::testing::Values(StyleCase{chart::kStyleBlocksAndSymbols, true, true},
-                                           StyleCase{chart::kStyleSymbolsOnly, false, true},
-                                           StyleCase{chart::kStyleBlocksOnly, true, false}));
+                         ::testing::Values(StyleCase{chart::texts::styleText(chart::ChartStyle::BlocksAndSymbols), true, true},
+                                           StyleCase{chart::texts::styleText(chart::ChartStyle::SymbolsOnly), false, true},
+                                           StyleCase{chart::texts::styleText(chart::ChartStyle::BlocksOnly), true, false}));
 
 // The thin grid lines show between colour blocks, as on the canvas where a block
 // leaves its cell's lines visible: near every row and column boundary a line
 // through the middle of the grid crosses a grey line pixel.
 TEST_F(PrintPageTest, ThinLinesShowBetweenTheColourBlocks) {
-    ChartUnderTest chart(100, 100, 30, chart::kStyleBlocksOnly);
+    ChartUnderTest chart(100, 100, 30, chart::texts::styleText(chart::ChartStyle::BlocksOnly));
     const PaperLayout p = pdfLayoutOf(chart.model);
     const PageImage page = printed(chart, QStringLiteral("lines.pdf"));
     ASSERT_FALSE(page.isNull());
@@ -178,7 +178,7 @@ TEST_F(PrintPageTest, SymbolsContrastWithTheirBlocks) {
 // any scale: a line along a row (column) boundary passes between two labels
 // (digits) without touching ink, a line through a row (column) middle crosses one.
 TEST_F(PrintPageTest, NumberingLinesUpWithRowsAndColumns) {
-    ChartUnderTest chart(100, 100, 30, chart::kStyleSymbolsOnly);
+    ChartUnderTest chart(100, 100, 30, chart::texts::styleText(chart::ChartStyle::SymbolsOnly));
     const PaperLayout p = pdfLayoutOf(chart.model);
     const PageImage page = printed(chart, QStringLiteral("numbering.pdf"), 400);
     ASSERT_FALSE(page.isNull());

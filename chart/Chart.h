@@ -1,0 +1,77 @@
+#pragma once
+// A chart as a value: the fabric's cells, each with its thread or no stitch,
+// the threads in order of first appearance with their numbers, colours,
+// whole-number stitch counts and symbols, and the sheet's title and thread
+// range. Windows, files, the command line and every renderer read this.
+
+#include "palette/ThreadCatalogue.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace pav::chart {
+
+// The largest fabric the chart area holds.
+inline constexpr int kMaxChartSide = 321;
+// A cell with no stitch on it.
+inline constexpr int kNoStitch = -1;
+
+// Where the chart's threads come from: the DMC catalogue, or the stitch colours
+// themselves (a range of another name: each colour is a thread of its own).
+enum class ThreadRange { Dmc, OwnColours };
+
+// The chart styles offered by the chart window's style list.
+enum class ChartStyle { BlocksAndSymbols, SymbolsOnly, BlocksOnly };
+
+struct ChartThread {
+    palette::ThreadBrand brand = palette::ThreadBrand::Dmc;
+    int row = 0;            // catalogue row; 0 for a colour of its own
+    std::int32_t rgb = 0;   // R + 256*G + 65536*B
+    std::string number;     // "310", "#FFC9B8"
+    int count = 0;          // stitches of this thread
+    std::string symbol;     // UTF-8; empty when the symbol set has run out
+    bool listed = true;     // has a legend entry (count at least the ignore threshold)
+};
+
+class Chart {
+public:
+    Chart() = default;
+    // A fabric of width x height cells (clamped to the chart area), none stitched.
+    Chart(int width, int height);
+
+    int width() const { return m_width; }
+    int height() const { return m_height; }
+    bool contains(int x, int y) const { return x >= 0 && y >= 0 && x < m_width && y < m_height; }
+
+    // The cell's thread (an index into threads()) or kNoStitch.
+    int threadAt(int x, int y) const { return m_cells[index(x, y)]; }
+    void setThreadAt(int x, int y, int thread) { m_cells[index(x, y)] = thread; }
+    // The colour of the cell's block: the stitch's own colour, which may differ from its thread's.
+    std::int32_t blockColour(int x, int y) const { return m_blocks[index(x, y)]; }
+    void setBlockColour(int x, int y, std::int32_t rgb) { m_blocks[index(x, y)] = rgb; }
+    bool stitched(int x, int y) const { return threadAt(x, y) != kNoStitch; }
+
+    std::vector<ChartThread>& threads() { return m_threads; }
+    const std::vector<ChartThread>& threads() const { return m_threads; }
+    // The listed threads' indices, in order: the legend.
+    std::vector<int> legend() const;
+    int stitchedCells() const;
+    // Recounts every thread's stitches from the cells.
+    void recount();
+
+    std::string title;                    // as set; the sheet shows a default when empty
+    std::string rangeName = "DMC";        // the range the subtitle names
+    ThreadRange range = ThreadRange::Dmc;
+
+private:
+    std::size_t index(int x, int y) const { return static_cast<std::size_t>(y) * m_width + x; }
+
+    int m_width = 0;
+    int m_height = 0;
+    std::vector<int> m_cells;
+    std::vector<std::int32_t> m_blocks;
+    std::vector<ChartThread> m_threads;
+};
+
+} // namespace pav::chart
