@@ -5,14 +5,6 @@
 
 namespace pav::app {
 
-double roundHalfEven(double value) {
-    const double down = std::floor(value);
-    const double rest = value - down;
-    if (rest > 0.5) return down + 1.0;
-    if (rest < 0.5) return down;
-    return std::fmod(down, 2.0) == 0.0 ? down : down + 1.0;
-}
-
 namespace {
 
 template <class Int>

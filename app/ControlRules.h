@@ -5,6 +5,8 @@
 // LargeChange and SmallChange. A failing statement throws StatementError;
 // handlers either skip that one statement (attempt) or stop there.
 
+#include "base/Rounding.h"
+
 #include <cstdint>
 #include <functional>
 #include <stdexcept>
@@ -30,8 +32,7 @@ private:
     StatementFault m_fault;
 };
 
-// Nearest integer, halves to even (2.5 -> 2, 3.5 -> 4, -2.5 -> -2).
-double roundHalfEven(double value);
+using pav::roundHalfEven;
 
 // Conversions of a real number to an integer type: rounded half to even; a
 // result outside the type (or not a number) is an Overflow error.

@@ -20,7 +20,7 @@
 #include "app/ControlRules.h"
 #include "app/MainNavigation.h"
 #include "app/MainTexts.h"
-#include "app/SourcePicture.h"
+#include "image/SourcePicture.h"
 #include "app/WorkingPicture.h"
 #include "chart/window/ChartHost.h"
 #include "image/ClsDIB.h"
@@ -28,6 +28,8 @@
 #include "palette/ProgramState.h"
 
 namespace pav::app {
+
+using image::SourcePicture;
 
 enum class Form1Change {
     Labels,    // Label1 or Label4

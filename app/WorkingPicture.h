@@ -17,9 +17,11 @@
 #include <QRect>
 #include <QSize>
 
-#include "app/SourcePicture.h"
+#include "image/SourcePicture.h"
 
 namespace pav::app {
+
+using image::SourcePicture;
 
 class WorkingPicture {
 public:

@@ -1,4 +1,5 @@
 #include "chart/ChartGeometry.h"
+#include "base/Rounding.h"
 
 #include "chart/ChartFonts.h"
 
@@ -16,8 +17,8 @@ ChartGeometry canvasGeometry() {
 }
 
 int legendCellsFor(double width, double cellWidth) {
-    const auto whole = static_cast<long>(std::nearbyint(width));
-    const auto cell = static_cast<long>(std::nearbyint(cellWidth));
+    const auto whole = static_cast<long>(roundHalfEven(width));
+    const auto cell = static_cast<long>(roundHalfEven(cellWidth));
     return cell > 0 ? static_cast<int>(std::max(0L, whole / cell - 1)) : 0;
 }
 

@@ -4,6 +4,8 @@
 // another unit such as millimetres when a printer page is drawn with the same
 // renderer. Offsets are relative to the cell or table corner they belong to.
 
+#include "base/Rounding.h"
+
 #include <QFont>
 #include <QPointF>
 #include <QRectF>
@@ -77,9 +79,7 @@ ChartGeometry canvasGeometry();
 int legendCellsFor(double width, double cellWidth);
 
 // Halves to even, like every real-to-integer conversion of the sheet.
-inline int roundedInt(double value) {
-    return static_cast<int>(std::nearbyint(value));
-}
+using pav::roundedInt;
 
 // Legend table arithmetic for a chart chartW stitches wide holding maxColor threads.
 struct LegendLayout {

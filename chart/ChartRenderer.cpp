@@ -1,4 +1,5 @@
 #include "chart/ChartRenderer.h"
+#include "base/Rounding.h"
 
 #include "chart/ChartFonts.h"
 #include "chart/SymbolStamps.h"
@@ -160,7 +161,7 @@ void drawHeavyLines(QPainter& painter, const ChartGeometry& g, const Chart& char
 // Where the symbol of cell (x, y) starts on its baseline.
 QPointF symbolOrigin(const ChartGeometry& g, int x, int y) {
     const QPointF origin(g.leftMargin + g.cell * x + g.symbolDx, g.gridTop + g.cell * y + g.symbolBaseline);
-    return g.snapText ? QPointF(std::nearbyint(origin.x()), std::nearbyint(origin.y())) : origin;
+    return g.snapText ? QPointF(roundHalfEven(origin.x()), roundHalfEven(origin.y())) : origin;
 }
 
 } // namespace
@@ -177,8 +178,8 @@ void writeText(QPainter& painter, const ChartGeometry& geometry, QPointF topLeft
     double x = topLeft.x();
     double baseline = topLeft.y() + textAscent(painter.font(), painter.device());
     if (geometry.snapText) {
-        x = std::nearbyint(x);
-        baseline = std::nearbyint(baseline);
+        x = roundHalfEven(x);
+        baseline = roundHalfEven(baseline);
     }
     painter.drawText(QPointF(x, baseline), text);
 }

@@ -1,4 +1,5 @@
 #include "ColorReduction.h"
+#include "base/Rounding.h"
 
 #include "Dither.h"
 #include "ReductionRules.h"
@@ -187,7 +188,7 @@ std::vector<std::int32_t> reductionPalette(ReductionMode mode) {
                     table.push_back(rgb(51 * r, 51 * g, 51 * b));
         break;
     case ReductionMode::Colours256: {
-        const auto level8 = [](int k) { return static_cast<int>(std::nearbyint(k * double{rules::kStep8})); };
+        const auto level8 = [](int k) { return static_cast<int>(roundHalfEven(k * double{rules::kStep8})); };
         for (int b = 0; b < 8; ++b)
             for (int g = 0; g < 8; ++g)
                 for (int r = 0; r < 4; ++r)

@@ -1,4 +1,5 @@
 #include "ReductionRules.h"
+#include "base/Rounding.h"
 
 #include <cmath>
 #include <functional>
@@ -10,7 +11,7 @@ double greyDouble(int r, int g, int b) {
 }
 
 int grey1(int r, int g, int b) {
-    return static_cast<int>(std::nearbyint(greyDouble(r, g, b)));
+    return static_cast<int>(roundHalfEven(greyDouble(r, g, b)));
 }
 
 float greyFloat(int r, int g, int b) {
@@ -19,7 +20,7 @@ float greyFloat(int r, int g, int b) {
 
 int greyLevel(float grey, int t, int q) {
     const int top = 255 / q;
-    int level = static_cast<int>(std::nearbyint(grey)) / q;
+    int level = static_cast<int>(roundHalfEven(grey)) / q;
     if (level != top) {
         // A grey that rounds up into the next band gives a negative f and keeps its level.
         const float f = static_cast<float>((static_cast<double>(grey) - q * level) * 256 / q);
@@ -58,7 +59,7 @@ int level8Red(int c, int t) {
 
 int value16(int c, int t, float step) {
     if (c == 255) return 255;
-    return static_cast<int>(std::nearbyint(steppedLevel(c, t, step) * static_cast<double>(step)));
+    return static_cast<int>(roundHalfEven(steppedLevel(c, t, step) * static_cast<double>(step)));
 }
 
 int grey1Fast(int r, int g, int b) {

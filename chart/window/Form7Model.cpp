@@ -1,4 +1,5 @@
 #include "chart/window/Form7Model.h"
+#include "base/Rounding.h"
 
 #include "chart/ChartSaver.h"
 #include "chart/SymbolStamps.h"
@@ -18,7 +19,7 @@ using namespace texts;
 
 // One stitch per fabric pixel; a fraction of a stitch cannot be charted.
 int chartSide(double pixels) {
-    const double whole = std::nearbyint(pixels);
+    const double whole = roundHalfEven(pixels);
     return static_cast<int>(std::clamp(whole, 0.0, static_cast<double>(Form7Model::kMaxChartSide)));
 }
 

@@ -1,12 +1,12 @@
-#include "app/SourcePicture.h"
+#include "image/SourcePicture.h"
 
 #include <cmath>
 
 #include <QImageReader>
 
-#include "app/AreaResample.h"
+#include "image/AreaResample.h"
 
-namespace pav::app {
+namespace pav::image {
 
 namespace {
 
@@ -107,4 +107,4 @@ std::int64_t SourcePicture::pixelBytes() const {
     return bytes;
 }
 
-} // namespace pav::app
+} // namespace pav::image

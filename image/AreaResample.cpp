@@ -1,10 +1,10 @@
-#include "app/AreaResample.h"
+#include "image/AreaResample.h"
 
 #include <algorithm>
 #include <cmath>
 #include <vector>
 
-namespace pav::app {
+namespace pav::image {
 
 namespace {
 
@@ -133,4 +133,4 @@ QImage halveImage(const QImage& source) {
     return out;
 }
 
-} // namespace pav::app
+} // namespace pav::image

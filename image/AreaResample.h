@@ -9,7 +9,7 @@
 #include <QRect>
 #include <QSize>
 
-namespace pav::app {
+namespace pav::image {
 
 // rect is in target pixels and is clipped to the target; the result has the
 // clipped rect's size, in QImage::Format_RGB32. source must be RGB32 or ARGB32
@@ -19,4 +19,4 @@ QImage areaResample(const QImage& source, QSize target, const QRect& rect);
 // Half the size in each direction (rounded up), each pixel the mean of a 2 x 2 block.
 QImage halveImage(const QImage& source);
 
-} // namespace pav::app
+} // namespace pav::image

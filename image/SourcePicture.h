@@ -13,7 +13,7 @@
 #include <QRect>
 #include <QSize>
 
-namespace pav::app {
+namespace pav::image {
 
 class SourcePicture {
 public:
@@ -52,4 +52,4 @@ private:
     mutable std::vector<QImage> m_levels;  // [0] decoded, [k] = [k-1] halved
 };
 
-} // namespace pav::app
+} // namespace pav::image
