@@ -45,12 +45,14 @@ Triple inSpace(std::int32_t rgb, DitherSpace space) {
     return {linear.r, linear.g, linear.b};
 }
 
-// Keeps the carried colour inside the space's range, so that errors cannot pile up
-// without end where no thread reaches the picture's colour.
+// Keeps the carried colour within half a range beyond the space's own, so that errors
+// cannot pile up without end where no thread reaches the picture's colour. (Clamping
+// at the range itself would drop part of every error after a near-white or near-black
+// choice and shift the mix.)
 Triple clamped(const Triple& v, DitherSpace space) {
     if (space == DitherSpace::Perceptual)
-        return {std::clamp(v[0], 0.0, 100.0), std::clamp(v[1], -128.0, 128.0), std::clamp(v[2], -128.0, 128.0)};
-    return {std::clamp(v[0], 0.0, 1.0), std::clamp(v[1], 0.0, 1.0), std::clamp(v[2], 0.0, 1.0)};
+        return {std::clamp(v[0], -50.0, 150.0), std::clamp(v[1], -200.0, 200.0), std::clamp(v[2], -200.0, 200.0)};
+    return {std::clamp(v[0], -0.5, 1.5), std::clamp(v[1], -0.5, 1.5), std::clamp(v[2], -0.5, 1.5)};
 }
 
 Lab labOf(const Triple& v, DitherSpace space) {

@@ -5,6 +5,7 @@
 //   best-N   the best 30 threads with light cleanup (pav_colour);
 //   forced   the 30 most frequent sampled colours (the main window's forced
 //            reduction, rebuilt here from its rules) + nearest thread by RGB;
+//   no-clean the same threads without cleanup;
 //   all-423  for reference, every stitch its nearest thread by CIEDE2000 (no limit);
 //   mode16   the ordered dither to 216 colours + nearest thread by RGB.
 // Usage: colour_photo_quality [--width W] [--png PREFIX] PHOTO...
@@ -172,6 +173,11 @@ int main(int argc, char** argv) {
         const std::string png = pngPrefix.empty() ? "" : pngPrefix + std::to_string(++number);
         const pav::colour::BestThreadsResult best = pav::colour::reduceToBestThreads(picture, threads, {});
         report("best-N", picture, best.stitches, threads, png);
+        const pav::colour::BestThreadsResult noCleanup =
+            pav::colour::reduceToBestThreads(picture, threads, {30, pav::colour::Dither::None,
+                                                                pav::colour::DitherSpace::Perceptual,
+                                                                pav::colour::Cleanup::Off});
+        report("no-clean", picture, noCleanup.stitches, threads, "");
         const pav::colour::ThreadMatcher all(threads, pav::colour::FitCriterion::Ciede2000);
         report("all-423", picture, all.nearest(picture.cells), threads, "");
         report("forced", picture, rowsByRgb(forcedReduction(picture, 30)), threads, png);
