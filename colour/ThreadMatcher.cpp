@@ -1,9 +1,10 @@
 #include "colour/ThreadMatcher.h"
 
+#include "base/NearestColour.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <limits>
 
 namespace pav::colour {
 
@@ -101,15 +102,9 @@ ThreadMatcher::ThreadMatcher(std::span<const std::int32_t> candidates, FitCriter
     : m_criterion(criterion), m_colours(candidates.begin(), candidates.end()) {
     const std::size_t n = m_colours.size();
     m_labs.reserve(n);
-    m_red.reserve(n);
-    m_green.reserve(n);
-    m_blue.reserve(n);
     for (const std::int32_t c : m_colours) {
         const Lab lab = labFromRgb(c);
         m_labs.push_back(lab);
-        m_red.push_back(c & 255);
-        m_green.push_back((c >> 8) & 255);
-        m_blue.push_back((c >> 16) & 255);
         m_L.push_back(lab.L);
         m_a.push_back(lab.a);
         m_b.push_back(lab.b);
@@ -120,7 +115,7 @@ ThreadMatcher::ThreadMatcher(std::span<const std::int32_t> candidates, FitCriter
 
 int ThreadMatcher::nearest(std::int32_t rgb) const {
     if (m_colours.empty()) return -1;
-    if (m_criterion == FitCriterion::Rgb) return nearestRgb(rgb);
+    if (m_criterion == FitCriterion::Rgb) return nearestRgbIndex(m_colours, rgb);
     return nearestLab(labFromRgb(rgb));
 }
 
@@ -129,24 +124,6 @@ std::vector<int> ThreadMatcher::nearest(std::span<const std::int32_t> colours) c
     rows.reserve(colours.size());
     for (const std::int32_t c : colours) rows.push_back(nearest(c));
     return rows;
-}
-
-int ThreadMatcher::nearestRgb(std::int32_t rgb) const {
-    const int n = size();
-    const int r = rgb & 255, g = (rgb >> 8) & 255, b = (rgb >> 16) & 255;
-    // All distances with their minimum, then the first index at that minimum: two
-    // plain loops that vectorise, and the first found is the lowest of a tie.
-    thread_local std::vector<int> distances;
-    distances.resize(n);
-    int least = std::numeric_limits<int>::max();
-    for (int i = 0; i < n; ++i) {
-        const int dr = m_red[i] - r, dg = m_green[i] - g, db = m_blue[i] - b;
-        distances[i] = dr * dr + dg * dg + db * db;
-        least = std::min(least, distances[i]);
-    }
-    int i = 0;
-    while (distances[i] != least) ++i;
-    return i;
 }
 
 int ThreadMatcher::nearestLab(const Lab& lab) const {

@@ -38,12 +38,9 @@ private:
     FitCriterion m_criterion;
     std::vector<std::int32_t> m_colours;
     std::vector<Lab> m_labs;
-    // Channels side by side for the RGB pass, and per candidate what the CIEDE2000
-    // lower bound needs (L, a, b, chroma, hue), as contiguous arrays that vectorise.
-    std::vector<int> m_red, m_green, m_blue;
+    // Per candidate what the CIEDE2000 lower bound needs (L, a, b, chroma, hue), as
+    // contiguous arrays that vectorise. The RGB rule is the program's nearestRgbIndex.
     std::vector<double> m_L, m_a, m_b, m_chroma, m_blueOffset;
-
-    int nearestRgb(std::int32_t rgb) const;
 };
 
 } // namespace pav::colour

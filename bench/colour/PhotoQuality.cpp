@@ -16,9 +16,9 @@
 #include "colour/ChartQuality.h"
 #include "image/ClsDIB.h"
 #include "image/ColorReduction.h"
+#include "palette/ColourMatcher.h"
 #include "palette/ThreadPalette.h"
 
-#include <QFileInfo>
 #include <QImage>
 
 #include <algorithm>
@@ -168,7 +168,7 @@ int main(int argc, char** argv) {
             return 1;
         }
         const RgbGrid picture = stitchPicture(photo, width);
-        std::printf("%s (%d x %d stitches)\n", QFileInfo(QString::fromStdString(path)).fileName().toUtf8().constData(),
+        std::printf("%s (%d x %d stitches)\n", path.c_str(),
                     picture.width, picture.height);
         const std::string png = pngPrefix.empty() ? "" : pngPrefix + std::to_string(++number);
         const pav::colour::BestThreadsResult best = pav::colour::reduceToBestThreads(picture, threads, {});

@@ -1,6 +1,7 @@
 #include "colour/ThreadMatcher.h"
 
 #include "colour/SeededRandom.h"
+#include "palette/ColourMatcher.h"
 #include "palette/ThreadPalette.h"
 
 #include <gtest/gtest.h>
