@@ -104,8 +104,7 @@ IndexResult collectExactColors(const Run& run, int& count) {
 // order of first appearance, at the front of the colour list.
 void matchThreads(const Run& run, int count) {
     ProgramState& state = run.state;
-    static const ColourMatcher rgbRule;
-    const ColourMatcher& matcher = run.job.matcher ? *run.job.matcher : rgbRule;
+    const ColourMatcher& matcher = run.job.matcher ? *run.job.matcher : dmcMatcher();
     for (int c = 1; c <= count; ++c)
         state.colorList[c] = matcher.nearestRow(state.colorList[c]);
 

@@ -1,20 +1,27 @@
 #include "palette/ColourMatcher.h"
 
-
 namespace pav::palette {
+namespace {
 
-ColourMatcher::ColourMatcher(const ThreadCatalogue& catalogue, FitCriterion criterion)
-    : m_catalogue(&catalogue), m_criterion(criterion) {
-    for (const CatalogueThread& thread : catalogue.threads()) m_colours.push_back(thread.rgb);
+std::vector<std::int32_t> catalogueColours(const ThreadCatalogue& catalogue) {
+    std::vector<std::int32_t> colours;
+    for (const CatalogueThread& thread : catalogue.threads()) colours.push_back(thread.rgb);
+    return colours;
 }
 
-int ColourMatcher::nearestRow(std::int32_t rgb) const {
-    return nearestRgbIndex(m_colours, rgb) + 1;
+} // namespace
+
+ColourMatcher::ColourMatcher(const ThreadCatalogue& catalogue, FitCriterion criterion)
+    : m_catalogue(&catalogue), m_matcher(catalogueColours(catalogue), criterion) {}
+
+const ColourMatcher& dmcMatcher(FitCriterion criterion) {
+    static const ColourMatcher rgb(ThreadCatalogue::of(ThreadBrand::Dmc), FitCriterion::Rgb);
+    static const ColourMatcher ciede2000(ThreadCatalogue::of(ThreadBrand::Dmc), FitCriterion::Ciede2000);
+    return criterion == FitCriterion::Ciede2000 ? ciede2000 : rgb;
 }
 
 int nearestThreadRow(std::int32_t rgb) {
-    static const ColourMatcher dmc;
-    return dmc.nearestRow(rgb);
+    return dmcMatcher().nearestRow(rgb);
 }
 
 } // namespace pav::palette

@@ -4,6 +4,7 @@
 // reduction goes through here.
 
 #include "base/NearestColour.h"
+#include "colour/ThreadMatcher.h"
 #include "palette/ThreadCatalogue.h"
 
 #include <cstdint>
@@ -11,9 +12,7 @@
 
 namespace pav::palette {
 
-enum class FitCriterion {
-    Rgb  // smallest squared RGB distance; ties go to the lowest row
-};
+using colour::FitCriterion;
 
 class ColourMatcher {
 public:
@@ -21,15 +20,18 @@ public:
                            FitCriterion criterion = FitCriterion::Rgb);
 
     const ThreadCatalogue& catalogue() const { return *m_catalogue; }
-    FitCriterion criterion() const { return m_criterion; }
-    // The row (1..catalogue size) of the nearest thread.
-    int nearestRow(std::int32_t rgb) const;
+    FitCriterion criterion() const { return m_matcher.criterion(); }
+    // The row (1..catalogue size) of the nearest thread; ties go to the lowest row.
+    int nearestRow(std::int32_t rgb) const { return m_matcher.nearest(rgb) + 1; }
+    const colour::ThreadMatcher& matcher() const { return m_matcher; }
 
 private:
     const ThreadCatalogue* m_catalogue;
-    FitCriterion m_criterion;
-    std::vector<std::int32_t> m_colours;
+    colour::ThreadMatcher m_matcher;
 };
+
+// The matcher over DMC for a criterion, built once per criterion.
+const ColourMatcher& dmcMatcher(FitCriterion criterion = FitCriterion::Rgb);
 
 // The DMC row (1..423) nearest to rgb by the RGB rule: the chart window's default match.
 int nearestThreadRow(std::int32_t rgb);

@@ -2,7 +2,7 @@
 // clustering, refinement over the threads, assignment, cleanup), on the fabric's
 // largest chart size, 230 x 250: a photograph from the sample gallery stretched to
 // that size, and a noisy gradient with far more distinct colours than a photograph.
-#include "app/AreaResample.h"
+#include "image/AreaResample.h"
 #include "colour/BestThreadsReduction.h"
 #include "colour/ChartQuality.h"
 #include "colour/SeededRandom.h"
@@ -28,7 +28,7 @@ RgbGrid photograph() {
     const QImage photo(QStringLiteral(PAV_SOURCE_DIR "/assets/gallery/风景/sunset_mountains.jpg"));
     RgbGrid grid{kWidth, kHeight, {}};
     if (photo.isNull()) return grid;
-    const QImage small = pav::app::areaResample(photo.convertToFormat(QImage::Format_RGB32), QSize(kWidth, kHeight),
+    const QImage small = pav::image::areaResample(photo.convertToFormat(QImage::Format_RGB32), QSize(kWidth, kHeight),
                                                 QRect(0, 0, kWidth, kHeight));
     for (int y = 0; y < kHeight; ++y)
         for (int x = 0; x < kWidth; ++x) {

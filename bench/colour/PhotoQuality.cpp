@@ -10,7 +10,7 @@
 //   mode16   the ordered dither to 216 colours + nearest thread by RGB.
 // Usage: colour_photo_quality [--width W] [--png PREFIX] PHOTO...
 // With --png, each chart is also written as PREFIX<n>-<mode>.png, 4 pixels a stitch.
-#include "app/AreaResample.h"
+#include "image/AreaResample.h"
 #include "app/ControlRules.h"
 #include "colour/BestThreadsReduction.h"
 #include "colour/ChartQuality.h"
@@ -42,7 +42,7 @@ std::int32_t rgbOf(QRgb c) { return qRed(c) + 256 * qGreen(c) + 65536 * qBlue(c)
 
 RgbGrid stitchPicture(const QImage& photo, int width) {
     const int height = std::max(1, static_cast<int>(std::lround(photo.height() * double(width) / photo.width())));
-    const QImage small = pav::app::areaResample(photo.convertToFormat(QImage::Format_RGB32), QSize(width, height),
+    const QImage small = pav::image::areaResample(photo.convertToFormat(QImage::Format_RGB32), QSize(width, height),
                                                 QRect(0, 0, width, height));
     RgbGrid grid{width, height, {}};
     for (int y = 0; y < height; ++y)
