@@ -1,6 +1,6 @@
 #include "app/Form1Model.h"
 
-#include "base/NearestColour.h"
+#include "chart/Fabric.h"
 #include "image/RgbValue.h"
 
 #include <algorithm>
@@ -301,8 +301,10 @@ void Form1Model::fillMatrix() {
     auto& matrix = m_state.colors;
     const int maxX = std::min(static_cast<int>(picmaxW), pav::palette::kMatrixSide - 1);
     const int maxY = std::min(picmaxH, pav::palette::kMatrixSide - 1);
-    for (int y = 1; y <= maxY; ++y)
-        for (int x = 1; x <= maxX; ++x) matrix.at(x, y) = kWhite;
+    // From 0: a stitch the fabric does not paint (the last column of a width that
+    // holds a fraction) is white, not whatever an earlier fabric left there.
+    for (int y = 0; y <= maxY; ++y)
+        for (int x = 0; x <= maxX; ++x) matrix.at(x, y) = kWhite;
 
     const int w = passesBelow(frameW());
     const int h = passesBelow(frameH());
@@ -363,23 +365,7 @@ void Form1Model::label6Click() {
 // ---------------------------------------------------------------- reduction
 
 bool Form1Model::makeStitchPicture(pav::image::ClsDIB& picture5) const {
-    const int w = std::clamp(static_cast<int>(roundHalfEven(frameW())), 1, pav::palette::kMatrixSide);
-    const int h = std::clamp(static_cast<int>(roundHalfEven(frameH())), 1, pav::palette::kMatrixSide);
-    const int paintedW = passesBelow(frameW());
-    const int paintedH = passesBelow(frameH());
-    if (!picture5.Create(w, h, 24, true)) return false;
-    std::uint8_t* data = picture5.DataPtr();
-    const int stride = picture5.Stride();
-    for (int y = 0; y < h; ++y) {
-        std::uint8_t* p = data + static_cast<std::size_t>(h - 1 - y) * stride;
-        for (int x = 0; x < w; ++x, p += 3) {
-            const std::int32_t c = (x < paintedW && y < paintedH) ? m_state.colors.at(x, y) : kWhite;
-            p[0] = static_cast<std::uint8_t>((c >> 16) & 255);
-            p[1] = static_cast<std::uint8_t>((c >> 8) & 255);
-            p[2] = static_cast<std::uint8_t>(c & 255);
-        }
-    }
-    return true;
+    return pav::chart::makeStitchPicture(m_state.colors, pav::chart::FabricSize{frameW(), frameH()}, picture5);
 }
 
 bool Form1Model::writeStitchPicture() {
@@ -418,15 +404,8 @@ bool Form1Model::prepareStitchPicture() {
 }
 
 void Form1Model::reduceByColorBit() {
-    switch (ColorBit) {
-    case 1: m_reducedDIB.ddGet1Bit(m_stitchDIB); break;
-    case 2: m_reducedDIB.ddGet2Bit(m_stitchDIB); break;
-    case 3: m_reducedDIB.ddGet3Bit(m_stitchDIB, true); break;
-    case 4: m_reducedDIB.ddGet4Bit(m_stitchDIB); break;
-    case 8: m_reducedDIB.ddGet8Bit(m_stitchDIB, true); break;
-    case 16: m_reducedDIB.ddGet216C(m_stitchDIB, true); break;
-    default: break;  // 0 and 99 reduce nothing here
-    }
+    // 0 and 99 reduce nothing here.
+    pav::chart::reduceStitchPicture(m_stitchDIB, pav::chart::reductionOfColorBit(ColorBit), m_reducedDIB);
 }
 
 void Form1Model::reductionDriver() {
@@ -464,71 +443,9 @@ void Form1Model::command4Click() {
 }
 
 void Form1Model::reduceToTopColours(int n) {
-    auto& matrix = m_state.colors;
-    auto& palette = m_samplePalette;
-    auto& counts = m_sampleCounts;
-
-    double rowStep = picH / 20.0;
-    int columnStep = toInt32(picW / 20.0);
-    if (rowStep < 1) rowStep = 1;
-    if (columnStep < 1) columnStep = 1;
-    const int lastColumn = passesBelow(picW) - 1;
-    const double lastRow = std::min(static_cast<double>(picH), static_cast<double>(pav::palette::kMatrixSide)) - 1;
-    const auto forEachSample = [&](auto&& visit) {
-        for (double y = 0; y <= lastRow; y += rowStep) {
-            const int row = toInt32(y);
-            for (int x = 0; x <= lastColumn; x += columnStep) visit(matrix.at(x, row));
-        }
-    };
-
-    palette[1] = matrix.at(0, 0);
-    int count = 1;
-    forEachSample([&](std::int32_t colour) {
-        m_task.letEventsRun();
-        for (int e = 1; e <= count; ++e)
-            if (palette[e] == colour) return;
-        if (count < kSampleCapacity - 1) ++count;  // at the cap the last entry is overwritten
-        palette[count] = colour;
-    });
-    // A count below 1 keeps nothing; such a reduction would blank the fabric.
-    if (n >= count || n < 1) return;
-
-    std::fill(counts.begin(), counts.end(), 0);
-    forEachSample([&](std::int32_t colour) {
-        for (int e = 1; e <= count; ++e)
-            if (palette[e] == colour) ++counts[e];
-    });
-
-    // Selection by count, descending: entry i swaps with the first entry after
-    // it that holds the largest count above its own.
-    for (int i = 1; i <= count - 1; ++i) {
-        int largest = counts[i];
-        int chosen = 0;
-        for (int j = i + 1; j <= count; ++j) {
-            m_task.letEventsRun();
-            if (counts[j] > largest) {
-                largest = counts[j];
-                chosen = j;
-            }
-        }
-        if (chosen != 0) {
-            std::swap(palette[i], palette[chosen]);
-            std::swap(counts[i], counts[chosen]);
-        }
-    }
-
-    const int width = lastColumn + 1;
-    const int height = passesBelow(picH);
-    QImage painted(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            const std::int32_t c = matrix.at(x, y);
-            const int best = 1 + pav::nearestRgbIndex(std::span(palette).subspan(1, n), c);
-            matrix.at(x, y) = palette[best];
-            painted.setPixel(x, y, toQRgb(palette[best]));
-        }
-    }
-    if (width > 0 && height > 0) m_picture4.paste(painted, windowOrigin());
+    const std::optional<QImage> painted = pav::chart::reduceToMostFrequent(m_state.colors, picW, picH, n, m_task);
+    if (!painted) return;
+    if (!painted->isNull()) m_picture4.paste(*painted, windowOrigin());
     notify(Form1Change::Fabric);
     showMatrixS();
 }

@@ -22,7 +22,7 @@
 #include "app/MainTexts.h"
 #include "image/SourcePicture.h"
 #include "app/WorkingPicture.h"
-#include "chart/window/ChartHost.h"
+#include "chart/ChartHost.h"
 #include "image/ClsDIB.h"
 #include "base/TaskDelegate.h"
 #include "palette/ProgramState.h"
@@ -63,7 +63,6 @@ public:
     // The magnified preview box, in pixels.
     static constexpr int kPreviewWidth = 300;
     static constexpr int kPreviewHeight = 300;
-    static constexpr int kSampleCapacity = 6000;
 
     Form1Model(pav::MessageSink& messages, pav::TaskDelegate task = {});
     ~Form1Model() override;
@@ -271,8 +270,6 @@ private:
     pav::image::ClsDIB m_stitchDIB;
     pav::image::ClsDIB m_reducedDIB;
     pav::palette::ProgramState m_state;
-    std::array<std::int32_t, kSampleCapacity + 1> m_samplePalette{};
-    std::array<std::int32_t, kSampleCapacity + 1> m_sampleCounts{};
 
     std::shared_ptr<const SourcePicture> m_source;  // Picture3
     QSize m_sourceDetail;

@@ -1,7 +1,7 @@
 // Generating and saving a full-size chart: a 230 x 250 fabric with 60 threads,
 // colour blocks and symbols (colour index, every drawing step, every symbol).
 
-#include "chart/window/ChartHost.h"
+#include "chart/ChartHost.h"
 #include "chart/ChartSaver.h"
 #include "chart/window/Form7Model.h"
 #include "palette/ColourMatcher.h"

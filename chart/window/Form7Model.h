@@ -10,7 +10,7 @@
 #include "chart/ChartFromIndex.h"
 #include "chart/ChartGeometry.h"
 #include "chart/ChartRenderer.h"
-#include "chart/window/ChartHost.h"
+#include "chart/ChartHost.h"
 #include "chart/window/ChartWindowTexts.h"
 #include "palette/ProgramState.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // A fake main window and a message recorder for the chart window's tests.
 
-#include "chart/window/ChartHost.h"
+#include "chart/ChartHost.h"
 #include "base/TaskDelegate.h"
 
 #include <string>
