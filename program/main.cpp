@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 
 #include "app/Form1Model.h"
@@ -17,8 +18,10 @@
 namespace {
 
 // Qt's own dialogs and buttons (file dialog, print dialog, "OK", "Cancel") speak
-// Chinese like the rest of the program, whatever the system's language is.
+// Chinese like the rest of the program, whatever the system's language is, and
+// show dates the Chinese way.
 void installQtChinese(QApplication& application) {
+    QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
     auto* translator = new QTranslator(&application);
     if (translator->load(QStringLiteral("qt_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         application.installTranslator(translator);
