@@ -599,6 +599,23 @@ TEST_F(MainWindow, EffectWithoutReductionIsWhatThePreviewShows) {
     }
 }
 
+// Started from a folder that cannot take files (here one deleted under it), the
+// preview and the effect save work through the user's cache folder.
+TEST_F(MainWindow, WorkingFilesGoToTheCacheWhenTheCurrentFolderIsNotWritable) {
+    pav::testing::ScratchHome home;
+    startWith(solidPicture(100, 100, Qt::red));
+    const QString previous = QDir::currentPath();
+    const QString gone = QString::fromStdString(home.path("gone"));
+    ASSERT_TRUE(QDir().mkpath(gone) && QDir::setCurrent(gone) && QDir(gone).removeRecursively());
+    model.ColorBit = 4;
+    model.command4Click();
+    model.command3Click();
+    QDir::setCurrent(previous);
+    EXPECT_TRUE(QFileInfo(QString::fromStdString(home.cache() + "/tmppicv.bmp")).isFile());
+    ASSERT_EQ(sink.messages.size(), 1u);
+    EXPECT_EQ(sink.messages[0].text, "绣图效果图保存到" + scratch.file("xiaoguo001.bmp"));
+}
+
 TEST_F(MainWindow, EffectGoesToThePicturesFolderWhenTheProgramFolderIsNotWritable) {
     pav::testing::ScratchHome home;
     startWith(solidPicture(100, 100, Qt::red));
