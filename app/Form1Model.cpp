@@ -13,7 +13,9 @@
 #include <QFontMetrics>
 
 #include "app/MainTexts.h"
+#include "base/FileErrors.h"
 #include "base/ProgramFolder.h"
+#include "base/SaveFolders.h"
 
 namespace pav::app {
 
@@ -370,12 +372,12 @@ bool Form1Model::makeStitchPicture(pav::image::ClsDIB& picture5) const {
 
 bool Form1Model::writeStitchPicture() {
     pav::image::ClsDIB picture5;
-    return makeStitchPicture(picture5) && picture5.SaveBMP(kStitchPictureFile);
+    return makeStitchPicture(picture5) && picture5.SaveBMP(pav::workingFile(kStitchPictureFile));
 }
 
 Form1Model::StitchLoad Form1Model::loadStitchPicture() {
     pav::image::ClsDIB loaded;
-    if (loaded.LoadBitMap(kStitchPictureFile)) {
+    if (loaded.LoadBitMap(pav::workingFile(kStitchPictureFile))) {
         if (!m_stitchDIB.Create(loaded.Width(), loaded.Height(), 24, false)) {
             m_messages.showMessage(texts::kCannotCreate, texts::kWindowTitle, pav::MessageIcon::None);
             return StitchLoad::Stop;
@@ -471,10 +473,13 @@ void Form1Model::generate() {
     m_previewDone = 0;
 }
 
-std::string Form1Model::saveEffectPicture(const pav::image::ClsDIB& picture, const std::string& name) {
-    const QString folder = QString::fromStdString(m_programFolder);
+std::string Form1Model::saveEffectPicture(const pav::image::ClsDIB& picture, const std::string& name,
+                                          std::string& error) {
+    const QString folder = QString::fromStdString(pav::saveFolder(m_programFolder));
     const QString path = QDir(folder).filePath(QString::fromStdString(name));
-    if (!picture.SaveBMP(path.toStdString())) return {};
+    error.clear();
+    if (!picture.SaveBMP(path.toStdString()))
+        error = pav::fileErrorText(QString::fromStdString(picture.LastError())).toStdString();
     return QDir::toNativeSeparators(path).toStdString();
 }
 
@@ -491,12 +496,11 @@ void Form1Model::command3Click() {
     char number[16];
     std::snprintf(number, sizeof number, "%03d", m_effectCount);
     const std::string name = std::string("xiaoguo") + number + ".bmp";
-    const std::string saved = saveEffectPicture(reduces ? m_reducedDIB : m_stitchDIB, name);
-    if (saved.empty()) {
-        m_messages.showMessage(texts::kCannotSaveEffect + QDir::toNativeSeparators(
-                                   QDir(QString::fromStdString(m_programFolder)).filePath(QString::fromStdString(name)))
-                                   .toStdString(),
-                               texts::kErrorTitle, pav::MessageIcon::Error);
+    std::string error;
+    const std::string saved = saveEffectPicture(reduces ? m_reducedDIB : m_stitchDIB, name, error);
+    if (!error.empty()) {
+        m_messages.showMessage(texts::kCannotSaveEffect + saved + "\n" + error, texts::kErrorTitle,
+                               pav::MessageIcon::Error);
     } else {
         setLabel4(texts::kEffectSavedPrefix + saved);
         m_messages.showMessage(m_label4, texts::kTitleKorvane, pav::MessageIcon::None);

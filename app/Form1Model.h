@@ -247,7 +247,9 @@ private:
     // Records a button release on either box and gives half the distance
     // dragged since the press, (down - up) / 2 on each axis: both boxes pan at half speed.
     QPointF releaseAt(double x, double y);
-    std::string saveEffectPicture(const pav::image::ClsDIB& picture, const std::string& name);
+    // Writes picture as name into the save folder and gives the path used; error
+    // is empty when the file was written, otherwise it holds the reason.
+    std::string saveEffectPicture(const pav::image::ClsDIB& picture, const std::string& name, std::string& error);
     void notify(Form1Change what);
 
     pav::MessageSink& m_messages;

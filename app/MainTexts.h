@@ -29,7 +29,7 @@ inline constexpr const char* kCannotCreate = "无法创建！";
 inline constexpr const char* kTooManyColours = "    绣图颜色太多，请减色后再生成。。。 ";
 inline constexpr const char* kUnknownBitmap = "不能识别的位图！";
 inline constexpr const char* kCannotWriteStitchPicture =
-    "无法写入当前文件夹中的临时文件 tmppicv.bmp，请确认该文件夹可以写入。绣图没有改变。";
+    "无法写入临时文件 tmppicv.bmp，请确认当前文件夹或用户的缓存文件夹可以写入。绣图没有改变。";
 inline constexpr const char* kCannotSaveEffect = "无法保存绣图效果图：";
 
 // Captions of the window's controls.

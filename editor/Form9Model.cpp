@@ -1,8 +1,8 @@
 #include "editor/Form9Model.h"
 
+#include "base/SaveFolders.h"
 #include "image/RgbValue.h"
 #include "palette/ColourMatcher.h"
-
 #include "palette/ThreadPalette.h"
 
 #include <QDir>
@@ -77,7 +77,7 @@ bool Form9Model::open(int colorBit, const std::string& folder) {
     const std::string name = stitchPictureName(colorBit);
     const std::string path =
         folder.empty()
-            ? name
+            ? workingFile(name)
             : QDir(QString::fromStdString(folder)).filePath(QString::fromStdString(name)).toStdString();
     if (!loadThumbnail(path)) {
         // Nothing of an earlier chart stays on show.

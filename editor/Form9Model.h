@@ -79,7 +79,7 @@ public:
     void setObserver(Form9Observer* observer) { m_observer = observer; }
 
     // Opening: reads the stitch picture file ("tmpcolorv.bmp" when colorBit > 0,
-    // otherwise "tmppicv.bmp") from folder (empty = the current folder). A file
+    // otherwise "tmppicv.bmp") from folder (empty = where the working files are). A file
     // that is missing, unreadable or larger than the matrix gives a message and
     // false, and the editor holds no chart.
     bool open(int colorBit, const std::string& folder = std::string());

@@ -2,6 +2,7 @@
 
 #include "app/Form1Model.h"
 #include "app/MainTexts.h"
+#include "base/SaveFolders.h"
 #include "palette/ColorIndex.h"
 #include "palette/ThreadPalette.h"
 
@@ -16,7 +17,7 @@ namespace pav::app {
 namespace {
 
 constexpr const char* kCannotWriteEditorPicture =
-    "无法写入当前文件夹中的临时文件 tmpcolorv.bmp，请确认该文件夹可以写入。";
+    "无法写入临时文件 tmpcolorv.bmp，请确认当前文件夹或用户的缓存文件夹可以写入。";
 
 // Shows and clears the busy pointer around the reduction and matching.
 class BusyPointer {
@@ -51,13 +52,14 @@ bool matrixPicture(const Form1Model& main, image::ClsDIB& picture) {
 
 // Replaces "tmpcolorv.bmp" by the reduced stitch picture; with ColorBit 0 only the old file goes.
 bool writeEditorPicture(Form1Model& main) {
-    QFile::remove(QString::fromUtf8(kColorEditorPicture));
+    const std::string path = workingFile(kColorEditorPicture);
+    QFile::remove(QString::fromStdString(path));
     if (main.ColorBit <= 0) return true;
-    if (main.reducedDIB().hDC() != 0) return main.reducedDIB().SaveBMP(kColorEditorPicture);
+    if (main.reducedDIB().hDC() != 0) return main.reducedDIB().SaveBMP(path);
     // The N-colour mode reduces the matrix itself and leaves no reduced buffer:
     // the editor is shown the matrix's own colours.
     image::ClsDIB picture;
-    return matrixPicture(main, picture) && picture.SaveBMP(kColorEditorPicture);
+    return matrixPicture(main, picture) && picture.SaveBMP(path);
 }
 
 // Stitch index matrix, colour list and maxColor in thread rows over the fabric.

@@ -1,6 +1,8 @@
 #include "chart/window/Form7Model.h"
 #include "base/Rounding.h"
 
+#include "base/FileErrors.h"
+#include "base/SaveFolders.h"
 #include "chart/ChartSaver.h"
 #include "chart/SymbolStamps.h"
 #include "palette/ColorIndex.h"
@@ -98,12 +100,12 @@ void Form7Model::command5Clicked() {
 void Form7Model::command4Clicked() {
     if (!m_command4Enabled) return;
     ++m_saveCounter;
-    const QString folder = m_saveFolder.isEmpty() ? programFolder() : m_saveFolder;
+    const QString folder = m_saveFolder.isEmpty() ? QString::fromStdString(pav::saveFolder()) : m_saveFolder;
     const QString name = chartFileName(m_saveCounter);
     QString error;
     if (!saveCanvasBmp(m_canvas, QDir(folder).filePath(name), &error)) {
         const QString text =
-            kSaveFailedText + QDir::toNativeSeparators(QDir(folder).filePath(name)) + "\n" + error;
+            kSaveFailedText + QDir::toNativeSeparators(QDir(folder).filePath(name)) + "\n" + pav::fileErrorText(error);
         m_messages.showMessage(text.toStdString(), kSaveFailedTitle, MessageIcon::Warning);
         return;
     }

@@ -1,5 +1,7 @@
 #include "chart/window/PrintJob.h"
 
+#include "base/FileErrors.h"
+#include "base/SaveFolders.h"
 #include "chart/ChartSaver.h"
 
 #include <QDir>
@@ -17,7 +19,7 @@ QString suggestedPdfPath(const chart::Form7Model& model) {
     QString name = chart::chartTitle(model.xiutuTitle());
     // A title is free text; characters no file name may hold become "_".
     name.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|\\x00-\\x1f]")), QStringLiteral("_"));
-    return QDir(chart::programFolder()).filePath(name + QStringLiteral(".pdf"));
+    return QDir(QString::fromStdString(pav::saveFolder())).filePath(name + QStringLiteral(".pdf"));
 }
 
 PrintSheet sheetOf(chart::Form7Model& model) {
@@ -80,7 +82,7 @@ PrintOutcome PrintJob::exportPdf(const QString& path, const QPageLayout& layout)
     finish(outcome, false);
     const QString shown = QDir::toNativeSeparators(path);
     if (outcome == PrintOutcome::Failed)
-        m_messages.showMessage((kPdfFailedText + shown + "\n" + error).toStdString(), kPdfFailedTitle,
+        m_messages.showMessage((kPdfFailedText + shown + "\n" + pav::fileErrorText(error)).toStdString(), kPdfFailedTitle,
                                MessageIcon::Warning);
     else if (outcome == PrintOutcome::Printed)
         m_messages.showMessage((kPdfSavedText + shown).toStdString(), kPdfSavedTitle);

@@ -15,7 +15,7 @@ class QPrinter;
 
 namespace pav::print {
 
-// The file "导出PDF" offers first: the chart's title as a PDF in the program's folder.
+// The file "导出PDF" offers first: the chart's title as a PDF in the folder charts are saved in.
 QString suggestedPdfPath(const chart::Form7Model& model);
 // The chart window's generated chart as a sheet to print.
 PrintSheet sheetOf(chart::Form7Model& model);

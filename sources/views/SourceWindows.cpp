@@ -38,7 +38,7 @@ Form2View* SourceWindows::openBrowser(bool besideMainWindow) {
 
 Form6View* SourceWindows::openGallery(bool besideMainWindow) {
     if (!m_gallery) {
-        const std::string folder = m_programFolder.empty() ? pav::programFolder() : m_programFolder;
+        const std::string folder = m_programFolder.empty() ? pav::dataFolder() : m_programFolder;
         m_gallery = new Form6View(m_host, m_paths, m_messages, folder, m_parent);
         m_gallery->model().setCloseBrowser([this] { closeBrowser(); });
     }

@@ -24,7 +24,7 @@ class Form6View;
 class SourceWindows {
 public:
     // parent: the main window, which the browser and the gallery stay in front of (may be null).
-    // programFolder: where the gallery's category folders are; empty = the running program's folder.
+    // programFolder: where the gallery's category folders are; empty = the running program's data folder.
     SourceWindows(SourceHost& host, PicturePaths& paths, pav::MessageSink& messages,
                   QWidget* parent = nullptr, std::string programFolder = {});
     ~SourceWindows();

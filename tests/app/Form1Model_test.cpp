@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "AppTestSupport.h"
+#include "tests/base/UserFolders.h"
 
 using namespace pav::app;
 using namespace pav::app::testing;
@@ -598,13 +599,47 @@ TEST_F(MainWindow, EffectWithoutReductionIsWhatThePreviewShows) {
     }
 }
 
-TEST_F(MainWindow, EffectThatCannotBeSavedIsReported) {
+// Started from a folder that cannot take files (here one deleted under it), the
+// preview and the effect save work through the user's cache folder.
+TEST_F(MainWindow, WorkingFilesGoToTheCacheWhenTheCurrentFolderIsNotWritable) {
+    pav::testing::ScratchHome home;
+    startWith(solidPicture(100, 100, Qt::red));
+    const QString previous = QDir::currentPath();
+    const QString gone = QString::fromStdString(home.path("gone"));
+    ASSERT_TRUE(QDir().mkpath(gone) && QDir::setCurrent(gone) && QDir(gone).removeRecursively());
+    model.ColorBit = 4;
+    model.command4Click();
+    model.command3Click();
+    QDir::setCurrent(previous);
+    EXPECT_TRUE(QFileInfo(QString::fromStdString(home.cache() + "/tmppicv.bmp")).isFile());
+    ASSERT_EQ(sink.messages.size(), 1u);
+    EXPECT_EQ(sink.messages[0].text, "绣图效果图保存到" + scratch.file("xiaoguo001.bmp"));
+}
+
+TEST_F(MainWindow, EffectGoesToThePicturesFolderWhenTheProgramFolderIsNotWritable) {
+    pav::testing::ScratchHome home;
+    startWith(solidPicture(100, 100, Qt::red));
+    model.setProgramFolder(scratch.file("no such folder"));
+    model.ColorBit = 4;
+    model.command3Click();
+    const std::string saved = home.pictures() + "/xiaoguo001.bmp";
+    EXPECT_TRUE(QFileInfo(QString::fromStdString(saved)).isFile());
+    EXPECT_EQ(sink.messages, (std::vector<Message>{{"绣图效果图保存到" + saved, "Korvane", pav::MessageIcon::None}}));
+}
+
+TEST_F(MainWindow, EffectThatCannotBeSavedIsReportedWithItsReason) {
+    pav::testing::ScratchHome home;
+    // Neither the program folder nor the pictures folder can be made: the home is a file.
+    QDir(QString::fromStdString(home.home())).removeRecursively();
+    QFile(QString::fromStdString(home.home())).open(QIODevice::WriteOnly);
     startWith(solidPicture(100, 100, Qt::red));
     model.setProgramFolder(scratch.file("no such folder"));
     model.ColorBit = 4;
     model.command3Click();
     ASSERT_EQ(sink.messages.size(), 1u);
     EXPECT_EQ(sink.messages[0].title, "错误！");
+    EXPECT_EQ(sink.messages[0].text,
+              "无法保存绣图效果图：" + home.pictures() + "/xiaoguo001.bmp\n路径中有一部分不是文件夹");
     EXPECT_NE(model.label4().rfind("绣图效果图保存到", 0), 0u);
 }
 

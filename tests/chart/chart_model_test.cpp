@@ -397,6 +397,9 @@ TEST(ChartSave, AFailedSaveIsReportedLeavesNoFileAndTheNextSaveWorks) {
     run.model.setSaveFolder(folder.filePath("no such folder"));
     run.model.command4Clicked();
     EXPECT_EQ(run.sink.messages.back().icon, MessageIcon::Warning);
+    // The reason in the program's words, not the system's English.
+    EXPECT_EQ(run.sink.messages.back().text,
+              "  绣图文件没有保存：" + folder.filePath("no such folder/myxiu003.bmp").toStdString() + "\n文件夹不存在");
 }
 
 } // namespace
