@@ -3,12 +3,12 @@
 #include "BmpFormat.h"
 #include "BmpHeader.h"
 #include "ClsDIB.h"
+#include "base/SafeFile.h"
 
 #include <QBuffer>
 #include <QByteArray>
 #include <QImage>
 #include <QImageReader>
-#include <QSaveFile>
 #include <QString>
 
 #include <cstring>
@@ -115,12 +115,10 @@ bool ClsDIB::SaveBMP(const std::string& fileName) const {
     // an empty buffer or a failed write, because the new file only replaces it once complete.
     if (!m_hasBitmap) return fail("the picture is empty");
     const std::vector<std::uint8_t> bytes = BmpFileBytes();
-    QSaveFile out(QString::fromStdString(fileName));
-    if (!out.open(QIODevice::WriteOnly))
-        return fail("cannot create the file: " + out.errorString().toStdString());
-    const auto size = static_cast<qint64>(bytes.size());
-    if (out.write(reinterpret_cast<const char*>(bytes.data()), size) != size || !out.commit())
-        return fail("cannot write the file: " + out.errorString().toStdString());
+    QString error;
+    if (!writeFileSafely(QString::fromStdString(fileName), reinterpret_cast<const char*>(bytes.data()),
+                         static_cast<qint64>(bytes.size()), &error))
+        return fail(error.toStdString());
     m_lastError.clear();
     return true;
 }
