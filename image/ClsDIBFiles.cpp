@@ -3,6 +3,7 @@
 #include "BmpFormat.h"
 #include "BmpHeader.h"
 #include "ClsDIB.h"
+#include "PictureDecoder.h"
 #include "base/SafeFile.h"
 
 #include <QBuffer>
@@ -21,13 +22,18 @@ namespace {
 // Whole file into memory, refusing files far larger than any picture we accept.
 bool readWholeFile(const std::string& fileName, std::int64_t maxPixels, std::vector<std::uint8_t>& bytes,
                    std::string& error) {
+    const std::int64_t limit = 4 * maxPixels + (1 << 20); // 32-bit pixels plus generous headers
+    PictureError refusal;
+    if (pictureFileSize(fileName, limit, refusal) < 0) {
+        error = refusal.reason;
+        return false;
+    }
     std::ifstream in(fileName, std::ios::binary | std::ios::ate);
     if (!in) {
         error = "cannot open file";
         return false;
     }
     const std::streamoff size = in.tellg();
-    const std::int64_t limit = 4 * maxPixels + (1 << 20); // 32-bit pixels plus generous headers
     if (size < 0 || size > limit) {
         error = size < 0 ? "cannot read file" : "file too large for a picture";
         return false;
