@@ -87,6 +87,7 @@ void Form7View::createControls() {
     m_picture3 = new ChartCanvasWidget(m_model, m_picture2);
     m_hchange = named(new QScrollBar(Qt::Horizontal, this), "Hchange");
     m_vchange = named(new QScrollBar(Qt::Vertical, this), "Vchange");
+    m_picture3->setScrollBars(m_hchange, m_vchange);
     m_picture2->installEventFilter(this);
 }
 

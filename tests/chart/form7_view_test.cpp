@@ -8,8 +8,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QAbstractItemView>
 #include <QLabel>
+#include <QWheelEvent>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -173,6 +173,32 @@ private slots:
         QVERIFY(exportPdf->isEnabled());
         QVERIFY(child<QPushButton>("Command5")->isEnabled());
         QVERIFY(child<QPushButton>("Command1")->isEnabled());
+    }
+
+    // The wheel over the chart scrolls it down and up; with Shift, sideways.
+    void wheelScrollsTheCanvas() {
+        QTest::mouseClick(child<QPushButton>("Command1"), Qt::LeftButton);
+        auto* canvas = child<QWidget>("Picture3");
+        auto* h = child<QScrollBar>("Hchange");
+        auto* v = child<QScrollBar>("Vchange");
+        QVERIFY(h->maximum() > 100 && v->maximum() > 100);
+        const auto wheel = [&](int angle, Qt::KeyboardModifiers modifiers) {
+            const QPointF at(20, 20);
+            QWheelEvent event(at, canvas->mapToGlobal(at), QPoint(), QPoint(0, angle), Qt::NoButton, modifiers,
+                              Qt::NoScrollPhase, false);
+            QApplication::sendEvent(canvas, &event);
+        };
+        const int notch = QApplication::wheelScrollLines() * v->singleStep();
+        wheel(-120, Qt::NoModifier);
+        QCOMPARE(v->value(), notch);
+        QCOMPARE(h->value(), 0);
+        QCOMPARE(canvas->pos(), QPoint(0, -notch));
+        wheel(120, Qt::NoModifier);
+        QCOMPARE(v->value(), 0);
+        wheel(-240, Qt::ShiftModifier);
+        QCOMPARE(h->value(), 2 * notch);
+        QCOMPARE(v->value(), 0);
+        QCOMPARE(canvas->pos(), QPoint(-2 * notch, 0));
     }
 
     // Typing is checked when editing ends: an emptied box or a half-typed number
