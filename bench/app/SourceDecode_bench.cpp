@@ -18,7 +18,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "app/SourcePicture.h"
+#include "image/SourcePicture.h"
 
 namespace {
 
@@ -67,7 +67,7 @@ std::string jpeg(const char* name, int w, int h, bool progressive, int claimW = 
 void decode(benchmark::State& state, const std::string& path) {
     for (auto _ : state) {
         const pid_t child = fork();
-        if (child == 0) _exit(pav::app::SourcePicture::decode(path) ? 0 : 1);
+        if (child == 0) _exit(pav::image::SourcePicture::decode(path) ? 0 : 1);
         int status = 0;
         rusage usage{};
         wait4(child, &status, 0, &usage);
