@@ -114,9 +114,9 @@ bool Form1Model::loadSourcePicture(const std::string& path) {
     try {
         ifScale = 1;
         showModeButtons();
-        std::string reason;
-        auto source = SourcePicture::decode(path, &reason, m_sourceDetail);
-        if (!source) throw StatementError(StatementFault::BadPicture, path + ": " + reason);
+        m_pictureError = {};
+        auto source = SourcePicture::decode(path, &m_pictureError, m_sourceDetail);
+        if (!source) throw StatementError(StatementFault::BadPicture, path + ": " + m_pictureError.reason);
         m_source = std::move(source);
         resamplePicture4(m_source->size());  // Picture4 takes the picture at its natural size
 

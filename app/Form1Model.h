@@ -99,6 +99,8 @@ public:
     // Installs the picture at path as the new source. False when a step
     // failed; the steps before it stay in effect.
     bool loadSourcePicture(const std::string& path);
+    // Why the last picture that failed to decode was refused (fault None after a decoded one).
+    const image::PictureError& pictureError() const { return m_pictureError; }
     // Unloads every other window (the view then closes the main window).
     void unload();
     // Pictures installed from now on are only read fitted into this size
@@ -274,6 +276,7 @@ private:
     pav::palette::ProgramState m_state;
 
     std::shared_ptr<const SourcePicture> m_source;  // Picture3
+    image::PictureError m_pictureError;
     QSize m_sourceDetail;
     WorkingPicture m_picture4;
     double m_picture4Left = 0;

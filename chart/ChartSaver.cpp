@@ -2,7 +2,9 @@
 
 #include "base/ProgramFolder.h"
 
-#include <QSaveFile>
+#include "base/SafeFile.h"
+
+#include <QBuffer>
 
 namespace pav::chart {
 
@@ -19,15 +21,15 @@ bool saveCanvasBmp(const QImage& canvas, const QString& path, QString* error) {
         if (error) *error = reason;
         return false;
     };
-    // QSaveFile writes beside the target and renames over it only on commit, like
-    // the picture and PDF writers; a new file gets the usual permissions, an
-    // existing one keeps its own.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(QStringLiteral("cannot create %1: %2").arg(path, file.errorString()));
+    // The whole file is made in memory first, so that a failed write to disk can
+    // never leave a shortened sheet: the old file is replaced only once complete.
     // Qt writes opaque images as 24-bit BMP: file header, 40-byte information header, rows bottom-up.
-    if (!canvas.save(&file, "BMP") || !file.commit())
-        return fail(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
+    QByteArray bytes;
+    QBuffer memory(&bytes);
+    memory.open(QIODevice::WriteOnly);
+    if (!canvas.save(&memory, "BMP")) return fail(QStringLiteral("cannot write %1: the sheet is empty").arg(path));
+    QString reason;
+    if (!writeFileSafely(path, bytes, &reason)) return fail(reason);
     return true;
 }
 

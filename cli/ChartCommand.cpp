@@ -247,7 +247,8 @@ void installOnFabric(app::Form1Model& main, const ChartArgs& args) {
     main.setSourceDetail(kPictureDetail);
     main.formLoad("");
     if (!main.loadSourcePicture(args.input)) {
-        if (!main.picture3()) throw CliError(ExitCode::Input, "cannot read picture '" + args.input + "'");
+        if (!main.picture3())
+            throw CliError(ExitCode::Input, "cannot read picture '" + args.input + "': " + main.pictureError().reason);
         throw CliError(ExitCode::Input, "picture '" + args.input + "' does not fit the fabric");
     }
     main.command11Click();

@@ -347,23 +347,45 @@ void Form9Model::replaceColor(std::int32_t src, std::int32_t dst) {
         for (int j = i; j <= m_colorTotal - 1; ++j)
             list[j] = list[j + 1];
         m_colorTotal = std::max(1, m_colorTotal - 1);
+        std::vector<bool>* changed = nullptr;
         if (m_replaceCount < kUndoCapacity) {
             m_undoFrom[m_replaceCount] = src;
             m_undoTo[m_replaceCount] = dst;
+            changed = &m_undoStitches[static_cast<std::size_t>(m_replaceCount)];
             ++m_replaceCount;
         }
-        recolorThread(src, dst);
+        recolorThread(src, dst, changed);
     }
     m_state.colorCount = m_colorTotal;
 }
 
-void Form9Model::recolorThread(std::int32_t from, std::int32_t to) {
+void Form9Model::recolorThread(std::int32_t from, std::int32_t to, std::vector<bool>* changed) {
+    const int w = m_chartW, h = m_chartH;
+    if (changed) changed->assign(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), false);
+    const std::int32_t colour = threadColor(to);
+    if (colour == kNone) return;
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            if (m_editThreads.at(x, y) == from) {
+                m_editThreads.at(x, y) = to;
+                m_editMatrix.at(x, y) = colour;
+                plot(m_thumbnail, x, y, toQRgb(colour));
+                if (changed) (*changed)[static_cast<std::size_t>(y) * static_cast<std::size_t>(w) + x] = true;
+            }
+            yieldNow();
+        }
+    }
+    notify(Form9Observer::Part::Thumbnail);
+}
+
+void Form9Model::restoreStitches(const std::vector<bool>& changed, std::int32_t to) {
     const std::int32_t colour = threadColor(to);
     if (colour == kNone) return;
     const int w = m_chartW, h = m_chartH;
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
-            if (m_editThreads.at(x, y) == from) {
+            const std::size_t at = static_cast<std::size_t>(y) * static_cast<std::size_t>(w) + x;
+            if (at < changed.size() && changed[at]) {
                 m_editThreads.at(x, y) = to;
                 m_editMatrix.at(x, y) = colour;
                 plot(m_thumbnail, x, y, toQRgb(colour));
@@ -387,8 +409,9 @@ void Form9Model::undo() {
 void Form9Model::undoReplace() {
     if (m_replaceCount == 0) return;
     const int r = --m_replaceCount;
-    // Every stitch of the target thread goes back, also those that had it before.
-    recolorThread(m_undoTo[r], m_undoFrom[r]);
+    // Only the stitches this replacement changed go back; those that held the
+    // target thread before keep it.
+    restoreStitches(m_undoStitches[static_cast<std::size_t>(r)], m_undoFrom[r]);
     // The thread comes back at the end of the list, not at its former place.
     if (m_colorTotal < palette::kListCapacity) {
         ++m_colorTotal;

@@ -20,6 +20,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace pav::editor {
 
@@ -135,8 +136,11 @@ private:
     void drawMagnified();
     void replaceColor(std::int32_t src, std::int32_t dst);
     void undoReplace();
-    // Every stitch whose current thread is from takes thread to (matrix and thumbnail).
-    void recolorThread(std::int32_t from, std::int32_t to);
+    // Every stitch whose current thread is from takes thread to (matrix and
+    // thumbnail); with `changed`, the stitches it changed are marked there.
+    void recolorThread(std::int32_t from, std::int32_t to, std::vector<bool>* changed = nullptr);
+    // The marked stitches take thread back to, whatever they hold now.
+    void restoreStitches(const std::vector<bool>& changed, std::int32_t to);
     void setCounter();
     bool isListedRow(std::int32_t row) const;
     std::int32_t threadColor(std::int32_t row) const;
@@ -171,6 +175,10 @@ private:
     int m_replaceCount = 0;
     std::array<std::int32_t, kUndoCapacity> m_undoFrom{};
     std::array<std::int32_t, kUndoCapacity> m_undoTo{};
+    // The stitches each recorded replacement changed (one bit per stitch, row
+    // by row), so that undo gives back exactly those and not the stitches that
+    // held the target thread before.
+    std::vector<std::vector<bool>> m_undoStitches = std::vector<std::vector<bool>>(kUndoCapacity);
     bool m_undoEnabled = false;
     QString m_counter = QString::fromUtf8(kInitialCounter);
 

@@ -29,21 +29,27 @@ bool knownCompression(std::uint32_t c, int bits) {
     }
 }
 
-BmpHeaderCheck refuse(std::string why) {
+BmpHeaderCheck refuse(std::string why, bool truncated = false, bool tooLarge = false) {
     BmpHeaderCheck c;
     c.error = std::move(why);
+    c.truncated = truncated;
+    c.tooLarge = tooLarge;
     return c;
+}
+
+BmpHeaderCheck refuseTruncated(std::string why) {
+    return refuse(std::move(why), true);
 }
 
 } // namespace
 
 BmpHeaderCheck checkBmpHeader(std::span<const std::uint8_t> file, std::int64_t maxPixels) {
     if (file.size() < 2 || file[0] != 'B' || file[1] != 'M') return refuse("not a BMP file");
-    if (file.size() < kFileHeaderSize + 4) return refuse("truncated BMP file (no bitmap header)");
+    if (file.size() < kFileHeaderSize + 4) return refuseTruncated("truncated BMP file (no bitmap header)");
     const std::uint32_t headerSize = le32(file, kFileHeaderSize);
     if (!knownHeaderSize(headerSize))
         return refuse("unsupported BMP header size " + std::to_string(headerSize));
-    if (file.size() < kFileHeaderSize + headerSize) return refuse("truncated BMP file (bitmap header)");
+    if (file.size() < kFileHeaderSize + headerSize) return refuseTruncated("truncated BMP file (bitmap header)");
 
     const std::size_t h = kFileHeaderSize;
     std::int64_t width = 0, height = 0;
@@ -65,18 +71,18 @@ BmpHeaderCheck checkBmpHeader(std::span<const std::uint8_t> file, std::int64_t m
         return refuse("invalid BMP size " + std::to_string(width) + " x " + std::to_string(height));
     if (width * height > maxPixels)
         return refuse("BMP picture too large (" + std::to_string(width) + " x " + std::to_string(height) +
-                      ")");
+                      ")", false, true);
     if (!isBmpDepth(bits)) return refuse("unsupported BMP depth " + std::to_string(bits));
     if (!knownCompression(compression, bits))
         return refuse("unsupported BMP compression " + std::to_string(compression));
     if (topDown && (compression == Rle8 || compression == Rle4)) return refuse("invalid top-down RLE BMP");
 
     const std::uint64_t offset = le32(file, 10);
-    if (offset >= file.size()) return refuse("truncated BMP file (no pixel data)");
+    if (offset >= file.size()) return refuseTruncated("truncated BMP file (no pixel data)");
     if (compression != Rle8 && compression != Rle4) {
         const std::uint64_t stride = ((static_cast<std::uint64_t>(width) * bits + 31) / 32) * 4;
         if (offset + stride * static_cast<std::uint64_t>(height) > file.size())
-            return refuse("truncated BMP file (pixel data)");
+            return refuseTruncated("truncated BMP file (pixel data)");
     }
 
     BmpHeaderCheck c;

@@ -20,6 +20,8 @@ struct BmpHeaderInfo {
 struct BmpHeaderCheck {
     BmpHeaderInfo info;
     std::string error; // empty when the headers are sound
+    bool truncated = false; // the file ends before its headers or pixel data
+    bool tooLarge = false;  // sound, but beyond the size allowed
     bool ok() const { return error.empty(); }
 };
 

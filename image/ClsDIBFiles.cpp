@@ -3,12 +3,13 @@
 #include "BmpFormat.h"
 #include "BmpHeader.h"
 #include "ClsDIB.h"
+#include "PictureDecoder.h"
+#include "base/SafeFile.h"
 
 #include <QBuffer>
 #include <QByteArray>
 #include <QImage>
 #include <QImageReader>
-#include <QSaveFile>
 #include <QString>
 
 #include <cstring>
@@ -21,13 +22,18 @@ namespace {
 // Whole file into memory, refusing files far larger than any picture we accept.
 bool readWholeFile(const std::string& fileName, std::int64_t maxPixels, std::vector<std::uint8_t>& bytes,
                    std::string& error) {
+    const std::int64_t limit = 4 * maxPixels + (1 << 20); // 32-bit pixels plus generous headers
+    PictureError refusal;
+    if (pictureFileSize(fileName, limit, refusal) < 0) {
+        error = refusal.reason;
+        return false;
+    }
     std::ifstream in(fileName, std::ios::binary | std::ios::ate);
     if (!in) {
         error = "cannot open file";
         return false;
     }
     const std::streamoff size = in.tellg();
-    const std::int64_t limit = 4 * maxPixels + (1 << 20); // 32-bit pixels plus generous headers
     if (size < 0 || size > limit) {
         error = size < 0 ? "cannot read file" : "file too large for a picture";
         return false;
@@ -115,12 +121,10 @@ bool ClsDIB::SaveBMP(const std::string& fileName) const {
     // an empty buffer or a failed write, because the new file only replaces it once complete.
     if (!m_hasBitmap) return fail("the picture is empty");
     const std::vector<std::uint8_t> bytes = BmpFileBytes();
-    QSaveFile out(QString::fromStdString(fileName));
-    if (!out.open(QIODevice::WriteOnly))
-        return fail("cannot create the file: " + out.errorString().toStdString());
-    const auto size = static_cast<qint64>(bytes.size());
-    if (out.write(reinterpret_cast<const char*>(bytes.data()), size) != size || !out.commit())
-        return fail("cannot write the file: " + out.errorString().toStdString());
+    QString error;
+    if (!writeFileSafely(QString::fromStdString(fileName), reinterpret_cast<const char*>(bytes.data()),
+                         static_cast<qint64>(bytes.size()), &error))
+        return fail(error.toStdString());
     m_lastError.clear();
     return true;
 }

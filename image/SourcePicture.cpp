@@ -2,8 +2,6 @@
 
 #include <cmath>
 
-#include <QImageReader>
-
 #include "image/AreaResample.h"
 
 namespace pav::image {
@@ -54,26 +52,18 @@ QSize enoughFor(QSize full, QSize needed) {
 
 SourcePicture::SourcePicture(QSize size, QImage decoded) : m_size(size) { m_levels.push_back(std::move(decoded)); }
 
-std::shared_ptr<const SourcePicture> SourcePicture::decode(const std::string& path, std::string* error,
+std::shared_ptr<const SourcePicture> SourcePicture::decode(const std::string& path, PictureError* error,
                                                            QSize needed) {
-    QImageReader reader(QString::fromStdString(path));
-    reader.setDecideFormatFromContent(true);
-    reader.setAutoTransform(false);
-    const QSize full = reader.size();
-    if (full.isValid()) {
-        QSize held = withinBudget(full);
-        if (needed.isValid() && reader.format() == "jpeg") held = withinBudget(enoughFor(full, needed));
-        if (held != full) reader.setScaledSize(held);
-    }
-    QImage image = reader.read();
-    if (image.isNull() || image.width() < 1 || image.height() < 1) {
-        if (error) *error = reader.errorString().toStdString();
+    DecodedPicture picture = decodePicture(path, [needed](QSize full, bool scalesOnRead) {
+        if (needed.isValid() && scalesOnRead) return withinBudget(enoughFor(full, needed));
+        return withinBudget(full);
+    });
+    if (!picture.ok()) {
+        if (error) *error = std::move(picture.error);
         return nullptr;
     }
-    const QSize size = full.isValid() ? full : image.size();
-    if (!full.isValid() && image.size() != withinBudget(image.size()))
-        image = image.scaled(withinBudget(image.size()), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    return std::shared_ptr<const SourcePicture>(new SourcePicture(size, opaqueRgb32(std::move(image))));
+    return std::shared_ptr<const SourcePicture>(
+        new SourcePicture(picture.fullSize, opaqueRgb32(std::move(picture.image))));
 }
 
 std::shared_ptr<const SourcePicture> SourcePicture::fromImage(const QImage& image) {

@@ -13,6 +13,8 @@
 #include <QRect>
 #include <QSize>
 
+#include "image/PictureDecoder.h"
+
 namespace pav::image {
 
 class SourcePicture {
@@ -22,11 +24,12 @@ public:
 
     // Decodes a BMP, JPEG or GIF (first frame) file, or any other format the
     // decoder knows, recognised from the content, not the name. Transparent
-    // pixels become white. Null with a one-line reason on failure. With
+    // pixels become white. Null with the fault and a one-line reason on
+    // failure (a hostile, damaged or cut file, or not a file). With
     // `needed`, the picture is only ever read fitted into that size: JPEG
     // files then decode at the smallest scale of 1/2, 1/4 or 1/8 that still
     // covers it.
-    static std::shared_ptr<const SourcePicture> decode(const std::string& path, std::string* error = nullptr,
+    static std::shared_ptr<const SourcePicture> decode(const std::string& path, PictureError* error = nullptr,
                                                        QSize needed = QSize());
     // A picture already in memory, at its own size.
     static std::shared_ptr<const SourcePicture> fromImage(const QImage& image);

@@ -3,6 +3,7 @@
 #include "app/Form1Model.h"
 #include "app/MainTexts.h"
 #include "base/SaveFolders.h"
+#include "editor/Form9Model.h"
 #include "palette/ColorIndex.h"
 #include "palette/ThreadPalette.h"
 
@@ -16,8 +17,10 @@ namespace pav::app {
 
 namespace {
 
-constexpr const char* kCannotWriteEditorPicture =
-    "无法写入临时文件 tmpcolorv.bmp，请确认当前文件夹或用户的缓存文件夹可以写入。";
+std::string cannotWriteEditorPicture(int colorBit) {
+    return "无法写入临时文件 " + editor::Form9Model::stitchPictureName(colorBit) +
+           "，请确认当前文件夹或用户的缓存文件夹可以写入。";
+}
 
 // Shows and clears the busy pointer around the reduction and matching.
 class BusyPointer {
@@ -50,11 +53,17 @@ bool matrixPicture(const Form1Model& main, image::ClsDIB& picture) {
     return picture.GetMap(stitches, true);
 }
 
-// Replaces "tmpcolorv.bmp" by the reduced stitch picture; with ColorBit 0 only the old file goes.
+// Replaces "tmpcolorv.bmp" by the reduced stitch picture. With ColorBit 0 the
+// editor shows "tmppicv.bmp", which may still be an earlier run's picture (it
+// stays on disk between runs): it is written again from the stitches the
+// threads are matched on, so the editor always shows what it edits.
 bool writeEditorPicture(Form1Model& main) {
     const std::string path = workingFile(kColorEditorPicture);
     QFile::remove(QString::fromStdString(path));
-    if (main.ColorBit <= 0) return true;
+    if (main.ColorBit <= 0) {
+        image::ClsDIB picture;
+        return matrixPicture(main, picture) && picture.SaveBMP(workingFile(editor::Form9Model::stitchPictureName(0)));
+    }
     if (main.reducedDIB().hDC() != 0) return main.reducedDIB().SaveBMP(path);
     // The N-colour mode reduces the matrix itself and leaves no reduced buffer:
     // the editor is shown the matrix's own colours.
@@ -86,7 +95,8 @@ EditingResult runEditingEntry(Form1Model& main, ColorEditorOpener& editor) {
         main.task().letEventsRun();
         main.reduceByColorBit();
         if (!writeEditorPicture(main)) {
-            main.messages().showMessage(kCannotWriteEditorPicture, texts::kErrorTitle, MessageIcon::Error);
+            main.messages().showMessage(cannotWriteEditorPicture(main.ColorBit), texts::kErrorTitle,
+                                        MessageIcon::Error);
             return EditingResult::CannotWrite;
         }
         const EditingResult matched = matchThreads(main);

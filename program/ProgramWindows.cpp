@@ -3,6 +3,7 @@
 #include <QEvent>
 
 #include "app/views/Form1View.h"
+#include "app/views/WindowPlacement.h"
 #include "chart/window/Form7View.h"
 #include "chart/window/PdfExportDialog.h"
 #include "editor/Form9View.h"
@@ -31,7 +32,9 @@ private:
 
 template <class Window>
 void bringUp(Window* window) {
+    keepOnScreen(window);
     window->show();
+    keepOnScreen(window); // again with the frame the window manager added
     window->raise();
     window->activateWindow();
 }
@@ -87,6 +90,7 @@ void ProgramWindows::showSettings() {
         m_settingsView->installEventFilter(new OnHide(m_settingsView, [this] { passSettingsToChart(); }));
     }
     m_settingsView->showSettings();
+    keepOnScreen(m_settingsView);
 }
 
 void ProgramWindows::showAbout() {
@@ -100,6 +104,7 @@ void ProgramWindows::showAbout() {
 void ProgramWindows::openEditor() {
     if (!m_editorView) m_editorView = new pav::editor::Form9View(m_main.state(), this, &m_mainView, &m_messages);
     runEditingEntry(m_main, *m_editorView);
+    if (m_editorView && m_editorView->isVisible()) keepOnScreen(m_editorView);
 }
 
 void ProgramWindows::startScreenCapture() { m_sources->startCapture(); }
@@ -118,6 +123,7 @@ void ProgramWindows::hideMainWindow() { m_mainView.hide(); }
 
 void ProgramWindows::showMainWindow() {
     m_mainView.show();
+    keepOnScreen(&m_mainView);
     m_mainView.raise();
     m_mainView.activateWindow();
 }

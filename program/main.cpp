@@ -12,6 +12,7 @@
 #include "program/ProgramWindows.h"
 #include "app/views/Form1View.h"
 #include "app/views/MessageBoxSink.h"
+#include "app/views/WindowPlacement.h"
 #include "chart/ChartFonts.h"
 #include "image/Dither.h"
 
@@ -43,6 +44,7 @@ int main(int argc, char** argv) {
     model.setNavigation(&windows);
 
     view.show();
+    pav::app::keepOnScreen(&view);
     model.formLoad(QDir(QString::fromStdString(pav::dataFolder())).filePath(QStringLiteral("logo.dll")).toStdString());
     return application.exec();
 }

@@ -73,6 +73,7 @@ Form3Model::ApplyResult Form3Model::command1Click() {
             forcedColourCount(std::string_view(forced).substr(0, forced.size() - kColourSuffix.size()));
         if (!count) {
             m_target.ColorBit = 8;
+            m_messages.showMessage(std::string(kForcedCountInvalidText), std::string(kForcedWarningTitle));
             return ApplyResult::StayedOpen;
         }
         m_target.rdColorNum = *count;

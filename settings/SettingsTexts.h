@@ -40,6 +40,8 @@ inline constexpr int kLastForcedCount = 60;
 
 inline constexpr std::string_view kForcedWarningText = "  注意：强制减色功能还在测试完善中，请期待...   ";
 inline constexpr std::string_view kForcedWarningTitle = "Korvane inc.";
+// A forced colour count that is not a number: the dialog stays open for mending.
+inline constexpr std::string_view kForcedCountInvalidText = "  强制减色的颜色数不是有效的数字，请重新输入。  ";
 
 // About box (Form4).
 inline constexpr std::string_view kForm4Caption = "Korvane inc.";

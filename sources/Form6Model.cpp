@@ -49,6 +49,11 @@ void Form6Model::showFolder(const std::string& folder) {
     m_files = listFiles(folder);
     m_selected = -1;
     notify(&Form6Observer::filesChanged);
+    // A picture of the category left behind would be shown beside a list where nothing is chosen.
+    if (!m_preview.isNull()) {
+        m_preview = QImage();
+        notify(&Form6Observer::previewChanged);
+    }
 }
 
 void Form6Model::clickFile(int index) {
@@ -71,7 +76,7 @@ bool Form6Model::apply() {
     }
     m_paths.picPath = joinPath(m_folder, m_files[static_cast<std::size_t>(m_selected)]);
     if (!m_host.loadSourcePicture(m_paths.picPath)) {
-        reportBadPicture(m_messages);
+        reportBadPicture(m_messages, m_host.pictureFault());
         return false;
     }
     if (m_closeBrowser) m_closeBrowser();

@@ -1,11 +1,12 @@
 #include "sources/PictureFiles.h"
 
+#include "image/PictureDecoder.h"
+
 #include <algorithm>
 #include <array>
 
 #include <QDir>
 #include <QFileInfo>
-#include <QImageReader>
 
 namespace pav::sources {
 
@@ -79,12 +80,11 @@ std::vector<std::string> listFolders(const std::string& folder) {
 }
 
 QImage decodePreview(const std::string& path) {
-    QImageReader reader(q(path));
-    reader.setDecideFormatFromContent(true);
-    const QSize size = reader.size();
-    if (size.isValid() && (size.width() > kPreviewBound.width() || size.height() > kPreviewBound.height()))
-        reader.setScaledSize(size.scaled(kPreviewBound, Qt::KeepAspectRatio));
-    return reader.read();
+    return image::decodePicture(path, [](QSize full, bool) {
+               if (full.width() <= kPreviewBound.width() && full.height() <= kPreviewBound.height()) return full;
+               return full.scaled(kPreviewBound, Qt::KeepAspectRatio);
+           })
+        .image;
 }
 
 } // namespace pav::sources

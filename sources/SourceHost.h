@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QPoint>
 
+#include "image/PictureDecoder.h"
+
 namespace pav::sources {
 
 class SourceHost {
@@ -16,6 +18,8 @@ public:
     // Installs the picture at path as the new source. False when a step failed;
     // the steps before the failing one stay in effect.
     virtual bool loadSourcePicture(const std::string& path) = 0;
+    // Why the last picture that failed to load was refused, for the message shown.
+    virtual image::PictureFault pictureFault() const { return image::PictureFault::None; }
 
     // Top-left corner of the main window on the screen, in pixels; the browser
     // and the gallery open at fixed offsets from it.

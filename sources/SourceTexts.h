@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "base/TaskDelegate.h"
+#include "image/PictureDecoder.h"
 #include "settings/WindowTexts.h"
 
 namespace pav::sources {
@@ -24,8 +25,15 @@ inline constexpr std::string_view kBadPictureText =
     "   错误的图形文件，无法打开，请确认是jpg,gif,bmp格式中的一种   ";
 inline constexpr std::string_view kMessageTitle = "Korvane";
 
-inline void reportBadPicture(pav::MessageSink& messages) {
-    messages.showMessage(std::string(kBadPictureText), std::string(kMessageTitle));
+inline constexpr std::string_view kIncompletePictureText = "   图片文件不完整，无法打开   ";
+inline constexpr std::string_view kPictureTooLargeText = "   图片尺寸太大，无法打开   ";
+
+// A picture that decoded only in part or claims too large a size says so; every other failure shows the one box.
+inline void reportBadPicture(pav::MessageSink& messages, image::PictureFault fault = image::PictureFault::None) {
+    const std::string_view text = fault == image::PictureFault::Incomplete ? kIncompletePictureText
+                                  : fault == image::PictureFault::TooLarge ? kPictureTooLargeText
+                                                                           : kBadPictureText;
+    messages.showMessage(std::string(text), std::string(kMessageTitle));
 }
 
 inline constexpr std::string_view kDriveNotReadyText = "驱动器没有准备好，无法打开：";

@@ -5,8 +5,17 @@
 
 namespace pav::app {
 
+// The window the user works in shows the message: the box is parented to the
+// active window, so that it stays in front of it instead of raising the main
+// window over it; with none active, the sink's own window.
+QWidget* MessageBoxSink::owner() const {
+    QWidget* active = QApplication::activeWindow();
+    if (active && active->isVisible() && !qobject_cast<QMessageBox*>(active)) return active;
+    return m_parent;
+}
+
 void MessageBoxSink::showMessage(const std::string& text, const std::string& title, pav::MessageIcon icon) {
-    QMessageBox box(m_parent);
+    QMessageBox box(owner());
     box.setWindowTitle(QString::fromStdString(title));
     box.setText(QString::fromStdString(text));
     box.setStandardButtons(QMessageBox::Ok);

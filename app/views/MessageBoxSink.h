@@ -1,5 +1,6 @@
 #pragma once
-// Message boxes with one OK button, in front of a given window.
+// Message boxes with one OK button, in front of the window the user works in
+// (the active one), or of a given window when none of ours is active.
 
 #include <QPointer>
 #include <QWidget>
@@ -13,6 +14,8 @@ public:
     explicit MessageBoxSink(QWidget* parent = nullptr) : m_parent(parent) {}
     void setParent(QWidget* parent) { m_parent = parent; }
     void showMessage(const std::string& text, const std::string& title, pav::MessageIcon icon) override;
+    // The window a message box is shown over now.
+    QWidget* owner() const;
 
 private:
     QPointer<QWidget> m_parent;

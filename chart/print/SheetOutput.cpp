@@ -1,10 +1,11 @@
 #include "chart/print/SheetOutput.h"
 
+#include "base/SafeFile.h"
+
 #include <QBuffer>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QSaveFile>
 
 namespace pav::print {
 namespace {
@@ -64,30 +65,34 @@ PrintOutcome printSheet(QPrinter& printer, const PrintSheet& sheet, const chart:
     return PrintOutcome::Printed;
 }
 
+// The document is made whole in memory and checked there; only then does it
+// replace the file, through the one writer that checks every write and the
+// flush to disk, so a full disk never leaves a PDF no reader can open.
 PrintOutcome writeSheetPdf(const QString& path, const PrintSheet& sheet, const chart::JobControl& job,
                            const QPageLayout& layout, QString* error) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        setReason(error, file.errorString());
-        return PrintOutcome::Failed;
+    QByteArray document;
+    QBuffer memory(&document);
+    memory.open(QIODevice::WriteOnly);
+    PageResult page = PageResult::Drawn;
+    {
+        QPdfWriter writer(&memory);
+        writer.setTitle(chart::chartTitle(sheet.chart.title));
+        writer.setCreator(QStringLiteral("Pavlenta"));
+        QPainter painter;
+        if (!writer.setPageLayout(layout) || !usablePage(writer) || !painter.begin(&writer)) {
+            setReason(error, QStringLiteral("page layout not usable"));
+            return PrintOutcome::Failed;
+        }
+        page = printChartPage(painter, writer, sheet, job);
+        if (!painter.end() && page != PageResult::Aborted) {
+            setReason(error, QStringLiteral("cannot finish the PDF document"));
+            return PrintOutcome::Failed;
+        }
     }
-    QPdfWriter writer(&file);
-    writer.setTitle(chart::chartTitle(sheet.chart.title));
-    writer.setCreator(QStringLiteral("Pavlenta"));
-    QPainter painter;
-    if (!writer.setPageLayout(layout) || !usablePage(writer) || !painter.begin(&writer)) {
-        file.cancelWriting();
-        setReason(error, QStringLiteral("page layout not usable"));
-        return PrintOutcome::Failed;
-    }
-    const PageResult page = printChartPage(painter, writer, sheet, job);
-    painter.end();
-    if (page == PageResult::Aborted) {
-        file.cancelWriting();
-        return PrintOutcome::Aborted;
-    }
-    if (!file.commit()) {
-        setReason(error, file.errorString());
+    if (page == PageResult::Aborted) return PrintOutcome::Aborted;
+    QString reason;
+    if (!writeFileSafely(path, document, &reason)) {
+        setReason(error, reason);
         return PrintOutcome::Failed;
     }
     return PrintOutcome::Printed;

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
@@ -60,6 +61,10 @@ void Form7View::createControls() {
     m_combo2->setEditable(true);
     m_combo2->addItems({"0", "5", "10", "15", "20", "25", "35", "40", "45", "50"});
     m_combo2->setEditText(qs(m_model.thresholdText()));
+    // Room for a few digits beside the arrow; typed values are checked, not added to the list.
+    m_combo2->setMinimumContentsLength(4);
+    m_combo2->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_combo2->setInsertPolicy(QComboBox::NoInsert);
     m_label2 = named(new QLabel(QString::fromUtf8(texts::kThresholdLabel), this), "Label2");
     m_check1 = named(new QCheckBox(QString::fromUtf8(texts::kShowAllBlocks), this), "Check1");
     m_command1 = named(new QPushButton(QString::fromUtf8(texts::kGenerate), this), "Command1");
@@ -82,6 +87,7 @@ void Form7View::createControls() {
     m_picture3 = new ChartCanvasWidget(m_model, m_picture2);
     m_hchange = named(new QScrollBar(Qt::Horizontal, this), "Hchange");
     m_vchange = named(new QScrollBar(Qt::Vertical, this), "Vchange");
+    m_picture3->setScrollBars(m_hchange, m_vchange);
     m_picture2->installEventFilter(this);
 }
 
@@ -114,7 +120,11 @@ void Form7View::layOut() {
 void Form7View::connectControls() {
     connect(m_combo1, &QComboBox::currentTextChanged, this,
             [this](const QString& text) { m_model.setStyleText(text.toStdString()); });
-    connect(m_combo2, &QComboBox::editTextChanged, this,
+    // The threshold is checked when editing ends (Enter or leaving the box) or a
+    // listed value is chosen, not at each keystroke: an emptied box is no error yet.
+    connect(m_combo2->lineEdit(), &QLineEdit::editingFinished, this,
+            [this] { m_model.setThresholdText(m_combo2->currentText().toStdString()); });
+    connect(m_combo2, &QComboBox::textActivated, this,
             [this](const QString& text) { m_model.setThresholdText(text.toStdString()); });
     connect(m_check1, &QCheckBox::clicked, this, [this] { m_model.check1Clicked(); });
     connect(m_command1, &QPushButton::clicked, this,

@@ -1,5 +1,6 @@
 #include "sources/views/SourceWindows.h"
 
+#include "app/views/WindowPlacement.h"
 #include "base/ProgramFolder.h"
 #include "sources/views/CaptureView.h"
 #include "sources/views/Form2View.h"
@@ -11,7 +12,9 @@ namespace {
 
 template <typename View> void bringUp(View* view, bool place, QPoint at) {
     if (place) view->move(at);
+    app::keepOnScreen(view);
     view->show();
+    app::keepOnScreen(view); // again with the frame the window manager added
     view->raise();
     view->activateWindow();
 }

@@ -126,6 +126,21 @@ TEST_F(EditingEntryTest, MapsTheFabricToThreadRowsAndOpensTheEditorOnItsPicture)
     }
 }
 
+// After a restart "tmppicv.bmp" is still the last run's picture; with ColorBit 0
+// the editor must show the stitches it edits, not that file.
+TEST_F(EditingEntryTest, WithColorBitZeroTheEditorShowsTheMatrixNotAnEarlierRunsPicture) {
+    const std::int32_t black = threadRgb(kRowC);
+    paintFabric(20, 10, [&](int, int) { return black; });
+    QImage earlier(30, 12, QImage::Format_RGB32);
+    earlier.fill(Qt::yellow);
+    ASSERT_TRUE(earlier.save(QStringLiteral("tmppicv.bmp"), "BMP"));
+    main->ColorBit = 0;
+    ASSERT_EQ(run(), EditingResult::Opened);
+    EXPECT_EQ(opener->editor.chartW(), 20);
+    ASSERT_EQ(opener->editor.thumbnail().size(), QSize(20, 10));
+    EXPECT_EQ(rgbOf(opener->editor.thumbnail().pixel(5, 5)), black);
+}
+
 TEST_F(EditingEntryTest, FiveHundredColoursAreAcceptedTheFiveHundredAndFirstStops) {
     struct Case {
         int w, h;

@@ -319,7 +319,7 @@ TEST_F(ReplaceTest, WithoutTwoDifferentChoicesNothingIsRecorded) {
     }
 }
 
-TEST_F(ReplaceTest, ReplaceTwiceThenUndoBringsEveryTargetStitchBackToTheSource) {
+TEST_F(ReplaceTest, ReplaceTwiceThenUndoBringsBackExactlyTheReplacedStitches) {
     scrollBothListsDown();
     replaceEntries(1, 2); // A by B
     EXPECT_EQ(editor->replaceCount(), 1);
@@ -352,13 +352,31 @@ TEST_F(ReplaceTest, ReplaceTwiceThenUndoBringsEveryTargetStitchBackToTheSource) 
     EXPECT_EQ(editor->counterText(), QStringLiteral("颜色总数：3  替换0 处"));
     expectListsAtTopShowing({kRowB, kRowC, kRowA}); // A comes back at the end
     const auto a = threadRgb(kRowA);
-    EXPECT_EQ(workingRow(), (std::vector<std::int32_t>{a, a, picture(kRowC), a, a, picture(kRowC)}));
-    EXPECT_EQ(editor->thumbnail().pixel(4, 1), qrgbOf(a));
+    // The stitches that were B before the replacement stay B.
+    EXPECT_EQ(workingRow(), (std::vector<std::int32_t>{a, picture(kRowB), picture(kRowC), a, picture(kRowB),
+                                                       picture(kRowC)}));
+    EXPECT_EQ(editor->thumbnail().pixel(3, 1), qrgbOf(a));
+    EXPECT_EQ(editor->thumbnail().pixel(4, 1), qrgbOf(picture(kRowB)));
 
     // Nothing left to undo.
     editor->undo();
     EXPECT_EQ(editor->replaceCount(), 0);
     expectListsAtTopShowing({kRowB, kRowC, kRowA});
+}
+
+// A by B, then B by C, undone one by one: each undo gives back only its own stitches.
+TEST_F(ReplaceTest, ChainedReplacementsUndoInTurn) {
+    replaceEntries(1, 2); // A by B: list B, C
+    replaceEntries(1, 2); // B by C: list C
+    const auto b = threadRgb(kRowB), c = threadRgb(kRowC);
+    EXPECT_EQ(workingRow(), (std::vector<std::int32_t>{c, c, picture(kRowC), c, c, picture(kRowC)}));
+    editor->undo();
+    EXPECT_EQ(listed(), (std::vector<std::int32_t>{kRowC, kRowB}));
+    EXPECT_EQ(workingRow(), (std::vector<std::int32_t>{b, b, picture(kRowC), b, b, picture(kRowC)}));
+    editor->undo();
+    EXPECT_EQ(listed(), (std::vector<std::int32_t>{kRowC, kRowB, kRowA}));
+    const auto a = threadRgb(kRowA);
+    EXPECT_EQ(workingRow(), (std::vector<std::int32_t>{a, b, picture(kRowC), a, b, picture(kRowC)}));
 }
 
 TEST_F(ReplaceTest, UndoHistoryStartsEmptyAtEachOpening) {

@@ -51,6 +51,7 @@ struct Dialog {
 
 constexpr const char* kHint = "给你的绣图起个名字";
 constexpr const char* kWarning = "  注意：强制减色功能还在测试完善中，请期待...   ";
+constexpr const char* kNotANumber = "  强制减色的颜色数不是有效的数字，请重新输入。  ";
 
 // A nullptr control text keeps the text the dialog opens with.
 struct ApplyCase {
@@ -123,6 +124,9 @@ TEST(Form3Model, OkWritesTheChoicesInOrder) {
         EXPECT_EQ(observer.closed, c.closes);
         if (c.warns)
             EXPECT_THAT(sink.messages, ElementsAre(Message{kWarning, "Korvane inc."}));
+        else if (!c.closes) // a forced count that is no number says so
+            EXPECT_THAT(sink.messages,
+                        ElementsAre(Message{kNotANumber, "Korvane inc."}));
         else
             EXPECT_TRUE(sink.messages.empty());
     }

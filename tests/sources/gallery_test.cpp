@@ -61,6 +61,22 @@ TEST_F(GalleryTest, CategoriesSwitchTheListAndMarkTheCurrentButton) {
     EXPECT_TRUE(messages.shown.empty());
 }
 
+TEST_F(GalleryTest, AnotherCategoryClearsThePreviewAndTheChoice) {
+    model.load();
+    model.clickFile(0);
+    ASSERT_FALSE(model.preview().isNull());
+    model.chooseCategory(kLandscape);
+    EXPECT_TRUE(model.preview().isNull());
+    EXPECT_EQ(model.selectedFile(), -1);
+    model.clickFile(0);
+    ASSERT_FALSE(model.preview().isNull());
+    // A missing category folder keeps its list, and the picture chosen in it.
+    model.chooseCategory(kBeauty);
+    EXPECT_FALSE(model.preview().isNull());
+    EXPECT_TRUE(model.apply());
+    EXPECT_EQ(host.loads.back(), file("风景/hill.jpg"));
+}
+
 TEST_F(GalleryTest, OpensSilentlyWhenTheFirstCategoryIsMissing) {
     QDir(program.filePath("动漫")).removeRecursively();
     model.load();

@@ -1,0 +1,90 @@
+#include "base/SafeFile.h"
+
+#include <QFile>
+
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace pav {
+namespace {
+
+QString systemReason() {
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+bool fail(QString* error, const QString& reason) {
+    if (error) *error = reason;
+    return false;
+}
+
+// A name in the target's own folder, so that the final rename never crosses a file system.
+QByteArray temporaryName(const QByteArray& target) {
+    static std::atomic<unsigned> counter{0};
+    return target + ".tmp" + QByteArray::number(static_cast<qint64>(::getpid())) + "-" +
+           QByteArray::number(++counter);
+}
+
+bool writeAll(int fd, const char* data, qint64 size) {
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, static_cast<size_t>(size));
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        if (n == 0) {
+            errno = ENOSPC;
+            return false;
+        }
+        data += n;
+        size -= n;
+    }
+    return true;
+}
+
+} // namespace
+
+bool writeFileSafely(const QString& path, const char* data, qint64 size, QString* error) {
+    const QByteArray target = QFile::encodeName(path);
+    if (target.isEmpty()) return fail(error, QStringLiteral("no file name"));
+
+    // An existing file keeps its permissions; a new one gets the usual ones (umask applies).
+    struct stat existing {};
+    const bool replacing = ::stat(target.constData(), &existing) == 0;
+    if (replacing && !S_ISREG(existing.st_mode))
+        return fail(error, QStringLiteral("cannot write %1: not a regular file").arg(path));
+
+    QByteArray temp;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        temp = temporaryName(target);
+        fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) break;
+    }
+    if (fd < 0) return fail(error, QStringLiteral("cannot create %1: %2").arg(path, systemReason()));
+
+    bool ok = writeAll(fd, data, size);
+    if (ok && replacing) ok = ::fchmod(fd, existing.st_mode & 07777) == 0;
+    // A write the kernel accepted may still fail to reach the disk; fsync reports it.
+    if (ok) ok = ::fsync(fd) == 0;
+    QString reason = ok ? QString() : systemReason();
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        reason = systemReason();
+    }
+    if (ok && std::rename(temp.constData(), target.constData()) != 0) {
+        ok = false;
+        reason = systemReason();
+    }
+    if (!ok) {
+        ::unlink(temp.constData());
+        return fail(error, QStringLiteral("cannot write %1: %2").arg(path, reason));
+    }
+    return true;
+}
+
+} // namespace pav
