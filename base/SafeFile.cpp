@@ -48,7 +48,11 @@ bool writeAll(int fd, const char* data, qint64 size) {
 
 } // namespace
 
-bool writeFileSafely(const QString& path, const char* data, qint64 size, QString* error) {
+StagedFiles::~StagedFiles() {
+    for (const Staged& file : m_staged) ::unlink(file.temp.constData());
+}
+
+bool StagedFiles::stage(const QString& path, const char* data, qint64 size, QString* error) {
     const QByteArray target = QFile::encodeName(path);
     if (target.isEmpty()) return fail(error, QStringLiteral("no file name"));
 
@@ -76,15 +80,30 @@ bool writeFileSafely(const QString& path, const char* data, qint64 size, QString
         ok = false;
         reason = systemReason();
     }
-    if (ok && std::rename(temp.constData(), target.constData()) != 0) {
-        ok = false;
-        reason = systemReason();
-    }
     if (!ok) {
         ::unlink(temp.constData());
         return fail(error, QStringLiteral("cannot write %1: %2").arg(path, reason));
     }
+    m_staged.push_back(Staged{temp, target, path});
     return true;
+}
+
+bool StagedFiles::commit(QString* error) {
+    std::vector<Staged> staged;
+    staged.swap(m_staged);
+    for (std::size_t i = 0; i < staged.size(); ++i) {
+        if (std::rename(staged[i].temp.constData(), staged[i].target.constData()) != 0) {
+            const QString reason = systemReason();
+            for (std::size_t k = i; k < staged.size(); ++k) ::unlink(staged[k].temp.constData());
+            return fail(error, QStringLiteral("cannot write %1: %2").arg(staged[i].path, reason));
+        }
+    }
+    return true;
+}
+
+bool writeFileSafely(const QString& path, const char* data, qint64 size, QString* error) {
+    StagedFiles file;
+    return file.stage(path, data, size, error) && file.commit(error);
 }
 
 } // namespace pav

@@ -7,11 +7,39 @@
 #include <QByteArray>
 #include <QString>
 
+#include <vector>
+
 namespace pav {
 
 // False with the reason in *error (when given) if the file could not be written
 // whole; a full disk is a failure, never a shortened file.
 bool writeFileSafely(const QString& path, const char* data, qint64 size, QString* error = nullptr);
+
+// Several files replaced together: each is written whole beside its target
+// first, and only once every one of them is on disk are they renamed over
+// their targets. What was staged but not committed is removed.
+class StagedFiles {
+public:
+    StagedFiles() = default;
+    StagedFiles(const StagedFiles&) = delete;
+    StagedFiles& operator=(const StagedFiles&) = delete;
+    ~StagedFiles();
+
+    bool stage(const QString& path, const char* data, qint64 size, QString* error = nullptr);
+    bool stage(const QString& path, const QByteArray& bytes, QString* error = nullptr) {
+        return stage(path, bytes.constData(), bytes.size(), error);
+    }
+    // Renames every staged file over its target.
+    bool commit(QString* error = nullptr);
+
+private:
+    struct Staged {
+        QByteArray temp;
+        QByteArray target;
+        QString path;
+    };
+    std::vector<Staged> m_staged;
+};
 
 inline bool writeFileSafely(const QString& path, const QByteArray& bytes, QString* error = nullptr) {
     return writeFileSafely(path, bytes.constData(), bytes.size(), error);
