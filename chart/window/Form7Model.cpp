@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QPainter>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <cmath>
@@ -110,18 +111,24 @@ bool Form7Model::showChart(Chart chart, const TaskDelegate& events) {
     return completed;
 }
 
-bool Form7Model::openChartFile(const QString& path, const TaskDelegate& events) {
-    if (m_generating || m_printing) {
-        m_messages.showMessage(kChartBusyText, kOpenFailedTitle);
-        return false;
-    }
+bool Form7Model::mayShowChart() {
+    if (!m_generating && !m_printing) return true;
+    m_messages.showMessage(kChartBusyText, kOpenFailedTitle);
+    return false;
+}
+
+std::optional<Chart> Form7Model::readChartFile(const QString& path) {
     oxs::OxsReadResult read = oxs::readOxsFile(path);
-    if (!read.ok()) {
-        const QString text = kOpenFailedText + QDir::toNativeSeparators(path) + "\n" + oxsErrorText(read.error);
-        m_messages.showMessage(text.toStdString(), kOpenFailedTitle, MessageIcon::Warning);
-        return false;
-    }
-    return showChart(std::move(read.chart), events);
+    if (read.ok()) return std::move(read.chart);
+    const QString text = kOpenFailedText + QDir::toNativeSeparators(path) + "\n" + oxsErrorText(read.error);
+    m_messages.showMessage(text.toStdString(), kOpenFailedTitle, MessageIcon::Warning);
+    return std::nullopt;
+}
+
+bool Form7Model::openChartFile(const QString& path, const TaskDelegate& events) {
+    if (!mayShowChart()) return false;
+    std::optional<Chart> chart = readChartFile(path);
+    return chart && showChart(std::move(*chart), events);
 }
 
 bool Form7Model::redrawShownChart(const TaskDelegate& events) {
@@ -139,6 +146,13 @@ bool Form7Model::saveChartFile(const QString& path) {
     }
     m_messages.showMessage(kSavedText + QDir::toNativeSeparators(path).toStdString(), kSavedTitle);
     return true;
+}
+
+QString Form7Model::suggestedFilePath(const QString& suffix) const {
+    QString name = chartTitle(m_givenChart ? m_chart.title : m_xiutuTitle);
+    // A title is free text; characters no file name may hold become "_".
+    name.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|\\x00-\\x1f]")), QStringLiteral("_"));
+    return QDir(programFolder()).filePath(name + suffix);
 }
 
 void Form7Model::editColoursClicked() {

@@ -18,6 +18,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace pav::chart {
@@ -79,12 +80,19 @@ public:
     // "打开绣图文件...": the chart of the OXS file at path, shown as showChart shows it.
     // A file that is refused gives a message and changes nothing.
     bool openChartFile(const QString& path, const TaskDelegate& events);
+    // Its first half: the chart of the file, or a message and none.
+    std::optional<Chart> readChartFile(const QString& path);
+    // No generation or print runs: a chart may be shown (otherwise a message says so).
+    bool mayShowChart();
     // Draws a shown chart again in the style now chosen; nothing for a generated chart.
     bool redrawShownChart(const TaskDelegate& events);
     // Whether the sheet shows a chart given to showChart (until the next generation).
     bool showsGivenChart() const { return m_givenChart; }
     // "保存绣图文件...": the chart shown as an OXS file at path; says how it went.
     bool saveChartFile(const QString& path);
+    // The title of the chart shown in the program's folder, with suffix (".pdf", ".oxs"):
+    // what the file dialogs offer first.
+    QString suggestedFilePath(const QString& suffix) const;
     // "编辑颜色": the colour editor on the chart shown, through the edit handler.
     void editColoursClicked();
     bool editColoursEnabled() const { return m_givenChart && exportEnabled() && !m_busy && m_editHandler; }
