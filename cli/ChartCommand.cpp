@@ -140,6 +140,7 @@ public:
     void showSettings() override {}
     void showAbout() override {}
     void openEditor() override {}
+    void openChartFile() override {}
     void startScreenCapture() override {}
     void closeOtherWindows() override {}
     bool requested = false;
