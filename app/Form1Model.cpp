@@ -534,6 +534,11 @@ void Form1Model::menuAbout() {
     if (m_navigation) m_navigation->showAbout();
 }
 
+// The chart of a file is shown as it is: the picture, the fabric and the stitch data stay.
+void Form1Model::menuOpenChartFile() {
+    if (m_navigation) m_navigation->openChartFile();
+}
+
 void Form1Model::menuCapture() {
     if (m_navigation) m_navigation->startScreenCapture();
 }

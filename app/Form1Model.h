@@ -137,6 +137,7 @@ public:
     void showSettings();    // "绣图设置", "软件设置", "超级减色" (Label12)
     void menuAbout();       // "关于..."
     void menuCapture();     // "直接屏幕截图"
+    void menuOpenChartFile(); // "打开绣图文件..."
     void label9Click();     // "编辑"
     void hover(HintLabel label);
 

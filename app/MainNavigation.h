@@ -17,6 +17,8 @@ public:
     virtual void showAbout() = 0;
     // "编辑": the editing entry, which prepares and opens the colour editor.
     virtual void openEditor() = 0;
+    // "打开绣图文件...": asks for an OXS chart file and shows its chart in the chart window.
+    virtual void openChartFile() = 0;
     // "直接屏幕截图": hide the main window, copy the screen, show the capture window.
     virtual void startScreenCapture() = 0;
     // Shutdown: unload the chart window, About box, browser, settings dialog, gallery and colour editor.

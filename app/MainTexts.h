@@ -62,6 +62,7 @@ inline constexpr const char* kMenuSettings = "设置";
 inline constexpr const char* kMenuHelp = "帮助";
 inline constexpr const char* kFop1 = "导入图片文件";
 inline constexpr const char* kFop2 = "直接屏幕截图";
+inline constexpr const char* kOpenChartFile = "打开绣图文件...";
 inline constexpr const char* kFop3 = "生成我的绣图";
 inline constexpr const char* kFop4 = "打印绣图";
 inline constexpr const char* kFop6 = "退出Pavlenta";

@@ -4,6 +4,7 @@
 // whole-number stitch counts and symbols, and the sheet's title and thread
 // range. Windows, files, the command line and every renderer read this.
 
+#include "chart/ChartFileExtras.h"
 #include "palette/ThreadCatalogue.h"
 
 #include <cstdint>
@@ -34,6 +35,19 @@ struct ChartThread {
     bool listed = true;     // has a legend entry (count at least the ignore threshold)
 };
 
+// A straight stitch between two points of the grid, in half cells from the
+// chart's top-left corner: (2, 0) is the corner between the first two cells of
+// the top row, (1, 1) the centre of the first cell.
+struct BackStitch {
+    int x1 = 0;
+    int y1 = 0;
+    int x2 = 0;
+    int y2 = 0;
+    int thread = 0;           // an index into threads()
+    XmlAttributes attributes; // what a file said of it besides the ends and the thread
+    bool operator==(const BackStitch&) const = default;
+};
+
 class Chart {
 public:
     Chart() = default;
@@ -60,9 +74,15 @@ public:
     // Recounts every thread's stitches from the cells.
     void recount();
 
+    // Whether (x, y), in half cells, lies on the chart: its edges included.
+    bool containsPoint(int x, int y) const { return x >= 0 && y >= 0 && x <= 2 * m_width && y <= 2 * m_height; }
+
     std::string title;                    // as set; the sheet shows a default when empty
     std::string rangeName = "DMC";        // the range the subtitle names
     ThreadRange range = ThreadRange::Dmc;
+    std::int32_t cloth = 16777215;        // the fabric's colour; unstitched cells stay blank on the sheet
+    std::vector<BackStitch> backStitches; // drawn over the cells, in order
+    ChartFileExtras file;                 // kept from the file the chart was read from
 
 private:
     std::size_t index(int x, int y) const { return static_cast<std::size_t>(y) * m_width + x; }

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <map>
 #include <optional>
 
@@ -18,6 +19,7 @@
 #include "app/Form1Model.h"
 #include "chart/ChartFonts.h"
 #include "chart/ChartSaver.h"
+#include "chart/oxs/OxsFile.h"
 #include "chart/window/Form7Model.h"
 #include "chart/window/PrintJob.h"
 #include "image/ClsDIB.h"
@@ -30,7 +32,7 @@ namespace pav::cli {
 const char* const kChartUsage =
     "chart IN [--width N] [--mode 0|1|2|3|4|8|16 | --colors 3..60] [--style blocks+symbols|symbols|blocks] "
     "[--threshold N] [--title T] [--range R] [-o CHART.bmp] [--stitches S.bmp] [--effect E.bmp] [--pdf CHART.pdf] "
-    "[--json]";
+    "[--oxs CHART.oxs] [--json]; IN may be an .oxs chart file: no picture, no reduction, every output from the file";
 
 namespace {
 
@@ -50,7 +52,7 @@ struct ChartArgs {
     std::string title;
     std::string range = "DMC";
     std::string output = "chart.bmp";
-    std::string stitches, effect, pdf;
+    std::string stitches, effect, pdf, oxs;
     bool json = false;
 };
 
@@ -115,6 +117,7 @@ ChartArgs parseArgs(const std::vector<std::string>& args) {
         else if (word == "--stitches") a.stitches = value();
         else if (word == "--effect") a.effect = value();
         else if (word == "--pdf") a.pdf = value();
+        else if (word == "--oxs") a.oxs = value();
         else if (word == "--json") a.json = true;
         else if (word.size() > 1 && word[0] == '-') usageError("unknown option '" + word + "'");
         else files.push_back(word);
@@ -122,7 +125,10 @@ ChartArgs parseArgs(const std::vector<std::string>& args) {
     if (files.size() != 1) usageError("expected one picture IN");
     if (modeGiven && a.colors) usageError("--mode and --colors exclude each other");
     a.input = absolute(files[0]);
-    for (std::string* path : {&a.output, &a.stitches, &a.effect, &a.pdf}) *path = absolute(*path);
+    for (std::string* path : {&a.output, &a.stitches, &a.effect, &a.pdf, &a.oxs}) *path = absolute(*path);
+    const bool chartFile = QFileInfo(QString::fromStdString(a.input)).suffix().compare("oxs", Qt::CaseInsensitive) == 0;
+    if (chartFile && (a.width || a.colors || modeGiven || !a.stitches.empty() || !a.effect.empty()))
+        usageError("an .oxs chart has no picture to reduce: --width, --mode, --colors, --stitches and --effect do not apply");
     return a;
 }
 
@@ -140,6 +146,7 @@ public:
     void showSettings() override {}
     void showAbout() override {}
     void openEditor() override {}
+    void openChartFile() override {}
     void startScreenCapture() override {}
     void closeOtherWindows() override {}
     bool requested = false;
@@ -265,6 +272,66 @@ void installOnFabric(app::Form1Model& main, const ChartArgs& args) {
     main.previewRoutine();
 }
 
+// The chart window over a chart file: it sizes nothing from a picture.
+class ChartFileHost : public chart::ChartHost {
+public:
+    double stitchPictureWidth() const override { return 0; }
+    int stitchPictureHeight() const override { return 0; }
+    int colorBit() const override { return 16; }
+    void setMainControlsEnabled(bool) override {}
+};
+
+// The chart's own threads, in order, with their stitch counts, which add up to the stitched cells.
+std::string chartSummary(const chart::Form7Model& window) {
+    const chart::Chart& c = window.chart();
+    std::string json = "{\"fabric\":{\"width\":" + std::to_string(c.width()) + ",\"height\":" + std::to_string(c.height()) + "}";
+    json += ",\"range\":" + jsonString(c.rangeName) + ",\"maxColor\":" + std::to_string(c.legend().size());
+    json += ",\"total\":" + std::to_string(c.stitchedCells()) + ",\"backStitches\":" + std::to_string(c.backStitches.size());
+    json += ",\"notShown\":" + std::to_string(c.file.notShown);
+    json += ",\"canvas\":{\"width\":" + std::to_string(window.canvas().width()) +
+            ",\"height\":" + std::to_string(window.canvas().height()) + "}";
+    json += ",\"threads\":[";
+    for (std::size_t t = 0; t < c.threads().size(); ++t) {
+        const chart::ChartThread& thread = c.threads()[t];
+        if (t > 0) json += ",";
+        json += "{\"position\":" + std::to_string(t + 1) + ",\"row\":" + (thread.row > 0 ? std::to_string(thread.row) : "null") +
+                ",\"number\":" + jsonString(thread.number) + ",\"rgb\":" + jsonString(palette::hexColourText(thread.rgb)) +
+                ",\"count\":" + std::to_string(thread.count) + ",\"symbol\":" + jsonString(thread.symbol) +
+                ",\"inLegend\":" + (thread.listed ? "true" : "false") + "}";
+    }
+    return json + "]}";
+}
+
+void writeOutputs(const ChartArgs& args, chart::Form7Model& chart, const std::function<std::string()>& json) {
+    QString error;
+    if (!chart::saveCanvasBmp(chart.canvas(), QString::fromStdString(args.output), &error))
+        throw CliError(ExitCode::Output, "cannot write '" + args.output + "': " + error.toStdString());
+    if (!args.pdf.empty() && !print::writeChartPdf(chart, QString::fromStdString(args.pdf), &error))
+        throw CliError(ExitCode::Output, "cannot write '" + args.pdf + "': " + error.toStdString());
+    if (!args.oxs.empty() &&
+        chart::oxs::writeOxsFile(QString::fromStdString(args.oxs), chart.chart(), &error) != chart::oxs::OxsError::None)
+        throw CliError(ExitCode::Output, "cannot write '" + args.oxs + "': " + error.toStdString());
+    if (args.json) std::printf("%s\n", json().c_str());
+}
+
+// IN is a chart file: its chart is drawn as the chart window shows an opened file.
+void runChartFile(const ChartArgs& args) {
+    const chart::oxs::OxsReadResult read = chart::oxs::readOxsFile(QString::fromStdString(args.input));
+    if (!read.ok())
+        throw CliError(ExitCode::Input, "cannot read chart '" + args.input + "': " + chart::oxs::errorReason(read.error) +
+                                            (read.line > 0 ? " (line " + std::to_string(read.line) + ")" : ""));
+    chart::Chart opened = read.chart;
+    if (!args.title.empty()) opened.title = args.title;
+    RecordedMessages messages;
+    ChartFileHost host;
+    ProgramState state;
+    chart::Form7Model window(state, host, messages);
+    window.load();
+    window.setStyleText(args.style);
+    if (!window.showChart(std::move(opened), TaskDelegate{})) throw CliError(ExitCode::Failure, "the chart could not be drawn");
+    writeOutputs(args, window, [&] { return chartSummary(window); });
+}
+
 } // namespace
 
 void runChart(const Invocation& invocation) {
@@ -272,6 +339,8 @@ void runChart(const Invocation& invocation) {
     ensureApplication(invocation);
     image::initDither();
     chart::installChartFontSubstitutes();
+    if (QFileInfo(QString::fromStdString(args.input)).suffix().compare("oxs", Qt::CaseInsensitive) == 0)
+        return runChartFile(args);
     PrivateFolder working;
 
     RecordedMessages messages;
@@ -300,12 +369,7 @@ void runChart(const Invocation& invocation) {
     if (!chart.genRunning())
         throw CliError(ExitCode::Failure, "more than 500 colours in the fabric; reduce them with --mode or --colors");
 
-    QString error;
-    if (!chart::saveCanvasBmp(chart.canvas(), QString::fromStdString(args.output), &error))
-        throw CliError(ExitCode::Output, "cannot write '" + args.output + "': " + error.toStdString());
-    if (!args.pdf.empty() && !print::writeChartPdf(chart, QString::fromStdString(args.pdf), &error))
-        throw CliError(ExitCode::Output, "cannot write '" + args.pdf + "': " + error.toStdString());
-    if (args.json) std::printf("%s\n", summary(args, chart, main.state()).c_str());
+    writeOutputs(args, chart, [&] { return summary(args, chart, main.state()); });
 }
 
 } // namespace pav::cli

@@ -93,6 +93,24 @@ bool Form9Model::open(int colorBit, const std::string& folder) {
     return true;
 }
 
+bool Form9Model::openStitches(int width, int height) {
+    m_open = false;
+    if (width < 1 || height < 1 || width > kMatrixSide || height > kMatrixSide) {
+        m_thumbnail = QImage();
+        m_chartW = m_chartH = 0;
+        notify(Form9Observer::Part::Opened);
+        return false;
+    }
+    m_thumbnail = QImage(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) m_thumbnail.setPixel(x, y, toQRgb(m_state.colors.at(x, y)));
+    resetForOpening();
+    notify(Form9Observer::Part::Opened);
+    copyMatrices();
+    m_open = true;
+    return true;
+}
+
 bool Form9Model::loadThumbnail(const std::string& path) {
     QImageReader reader(QString::fromStdString(path));
     const std::string name = QFileInfo(QString::fromStdString(path)).fileName().toStdString();

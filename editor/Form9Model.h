@@ -84,6 +84,11 @@ public:
     // that is missing, unreadable or larger than the matrix gives a message and
     // false, and the editor holds no chart.
     bool open(int colorBit, const std::string& folder = std::string());
+    // Opening on stitch data already in the program state (a chart that was not
+    // made from the stitch picture, such as one read from a file): the thumbnail
+    // shows the width x height stitch colours of the matrix. False, with nothing
+    // open, for a size outside 1..321.
+    bool openStitches(int width, int height);
     bool isOpen() const { return m_open; }
     static std::string stitchPictureName(int colorBit);
 
@@ -121,6 +126,8 @@ public:
     const QString& counterText() const { return m_counter; }
     bool magnifiedBusy() const { return m_magnifiedBusy; }
     std::int32_t editColor(int x, int y) const { return m_editMatrix.at(x, y); }
+    // The thread row each stitch has now, replacements included (0 for no stitch).
+    std::int32_t editThread(int x, int y) const { return m_editThreads.at(x, y); }
     // The rectangle of colour-list entry i (1-based) in either list.
     static QRect swatchRect(int i);
 

@@ -195,6 +195,17 @@ bool Form9View::openEditor(int colorBit, const std::string& folder) {
     return true;
 }
 
+bool Form9View::openEditorOnStitches(int width, int height) {
+    if (!m_model->openStitches(width, height)) {
+        hide();
+        return false;
+    }
+    show();
+    raise();
+    activateWindow();
+    return true;
+}
+
 void Form9View::form9Changed(Part part) {
     switch (part) {
     case Part::Opened:

@@ -32,6 +32,8 @@ public:
     bool openEditor(int colorBit, const std::string& folder = std::string());
     // What the main window's "编辑" calls once the stitch picture is ready.
     bool openColorEditor(int colorBit) override { return openEditor(colorBit); }
+    // Opens the editor on the width x height stitches already in the program state.
+    bool openEditorOnStitches(int width, int height);
 
     Form9Model& model() { return *m_model; }
 

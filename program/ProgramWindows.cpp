@@ -1,6 +1,10 @@
 #include "program/ProgramWindows.h"
 
 #include <QEvent>
+#include <QFileDialog>
+
+#include "app/MainTexts.h"
+#include "chart/ChartSaver.h"
 
 #include "app/views/Form1View.h"
 #include "app/views/WindowPlacement.h"
@@ -49,6 +53,7 @@ ProgramWindows::ProgramWindows(Form1Model& main, Form1View& mainView, pav::Messa
                                                          m_whichType},
                       m_text1Clicks, messages) {
     m_chartModel.setPrintHandler([this] { m_printJob.printOnDefaultPrinter(); });
+    m_chartModel.setEditHandler([this] { editShownChart(); });
 }
 
 ProgramWindows::~ProgramWindows() {
@@ -58,6 +63,7 @@ ProgramWindows::~ProgramWindows() {
     delete m_settingsView.data();
     delete m_aboutView.data();
     delete m_editorView.data();
+    delete m_chartEditorView.data();
     m_sources.reset();
 }
 
@@ -109,12 +115,48 @@ void ProgramWindows::openEditor() {
 
 void ProgramWindows::startScreenCapture() { m_sources->startCapture(); }
 
+void ProgramWindows::openChartFile() {
+    if (!m_chartModel.mayShowChart()) return;
+    const QString path = QFileDialog::getOpenFileName(&m_mainView, QString::fromUtf8(pav::app::texts::kOpenChartFile),
+                                                      pav::chart::programFolder(),
+                                                      QString::fromUtf8(pav::chart::texts::kChartFileFilter));
+    if (!path.isEmpty()) openChartFile(path);
+}
+
+bool ProgramWindows::openChartFile(const QString& path) {
+    if (!m_chartModel.mayShowChart()) return false;
+    std::optional<pav::chart::Chart> chart = m_chartModel.readChartFile(path);
+    if (!chart) return false;
+    // An editor still open on an earlier chart would bring that chart back.
+    if (m_chartEditorView) m_chartEditorView->close();
+    showChartWindow();
+    return m_chartModel.showChart(std::move(*chart), m_chartView->events());
+}
+
+void ProgramWindows::editShownChart() {
+    if (!m_chartEditorView)
+        m_chartEditorView = new pav::editor::Form9View(*m_chartEditState, &m_chartEditing, &m_mainView, &m_messages);
+    m_chartBeingEdited = m_chartModel.chart();
+    m_editingRows = pav::chart::prepareEditing(m_chartBeingEdited, *m_chartEditState);
+    m_chartEditorView->openEditorOnStitches(m_chartBeingEdited.width(), m_chartBeingEdited.height());
+}
+
+void ProgramWindows::finishChartEditing() {
+    if (!m_chartEditorView) return;
+    const pav::editor::Form9Model& editor = m_chartEditorView->model();
+    pav::chart::Chart edited = pav::chart::chartAfterEditing(m_chartBeingEdited, m_editingRows,
+                                                             [&](int x, int y) { return editor.editThread(x, y); });
+    showChartWindow();
+    m_chartModel.showChart(std::move(edited), m_chartView->events());
+}
+
 void ProgramWindows::closeOtherWindows() {
     if (m_chartView) m_chartView->close();
     if (m_aboutView) m_aboutView->close();
     if (m_sources) m_sources->closeAll();
     if (m_settingsView) m_settingsView->close();
     if (m_editorView) m_editorView->close();
+    if (m_chartEditorView) m_chartEditorView->close();
 }
 
 QPoint ProgramWindows::mainWindowTopLeft() const { return m_mainView.frameGeometry().topLeft(); }

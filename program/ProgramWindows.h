@@ -12,6 +12,7 @@
 #include "program/EditingEntry.h"
 #include "app/Form1Model.h"
 #include "app/MainNavigation.h"
+#include "chart/ChartEditing.h"
 #include "chart/window/Form7Model.h"
 #include "chart/window/PrintJob.h"
 #include "editor/Form9Model.h"
@@ -51,6 +52,7 @@ public:
     void showSettings() override;
     void showAbout() override;
     void openEditor() override;
+    void openChartFile() override;
     void startScreenCapture() override;
     void closeOtherWindows() override;
 
@@ -72,8 +74,26 @@ public:
 
     pav::chart::Form7Model& chartModel() { return m_chartModel; }
 
+    // The chart window shows the chart of an OXS file, as "打开绣图文件..." does after its dialog.
+    bool openChartFile(const QString& path);
+
 private:
+    // The colour editor of a chart shown from a file: its own stitch data, so that
+    // the main window's picture, fabric and stitch data stay as they are; "完成"
+    // shows the edited chart in the chart window.
+    class ShownChartEditing : public pav::editor::EditorHost {
+    public:
+        explicit ShownChartEditing(ProgramWindows& windows) : m_windows(windows) {}
+        void showChartWindow() override { m_windows.finishChartEditing(); }
+        bool stitchDataFree() const override { return !m_windows.m_chartModel.busy(); }
+
+    private:
+        ProgramWindows& m_windows;
+    };
+
     void passSettingsToChart();
+    void editShownChart();
+    void finishChartEditing();
 
     Form1Model& m_main;
     Form1View& m_mainView;
@@ -97,6 +117,12 @@ private:
     QPointer<pav::settings::Form4View> m_aboutView;
 
     QPointer<pav::editor::Form9View> m_editorView;
+
+    ShownChartEditing m_chartEditing{*this};
+    std::unique_ptr<pav::palette::ProgramState> m_chartEditState = std::make_unique<pav::palette::ProgramState>();
+    pav::chart::Chart m_chartBeingEdited;
+    pav::chart::EditingRows m_editingRows;
+    QPointer<pav::editor::Form9View> m_chartEditorView;
 };
 
 } // namespace pav::app

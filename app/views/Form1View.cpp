@@ -77,6 +77,8 @@ void Form1View::createMenus() {
     file->addAction(qs(texts::kFop1), this, [this] { m_model.menuImportFile(); })->setObjectName("fop1");
     file->addAction(qs(texts::kFop2), this, [this] { m_model.menuCapture(); })->setObjectName("fop2");
     file->addAction(qs(texts::kFop3), this, [this] { m_model.generate(); })->setObjectName("fop3");
+    file->addAction(qs(texts::kOpenChartFile), this, [this] { m_model.menuOpenChartFile(); })
+        ->setObjectName("openChartFile");
     // Printing is done in the chart window: this entry has no action of its own.
     file->addAction(qs(texts::kFop4))->setObjectName("fop4");
     file->addSeparator();

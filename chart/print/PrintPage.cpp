@@ -141,6 +141,10 @@ bool PrintedPage::printSymbols(chart::SymbolInput input, const chart::JobControl
     return chart::drawSymbols(m_painter, m_grid, input, job);
 }
 
+void PrintedPage::printBackStitches(const chart::Chart& chart) {
+    chart::drawBackStitches(m_painter, m_grid, chart, chart::allCells(chart));
+}
+
 PageResult printChartPage(QPainter& painter, const QPagedPaintDevice& device, const PrintSheet& sheet,
                           const chart::JobControl& job) {
     const chart::Chart& c = sheet.chart;
@@ -164,9 +168,11 @@ PageResult printChartPage(QPainter& painter, const QPagedPaintDevice& device, co
 
     job.progress(0, c.height());
     say(job, kStatusSymbols);
-    if (sheet.style == chart::ChartStyle::BlocksOnly) return PageResult::Drawn;
-    return paper.printSymbols(chart::SymbolInput{c, chart::allCells(c), true}, job) ? PageResult::Drawn
-                                                                                     : PageResult::Aborted;
+    if (sheet.style != chart::ChartStyle::BlocksOnly &&
+        !paper.printSymbols(chart::SymbolInput{c, chart::allCells(c), true}, job))
+        return PageResult::Aborted;
+    paper.printBackStitches(c);
+    return PageResult::Drawn;
 }
 
 } // namespace pav::print

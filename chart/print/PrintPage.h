@@ -72,6 +72,7 @@ public:
     // Every stitch's symbol, an abort check before each; false when stopped. Over
     // the colour blocks printGrid drew, a symbol on a dark block is written white.
     bool printSymbols(chart::SymbolInput input, const chart::JobControl& job);
+    void printBackStitches(const chart::Chart& chart);
 
     const PaperLayout& layout() const { return m_layout; }
     const chart::ChartGeometry& geometry() const { return m_geometry; }

@@ -4,6 +4,7 @@
 // window shows is looked up here, by its identity.
 
 #include "chart/Chart.h"
+#include "chart/oxs/OxsFile.h"
 
 #include <optional>
 #include <string>
@@ -37,6 +38,43 @@ inline constexpr const char* kPdfFailedText = "  PDF文件没有保存：";
 inline constexpr const char* kPdfFailedTitle = "Korvane";
 inline constexpr const char* kPdfSavedText = "  PDF文件保存成功在";
 inline constexpr const char* kPdfSavedTitle = "Korvane,make life fun!";
+
+// Chart files.
+inline constexpr const char* kSaveChartFile = "保存绣图文件...";
+inline constexpr const char* kEditColours = "编辑颜色";
+inline constexpr const char* kChartFileFilter = "OXS绣图文件 (*.oxs)";
+inline constexpr const char* kOpenFailedText = "  绣图文件不能打开：";
+inline constexpr const char* kOpenFailedTitle = "Korvane";
+inline constexpr const char* kChartBusyText = "    正在生成或打印绣图，请稍后再打开绣图文件。 ";
+
+// The status line after opening a file with stitches or objects the sheet does not show.
+inline std::string notShownText(int count) {
+    return "绣图文件中有 " + std::to_string(count) + " 处半针、结粒、珠子或注释未显示，保存时原样保留。";
+}
+
+// Why a chart file was refused, as the user reads it.
+inline const char* oxsErrorText(oxs::OxsError error) {
+    using oxs::OxsError;
+    switch (error) {
+    case OxsError::None: return "";
+    case OxsError::CannotOpen: return "文件不能读取。";
+    case OxsError::FileTooBig: return "文件太大，不是绣图文件。";
+    case OxsError::NotXml: return "文件不是XML格式的绣图文件，或者内容有损坏。";
+    case OxsError::Truncated: return "文件不完整，可能没有下载或复制完。";
+    case OxsError::DtdRefused: return "文件含有文档类型定义(DTD)，为了安全不能打开。";
+    case OxsError::WrongRoot: return "文件不是OXS绣图文件。";
+    case OxsError::BadSize: return "文件中绣图的宽度或高度缺失或有误。";
+    case OxsError::ChartTooLarge: return "绣图超过 321 x 321 针，不能打开。";
+    case OxsError::BadPalette: return "文件中的颜色表有误（缺少底布、序号重复或颜色有误）。";
+    case OxsError::TooManyThreads: return "文件中的颜色超过500种。";
+    case OxsError::BadStitch: return "文件中有针法的位置缺失或有误。";
+    case OxsError::StitchOutside: return "文件中有针法超出绣图范围。";
+    case OxsError::NoSuchThread: return "文件中有针法使用了颜色表里没有的颜色。";
+    case OxsError::TooManyElements: return "文件内容太多或层次太深，不像绣图文件。";
+    case OxsError::CannotWrite: return "文件不能写入。";
+    }
+    return "";
+}
 
 // The style list's items, in the list's order.
 inline constexpr ChartStyle kStyles[] = {ChartStyle::BlocksAndSymbols, ChartStyle::SymbolsOnly,

@@ -5,11 +5,13 @@
 #include "base/SaveFolders.h"
 #include "chart/ChartSaver.h"
 #include "chart/SymbolStamps.h"
+#include "chart/oxs/OxsFile.h"
 #include "palette/ColorIndex.h"
 #include "palette/ThreadPalette.h"
 
 #include <QDir>
 #include <QPainter>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <cmath>
@@ -42,6 +44,7 @@ void Form7Model::load() {
     m_command1Enabled = true;
     m_command4Enabled = true;
     m_busy = false;
+    m_givenChart = false;
     m_chartW = chartSide(m_host.stitchPictureWidth());
     m_chartH = chartSide(m_host.stitchPictureHeight());
     m_canvas = newCanvas(canvasWidth(m_chartW), canvasHeight(m_chartW, m_chartH, 0));
@@ -83,8 +86,79 @@ void Form7Model::command1Clicked(const TaskDelegate& events) {
     const TaskDelegate* const source = &events;
     const TaskDelegate task = windowTask(source);
     beginGeneration();
-    endGeneration(buildColourIndex(task) && drawSheet(task));
+    bool completed = buildColourIndex(task);
+    if (completed) {
+        m_xiutuTitle = chartTitle(m_xiutuTitle).toStdString();
+        m_chart.title = m_xiutuTitle;
+        completed = drawSheet(task);
+    }
+    endGeneration(completed);
     m_generating = false;
+}
+
+bool Form7Model::showChart(Chart chart, const TaskDelegate& events) {
+    if (m_generating || m_printing) return false;
+    m_generating = true;
+    const TaskDelegate* const source = &events;
+    const TaskDelegate task = windowTask(source);
+    m_chart = std::move(chart);
+    beginGeneration();
+    m_givenChart = true;
+    m_chartW = m_chart.width();
+    m_chartH = m_chart.height();
+    const bool completed = drawSheet(task);
+    endGeneration(completed);
+    if (completed && m_chart.file.notShown > 0) setStatus(texts::notShownText(m_chart.file.notShown), true);
+    m_generating = false;
+    return completed;
+}
+
+bool Form7Model::mayShowChart() {
+    if (!m_generating && !m_printing) return true;
+    m_messages.showMessage(kChartBusyText, kOpenFailedTitle);
+    return false;
+}
+
+std::optional<Chart> Form7Model::readChartFile(const QString& path) {
+    oxs::OxsReadResult read = oxs::readOxsFile(path);
+    if (read.ok()) return std::move(read.chart);
+    const QString text = kOpenFailedText + QDir::toNativeSeparators(path) + "\n" + oxsErrorText(read.error);
+    m_messages.showMessage(text.toStdString(), kOpenFailedTitle, MessageIcon::Warning);
+    return std::nullopt;
+}
+
+bool Form7Model::openChartFile(const QString& path, const TaskDelegate& events) {
+    if (!mayShowChart()) return false;
+    std::optional<Chart> chart = readChartFile(path);
+    return chart && showChart(std::move(*chart), events);
+}
+
+bool Form7Model::redrawShownChart(const TaskDelegate& events) {
+    if (!m_givenChart) return false;
+    return showChart(m_chart, events);
+}
+
+bool Form7Model::saveChartFile(const QString& path) {
+    if (!exportEnabled()) return false;
+    QString detail;
+    if (oxs::writeOxsFile(path, m_chart, &detail) != oxs::OxsError::None) {
+        const QString text = kSaveFailedText + QDir::toNativeSeparators(path) + "\n" + detail;
+        m_messages.showMessage(text.toStdString(), kSaveFailedTitle, MessageIcon::Warning);
+        return false;
+    }
+    m_messages.showMessage(kSavedText + QDir::toNativeSeparators(path).toStdString(), kSavedTitle);
+    return true;
+}
+
+QString Form7Model::suggestedFilePath(const QString& suffix) const {
+    QString name = chartTitle(m_givenChart ? m_chart.title : m_xiutuTitle);
+    // A title is free text; characters no file name may hold become "_".
+    name.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|\\x00-\\x1f]")), QStringLiteral("_"));
+    return QDir(QString::fromStdString(pav::saveFolder())).filePath(name + suffix);
+}
+
+void Form7Model::editColoursClicked() {
+    if (editColoursEnabled()) m_editHandler();
 }
 
 void Form7Model::command5Clicked() {
@@ -183,6 +257,7 @@ void Form7Model::beginGeneration() {
     m_whichType = chartRange(m_whichType);
     m_command5Caption = kAbortCaption;
     m_command5Action = Command5Action::Abort;
+    m_givenChart = false;
     m_chartW = chartSide(m_host.stitchPictureWidth());
     m_chartH = chartSide(m_host.stitchPictureHeight());
     m_busy = true;
@@ -226,15 +301,13 @@ bool Form7Model::drawSheet(const TaskDelegate& task) {
     m_label1Visible = false;
     notifyControls();
     sizeCanvas();
-    m_xiutuTitle = chartTitle(m_xiutuTitle).toStdString();
-    m_chart.title = m_xiutuTitle;
 
     const JobControl job{&task, &m_genRunning};
     ChartGeometry& g = m_geometry;
     QPainter painter(&m_canvas);
     const int listed = static_cast<int>(m_chart.legend().size());
-    const QString subtitle = chartSubtitle(m_whichType, listed, m_chartW, m_chartH);
-    g.gridTop = drawTitle(painter, g, QString::fromStdString(m_xiutuTitle), subtitle) + 3;
+    const QString subtitle = chartSubtitle(chartRange(m_chart.rangeName), listed, m_chartW, m_chartH);
+    g.gridTop = drawTitle(painter, g, chartTitle(m_chart.title), subtitle) + 3;
     const QRect cells = allCells(m_chart);
     const std::optional<GridDrawn> grid = drawGrid(painter, g, GridInput{m_chart, cells, m_style}, job);
     if (!grid) return false;
@@ -244,9 +317,12 @@ bool Form7Model::drawSheet(const TaskDelegate& task) {
     drawFooter(painter, g, m_chartW, m_chartH);
 
     setProgress(0, m_chartH);
-    if (m_style == ChartStyle::BlocksOnly) return true;
-    SymbolStamps stamps(g.symbolFont, m_canvas.dotsPerMeterX(), m_canvas.dotsPerMeterY());
-    return drawSymbols(painter, g, SymbolInput{m_chart, cells, grid->blocks}, job, &stamps);
+    if (m_style != ChartStyle::BlocksOnly) {
+        SymbolStamps stamps(g.symbolFont, m_canvas.dotsPerMeterX(), m_canvas.dotsPerMeterY());
+        if (!drawSymbols(painter, g, SymbolInput{m_chart, cells, grid->blocks}, job, &stamps)) return false;
+    }
+    drawBackStitches(painter, g, m_chart, cells);
+    return true;
 }
 
 // Step 13: everything enabled again and Command5 offers printing. The abort exit

@@ -18,6 +18,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace pav::chart {
@@ -51,6 +52,8 @@ public:
     void setSaveFolder(const QString& folder) { m_saveFolder = folder; }
     // Started by Command5 once it no longer reads "中止".
     void setPrintHandler(std::function<void()> handler) { m_printHandler = std::move(handler); }
+    // Started by "编辑颜色" while the window shows a chart read from a file.
+    void setEditHandler(std::function<void()> handler) { m_editHandler = std::move(handler); }
     // Width of the progress frame, in the view's pixels.
     void setProgressFrameWidth(int width) { m_progressFrameWidth = width; }
 
@@ -68,6 +71,31 @@ public:
     void command5Clicked();
     void command4Clicked();
     void unload(); // unload and terminate: stops a running job at its next check
+
+    // Shows a chart that was not generated here (one read from a file, or edited
+    // after that): the sheet is drawn from it with the generation's own steps and
+    // the window is ready to print, export and save. The main window's stitch data
+    // is not read. Refused (false) while a generation or a print runs.
+    bool showChart(Chart chart, const TaskDelegate& events);
+    // "打开绣图文件...": the chart of the OXS file at path, shown as showChart shows it.
+    // A file that is refused gives a message and changes nothing.
+    bool openChartFile(const QString& path, const TaskDelegate& events);
+    // Its first half: the chart of the file, or a message and none.
+    std::optional<Chart> readChartFile(const QString& path);
+    // No generation or print runs: a chart may be shown (otherwise a message says so).
+    bool mayShowChart();
+    // Draws a shown chart again in the style now chosen; nothing for a generated chart.
+    bool redrawShownChart(const TaskDelegate& events);
+    // Whether the sheet shows a chart given to showChart (until the next generation).
+    bool showsGivenChart() const { return m_givenChart; }
+    // "保存绣图文件...": the chart shown as an OXS file at path; says how it went.
+    bool saveChartFile(const QString& path);
+    // The title of the chart shown in the program's folder, with suffix (".pdf", ".oxs"):
+    // what the file dialogs offer first.
+    QString suggestedFilePath(const QString& suffix) const;
+    // "编辑颜色": the colour editor on the chart shown, through the edit handler.
+    void editColoursClicked();
+    bool editColoursEnabled() const { return m_givenChart && exportEnabled() && !m_busy && m_editHandler; }
 
     // --- public members, written by the chart-settings dialog ---
     void setXiutuTitle(const std::string& title) { m_xiutuTitle = title; }
@@ -142,6 +170,7 @@ private:
     MessageSink& m_messages;
     Form7Observer* m_observer = nullptr;
     std::function<void()> m_printHandler;
+    std::function<void()> m_editHandler;
     QString m_saveFolder;
 
     std::string m_xiutuTitle;
@@ -158,6 +187,7 @@ private:
     bool m_busy = false;
     bool m_generating = false;
     bool m_printing = false;
+    bool m_givenChart = false;
     double m_progressFill = 2;
     int m_progressFrameWidth = 300;
 

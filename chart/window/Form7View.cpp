@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QCoreApplication>
+#include <QFileDialog>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -71,6 +72,8 @@ void Form7View::createControls() {
     m_command5 = named(new QPushButton(qs(m_model.command5Caption()), this), "Command5");
     m_command4 = named(new QPushButton(QString::fromUtf8(texts::kSave), this), "Command4");
     m_exportPdf = named(new QPushButton(QString::fromUtf8(texts::kExportPdf), this), "ExportPdf");
+    m_saveChartFile = named(new QPushButton(QString::fromUtf8(texts::kSaveChartFile), this), "SaveChartFile");
+    m_editColours = named(new QPushButton(QString::fromUtf8(texts::kEditColours), this), "EditColours");
     m_label1 = named(new QLabel(qs(m_model.label1Text()), this), "Label1");
     m_shape2 = named(new QFrame(this), "Shape2");
     m_shape2->setFrameShape(QFrame::Box);
@@ -102,6 +105,8 @@ void Form7View::layOut() {
     options->addWidget(m_command5);
     options->addWidget(m_command4);
     options->addWidget(m_exportPdf);
+    options->addWidget(m_saveChartFile);
+    options->addWidget(m_editColours);
     auto* status = new QHBoxLayout;
     status->addWidget(m_label1);
     status->addStretch();
@@ -118,8 +123,12 @@ void Form7View::layOut() {
 }
 
 void Form7View::connectControls() {
-    connect(m_combo1, &QComboBox::currentTextChanged, this,
-            [this](const QString& text) { m_model.setStyleText(text.toStdString()); });
+    // A chart given to the window (one read from a file) is drawn again in the style chosen.
+    connect(m_combo1, &QComboBox::currentTextChanged, this, [this](const QString& text) {
+        m_model.setStyleText(text.toStdString());
+        if (m_model.showsGivenChart() && !m_model.busy())
+            runJob([this] { m_model.redrawShownChart(m_events); });
+    });
     // The threshold is checked when editing ends (Enter or leaving the box) or a
     // listed value is chosen, not at each keystroke: an emptied box is no error yet.
     connect(m_combo2->lineEdit(), &QLineEdit::editingFinished, this,
@@ -136,6 +145,8 @@ void Form7View::connectControls() {
     connect(m_exportPdf, &QPushButton::clicked, this, [this] {
         if (m_exportPdfHandler) runJob(m_exportPdfHandler);
     });
+    connect(m_saveChartFile, &QPushButton::clicked, this, [this] { saveChartFile(); });
+    connect(m_editColours, &QPushButton::clicked, this, [this] { m_model.editColoursClicked(); });
     connect(m_hchange, &QScrollBar::valueChanged, this, [this] { placeCanvas(); });
     connect(m_vchange, &QScrollBar::valueChanged, this, [this] { placeCanvas(); });
 }
@@ -146,6 +157,16 @@ void Form7View::letEventsRun() {
     m_picture3->update();
     QCoreApplication::processEvents();
     m_sinceEvents.restart();
+}
+
+void Form7View::saveChartFile() {
+    if (!m_model.exportEnabled()) return;
+    QString chosen = QFileDialog::getSaveFileName(this, QString::fromUtf8(texts::kSaveChartFile),
+                                                  m_model.suggestedFilePath(QStringLiteral(".oxs")),
+                                                  QString::fromUtf8(texts::kChartFileFilter));
+    if (chosen.isEmpty()) return;
+    if (!chosen.endsWith(QStringLiteral(".oxs"), Qt::CaseInsensitive)) chosen += QStringLiteral(".oxs");
+    m_model.saveChartFile(chosen);
 }
 
 void Form7View::setPrintJobHooks(std::function<void()> exportPdf, std::function<bool()> jobRunning) {
@@ -168,6 +189,9 @@ void Form7View::form7ControlsChanged() {
     const bool otherJob = m_jobRunning && m_jobRunning();
     m_command5->setEnabled(m_model.printEnabled() && !otherJob);
     m_exportPdf->setEnabled(m_exportPdfHandler && m_model.exportEnabled() && !otherJob);
+    m_saveChartFile->setEnabled(m_model.exportEnabled() && !otherJob);
+    m_editColours->setVisible(m_model.showsGivenChart());
+    m_editColours->setEnabled(m_model.editColoursEnabled() && !otherJob);
     m_command5->setText(qs(m_model.command5Caption()));
     m_label1->setText(qs(m_model.label1Text()));
     m_label1->setVisible(m_model.label1Visible());

@@ -54,6 +54,8 @@ private:
     // Runs a handler of the model that may run a long job.
     void runJob(const std::function<void()>& job);
     void updateScrollRanges();
+    // "保存绣图文件...": asks where, then saves the chart shown there.
+    void saveChartFile();
     void placeCanvas();
 
     Form7Model& m_model;
@@ -71,6 +73,8 @@ private:
     QPushButton* m_command5 = nullptr;
     QPushButton* m_command4 = nullptr;
     QPushButton* m_exportPdf = nullptr;
+    QPushButton* m_saveChartFile = nullptr;
+    QPushButton* m_editColours = nullptr;
     std::function<void()> m_exportPdfHandler;
     std::function<bool()> m_jobRunning;
     QLabel* m_label1 = nullptr;

@@ -6,7 +6,6 @@
 
 #include <QDir>
 #include <QPrinter>
-#include <QRegularExpression>
 
 namespace pav::print {
 namespace {
@@ -16,10 +15,7 @@ using namespace chart::texts;
 } // namespace
 
 QString suggestedPdfPath(const chart::Form7Model& model) {
-    QString name = chart::chartTitle(model.xiutuTitle());
-    // A title is free text; characters no file name may hold become "_".
-    name.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|\\x00-\\x1f]")), QStringLiteral("_"));
-    return QDir(QString::fromStdString(pav::saveFolder())).filePath(name + QStringLiteral(".pdf"));
+    return model.suggestedFilePath(QStringLiteral(".pdf"));
 }
 
 PrintSheet sheetOf(chart::Form7Model& model) {

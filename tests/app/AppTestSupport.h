@@ -48,6 +48,7 @@ public:
     void showSettings() override { calls.push_back("settings"); }
     void showAbout() override { calls.push_back("about"); }
     void openEditor() override { calls.push_back("editor"); }
+    void openChartFile() override { calls.push_back("chart file"); }
     void startScreenCapture() override { calls.push_back("capture"); }
     void closeOtherWindows() override { calls.push_back("close others"); }
     std::vector<std::string> calls;

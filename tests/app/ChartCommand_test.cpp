@@ -119,6 +119,46 @@ TEST_F(ChartCommand, DefaultWidthStaysWithinTheZoomBarOfASmallPicture) {
     EXPECT_EQ(json["fabric"].toObject()["height"].toInt(), 150);
 }
 
+TEST_F(ChartCommand, AChartFileIsChartedAsItIsAndWrittenAgain) {
+    // A picture's chart saved as OXS, then that file as IN: every output comes from the file.
+    const QString in = picture(stripes(200, 150), "in.png");
+    const CliRun first = run({in, "--width", "60", "--oxs", "first.oxs", "-o", "first.bmp"});
+    ASSERT_EQ(first.exitCode, 0) << first.err.toStdString();
+    const CliRun again = run({file("first.oxs"), "--oxs", "again.oxs", "-o", "again.bmp", "--pdf", "again.pdf"});
+    ASSERT_EQ(again.exitCode, 0) << again.err.toStdString();
+    EXPECT_EQ(QImage(file("again.bmp")), QImage(file("first.bmp"))) << "the file draws the sheet it was saved from";
+    QFile saved(file("first.oxs")), resaved(file("again.oxs"));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly) && resaved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(resaved.readAll(), saved.readAll());
+    EXPECT_TRUE(QFile::exists(file("again.pdf")));
+
+    // A sparse file: the counts add up to the stitched cells, not to the fabric.
+    const QString sparse = QString::fromLocal8Bit(qgetenv("PAV_SOURCE_DIR")) +
+                           "/tests/chart/oxs-fixtures/sparse-backstitch-cloth.oxs";
+    const CliRun summary = run({sparse, "--json", "-o", "sparse.bmp"});
+    ASSERT_EQ(summary.exitCode, 0) << summary.err.toStdString();
+    const QJsonObject json = QJsonDocument::fromJson(summary.out).object();
+    EXPECT_EQ(json["fabric"].toObject()["width"].toInt(), 40);
+    EXPECT_EQ(json["total"].toInt(), 4);
+    EXPECT_EQ(json["backStitches"].toInt(), 4);
+    int sum = 0;
+    for (const QJsonValue& v : json["threads"].toArray()) sum += v.toObject()["count"].toInt();
+    EXPECT_EQ(sum, 4);
+
+    // A bad file writes nothing; a picture option has nothing to work on.
+    QFile bad(file("bad.oxs"));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("<chart><properties chartwidth=\"400\" chartheight=\"3\"/></chart>");
+    bad.close();
+    const CliRun refused = run({file("bad.oxs"), "-o", "bad.bmp", "--oxs", "bad-again.oxs", "--json"});
+    EXPECT_EQ(refused.exitCode, 3);
+    EXPECT_TRUE(refused.err.contains("larger than 321 x 321")) << refused.err.toStdString();
+    EXPECT_TRUE(refused.out.isEmpty());
+    EXPECT_FALSE(QFile::exists(file("bad.bmp")));
+    EXPECT_FALSE(QFile::exists(file("bad-again.oxs")));
+    EXPECT_EQ(run({sparse, "--colors", "5"}).exitCode, 2);
+}
+
 TEST_F(ChartCommand, FailuresGiveOneLineAndTheirExitCode) {
     QImage noise(230, 250, QImage::Format_RGB32);
     QRandomGenerator random(3);

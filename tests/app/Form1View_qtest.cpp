@@ -161,9 +161,12 @@ private slots:
         settings->findChild<QAction*>("fset4")->trigger();
         settings->findChild<QAction*>("fset1")->trigger();
         QTest::mouseClick(control<QPushButton>("Command6"), Qt::LeftButton);
+        QAction* openChart = file->findChild<QAction*>("openChartFile");
+        QCOMPARE(openChart->text(), QStringLiteral("打开绣图文件..."));
+        openChart->trigger();
         file->findChild<QAction*>("fop6")->trigger();
-        QCOMPARE(m_nav.calls,
-                 (std::vector<std::string>{"browser", "gallery", "settings", "gallery beside", "close others"}));
+        QCOMPARE(m_nav.calls, (std::vector<std::string>{"browser", "gallery", "settings", "gallery beside",
+                                                         "chart file", "close others"}));
         QVERIFY(!m_view->isVisible());
     }
 };

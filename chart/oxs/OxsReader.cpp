@@ -1,0 +1,500 @@
+#include "chart/oxs/OxsFile.h"
+
+#include "chart/oxs/OxsNames.h"
+#include "palette/SymbolSet.h"
+#include "palette/ThreadPalette.h"
+#include "palette/ThreadCatalogue.h"
+
+#include <QFile>
+#include <QXmlStreamReader>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <optional>
+#include <set>
+
+namespace pav::chart::oxs {
+namespace {
+
+// A stitch as the file gives it; checked once the chart's size and palette are known.
+struct RawStitch {
+    int x = 0;
+    int y = 0;
+    int palindex = 0;
+    std::optional<std::int32_t> blockColour;
+};
+
+struct RawBackStitch {
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0; // half cells
+    int palindex = 0;
+    XmlAttributes attributes;
+};
+
+struct RawItem {
+    XmlAttributes attributes;
+};
+
+class Failure {
+public:
+    explicit Failure(OxsError error) : error(error) {}
+    OxsError error;
+};
+
+std::string text(QStringView view) {
+    return view.toString().toStdString();
+}
+
+XmlAttributes attributesOf(const QXmlStreamReader& reader) {
+    XmlAttributes attributes;
+    for (const QXmlStreamAttribute& attribute : reader.attributes())
+        attributes.push_back({text(attribute.qualifiedName()), text(attribute.value())});
+    return attributes;
+}
+
+std::optional<long long> wholeNumber(const std::string* value) {
+    if (!value) return std::nullopt;
+    bool ok = false;
+    const long long number = QString::fromStdString(*value).trimmed().toLongLong(&ok);
+    return ok ? std::optional<long long>(number) : std::nullopt;
+}
+
+// A grid point in cells ("3", "3.5") as half cells, to the nearest half.
+std::optional<int> halfCells(const std::string* value) {
+    if (!value) return std::nullopt;
+    bool ok = false;
+    const double cells = QString::fromStdString(*value).trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(cells) || std::abs(cells) > 4 * kMaxChartSide) return std::nullopt;
+    return static_cast<int>(std::lround(cells * 2));
+}
+
+// "RRGGBB", with or without "#", as R + 256*G + 65536*B.
+std::optional<std::int32_t> hexColour(const std::string* value) {
+    if (!value) return std::nullopt;
+    QString hex = QString::fromStdString(*value).trimmed();
+    if (hex.startsWith(QLatin1Char('#'))) hex.remove(0, 1);
+    if (hex.size() != 6) return std::nullopt;
+    bool ok = false;
+    const uint rrggbb = hex.toUInt(&ok, 16);
+    if (!ok) return std::nullopt;
+    return palette::makeRgb(static_cast<int>((rrggbb >> 16) & 255), static_cast<int>((rrggbb >> 8) & 255),
+                            static_cast<int>(rrggbb & 255));
+}
+
+// A symbol the sheet can show: one visible character, given as itself or as a
+// character code of two or more digits. Symbol fonts put their glyphs on codes
+// of the private use area, which no other font shows: those get one of ours.
+std::optional<std::string> shownSymbol(const std::string& given) {
+    const QString trimmed = QString::fromStdString(given).trimmed();
+    if (trimmed.isEmpty()) return std::nullopt;
+    char32_t code = 0;
+    const bool digits = trimmed.size() >= 2 && std::all_of(trimmed.begin(), trimmed.end(),
+                                                            [](QChar c) { return c.isDigit() && c.unicode() < 128; });
+    if (digits) {
+        bool ok = false;
+        const uint value = trimmed.toUInt(&ok);
+        if (!ok || value > 0x10FFFF) return std::nullopt;
+        code = value;
+    } else {
+        const QList<uint> codes = trimmed.toUcs4();
+        if (codes.size() != 1) return std::nullopt;
+        code = codes.front();
+    }
+    const bool privateUse = (code >= 0xE000 && code <= 0xF8FF) || code >= 0xF0000;
+    if (code <= 0x20 || (code >= 0x7F && code <= 0xA0) || (code >= 0xD800 && code <= 0xDFFF) || privateUse ||
+        QChar::isSpace(code) || !QChar::isPrint(code) || QChar::category(code) == QChar::Other_NotAssigned)
+        return std::nullopt;
+    return QString::fromUcs4(&code, 1).toStdString();
+}
+
+class Reader {
+public:
+    explicit Reader(const QByteArray& data) : m_xml(data) {}
+
+    Chart read();
+    qint64 line() const { return m_xml.lineNumber(); }
+
+private:
+    void readDocument();
+    void readChildren();
+    void readPalette();
+    void readFullStitches();
+    void readBackStitches();
+    XmlElement readTree(int depth);
+    int countKept(const XmlElement& element);
+    // Next token, refusing a DTD and any entity the reader could not resolve.
+    QXmlStreamReader::TokenType next();
+    void countElement();
+
+    Chart build();
+    void buildThreads(Chart& chart);
+    void assignMissingSymbols(Chart& chart, const std::vector<bool>& needsSymbol);
+
+    QXmlStreamReader m_xml;
+    int m_elements = 0;
+    std::optional<XmlAttributes> m_properties;
+    std::vector<RawItem> m_items;
+    bool m_sawPalette = false;
+    std::vector<RawStitch> m_stitches;
+    std::vector<RawBackStitch> m_backStitches;
+    std::vector<XmlElement> m_kept;
+    int m_notShown = 0;
+};
+
+QXmlStreamReader::TokenType Reader::next() {
+    const QXmlStreamReader::TokenType token = m_xml.readNext();
+    if (token == QXmlStreamReader::DTD) throw Failure(OxsError::DtdRefused);
+    if (token == QXmlStreamReader::EntityReference) throw Failure(OxsError::NotXml);
+    if (token == QXmlStreamReader::Invalid) {
+        throw Failure(m_xml.error() == QXmlStreamReader::PrematureEndOfDocumentError ? OxsError::Truncated
+                                                                                       : OxsError::NotXml);
+    }
+    return token;
+}
+
+void Reader::countElement() {
+    if (++m_elements > kMaxStitchElements + kMaxBackStitches + kMaxKeptElements)
+        throw Failure(OxsError::TooManyElements);
+}
+
+Chart Reader::read() {
+    readDocument();
+    return build();
+}
+
+void Reader::readDocument() {
+    while (!m_xml.atEnd()) {
+        const QXmlStreamReader::TokenType token = next();
+        if (token == QXmlStreamReader::StartElement) {
+            if (m_xml.name() != QLatin1String(names::kChart)) throw Failure(OxsError::WrongRoot);
+            readChildren();
+            // Anything after the root is the reader's to judge (it refuses a second root).
+            while (!m_xml.atEnd()) next();
+            return;
+        }
+        if (token == QXmlStreamReader::EndDocument) break;
+    }
+    throw Failure(m_xml.hasError() ? OxsError::NotXml : OxsError::Truncated);
+}
+
+void Reader::readChildren() {
+    while (true) {
+        const QXmlStreamReader::TokenType token = next();
+        if (token == QXmlStreamReader::EndElement) return;
+        if (token == QXmlStreamReader::EndDocument) throw Failure(OxsError::Truncated);
+        if (token != QXmlStreamReader::StartElement) continue;
+        countElement();
+        const QStringView name = m_xml.name();
+        if (name == QLatin1String(names::kProperties)) {
+            m_properties = attributesOf(m_xml);
+            readTree(1); // its content, if any, means nothing to a chart
+        } else if (name == QLatin1String(names::kPalette)) {
+            m_sawPalette = true;
+            readPalette();
+        } else if (name == QLatin1String(names::kFullStitches)) {
+            readFullStitches();
+        } else if (name == QLatin1String(names::kBackStitches)) {
+            readBackStitches();
+        } else if (name == QLatin1String(names::kFormat)) {
+            readTree(1); // each file names the program that wrote it
+        } else {
+            XmlElement kept = readTree(1);
+            // The standard containers are written in any case; an empty one says nothing.
+            const bool standard = kept.name == names::kPartStitches || kept.name == names::kOrnaments ||
+                                  kept.name == names::kCommentBoxes;
+            if (standard && kept.attributes.empty() && kept.text.empty() && kept.children.empty()) continue;
+            m_notShown += countKept(kept);
+            m_kept.push_back(std::move(kept));
+        }
+    }
+}
+
+// Stitches and objects in a kept element: its children, or the element itself
+// when it has no children but says something.
+int Reader::countKept(const XmlElement& element) {
+    if (!element.children.empty()) return static_cast<int>(element.children.size());
+    return element.attributes.empty() && element.text.empty() ? 0 : 1;
+}
+
+XmlElement Reader::readTree(int depth) {
+    if (depth > kMaxDepth) throw Failure(OxsError::TooManyElements);
+    XmlElement element;
+    element.name = text(m_xml.qualifiedName());
+    element.attributes = attributesOf(m_xml);
+    while (true) {
+        const QXmlStreamReader::TokenType token = next();
+        if (token == QXmlStreamReader::EndElement) return element;
+        if (token == QXmlStreamReader::EndDocument) throw Failure(OxsError::Truncated);
+        if (token == QXmlStreamReader::StartElement) {
+            countElement();
+            element.children.push_back(readTree(depth + 1));
+        } else if (token == QXmlStreamReader::Characters && !m_xml.isWhitespace()) {
+            element.text += text(m_xml.text());
+        }
+    }
+}
+
+void Reader::readPalette() {
+    while (true) {
+        const QXmlStreamReader::TokenType token = next();
+        if (token == QXmlStreamReader::EndElement) return;
+        if (token != QXmlStreamReader::StartElement) continue;
+        countElement();
+        if (m_xml.name() == QLatin1String(names::kPaletteItem)) {
+            if (static_cast<int>(m_items.size()) > kMaxThreads) throw Failure(OxsError::TooManyThreads);
+            m_items.push_back(RawItem{attributesOf(m_xml)});
+        }
+        readTree(2);
+    }
+}
+
+void Reader::readFullStitches() {
+    while (true) {
+        const QXmlStreamReader::TokenType token = next();
+        if (token == QXmlStreamReader::EndElement) return;
+        if (token != QXmlStreamReader::StartElement) continue;
+        countElement();
+        if (m_xml.name() == QLatin1String(names::kStitch)) {
+            const XmlAttributes a = attributesOf(m_xml);
+            const auto x = wholeNumber(findAttribute(a, names::kX));
+            const auto y = wholeNumber(findAttribute(a, names::kY));
+            const auto palindex = wholeNumber(findAttribute(a, names::kPalindex));
+            if (!x || !y || !palindex) throw Failure(OxsError::BadStitch);
+            if (*x < 0 || *y < 0 || *x >= kMaxChartSide || *y >= kMaxChartSide) throw Failure(OxsError::StitchOutside);
+            if (*palindex < 0 || *palindex > kMaxThreads) throw Failure(OxsError::NoSuchThread);
+            RawStitch stitch{static_cast<int>(*x), static_cast<int>(*y), static_cast<int>(*palindex), {}};
+            if (const std::string* block = findAttribute(a, names::kBlockColour)) {
+                stitch.blockColour = hexColour(block);
+                if (!stitch.blockColour) throw Failure(OxsError::BadStitch);
+            }
+            m_stitches.push_back(stitch);
+        }
+        readTree(2);
+    }
+}
+
+void Reader::readBackStitches() {
+    while (true) {
+        const QXmlStreamReader::TokenType token = next();
+        if (token == QXmlStreamReader::EndElement) return;
+        if (token != QXmlStreamReader::StartElement) continue;
+        countElement();
+        if (m_xml.name() == QLatin1String(names::kBackStitch)) {
+            if (static_cast<int>(m_backStitches.size()) >= kMaxBackStitches) throw Failure(OxsError::TooManyElements);
+            XmlAttributes a = attributesOf(m_xml);
+            const auto x1 = halfCells(findAttribute(a, names::kX1));
+            const auto y1 = halfCells(findAttribute(a, names::kY1));
+            const auto x2 = halfCells(findAttribute(a, names::kX2));
+            const auto y2 = halfCells(findAttribute(a, names::kY2));
+            const auto palindex = wholeNumber(findAttribute(a, names::kPalindex));
+            if (!x1 || !y1 || !x2 || !y2 || !palindex) throw Failure(OxsError::BadStitch);
+            if (*palindex < 1 || *palindex > kMaxThreads) throw Failure(OxsError::NoSuchThread);
+            std::erase_if(a, [](const XmlAttribute& attribute) { return names::isBackStitchKey(attribute.name); });
+            m_backStitches.push_back({*x1, *y1, *x2, *y2, static_cast<int>(*palindex), std::move(a)});
+        }
+        readTree(2);
+    }
+}
+
+Chart Reader::build() {
+    if (!m_properties) throw Failure(OxsError::BadSize);
+    const auto width = wholeNumber(findAttribute(*m_properties, names::kChartWidth));
+    const auto height = wholeNumber(findAttribute(*m_properties, names::kChartHeight));
+    if (!width || !height || *width < 1 || *height < 1) throw Failure(OxsError::BadSize);
+    if (*width > kMaxChartSide || *height > kMaxChartSide) throw Failure(OxsError::ChartTooLarge);
+
+    Chart chart(static_cast<int>(*width), static_cast<int>(*height));
+    if (const std::string* title = findAttribute(*m_properties, names::kChartTitle)) chart.title = *title;
+    if (const std::string* range = findAttribute(*m_properties, names::kThreadRange); range && !range->empty())
+        chart.rangeName = *range;
+    chart.range = chart.rangeName == "DMC" ? ThreadRange::Dmc : ThreadRange::OwnColours;
+    for (const XmlAttribute& attribute : *m_properties)
+        if (!names::isPropertyKey(attribute.name) && !names::isPropertyDefault(attribute))
+            chart.file.properties.push_back(attribute);
+
+    buildThreads(chart);
+    const int threads = static_cast<int>(chart.threads().size());
+    for (const RawStitch& stitch : m_stitches) {
+        if (!chart.contains(stitch.x, stitch.y)) throw Failure(OxsError::StitchOutside);
+        if (stitch.palindex > threads) throw Failure(OxsError::NoSuchThread);
+        // The cloth's own index leaves the cell unstitched.
+        if (stitch.palindex == 0) {
+            chart.setThreadAt(stitch.x, stitch.y, kNoStitch);
+            chart.setBlockColour(stitch.x, stitch.y, palette::kWhite);
+            continue;
+        }
+        const int thread = stitch.palindex - 1;
+        chart.setThreadAt(stitch.x, stitch.y, thread);
+        chart.setBlockColour(stitch.x, stitch.y,
+                             stitch.blockColour.value_or(chart.threads()[static_cast<std::size_t>(thread)].rgb));
+    }
+    std::vector<bool> used(static_cast<std::size_t>(threads), false);
+    for (RawBackStitch& raw : m_backStitches) {
+        if (!chart.containsPoint(raw.x1, raw.y1) || !chart.containsPoint(raw.x2, raw.y2))
+            throw Failure(OxsError::StitchOutside);
+        if (raw.palindex > threads) throw Failure(OxsError::NoSuchThread);
+        used[static_cast<std::size_t>(raw.palindex - 1)] = true;
+        chart.backStitches.push_back({raw.x1, raw.y1, raw.x2, raw.y2, raw.palindex - 1, std::move(raw.attributes)});
+    }
+    chart.recount();
+
+    // Without a word from the file, the legend lists every thread the chart uses.
+    for (int t = 0; t < threads; ++t) {
+        ChartThread& thread = chart.threads()[static_cast<std::size_t>(t)];
+        const XmlAttributes& item = m_items[static_cast<std::size_t>(t) + 1].attributes;
+        const std::string* listed = findAttribute(item, names::kListed);
+        thread.listed = listed ? *listed != "false" : thread.count > 0 || used[static_cast<std::size_t>(t)];
+    }
+    chart.file.elements = std::move(m_kept);
+    chart.file.notShown = m_notShown;
+    return chart;
+}
+
+// Palette items by their index (their place when they give none): 0 is the
+// cloth, 1.. the threads, every index once.
+void Reader::buildThreads(Chart& chart) {
+    const std::vector<RawItem> items = std::move(m_items);
+    if (items.empty()) throw Failure(OxsError::BadPalette);
+    std::vector<RawItem> byIndex(items.size());
+    std::vector<bool> seen(items.size(), false);
+    for (std::size_t place = 0; place < items.size(); ++place) {
+        const std::string* given = findAttribute(items[place].attributes, names::kIndex);
+        const auto index = given ? wholeNumber(given) : std::optional<long long>(static_cast<long long>(place));
+        if (!index || *index < 0 || *index >= static_cast<long long>(items.size())) throw Failure(OxsError::BadPalette);
+        const auto at = static_cast<std::size_t>(*index);
+        if (seen[at]) throw Failure(OxsError::BadPalette);
+        seen[at] = true;
+        byIndex[at] = items[place];
+    }
+
+    m_items = std::move(byIndex);
+    const std::vector<RawItem>& ordered = m_items;
+    const XmlAttributes& cloth = ordered.front().attributes;
+    if (const std::string* colour = findAttribute(cloth, names::kColor)) {
+        const auto rgb = hexColour(colour);
+        if (!rgb) throw Failure(OxsError::BadPalette);
+        chart.cloth = *rgb;
+    }
+    for (const XmlAttribute& attribute : cloth)
+        if (attribute.name != names::kIndex && attribute.name != names::kColor && !names::isClothDefault(attribute))
+            chart.file.cloth.push_back(attribute);
+
+    const auto& dmc = palette::ThreadCatalogue::of(palette::ThreadBrand::Dmc);
+    std::vector<bool> needsSymbol;
+    for (std::size_t i = 1; i < ordered.size(); ++i) {
+        const XmlAttributes& item = ordered[i].attributes;
+        ChartThread thread;
+        const std::string* number = findAttribute(item, names::kNumber);
+        const int row = number ? dmc.rowOfNumber(*number).value_or(0) : 0; // 0: not in the catalogue
+        const std::string* colour = findAttribute(item, names::kColor);
+        if (colour) {
+            const auto rgb = hexColour(colour);
+            if (!rgb) throw Failure(OxsError::BadPalette);
+            thread.rgb = *rgb;
+        } else if (row) {
+            thread.rgb = dmc.thread(row).rgb;
+        } else {
+            throw Failure(OxsError::BadPalette);
+        }
+        if (row) {
+            thread.row = row;
+            thread.number = dmc.thread(row).number;
+        } else {
+            const QString kept = number ? QString::fromStdString(*number).trimmed() : QString();
+            thread.number = kept.isEmpty() ? palette::hexColourText(thread.rgb) : kept.toStdString();
+        }
+        // A symbol the file leaves empty stays empty only in files of this program,
+        // which write an empty symbol for a thread the symbol set had none left for.
+        const std::string* symbol = findAttribute(item, names::kSymbol);
+        const std::optional<std::string> shown = symbol ? shownSymbol(*symbol) : std::nullopt;
+        if (shown) thread.symbol = *shown;
+        needsSymbol.push_back(!shown && !(symbol && symbol->empty() && findAttribute(item, names::kListed)));
+        XmlAttributes rest;
+        for (const XmlAttribute& attribute : item)
+            if (!names::isThreadKey(attribute.name) && !names::isThreadDefault(attribute, thread)) rest.push_back(attribute);
+        chart.file.threads.push_back(std::move(rest));
+        chart.threads().push_back(std::move(thread));
+    }
+    assignMissingSymbols(chart, needsSymbol);
+    auto& kept = chart.file.threads;
+    if (std::all_of(kept.begin(), kept.end(), [](const XmlAttributes& a) { return a.empty(); })) kept.clear();
+}
+
+// Threads without a symbol that can be shown take ours, skipping those the file already uses.
+void Reader::assignMissingSymbols(Chart& chart, const std::vector<bool>& needsSymbol) {
+    std::set<std::string> taken;
+    for (const ChartThread& thread : chart.threads())
+        if (!thread.symbol.empty()) taken.insert(thread.symbol);
+    const palette::SymbolSet ours = palette::loadxiuChr();
+    int next = 1;
+    for (std::size_t t = 0; t < needsSymbol.size(); ++t) {
+        if (!needsSymbol[t]) continue;
+        while (next <= ours.size() && taken.count(ours.at(next))) ++next;
+        if (next > ours.size()) break;
+        chart.threads()[t].symbol = ours.at(next);
+        taken.insert(ours.at(next));
+    }
+}
+
+} // namespace
+
+OxsReadResult readOxs(const QByteArray& data) {
+    OxsReadResult result;
+    if (data.size() > kMaxFileBytes) {
+        result.error = OxsError::FileTooBig;
+        return result;
+    }
+    Reader reader(data);
+    try {
+        result.chart = reader.read();
+    } catch (const Failure& failure) {
+        result.error = failure.error;
+        result.line = reader.line();
+        result.chart = Chart();
+    }
+    return result;
+}
+
+OxsReadResult readOxsFile(const QString& path) {
+    QFile file(path);
+    OxsReadResult result;
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.error = OxsError::CannotOpen;
+        return result;
+    }
+    if (file.size() > kMaxFileBytes) {
+        result.error = OxsError::FileTooBig;
+        return result;
+    }
+    // Read at most one byte past the limit, whatever size the file claims.
+    const QByteArray data = file.read(kMaxFileBytes + 1);
+    if (file.error() != QFileDevice::NoError) {
+        result.error = OxsError::CannotOpen;
+        return result;
+    }
+    return readOxs(data);
+}
+
+std::string errorReason(OxsError error) {
+    switch (error) {
+    case OxsError::None: return "no error";
+    case OxsError::CannotOpen: return "the file cannot be read";
+    case OxsError::FileTooBig: return "the file is too large to be a chart";
+    case OxsError::NotXml: return "the file is not well-formed XML";
+    case OxsError::Truncated: return "the file ends early (truncated)";
+    case OxsError::DtdRefused: return "the file has a document type declaration, which is not accepted";
+    case OxsError::WrongRoot: return "the file is not an OXS chart (its root element is not <chart>)";
+    case OxsError::BadSize: return "the chart's width or height is missing or not a positive number";
+    case OxsError::ChartTooLarge: return "the chart is larger than 321 x 321 stitches";
+    case OxsError::BadPalette: return "the palette is missing its cloth, repeats an index or has a bad colour";
+    case OxsError::TooManyThreads: return "the palette has more than 500 threads";
+    case OxsError::BadStitch: return "a stitch has missing or malformed coordinates";
+    case OxsError::StitchOutside: return "a stitch lies outside the chart";
+    case OxsError::NoSuchThread: return "a stitch uses a palette index the file does not have";
+    case OxsError::TooManyElements: return "the file has more elements or deeper nesting than a chart can";
+    case OxsError::CannotWrite: return "the file could not be written";
+    }
+    return "unknown error";
+}
+
+} // namespace pav::chart::oxs

@@ -1,0 +1,208 @@
+#include "chart/oxs/OxsFile.h"
+
+#include "chart/oxs/OxsNames.h"
+#include "palette/ProgramState.h"
+#include "palette/ThreadCatalogue.h"
+
+#include <QBuffer>
+#include <QSaveFile>
+#include <QXmlStreamWriter>
+
+
+#ifndef PAV_VERSION
+#define PAV_VERSION "0"
+#endif
+
+namespace pav::chart::oxs {
+namespace {
+
+QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QString hex(std::int32_t rgb) {
+    return QString::fromStdString(names::hexColour(rgb));
+}
+
+// Half cells as cells: "3" or "3.5".
+QString cells(int halfCells) {
+    if (halfCells % 2 == 0) return QString::number(halfCells / 2);
+    return QString::number(halfCells / 2.0, 'f', 1);
+}
+
+void writeAttributes(QXmlStreamWriter& xml, const XmlAttributes& attributes) {
+    for (const XmlAttribute& attribute : attributes) xml.writeAttribute(qs(attribute.name), qs(attribute.value));
+}
+
+// The kept value of a standard attribute, or the program's default.
+QString keptOr(const XmlAttributes& kept, const char* name, const std::string& fallback) {
+    const std::string* value = findAttribute(kept, name);
+    return qs(value ? *value : fallback);
+}
+
+// The kept attributes that the standard ones written before them do not name.
+void writeOthers(QXmlStreamWriter& xml, const XmlAttributes& kept, std::initializer_list<const char*> written) {
+    for (const XmlAttribute& attribute : kept) {
+        bool standard = false;
+        for (const char* name : written) standard = standard || attribute.name == name;
+        if (!standard) xml.writeAttribute(qs(attribute.name), qs(attribute.value));
+    }
+}
+
+void writeElement(QXmlStreamWriter& xml, const XmlElement& element) {
+    xml.writeStartElement(qs(element.name));
+    writeAttributes(xml, element.attributes);
+    if (!element.text.empty()) xml.writeCharacters(qs(element.text));
+    for (const XmlElement& child : element.children) writeElement(xml, child);
+    xml.writeEndElement();
+}
+
+void writeProperties(QXmlStreamWriter& xml, const Chart& chart) {
+    const XmlAttributes& kept = chart.file.properties;
+    xml.writeStartElement(names::kProperties);
+    xml.writeAttribute("oxsversion", "1.0");
+    xml.writeAttribute("software", "Pavlenta");
+    xml.writeAttribute("software_version", PAV_VERSION);
+    xml.writeAttribute(names::kChartWidth, QString::number(chart.width()));
+    xml.writeAttribute(names::kChartHeight, QString::number(chart.height()));
+    xml.writeAttribute(names::kChartTitle, qs(chart.title));
+    for (const char* name : {"author", "copyright", "instructions", "stitchesperinch", "stitchesperinch_y"})
+        xml.writeAttribute(name, keptOr(kept, name, names::propertyDefault(name)));
+    xml.writeAttribute(names::kPaletteCount, QString::number(chart.threads().size()));
+    xml.writeAttribute(names::kThreadRange, qs(chart.rangeName));
+    writeOthers(xml, kept, {"author", "copyright", "instructions", "stitchesperinch", "stitchesperinch_y"});
+    xml.writeEndElement();
+}
+
+void writePalette(QXmlStreamWriter& xml, const Chart& chart) {
+    xml.writeStartElement(names::kPalette);
+    xml.writeStartElement(names::kPaletteItem);
+    xml.writeAttribute(names::kIndex, "0");
+    xml.writeAttribute(names::kNumber, keptOr(chart.file.cloth, names::kNumber, names::clothDefault(names::kNumber)));
+    xml.writeAttribute(names::kName, keptOr(chart.file.cloth, names::kName, names::clothDefault(names::kName)));
+    xml.writeAttribute(names::kColor, hex(chart.cloth));
+    writeOthers(xml, chart.file.cloth, {names::kNumber, names::kName});
+    xml.writeEndElement();
+
+    const auto& catalogue = palette::ThreadCatalogue::of(palette::ThreadBrand::Dmc);
+    const auto& threads = chart.threads();
+    for (std::size_t t = 0; t < threads.size(); ++t) {
+        const ChartThread& thread = threads[t];
+        static const XmlAttributes none;
+        const XmlAttributes& kept = t < chart.file.threads.size() ? chart.file.threads[t] : none;
+        const std::string number =
+            thread.row > 0 ? paddedThreadNumber(catalogue.name(), thread.number) : thread.number;
+        xml.writeStartElement(names::kPaletteItem);
+        xml.writeAttribute(names::kIndex, QString::number(t + 1));
+        xml.writeAttribute(names::kNumber, qs(number));
+        xml.writeAttribute(names::kName, keptOr(kept, names::kName, names::threadDefault(names::kName, thread)));
+        xml.writeAttribute(names::kColor, hex(thread.rgb));
+        for (const char* name : {"printcolor", "blendcolor", "strands"})
+            xml.writeAttribute(name, keptOr(kept, name, names::threadDefault(name, thread)));
+        xml.writeAttribute(names::kSymbol, qs(thread.symbol));
+        if (!thread.listed) xml.writeAttribute(names::kListed, "false");
+        writeOthers(xml, kept, {names::kName, "printcolor", "blendcolor", "strands"});
+        xml.writeEndElement();
+    }
+    xml.writeEndElement();
+}
+
+void writeFullStitches(QXmlStreamWriter& xml, const Chart& chart) {
+    xml.writeStartElement(names::kFullStitches);
+    for (int y = 0; y < chart.height(); ++y) {
+        for (int x = 0; x < chart.width(); ++x) {
+            const int thread = chart.threadAt(x, y);
+            if (thread == kNoStitch) continue;
+            xml.writeStartElement(names::kStitch);
+            xml.writeAttribute(names::kX, QString::number(x));
+            xml.writeAttribute(names::kY, QString::number(y));
+            xml.writeAttribute(names::kPalindex, QString::number(thread + 1));
+            const std::int32_t block = chart.blockColour(x, y);
+            if (block != chart.threads()[static_cast<std::size_t>(thread)].rgb)
+                xml.writeAttribute(names::kBlockColour, hex(block));
+            xml.writeEndElement();
+        }
+    }
+    xml.writeEndElement();
+}
+
+void writeBackStitches(QXmlStreamWriter& xml, const Chart& chart) {
+    xml.writeStartElement(names::kBackStitches);
+    for (const BackStitch& stitch : chart.backStitches) {
+        xml.writeStartElement(names::kBackStitch);
+        xml.writeAttribute(names::kX1, cells(stitch.x1));
+        xml.writeAttribute(names::kY1, cells(stitch.y1));
+        xml.writeAttribute(names::kX2, cells(stitch.x2));
+        xml.writeAttribute(names::kY2, cells(stitch.y2));
+        xml.writeAttribute(names::kPalindex, QString::number(stitch.thread + 1));
+        writeAttributes(xml, stitch.attributes);
+        xml.writeEndElement();
+    }
+    xml.writeEndElement();
+}
+
+// A kept element of this name, or the empty one every file carries.
+void writeKeptOrEmpty(QXmlStreamWriter& xml, const Chart& chart, const char* name) {
+    bool any = false;
+    for (const XmlElement& element : chart.file.elements) {
+        if (element.name != name) continue;
+        writeElement(xml, element);
+        any = true;
+    }
+    if (!any) xml.writeEmptyElement(name);
+}
+
+} // namespace
+
+std::string paddedThreadNumber(const std::string& brand, const std::string& number) {
+    constexpr std::size_t kField = 7;
+    const std::string padding = number.size() < kField ? std::string(kField - number.size(), ' ') : " ";
+    return brand + padding + number;
+}
+
+QByteArray writeOxs(const Chart& chart) {
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    QXmlStreamWriter xml(&buffer);
+    xml.setAutoFormatting(true);
+    xml.setAutoFormattingIndent(1);
+    xml.writeStartDocument();
+    xml.writeStartElement(names::kChart);
+    xml.writeEmptyElement(names::kFormat);
+    xml.writeAttribute("comments01", "Saved by Pavlenta");
+    writeProperties(xml, chart);
+    writePalette(xml, chart);
+    writeFullStitches(xml, chart);
+    writeKeptOrEmpty(xml, chart, names::kPartStitches);
+    writeBackStitches(xml, chart);
+    writeKeptOrEmpty(xml, chart, names::kOrnaments);
+    writeKeptOrEmpty(xml, chart, names::kCommentBoxes);
+    for (const XmlElement& element : chart.file.elements) {
+        const bool placed = element.name == names::kPartStitches || element.name == names::kOrnaments ||
+                            element.name == names::kCommentBoxes;
+        if (!placed) writeElement(xml, element);
+    }
+    xml.writeEndElement();
+    xml.writeEndDocument();
+    return data;
+}
+
+OxsError writeOxsFile(const QString& path, const Chart& chart, QString* detail) {
+    const QByteArray data = writeOxs(chart);
+    QSaveFile file(path);
+    const auto fail = [&] {
+        if (detail) *detail = file.errorString();
+        file.cancelWriting();
+        return OxsError::CannotWrite;
+    };
+    if (!file.open(QIODevice::WriteOnly)) return fail();
+    if (file.write(data) != data.size()) return fail();
+    if (!file.commit()) {
+        if (detail) *detail = file.errorString();
+        return OxsError::CannotWrite;
+    }
+    return OxsError::None;
+}
+
+} // namespace pav::chart::oxs

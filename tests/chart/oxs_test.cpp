@@ -1,0 +1,423 @@
+// OXS chart files: what is saved comes back the same and draws the same sheet;
+// files in the styles of other programs open as those programs meant them; bad
+// files are refused whole, with a reason, changing nothing.
+
+#include "ChartTestSupport.h"
+
+#include "chart/oxs/OxsFile.h"
+#include "palette/ThreadCatalogue.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace pav::chart::test {
+namespace {
+
+using oxs::OxsError;
+
+QString fixture(const char* name) {
+    return QDir(qEnvironmentVariable("PAV_SOURCE_DIR")).filePath(QStringLiteral("tests/chart/oxs-fixtures/") +
+                                                                   QString::fromLatin1(name));
+}
+
+Chart readFixture(const char* name) {
+    oxs::OxsReadResult read = oxs::readOxsFile(fixture(name));
+    EXPECT_TRUE(read.ok()) << name << ": " << oxs::errorReason(read.error) << " at line " << read.line;
+    return read.chart;
+}
+
+int dmcRow(const char* number) {
+    return palette::ThreadCatalogue::of(palette::ThreadBrand::Dmc).rowOfNumber(number).value_or(-1);
+}
+
+std::int32_t rgb(unsigned rrggbb) {
+    return palette::makeRgb(static_cast<int>(rrggbb >> 16), static_cast<int>((rrggbb >> 8) & 255),
+                            static_cast<int>(rrggbb & 255));
+}
+
+// Everything a chart holds, compared field by field so that a failure names the field.
+void expectSameChart(const Chart& actual, const Chart& expected) {
+    ASSERT_EQ(actual.width(), expected.width());
+    ASSERT_EQ(actual.height(), expected.height());
+    EXPECT_EQ(actual.title, expected.title);
+    EXPECT_EQ(actual.rangeName, expected.rangeName);
+    EXPECT_EQ(actual.range, expected.range);
+    EXPECT_EQ(actual.cloth, expected.cloth);
+    ASSERT_EQ(actual.threads().size(), expected.threads().size());
+    for (std::size_t t = 0; t < expected.threads().size(); ++t) {
+        const ChartThread& a = actual.threads()[t];
+        const ChartThread& e = expected.threads()[t];
+        EXPECT_EQ(a.number, e.number) << "thread " << t;
+        EXPECT_EQ(a.row, e.row) << "thread " << t;
+        EXPECT_EQ(a.rgb, e.rgb) << "thread " << t;
+        EXPECT_EQ(a.count, e.count) << "thread " << t;
+        EXPECT_EQ(a.symbol, e.symbol) << "thread " << t;
+        EXPECT_EQ(a.listed, e.listed) << "thread " << t;
+    }
+    for (int y = 0; y < expected.height(); ++y)
+        for (int x = 0; x < expected.width(); ++x) {
+            ASSERT_EQ(actual.threadAt(x, y), expected.threadAt(x, y)) << x << ", " << y;
+            if (expected.stitched(x, y)) {
+                ASSERT_EQ(actual.blockColour(x, y), expected.blockColour(x, y)) << x << ", " << y;
+            }
+        }
+    EXPECT_EQ(actual.backStitches, expected.backStitches);
+    EXPECT_EQ(actual.file, expected.file);
+}
+
+Chart saveAndReopen(const Chart& chart) {
+    oxs::OxsReadResult read = oxs::readOxs(oxs::writeOxs(chart));
+    EXPECT_TRUE(read.ok()) << oxs::errorReason(read.error) << " at line " << read.line;
+    return read.chart;
+}
+
+// A chart window that only shows given charts.
+struct ShownChart {
+    palette::ProgramState state;
+    FakeHost host;
+    RecordingSink sink;
+    Form7Model model{state, host, sink};
+
+    explicit ShownChart(const Chart& chart, ChartStyle style = ChartStyle::BlocksAndSymbols) {
+        ensureGuiApp();
+        model.load();
+        model.setStyle(style);
+        EXPECT_TRUE(model.showChart(chart, TaskDelegate{}));
+    }
+};
+
+TEST(OxsRoundTrip, AGeneratedChartComesBackWithTheSameThreadsAndDrawsTheSameSheet) {
+    // Stitch colours that are not exactly their threads' (the blocks show the stitch
+    // colours), a thread below the threshold (no legend entry) and unstitched cells.
+    const auto picture = [](int x, int y) {
+        const int row = sampleRows()[static_cast<std::size_t>((x / 3 + y / 2) % 7)];
+        if (x == 0 && y < 4) return threadColor(sampleRows()[20]);
+        return threadColor(row) ^ ((x + y) % 3);
+    };
+    for (const std::string range : {"DMC", "自有颜色"}) {
+        for (const ChartStyle style : texts::kStyles) {
+            ChartRun run(23, 19, picture);
+            run.model.setWhichType(range);
+            run.model.setThresholdText("5");
+            run.model.setStyle(style);
+            run.generate();
+            ASSERT_EQ(run.model.command5Action(), Command5Action::Print);
+            const Chart& generated = run.model.chart();
+            ASSERT_LT(generated.legend().size(), generated.threads().size()) << "one thread is below the threshold";
+
+            const Chart reopened = saveAndReopen(generated);
+            expectSameChart(reopened, generated);
+            ShownChart shown(reopened, style);
+            ASSERT_EQ(shown.model.canvas().size(), run.canvas().size());
+            EXPECT_TRUE(sameRegion(shown.model.canvas(), run.canvas(), run.canvas().rect()))
+                << range << " " << texts::styleText(style);
+        }
+    }
+}
+
+TEST(OxsRoundTrip, ChartsWithUnstitchedCellsBackStitchesAndAManySymbolsLegendSurvive) {
+    Chart chart(30, 25);
+    const auto& dmc = palette::ThreadCatalogue::of(palette::ThreadBrand::Dmc);
+    // More threads than symbols: the last ones have none, and must not be given one on reading.
+    for (int t = 0; t < 260; ++t) {
+        ChartThread thread;
+        thread.row = 1 + t;
+        thread.number = dmc.thread(thread.row).number;
+        thread.rgb = dmc.thread(thread.row).rgb;
+        thread.symbol = palette::loadxiuChr().at(t + 1);
+        chart.threads().push_back(thread);
+    }
+    // Every thread on a few cells, every other row left unstitched.
+    for (int i = 0; i < 360; ++i) {
+        const int x = i % 30, y = 2 * (i / 30), thread = i % 260;
+        chart.setThreadAt(x, y, thread);
+        chart.setBlockColour(x, y, chart.threads()[static_cast<std::size_t>(thread)].rgb ^ (i % 2));
+    }
+    chart.backStitches.push_back({0, 0, 60, 50, 3, {}});
+    chart.backStitches.push_back({1, 1, 2, 4, 259, {{"objecttype", "backstitch"}}});
+    chart.title = "Many threads";
+    chart.cloth = rgb(0x203040);
+    chart.recount();
+    ASSERT_TRUE(chart.threads().back().symbol.empty());
+
+    const Chart reopened = saveAndReopen(chart);
+    expectSameChart(reopened, chart);
+    EXPECT_TRUE(sameRegion(ShownChart(reopened).model.canvas(), ShownChart(chart).model.canvas(),
+                           ShownChart(chart).model.canvas().rect()));
+}
+
+TEST(OxsWrite, TheDocumentHasTheExchangeFormatsShape) {
+    Chart chart(3, 2);
+    ChartThread black;
+    black.row = dmcRow("310");
+    black.number = "310";
+    black.rgb = rgb(0x000000);
+    black.symbol = "X";
+    chart.threads().push_back(black);
+    chart.setThreadAt(2, 1, 0);
+    chart.setBlockColour(2, 1, black.rgb);
+    chart.recount();
+    const QString text = QString::fromUtf8(oxs::writeOxs(chart));
+    for (const char* part :
+         {"<chart>", "<format comments01=", "chartwidth=\"3\"", "chartheight=\"2\"", "palettecount=\"1\"",
+          "<palette_item index=\"0\" number=\"cloth\" name=\"cloth\" color=\"FFFFFF\"",
+          "<palette_item index=\"1\" number=\"DMC    310\"", "color=\"000000\"", "symbol=\"X\"",
+          "<stitch x=\"2\" y=\"1\" palindex=\"1\"/>", "<partstitches/>", "<backstitches/>",
+          "<ornaments_inc_knots_and_beads/>", "<commentboxes/>"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(part))) << part << "\n" << text.toStdString();
+    EXPECT_EQ(text.count(QStringLiteral("<stitch ")), 1) << "only stitched cells are written";
+    EXPECT_FALSE(text.contains(QStringLiteral("blockcolor"))) << "blocks of their thread's colour say nothing";
+}
+
+// ----------------------------------------------------------------- other programs' files
+
+TEST(OxsRead, PaddedNumbersMatchTheCatalogueAndOtherThreadsKeepTheFilesNumberAndColour) {
+    const Chart chart = readFixture("padded-numbers.oxs");
+    ASSERT_EQ(chart.width(), 12);
+    ASSERT_EQ(chart.height(), 8);
+    EXPECT_EQ(chart.title, "Padded numbers");
+    struct Expected {
+        std::string number;
+        int row;
+        unsigned rrggbb;
+        int count;
+        std::string symbol;
+    };
+    const std::vector<Expected> expected = {
+        {"310", dmcRow("310"), 0x000000, 3, "h"},      // "DMC    310", symbol as a character code
+        {"321", dmcRow("321"), 0xC72B3B, 3, "A"},      // "  321": the file's colour; a symbol-font code gets ours
+        {"BLANC", 0, 0xFCFBF8, 2, "\u25A0"},           // not in this catalogue: a thread of its own
+        {"Anchor  403", 0, 0x1E1E1E, 2, "X"},          // another brand's number, as the file wrote it
+        {"3865", 0, 0xF9F7F1, 2, "B"},                 // no symbol given: the next of ours
+    };
+    ASSERT_EQ(chart.threads().size(), expected.size());
+    for (std::size_t t = 0; t < expected.size(); ++t) {
+        const ChartThread& thread = chart.threads()[t];
+        EXPECT_EQ(thread.number, expected[t].number) << t;
+        EXPECT_EQ(thread.row, expected[t].row) << t;
+        EXPECT_EQ(thread.rgb, rgb(expected[t].rrggbb)) << t;
+        EXPECT_EQ(thread.count, expected[t].count) << t;
+        EXPECT_EQ(thread.symbol, expected[t].symbol) << t;
+        EXPECT_TRUE(thread.listed) << t;
+    }
+    EXPECT_EQ(chart.stitchedCells(), 12);
+    EXPECT_FALSE(chart.stitched(1, 1)) << "cells without a full stitch are unstitched";
+    EXPECT_EQ(chart.file.notShown, 0) << "empty containers hold nothing to show";
+    const QString saved = QString::fromUtf8(oxs::writeOxs(chart));
+    for (const char* kept : {"author=\"A. Stitcher\"", "stitchesperinch=\"16\"", "instructions=\"Use two strands\"",
+                             "bscolor=\"C72B3B\"", "comments=\"aida\"", "name=\"Winter white\""})
+        EXPECT_TRUE(saved.contains(QString::fromUtf8(kept))) << kept;
+}
+
+TEST(OxsRead, SparseStitchesBackStitchesAndACreamClothAreKeptAndDrawn) {
+    const Chart chart = readFixture("sparse-backstitch-cloth.oxs");
+    EXPECT_EQ(chart.cloth, rgb(0xF2E6C9));
+    EXPECT_EQ(chart.stitchedCells(), 4);
+    ASSERT_EQ(chart.threads().size(), 3u);
+    EXPECT_EQ(chart.threads()[1].count, 0);
+    EXPECT_TRUE(chart.threads()[1].listed) << "a thread used only for back stitches is in the legend";
+    const std::vector<std::array<int, 5>> ends = {
+        {10, 10, 14, 10, 1}, {14, 10, 14, 12, 1}, {41, 30, 42, 33, 1}, {0, 0, 80, 60, 2}};
+    ASSERT_EQ(chart.backStitches.size(), ends.size());
+    for (std::size_t i = 0; i < ends.size(); ++i) {
+        const BackStitch& b = chart.backStitches[i];
+        EXPECT_EQ((std::array<int, 5>{b.x1, b.y1, b.x2, b.y2, b.thread}), ends[i]) << i;
+    }
+    EXPECT_EQ(*findAttribute(chart.backStitches[2].attributes, "sequence"), "3");
+
+    // The sheet shows the back stitches in their threads' colours over the grid;
+    // unstitched cells stay blank, not cloth-coloured.
+    ShownChart shown(chart);
+    const QImage& canvas = shown.model.canvas();
+    const double L = shown.model.geometry().leftMargin, T = shown.model.geometry().gridTop;
+    const auto at = [&](double cellX, double cellY) { return canvas.pixel(QPointF(L + 10 * cellX, T + 10 * cellY).toPoint()); };
+    EXPECT_EQ(at(6, 5), qRgb(0, 0, 0)) << "the black back stitch along the top of cells 5 and 6";
+    EXPECT_EQ(at(7, 5.5), qRgb(0, 0, 0));
+    EXPECT_EQ(at(20, 15), qrgbOf(chart.threads()[2].rgb)) << "the diagonal across the chart";
+    EXPECT_EQ(at(30.5, 5.5), qRgb(255, 255, 255));
+}
+
+TEST(OxsRead, PartStitchesKnotsBeadsCommentsAndUnknownElementsAreKeptAndCounted) {
+    const Chart chart = readFixture("part-stitches-kept.oxs");
+    EXPECT_EQ(chart.stitchedCells(), 2);
+    EXPECT_EQ(chart.backStitches.size(), 1u);
+    EXPECT_EQ(chart.file.notShown, 3 + 2 + 1 + 1);
+    ASSERT_EQ(chart.file.elements.size(), 4u);
+    EXPECT_EQ(chart.file.elements[0].name, "partstitches");
+    EXPECT_EQ(chart.file.elements[2].children[0].text, "Start here & work outwards");
+    EXPECT_EQ(*findAttribute(chart.file.properties, "designer_notes"), "keep me");
+
+    ShownChart shown(chart);
+    EXPECT_EQ(shown.model.label1Text(), texts::notShownText(7));
+    EXPECT_TRUE(shown.model.label1Visible());
+}
+
+TEST(OxsRead, DuplicateNumbersStayThreadsOfTheirOwnInTheFilesIndexOrder) {
+    const Chart chart = readFixture("duplicate-numbers.oxs");
+    ASSERT_EQ(chart.threads().size(), 3u);
+    const std::vector<std::pair<unsigned, std::string>> expected = {{0x101010, "#"}, {0x000000, "O"}, {0x000000, "A"}};
+    for (std::size_t t = 0; t < 3; ++t) {
+        EXPECT_EQ(chart.threads()[t].number, "310") << t;
+        EXPECT_EQ(chart.threads()[t].rgb, rgb(expected[t].first)) << t;
+        EXPECT_EQ(chart.threads()[t].symbol, expected[t].second) << t;
+    }
+    EXPECT_EQ(chart.threads()[0].count, 2);
+    EXPECT_EQ(chart.threads()[1].count, 2);
+    EXPECT_EQ(chart.threads()[2].count, 1);
+}
+
+TEST(OxsRoundTrip, OpeningAndSavingAnyFixtureKeepsEverythingAndTheSheet) {
+    for (const char* name : {"padded-numbers.oxs", "sparse-backstitch-cloth.oxs", "part-stitches-kept.oxs",
+                             "duplicate-numbers.oxs"}) {
+        SCOPED_TRACE(name);
+        const Chart opened = readFixture(name);
+        const Chart reopened = saveAndReopen(opened);
+        expectSameChart(reopened, opened);
+        const ShownChart first(opened);
+        const ShownChart second(reopened);
+        EXPECT_TRUE(sameRegion(second.model.canvas(), first.model.canvas(), first.model.canvas().rect()));
+    }
+}
+
+// ----------------------------------------------------------------- bad files
+
+std::string goodFile(const std::string& stitches = "<stitch x=\"1\" y=\"1\" palindex=\"1\"/>",
+                     const std::string& size = "chartwidth=\"4\" chartheight=\"3\"") {
+    return "<?xml version=\"1.0\"?>\n<chart><properties " + size +
+           "/>\n<palette><palette_item index=\"0\" number=\"cloth\" color=\"FFFFFF\"/>"
+           "<palette_item index=\"1\" number=\"310\" color=\"000000\"/></palette>\n<fullstitches>" +
+           stitches + "</fullstitches><backstitches/></chart>\n";
+}
+
+std::string nested(int depth) {
+    std::string open, close;
+    for (int i = 0; i < depth; ++i) open += "<deep>", close += "</deep>";
+    return "<?xml version=\"1.0\"?><chart><properties chartwidth=\"2\" chartheight=\"2\"/>" + open + close + "</chart>";
+}
+
+struct BadFile {
+    const char* what;
+    std::string content;
+    OxsError error;
+};
+
+std::vector<BadFile> badFiles() {
+    const std::string good = goodFile();
+    return {
+        {"empty", "", OxsError::Truncated},
+        {"not XML", "P6\n4 3\n255\n\x01\x02\x03", OxsError::NotXml},
+        {"wrong root", "<?xml version=\"1.0\"?><svg width=\"4\" height=\"3\"/>", OxsError::WrongRoot},
+        {"no properties", "<chart><palette><palette_item index=\"0\" color=\"FFFFFF\"/></palette></chart>",
+         OxsError::BadSize},
+        {"width missing", goodFile("", "chartheight=\"3\""), OxsError::BadSize},
+        {"width zero", goodFile("", "chartwidth=\"0\" chartheight=\"3\""), OxsError::BadSize},
+        {"width a word", goodFile("", "chartwidth=\"wide\" chartheight=\"3\""), OxsError::BadSize},
+        {"width negative", goodFile("", "chartwidth=\"-4\" chartheight=\"3\""), OxsError::BadSize},
+        {"322 wide", goodFile("", "chartwidth=\"322\" chartheight=\"3\""), OxsError::ChartTooLarge},
+        {"absurd height", goodFile("", "chartwidth=\"4\" chartheight=\"99999999999999\""), OxsError::ChartTooLarge},
+        {"stitch right of the chart", goodFile("<stitch x=\"4\" y=\"0\" palindex=\"1\"/>"), OxsError::StitchOutside},
+        {"stitch above the chart", goodFile("<stitch x=\"0\" y=\"-1\" palindex=\"1\"/>"), OxsError::StitchOutside},
+        {"stitch far away", goodFile("<stitch x=\"70000\" y=\"0\" palindex=\"1\"/>"), OxsError::StitchOutside},
+        {"stitch without y", goodFile("<stitch x=\"1\" palindex=\"1\"/>"), OxsError::BadStitch},
+        {"palette index not in the file", goodFile("<stitch x=\"1\" y=\"1\" palindex=\"2\"/>"), OxsError::NoSuchThread},
+        {"negative palette index", goodFile("<stitch x=\"1\" y=\"1\" palindex=\"-1\"/>"), OxsError::NoSuchThread},
+        {"back stitch outside", goodFile("</fullstitches><backstitches><backstitch x1=\"0\" y1=\"0\" x2=\"4.5\" y2=\"1\" palindex=\"1\"/></backstitches><fullstitches>"),
+         OxsError::StitchOutside},
+        {"back stitch of no thread", goodFile("</fullstitches><backstitches><backstitch x1=\"0\" y1=\"0\" x2=\"1\" y2=\"1\" palindex=\"7\"/></backstitches><fullstitches>"),
+         OxsError::NoSuchThread},
+        {"no palette", "<chart><properties chartwidth=\"4\" chartheight=\"3\"/></chart>", OxsError::BadPalette},
+        {"repeated palette index",
+         "<chart><properties chartwidth=\"4\" chartheight=\"3\"/><palette><palette_item index=\"0\" color=\"FFFFFF\"/>"
+         "<palette_item index=\"0\" color=\"000000\"/></palette></chart>",
+         OxsError::BadPalette},
+        {"bad colour", "<chart><properties chartwidth=\"4\" chartheight=\"3\"/><palette><palette_item index=\"0\" color=\"FFFFFF\"/>"
+                       "<palette_item index=\"1\" number=\"X1\" color=\"GG0000\"/></palette></chart>",
+         OxsError::BadPalette},
+        {"truncated", good.substr(0, good.size() / 2), OxsError::Truncated},
+        {"truncated in a tag", good.substr(0, good.find("palindex") + 4), OxsError::Truncated},
+        {"entity expansion bomb",
+         "<?xml version=\"1.0\"?><!DOCTYPE chart [<!ENTITY a \"aaaaaaaaaa\"><!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\">"
+         "<!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;\"><!ENTITY d \"&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;\">]>"
+         "<chart><properties chartwidth=\"4\" chartheight=\"3\" charttitle=\"&d;&d;&d;&d;&d;&d;&d;&d;\"/></chart>",
+         OxsError::DtdRefused},
+        {"external entity",
+         "<?xml version=\"1.0\"?><!DOCTYPE chart [<!ENTITY x SYSTEM \"file:///etc/passwd\">]><chart><properties "
+         "chartwidth=\"4\" chartheight=\"3\" charttitle=\"&x;\"/></chart>",
+         OxsError::DtdRefused},
+        {"plain DTD", "<?xml version=\"1.0\"?><!DOCTYPE chart SYSTEM \"chart.dtd\">" + good.substr(good.find("<chart>")),
+         OxsError::DtdRefused},
+        {"undeclared entity", goodFile("", "chartwidth=\"4\" chartheight=\"3\" charttitle=\"&nbsp;\""), OxsError::NotXml},
+        {"two roots", good + "<chart/>", OxsError::NotXml},
+        {"nesting deeper than a chart needs", nested(40), OxsError::TooManyElements},
+        {"too many threads", [] {
+             std::string items;
+             for (int i = 0; i <= oxs::kMaxThreads + 1; ++i)
+                 items += "<palette_item index=\"" + std::to_string(i) + "\" color=\"FFFFFF\"/>";
+             return "<chart><properties chartwidth=\"4\" chartheight=\"3\"/><palette>" + items + "</palette></chart>";
+         }(), OxsError::TooManyThreads},
+        {"larger than any chart file", std::string(static_cast<std::size_t>(oxs::kMaxFileBytes) + 1, ' '),
+         OxsError::FileTooBig},
+    };
+}
+
+TEST(OxsBadFiles, EachIsRefusedWithItsReasonAndChangesNothing) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    ShownChart window(readFixture("padded-numbers.oxs"));
+    const QImage before = window.model.canvas().copy();
+    const Chart chartBefore = window.model.chart();
+    for (const BadFile& bad : badFiles()) {
+        SCOPED_TRACE(bad.what);
+        const QString path = dir.filePath(QStringLiteral("bad.oxs"));
+        {
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(bad.content.data(), static_cast<qint64>(bad.content.size()));
+        }
+        const oxs::OxsReadResult read = oxs::readOxsFile(path);
+        EXPECT_EQ(read.error, bad.error) << oxs::errorReason(read.error);
+        EXPECT_EQ(read.chart.width(), 0);
+
+        window.sink.messages.clear();
+        EXPECT_FALSE(window.model.openChartFile(path, TaskDelegate{}));
+        ASSERT_EQ(window.sink.messages.size(), 1u);
+        EXPECT_EQ(window.sink.messages[0].text,
+                  texts::kOpenFailedText + QDir::toNativeSeparators(path).toStdString() + "\n" +
+                      texts::oxsErrorText(bad.error));
+        EXPECT_TRUE(sameRegion(window.model.canvas(), before, before.rect()));
+        expectSameChart(window.model.chart(), chartBefore);
+        EXPECT_EQ(window.model.command5Action(), Command5Action::Print);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot), QStringList{"bad.oxs"});
+    }
+}
+
+TEST(OxsBadFiles, AMissingFileIsRefusedToo) {
+    EXPECT_EQ(oxs::readOxsFile(QStringLiteral("/nonexistent/chart.oxs")).error, OxsError::CannotOpen);
+}
+
+// ----------------------------------------------------------------- saving from the window
+
+TEST(OxsSave, TheWindowSavesTheChartShownAndAFailedSaveKeepsTheEarlierFile) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    ShownChart window(readFixture("sparse-backstitch-cloth.oxs"));
+    const QString path = dir.filePath(QStringLiteral("saved.oxs"));
+    ASSERT_TRUE(window.model.saveChartFile(path));
+    ASSERT_EQ(window.sink.messages.size(), 1u);
+    EXPECT_EQ(window.sink.messages[0].text, texts::kSavedText + QDir::toNativeSeparators(path).toStdString());
+    expectSameChart(oxs::readOxsFile(path).chart, window.model.chart());
+
+    // A folder where the file should be cannot be replaced: the save fails and says so.
+    const QString blocked = dir.filePath(QStringLiteral("blocked.oxs"));
+    ASSERT_TRUE(QDir().mkpath(blocked));
+    EXPECT_FALSE(window.model.saveChartFile(blocked));
+    EXPECT_EQ(window.sink.messages.back().icon, MessageIcon::Warning);
+    EXPECT_TRUE(QFileInfo(blocked).isDir());
+    EXPECT_EQ(oxs::writeOxsFile(dir.filePath(QStringLiteral("no/such/folder.oxs")), window.model.chart()),
+              OxsError::CannotWrite);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"saved.oxs"}) << "no temporary file is left";
+}
+
+} // namespace
+} // namespace pav::chart::test
