@@ -16,21 +16,24 @@ QString programFolder() {
     return QString::fromStdString(pav::programFolder());
 }
 
-bool saveCanvasBmp(const QImage& canvas, const QString& path, QString* error) {
-    const auto fail = [error](const QString& reason) {
-        if (error) *error = reason;
-        return false;
-    };
-    // The whole file is made in memory first, so that a failed write to disk can
-    // never leave a shortened sheet: the old file is replaced only once complete.
+QByteArray canvasBmpBytes(const QImage& canvas) {
     // Qt writes opaque images as 24-bit BMP: file header, 40-byte information header, rows bottom-up.
     QByteArray bytes;
     QBuffer memory(&bytes);
     memory.open(QIODevice::WriteOnly);
-    if (!canvas.save(&memory, "BMP")) return fail(QStringLiteral("cannot write %1: the sheet is empty").arg(path));
-    QString reason;
-    if (!writeFileSafely(path, bytes, &reason)) return fail(reason);
-    return true;
+    if (!canvas.save(&memory, "BMP")) return {};
+    return bytes;
+}
+
+bool saveCanvasBmp(const QImage& canvas, const QString& path, QString* error) {
+    // The whole file is made in memory first, so that a failed write to disk can
+    // never leave a shortened sheet: the old file is replaced only once complete.
+    const QByteArray bytes = canvasBmpBytes(canvas);
+    if (bytes.isEmpty()) {
+        if (error) *error = QStringLiteral("cannot write %1: the sheet is empty").arg(path);
+        return false;
+    }
+    return writeFileSafely(path, bytes, error);
 }
 
 } // namespace pav::chart

@@ -1,6 +1,7 @@
 #pragma once
 // Writing the chart canvas to a numbered BMP file.
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 
@@ -11,6 +12,9 @@ QString chartFileName(int counter);
 
 // The folder that holds the program's executable.
 QString programFolder();
+
+// The whole canvas as the bytes of a 24-bit BMP file; empty for an empty canvas.
+QByteArray canvasBmpBytes(const QImage& canvas);
 
 // Writes the whole canvas as a 24-bit BMP. The file appears under path only when
 // complete (it is written under a temporary name in the same folder and renamed);

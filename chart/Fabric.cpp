@@ -47,6 +47,11 @@ int FabricSize::passesBelow(double limit) {
     return std::min(static_cast<int>(std::floor(limit - 1)) + 1, palette::kMatrixSide);
 }
 
+int chartSide(double pixels) {
+    constexpr double kMaxSide = 320;
+    return static_cast<int>(std::clamp(roundHalfEven(pixels), 0.0, kMaxSide));
+}
+
 std::optional<WholeZoom> wholeZoomFor(QSize picture) {
     const double widthTwips = static_cast<double>(picture.width()) * kTwips;
     const double heightTwips = static_cast<double>(picture.height()) * kTwips;

@@ -32,6 +32,10 @@ struct FabricSize {
     static int passesBelow(double limit);
 };
 
+// The chart's side for a fabric side: one stitch per fabric pixel, rounded half
+// to even (a fraction of a stitch cannot be charted), at most 320.
+int chartSide(double pixels);
+
 // The whole-mode zoom of a picture: the range of the zoom bar and the value the
 // width bar gives it after installing the picture. None when such a picture
 // cannot be installed at all (fewer than 3 pixels across, 2 down, or too tall

@@ -1,8 +1,9 @@
-// Makes a chart from a picture with the main window's and the chart window's
-// own models and no window: install, whole mode at a zoom, preview, the
-// generate path with its reduction, the chart window's generation, then the
-// chart sheet and the optional stitch pictures, PDF and JSON summary.
-// Other tools call this: keep its words stable.
+// Makes a chart from a picture through the chart level's steps, as the
+// windows take them: the picture stretched onto the fabric in whole mode at a
+// zoom, the reduction, the colour index, then the chart sheet and the optional
+// stitch pictures, PDF, chart file and JSON summary. An .oxs IN is charted as
+// it is. Every output is made in memory first and written only when all of
+// them could be made. Other tools call this: keep its words stable.
 #include "ChartCommand.h"
 
 #include <algorithm>
@@ -11,21 +12,23 @@
 #include <map>
 #include <optional>
 
-#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QTemporaryDir>
 
-#include "app/Form1Model.h"
+#include "ChartSummary.h"
+#include "base/SafeFile.h"
 #include "chart/ChartFonts.h"
+#include "chart/ChartFromIndex.h"
 #include "chart/ChartSaver.h"
+#include "chart/ChartSheet.h"
+#include "chart/ChartStyleNames.h"
+#include "chart/Fabric.h"
 #include "chart/oxs/OxsFile.h"
-#include "chart/window/Form7Model.h"
-#include "chart/window/PrintJob.h"
+#include "chart/print/SheetOutput.h"
 #include "image/ClsDIB.h"
 #include "image/Dither.h"
+#include "image/SourcePicture.h"
 #include "palette/ColorIndex.h"
-#include "palette/ThreadPalette.h"
 
 namespace pav::cli {
 
@@ -47,8 +50,8 @@ struct ChartArgs {
     std::optional<int> width;
     int mode = 16;
     std::optional<int> colors;
-    std::string style = chart::texts::styleText(chart::ChartStyle::SymbolsOnly);
-    std::string threshold = chart::Form7Model::kDefaultThreshold;
+    chart::ChartStyle style = chart::ChartStyle::SymbolsOnly;
+    std::string threshold = "20"; // the chart window's ignore threshold at first
     std::string title;
     std::string range = "DMC";
     std::string output = "chart.bmp";
@@ -74,20 +77,27 @@ int integerOption(const std::string& name, const std::string& text, int low, int
     return value;
 }
 
-std::string styleText(const std::string& word) {
-    static const std::map<std::string, std::string> styles = {
-        {"blocks+symbols", chart::texts::styleText(chart::ChartStyle::BlocksAndSymbols)}, {"symbols", chart::texts::styleText(chart::ChartStyle::SymbolsOnly)},
-        {"blocks", chart::texts::styleText(chart::ChartStyle::BlocksOnly)},               {chart::texts::styleText(chart::ChartStyle::BlocksAndSymbols), chart::texts::styleText(chart::ChartStyle::BlocksAndSymbols)},
-        {chart::texts::styleText(chart::ChartStyle::SymbolsOnly), chart::texts::styleText(chart::ChartStyle::SymbolsOnly)}, {chart::texts::styleText(chart::ChartStyle::BlocksOnly), chart::texts::styleText(chart::ChartStyle::BlocksOnly)},
+// The style words, and the style list's own items.
+chart::ChartStyle styleOf(const std::string& word) {
+    static const std::map<std::string, chart::ChartStyle> words = {
+        {"blocks+symbols", chart::ChartStyle::BlocksAndSymbols},
+        {"symbols", chart::ChartStyle::SymbolsOnly},
+        {"blocks", chart::ChartStyle::BlocksOnly},
     };
-    const auto found = styles.find(word);
-    if (found == styles.end()) usageError("unknown style '" + word + "'");
-    return found->second;
+    if (const auto found = words.find(word); found != words.end()) return found->second;
+    for (const chart::ChartStyle style : {chart::ChartStyle::BlocksAndSymbols, chart::ChartStyle::SymbolsOnly,
+                                          chart::ChartStyle::BlocksOnly})
+        if (word == chart::styleItemText(style)) return style;
+    usageError("unknown style '" + word + "'");
 }
 
 // Paths are read against the folder the command was started in.
 std::string absolute(const std::string& path) {
     return path.empty() ? path : QFileInfo(QString::fromStdString(path)).absoluteFilePath().toStdString();
+}
+
+bool isChartFile(const std::string& path) {
+    return QFileInfo(QString::fromStdString(path)).suffix().compare("oxs", Qt::CaseInsensitive) == 0;
 }
 
 ChartArgs parseArgs(const std::vector<std::string>& args) {
@@ -106,7 +116,7 @@ ChartArgs parseArgs(const std::vector<std::string>& args) {
             if (a.mode > 4 && a.mode != 8 && a.mode != 16) usageError("unknown mode " + std::to_string(a.mode));
             modeGiven = true;
         } else if (word == "--colors") a.colors = integerOption(word, value(), 3, 60);
-        else if (word == "--style") a.style = styleText(value());
+        else if (word == "--style") a.style = styleOf(value());
         else if (word == "--threshold") {
             a.threshold = value();
             int parsed = 0;
@@ -126,114 +136,9 @@ ChartArgs parseArgs(const std::vector<std::string>& args) {
     if (modeGiven && a.colors) usageError("--mode and --colors exclude each other");
     a.input = absolute(files[0]);
     for (std::string* path : {&a.output, &a.stitches, &a.effect, &a.pdf, &a.oxs}) *path = absolute(*path);
-    const bool chartFile = QFileInfo(QString::fromStdString(a.input)).suffix().compare("oxs", Qt::CaseInsensitive) == 0;
-    if (chartFile && (a.width || a.colors || modeGiven || !a.stitches.empty() || !a.effect.empty()))
+    if (isChartFile(a.input) && (a.width || a.colors || modeGiven || !a.stitches.empty() || !a.effect.empty()))
         usageError("an .oxs chart has no picture to reduce: --width, --mode, --colors, --stitches and --effect do not apply");
     return a;
-}
-
-class RecordedMessages : public MessageSink {
-public:
-    void showMessage(const std::string& text, const std::string&, MessageIcon) override { texts.push_back(text); }
-    std::vector<std::string> texts;
-};
-
-class ChartRequest : public app::MainNavigation {
-public:
-    void showChartWindow() override { requested = true; }
-    void showBrowser(bool) override {}
-    void showGallery(bool) override {}
-    void showSettings() override {}
-    void showAbout() override {}
-    void openEditor() override {}
-    void openChartFile() override {}
-    void startScreenCapture() override {}
-    void closeOtherWindows() override {}
-    bool requested = false;
-};
-
-// The working files of the main window ("tmppicv.bmp") go to a private folder, not the user's.
-class PrivateFolder {
-public:
-    PrivateFolder() : m_previous(QDir::currentPath()) {
-        if (!m_dir.isValid() || !QDir::setCurrent(m_dir.path()))
-            throw CliError(ExitCode::Failure, "cannot create a working folder");
-    }
-    ~PrivateFolder() { QDir::setCurrent(m_previous); }
-
-private:
-    QTemporaryDir m_dir;
-    QString m_previous;
-};
-
-// The fabric's stitches as the main window writes them before a reduction.
-void writeStitchPicture(const app::Form1Model& main, const std::string& path) {
-    image::ClsDIB picture;
-    if (!main.makeStitchPicture(picture)) throw CliError(ExitCode::Failure, "out of memory");
-    if (!picture.SaveBMP(path)) throw CliError(ExitCode::Output, "cannot write '" + path + "': " + picture.LastError());
-}
-
-std::string jsonString(const std::string& text) {
-    std::string out = "\"";
-    for (const unsigned char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += static_cast<char>(c);
-        } else if (c < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-            out += escaped;
-        } else {
-            out += static_cast<char>(c);
-        }
-    }
-    return out + "\"";
-}
-
-std::string trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-// One object, threads in colour-list order with the exact stitch count of each.
-std::string summary(const ChartArgs& args, chart::Form7Model& chart, const ProgramState& state) {
-    const int w = chart.chartW(), h = chart.chartH();
-    const bool threadRows = chart.whichType() == "DMC";
-    std::map<std::int32_t, int> counts;  // by index-matrix value
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) ++counts[state.index.at(x, y)];
-    std::string json = "{\"fabric\":{\"width\":" + std::to_string(w) + ",\"height\":" + std::to_string(h) + "}";
-    json += ",\"mode\":" + std::to_string(args.colors ? 99 : args.mode);
-    json += ",\"colors\":" + (args.colors ? std::to_string(*args.colors) : std::string("null"));
-    json += ",\"range\":" + jsonString(chart.whichType());
-    int threshold = 0;
-    palette::parseThreshold(chart.thresholdText(), threshold);
-    json += ",\"threshold\":" + std::to_string(threshold);
-    json += ",\"maxColor\":" + std::to_string(state.maxColor);
-    json += ",\"total\":" + std::to_string(w * h);
-    json += ",\"canvas\":{\"width\":" + std::to_string(chart.canvas().width()) +
-            ",\"height\":" + std::to_string(chart.canvas().height()) + "}";
-    json += ",\"threads\":[";
-    for (int p = 1; p <= state.colorCount; ++p) {
-        const std::int32_t entry = state.colorList[static_cast<std::size_t>(p)];
-        bool inLegend = false;
-        for (int k = 1; k <= state.maxColor; ++k) inLegend = inLegend || state.legend[static_cast<std::size_t>(k)].position == p;
-        const int count = counts.count(threadRows ? entry : p) ? counts[threadRows ? entry : p] : 0;
-        if (p > 1) json += ",";
-        json += "{\"position\":" + std::to_string(p);
-        if (threadRows) {
-            const palette::ThreadEntry& thread = palette::dmcThreads()[static_cast<std::size_t>(entry - 1)];
-            json += ",\"row\":" + std::to_string(entry) + ",\"number\":" + jsonString(trimmed(thread.number)) +
-                    ",\"rgb\":" + jsonString(palette::hexColourText(thread.color));
-        } else {
-            json += ",\"row\":null,\"number\":" + jsonString(palette::hexColourText(entry)) + ",\"rgb\":" + jsonString(palette::hexColourText(entry));
-        }
-        json += ",\"count\":" + std::to_string(count) +
-                ",\"symbol\":" + jsonString(chart.chart().threads()[static_cast<std::size_t>(p - 1)].symbol) +
-                ",\"inLegend\":" + (inLegend ? "true" : "false") + "}";
-    }
-    return json + "]}";
 }
 
 // Qt's own notes (a missing runtime folder, font fallbacks) are not this
@@ -249,69 +154,93 @@ void ensureApplication(const Invocation& invocation) {
     new QGuiApplication(invocation.argc, invocation.argv);
 }
 
-// Install, whole mode at the zoom, preview. False when the picture cannot be read.
-void installOnFabric(app::Form1Model& main, const ChartArgs& args) {
-    main.setSourceDetail(kPictureDetail);
-    main.formLoad("");
-    if (!main.loadSourcePicture(args.input)) {
-        if (!main.picture3())
-            throw CliError(ExitCode::Input, "cannot read picture '" + args.input + "': " + main.pictureError().reason);
-        throw CliError(ExitCode::Input, "picture '" + args.input + "' does not fit the fabric");
-    }
-    main.command11Click();
-    // Without --width, the width bar's value, as far as the zoom bar reaches
-    // (a picture narrower than 16 pixels ends its zoom bar below 230).
-    const int zoom =
-        args.width.value_or(std::clamp(main.wChange.Value(), main.zoom.lowest(), main.zoom.highest()));
-    if (zoom < main.zoom.lowest() || zoom > main.zoom.highest())
-        usageError("--width must be " + std::to_string(main.zoom.lowest()) + ".." +
-                   std::to_string(main.zoom.highest()) + " for this picture, not " + std::to_string(zoom));
-    // The whole picture is resampled onto the fabric even when the bar already holds the value.
-    if (main.zoom.Value() == zoom) main.zoomChange();
-    else main.zoom.setValue(zoom);
-    main.previewRoutine();
-}
-
-// The chart window over a chart file: it sizes nothing from a picture.
-class ChartFileHost : public chart::ChartHost {
+// Every output the command writes, made in memory and written together.
+class Outputs {
 public:
-    double stitchPictureWidth() const override { return 0; }
-    int stitchPictureHeight() const override { return 0; }
-    int colorBit() const override { return 16; }
-    void setMainControlsEnabled(bool) override {}
+    void add(const std::string& path, QByteArray bytes) {
+        if (!path.empty()) m_files.push_back({path, std::move(bytes)});
+    }
+    void addBmp(const std::string& path, const image::ClsDIB& picture) {
+        if (path.empty()) return;
+        const std::vector<std::uint8_t> bytes = picture.BmpFileBytes();
+        add(path, QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())));
+    }
+    void write() const {
+        StagedFiles staged;
+        QString error;
+        for (const auto& [path, bytes] : m_files) {
+            if (!staged.stage(QString::fromStdString(path), bytes, &error))
+                throw CliError(ExitCode::Output, "cannot write '" + path + "': " + error.toStdString());
+        }
+        if (!staged.commit(&error)) throw CliError(ExitCode::Output, error.toStdString());
+    }
+
+private:
+    std::vector<std::pair<std::string, QByteArray>> m_files;
 };
 
-// The chart's own threads, in order, with their stitch counts, which add up to the stitched cells.
-std::string chartSummary(const chart::Form7Model& window) {
-    const chart::Chart& c = window.chart();
-    std::string json = "{\"fabric\":{\"width\":" + std::to_string(c.width()) + ",\"height\":" + std::to_string(c.height()) + "}";
-    json += ",\"range\":" + jsonString(c.rangeName) + ",\"maxColor\":" + std::to_string(c.legend().size());
-    json += ",\"total\":" + std::to_string(c.stitchedCells()) + ",\"backStitches\":" + std::to_string(c.backStitches.size());
-    json += ",\"notShown\":" + std::to_string(c.file.notShown);
-    json += ",\"canvas\":{\"width\":" + std::to_string(window.canvas().width()) +
-            ",\"height\":" + std::to_string(window.canvas().height()) + "}";
-    json += ",\"threads\":[";
-    for (std::size_t t = 0; t < c.threads().size(); ++t) {
-        const chart::ChartThread& thread = c.threads()[t];
-        if (t > 0) json += ",";
-        json += "{\"position\":" + std::to_string(t + 1) + ",\"row\":" + (thread.row > 0 ? std::to_string(thread.row) : "null") +
-                ",\"number\":" + jsonString(thread.number) + ",\"rgb\":" + jsonString(palette::hexColourText(thread.rgb)) +
-                ",\"count\":" + std::to_string(thread.count) + ",\"symbol\":" + jsonString(thread.symbol) +
-                ",\"inLegend\":" + (thread.listed ? "true" : "false") + "}";
-    }
-    return json + "]}";
+// The fabric's stitches as a 24-bit picture: before the reduction (--stitches) and after it (--effect).
+void paintStitches(const palette::StitchMatrix& colours, chart::FabricSize fabric, image::ClsDIB& picture) {
+    if (!chart::makeStitchPicture(colours, fabric, picture)) throw CliError(ExitCode::Failure, "out of memory");
 }
 
-void writeOutputs(const ChartArgs& args, chart::Form7Model& chart, const std::function<std::string()>& json) {
-    QString error;
-    if (!chart::saveCanvasBmp(chart.canvas(), QString::fromStdString(args.output), &error))
-        throw CliError(ExitCode::Output, "cannot write '" + args.output + "': " + error.toStdString());
-    if (!args.pdf.empty() && !print::writeChartPdf(chart, QString::fromStdString(args.pdf), &error))
-        throw CliError(ExitCode::Output, "cannot write '" + args.pdf + "': " + error.toStdString());
-    if (!args.oxs.empty() &&
-        chart::oxs::writeOxsFile(QString::fromStdString(args.oxs), chart.chart(), &error) != chart::oxs::OxsError::None)
-        throw CliError(ExitCode::Output, "cannot write '" + args.oxs + "': " + error.toStdString());
-    if (args.json) std::printf("%s\n", json().c_str());
+// The picture on the fabric in whole mode at the zoom --width asks for, or the one
+// the width bar gives it.
+chart::FabricSize fabricOf(const image::SourcePicture& picture, const ChartArgs& args) {
+    const std::optional<chart::WholeZoom> zoom = chart::wholeZoomFor(picture.size());
+    if (!zoom) throw CliError(ExitCode::Input, "picture '" + args.input + "' does not fit the fabric");
+    const int value = args.width.value_or(zoom->initial);
+    if (value < zoom->lowest || value > zoom->highest)
+        usageError("--width must be " + std::to_string(zoom->lowest) + ".." + std::to_string(zoom->highest) +
+                   " for this picture, not " + std::to_string(value));
+    return chart::wholeFabric(picture.size(), value);
+}
+
+// The main window's reduction of the fabric, as "生成" runs it.
+void reduceFabric(palette::StitchMatrix& colours, chart::FabricSize fabric, const chart::Reduction& reduction) {
+    if (reduction.kind == chart::ReductionKind::MostFrequent) {
+        chart::reduceToMostFrequent(colours, fabric.width, static_cast<int>(fabric.height), reduction.colours,
+                                    TaskDelegate{});
+    } else if (reduction.kind == chart::ReductionKind::Dithered) {
+        image::ClsDIB stitches, reduced;
+        paintStitches(colours, fabric, stitches);
+        if (!chart::reduceStitchPicture(stitches, reduction, reduced))
+            throw CliError(ExitCode::Failure, "reduction failed: out of memory");
+        chart::readReducedStitches(colours, reduced, fabric);
+    }
+}
+
+struct MadeChart {
+    chart::Chart chart;
+    QImage canvas;
+};
+
+// The sheet as the chart window draws it.
+QImage sheetOf(const chart::Chart& chart, const ChartArgs& args, int colorBit) {
+    QImage canvas = chart::newSheetCanvas(chart);
+    chart::ChartGeometry geometry = chart::canvasGeometry();
+    if (!chart::drawChartSheet(canvas, geometry, chart, chart::SheetOptions{args.style, colorBit}))
+        throw CliError(ExitCode::Failure, "the chart could not be drawn");
+    return canvas;
+}
+
+// The sheet, the PDF and the chart file of a chart; then every file at once, then the summary.
+void finish(const ChartArgs& args, const chart::Chart& chart, int colorBit, Outputs& outputs,
+            const std::function<std::string(const QImage&)>& summary) {
+    const QImage canvas = sheetOf(chart, args, colorBit);
+    outputs.add(args.output, chart::canvasBmpBytes(canvas));
+    if (!args.pdf.empty()) {
+        QByteArray pdf;
+        QString error;
+        const print::PrintSheet sheet{chart, args.style, colorBit};
+        if (print::makeSheetPdf(sheet, chart::JobControl{}, print::defaultPdfLayout(), pdf, &error) !=
+            print::PrintOutcome::Printed)
+            throw CliError(ExitCode::Output, "cannot write '" + args.pdf + "': " + error.toStdString());
+        outputs.add(args.pdf, pdf);
+    }
+    if (!args.oxs.empty()) outputs.add(args.oxs, chart::oxs::writeOxs(chart));
+    outputs.write();
+    if (args.json) std::printf("%s\n", summary(canvas).c_str());
 }
 
 // IN is a chart file: its chart is drawn as the chart window shows an opened file.
@@ -322,14 +251,10 @@ void runChartFile(const ChartArgs& args) {
                                             (read.line > 0 ? " (line " + std::to_string(read.line) + ")" : ""));
     chart::Chart opened = read.chart;
     if (!args.title.empty()) opened.title = args.title;
-    RecordedMessages messages;
-    ChartFileHost host;
-    ProgramState state;
-    chart::Form7Model window(state, host, messages);
-    window.load();
-    window.setStyleText(args.style);
-    if (!window.showChart(std::move(opened), TaskDelegate{})) throw CliError(ExitCode::Failure, "the chart could not be drawn");
-    writeOutputs(args, window, [&] { return chartSummary(window); });
+    // A chart from a file has no reduction mode: its swatches keep their colours.
+    constexpr int kColourSwatches = 16;
+    Outputs outputs;
+    finish(args, opened, kColourSwatches, outputs, [&](const QImage& canvas) { return fileSummary(opened, canvas); });
 }
 
 } // namespace
@@ -339,37 +264,43 @@ void runChart(const Invocation& invocation) {
     ensureApplication(invocation);
     image::initDither();
     chart::installChartFontSubstitutes();
-    if (QFileInfo(QString::fromStdString(args.input)).suffix().compare("oxs", Qt::CaseInsensitive) == 0)
-        return runChartFile(args);
-    PrivateFolder working;
+    if (isChartFile(args.input)) return runChartFile(args);
 
-    RecordedMessages messages;
-    ChartRequest request;
-    app::Form1Model main(messages);
-    main.setNavigation(&request);
-    installOnFabric(main, args);
-    if (!args.stitches.empty()) writeStitchPicture(main, args.stitches);
+    image::PictureError fault;
+    const auto picture = image::SourcePicture::decode(args.input, &fault, kPictureDetail);
+    if (!picture) throw CliError(ExitCode::Input, "cannot read picture '" + args.input + "': " + fault.reason);
+    const chart::FabricSize fabric = fabricOf(*picture, args);
+    palette::ProgramState state;
+    chart::fillFabricStitches(state.colors, *picture, fabric);
 
-    main.autoColor = 0;
-    main.ColorBit = args.colors ? 99 : args.mode;
-    main.rdColorNum = args.colors.value_or(0);
-    main.generate();
-    if (!request.requested || !messages.texts.empty())
-        throw CliError(ExitCode::Failure, "reduction failed: " + (messages.texts.empty() ? "" : messages.texts.front()));
-    if (!args.effect.empty()) writeStitchPicture(main, args.effect);
+    Outputs outputs;
+    if (!args.stitches.empty()) {
+        image::ClsDIB before;
+        paintStitches(state.colors, fabric, before);
+        outputs.addBmp(args.stitches, before);
+    }
+    const int colorBit = args.colors ? 99 : args.mode;
+    reduceFabric(state.colors, fabric, chart::reductionOfColorBit(colorBit, args.colors.value_or(0)));
+    if (!args.effect.empty()) {
+        image::ClsDIB after;
+        paintStitches(state.colors, fabric, after);
+        outputs.addBmp(args.effect, after);
+    }
 
-    chart::Form7Model chart(main.state(), main, messages);
-    chart.load();
-    chart.setXiutuTitle(args.title);
-    chart.setWhichType(args.range);
-    chart.setStyleText(args.style);
-    chart.setThresholdText(args.threshold);
-    chart.command1Clicked(TaskDelegate{});
-    // The only stop a generation here can meet is the 501st colour, which clears genRunning.
-    if (!chart.genRunning())
+    chart::ChartRequest request;
+    request.width = chart::chartSide(fabric.width);
+    request.height = chart::chartSide(fabric.height);
+    request.title = chart::chartTitle(args.title).toStdString();
+    request.rangeName = chart::chartRange(args.range);
+    palette::parseThreshold(args.threshold, request.threshold);
+    const chart::ChartResult made = chart::makeChart(state, request, TaskDelegate{}, nullptr);
+    if (made.error == chart::ChartError::TooManyColours)
         throw CliError(ExitCode::Failure, "more than 500 colours in the fabric; reduce them with --mode or --colors");
+    if (made.error != chart::ChartError::None) throw CliError(ExitCode::Failure, "the chart could not be made");
 
-    writeOutputs(args, chart, [&] { return summary(args, chart, main.state()); });
+    const PictureChoice choice{colorBit, args.colors, request.threshold};
+    finish(args, made.chart, colorBit, outputs,
+           [&](const QImage& canvas) { return pictureSummary(made.chart, choice, canvas); });
 }
 
 } // namespace pav::cli

@@ -68,9 +68,9 @@ PrintOutcome printSheet(QPrinter& printer, const PrintSheet& sheet, const chart:
 // The document is made whole in memory and checked there; only then does it
 // replace the file, through the one writer that checks every write and the
 // flush to disk, so a full disk never leaves a PDF no reader can open.
-PrintOutcome writeSheetPdf(const QString& path, const PrintSheet& sheet, const chart::JobControl& job,
-                           const QPageLayout& layout, QString* error) {
-    QByteArray document;
+PrintOutcome makeSheetPdf(const PrintSheet& sheet, const chart::JobControl& job, const QPageLayout& layout,
+                          QByteArray& document, QString* error) {
+    document.clear();
     QBuffer memory(&document);
     memory.open(QIODevice::WriteOnly);
     PageResult page = PageResult::Drawn;
@@ -89,7 +89,17 @@ PrintOutcome writeSheetPdf(const QString& path, const PrintSheet& sheet, const c
             return PrintOutcome::Failed;
         }
     }
-    if (page == PageResult::Aborted) return PrintOutcome::Aborted;
+    return page == PageResult::Aborted ? PrintOutcome::Aborted : PrintOutcome::Printed;
+}
+
+// The document is made whole in memory and checked there; only then does it
+// replace the file, through the one writer that checks every write and the
+// flush to disk, so a full disk never leaves a PDF no reader can open.
+PrintOutcome writeSheetPdf(const QString& path, const PrintSheet& sheet, const chart::JobControl& job,
+                           const QPageLayout& layout, QString* error) {
+    QByteArray document;
+    const PrintOutcome made = makeSheetPdf(sheet, job, layout, document, error);
+    if (made != PrintOutcome::Printed) return made;
     QString reason;
     if (!writeFileSafely(path, document, &reason)) {
         setReason(error, reason);

@@ -31,6 +31,10 @@ bool printerReady(const QPrinter& printer);
 // the job; Failed when the printer is not ready or refuses.
 PrintOutcome printSheet(QPrinter& printer, const PrintSheet& sheet, const chart::JobControl& job);
 
+// The page as the bytes of a one-page PDF document, made in memory.
+PrintOutcome makeSheetPdf(const PrintSheet& sheet, const chart::JobControl& job, const QPageLayout& layout,
+                          QByteArray& document, QString* error = nullptr);
+
 // The page as a one-page PDF. The file appears under path only when complete:
 // it is written under a temporary name beside it and renamed; on failure or an
 // abort any earlier file of that name stays as it was.

@@ -4,6 +4,7 @@
 // window shows is looked up here, by its identity.
 
 #include "chart/Chart.h"
+#include "chart/ChartStyleNames.h"
 #include "chart/oxs/OxsFile.h"
 
 #include <optional>
@@ -81,19 +82,12 @@ inline constexpr ChartStyle kStyles[] = {ChartStyle::BlocksAndSymbols, ChartStyl
                                          ChartStyle::BlocksOnly};
 
 inline const char* styleText(ChartStyle style) {
-    switch (style) {
-    case ChartStyle::BlocksAndSymbols: return "生成绣图色块";
-    case ChartStyle::SymbolsOnly: return "无色块绣图";
-    case ChartStyle::BlocksOnly: return "仅生成色块";
-    }
-    return "";
+    return styleItemText(style);
 }
 
 // The style an item of the list stands for; none for a text that is no item.
 inline std::optional<ChartStyle> styleOfText(const std::string& text) {
-    for (const ChartStyle style : kStyles)
-        if (text == styleText(style)) return style;
-    return std::nullopt;
+    return styleOfItemText(text);
 }
 
 } // namespace pav::chart::texts

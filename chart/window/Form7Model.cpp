@@ -4,7 +4,8 @@
 #include "base/FileErrors.h"
 #include "base/SaveFolders.h"
 #include "chart/ChartSaver.h"
-#include "chart/SymbolStamps.h"
+#include "chart/ChartSheet.h"
+#include "chart/Fabric.h"
 #include "chart/oxs/OxsFile.h"
 #include "palette/ColorIndex.h"
 #include "palette/ThreadPalette.h"
@@ -21,11 +22,6 @@ namespace {
 
 using namespace texts;
 
-// One stitch per fabric pixel; a fraction of a stitch cannot be charted.
-int chartSide(double pixels) {
-    const double whole = roundHalfEven(pixels);
-    return static_cast<int>(std::clamp(whole, 0.0, static_cast<double>(Form7Model::kMaxChartSide)));
-}
 
 } // namespace
 
@@ -290,8 +286,7 @@ int Form7Model::threshold() {
 }
 
 void Form7Model::sizeCanvas() {
-    const int listed = static_cast<int>(m_chart.legend().size());
-    m_canvas = newCanvas(canvasWidth(m_chartW), canvasHeight(m_chartW, m_chartH, listed));
+    m_canvas = newSheetCanvas(m_chart);
     m_geometry.sheetWidth = m_canvas.width();
     notifyCanvas();
 }
@@ -301,28 +296,8 @@ bool Form7Model::drawSheet(const TaskDelegate& task) {
     m_label1Visible = false;
     notifyControls();
     sizeCanvas();
-
-    const JobControl job{&task, &m_genRunning};
-    ChartGeometry& g = m_geometry;
-    QPainter painter(&m_canvas);
-    const int listed = static_cast<int>(m_chart.legend().size());
-    const QString subtitle = chartSubtitle(chartRange(m_chart.rangeName), listed, m_chartW, m_chartH);
-    g.gridTop = drawTitle(painter, g, chartTitle(m_chart.title), subtitle) + 3;
-    const QRect cells = allCells(m_chart);
-    const std::optional<GridDrawn> grid = drawGrid(painter, g, GridInput{m_chart, cells, m_style}, job);
-    if (!grid) return false;
-    g.legendTop = grid->bottom + 8;
-    g.footerTop = drawLegendGrid(painter, g, m_chartW, m_chartH, listed);
-    drawLegendEntries(painter, g, LegendInput{m_chart, m_host.colorBit()}, job);
-    drawFooter(painter, g, m_chartW, m_chartH);
-
-    setProgress(0, m_chartH);
-    if (m_style != ChartStyle::BlocksOnly) {
-        SymbolStamps stamps(g.symbolFont, m_canvas.dotsPerMeterX(), m_canvas.dotsPerMeterY());
-        if (!drawSymbols(painter, g, SymbolInput{m_chart, cells, grid->blocks}, job, &stamps)) return false;
-    }
-    drawBackStitches(painter, g, m_chart, cells);
-    return true;
+    return drawChartSheet(m_canvas, m_geometry, m_chart, SheetOptions{m_style, m_host.colorBit()},
+                          JobControl{&task, &m_genRunning}, [this] { setProgress(0, m_chartH); });
 }
 
 // Step 13: everything enabled again and Command5 offers printing. The abort exit

@@ -1,0 +1,32 @@
+#pragma once
+// The chart sheet on the canvas: title block, grid with colour blocks and
+// numbering, legend, footer, symbols and back stitches, in the order the chart
+// window draws them. The chart window and the command line draw it alike.
+
+#include "chart/Chart.h"
+#include "chart/ChartGeometry.h"
+#include "chart/ChartRenderer.h"
+
+#include <QImage>
+
+#include <functional>
+
+namespace pav::chart {
+
+// A white canvas sized for the chart: its grid and its legend's rows.
+QImage newSheetCanvas(const Chart& chart);
+
+struct SheetOptions {
+    // Read when each pass starts: the chart window's list may change it while the sheet is drawn.
+    const ChartStyle& style;
+    int colorBit = 0; // the main window's reduction mode; 2 and 4 grey the legend's swatches
+};
+
+// Draws the sheet on canvas (a new sheet canvas of the chart) with the canvas
+// geometry, whose sheet width and grid, legend and footer tops it sets.
+// beforeSymbols runs once the legend and footer are down, before the symbol
+// pass. False when an abort check stopped it; what was drawn stays.
+bool drawChartSheet(QImage& canvas, ChartGeometry& geometry, const Chart& chart, const SheetOptions& options,
+                    const JobControl& job = {}, const std::function<void()>& beforeSymbols = {});
+
+} // namespace pav::chart

@@ -1,0 +1,69 @@
+#include "ChartSummary.h"
+
+#include "palette/ThreadPalette.h"
+
+#include <cstdio>
+
+namespace pav::cli {
+namespace {
+
+std::string sizeObject(int width, int height) {
+    return "{\"width\":" + std::to_string(width) + ",\"height\":" + std::to_string(height) + "}";
+}
+
+std::string threadsArray(const chart::Chart& chart) {
+    std::string json = "[";
+    for (std::size_t t = 0; t < chart.threads().size(); ++t) {
+        const chart::ChartThread& thread = chart.threads()[t];
+        if (t > 0) json += ",";
+        json += "{\"position\":" + std::to_string(t + 1) +
+                ",\"row\":" + (thread.row > 0 ? std::to_string(thread.row) : std::string("null")) +
+                ",\"number\":" + jsonString(thread.number) + ",\"rgb\":" + jsonString(palette::hexColourText(thread.rgb)) +
+                ",\"count\":" + std::to_string(thread.count) + ",\"symbol\":" + jsonString(thread.symbol) +
+                ",\"inLegend\":" + (thread.listed ? "true" : "false") + "}";
+    }
+    return json + "]";
+}
+
+} // namespace
+
+std::string jsonString(const std::string& text) {
+    std::string out = "\"";
+    for (const unsigned char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += static_cast<char>(c);
+        } else if (c < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+            out += escaped;
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    return out + "\"";
+}
+
+std::string pictureSummary(const chart::Chart& chart, const PictureChoice& choice, const QImage& canvas) {
+    std::string json = "{\"fabric\":" + sizeObject(chart.width(), chart.height());
+    json += ",\"mode\":" + std::to_string(choice.mode);
+    json += ",\"colors\":" + (choice.colours ? std::to_string(*choice.colours) : std::string("null"));
+    json += ",\"range\":" + jsonString(chart.rangeName);
+    json += ",\"threshold\":" + std::to_string(choice.threshold);
+    json += ",\"maxColor\":" + std::to_string(chart.legend().size());
+    json += ",\"total\":" + std::to_string(chart.width() * chart.height());
+    json += ",\"canvas\":" + sizeObject(canvas.width(), canvas.height());
+    return json + ",\"threads\":" + threadsArray(chart) + "}";
+}
+
+std::string fileSummary(const chart::Chart& chart, const QImage& canvas) {
+    std::string json = "{\"fabric\":" + sizeObject(chart.width(), chart.height());
+    json += ",\"range\":" + jsonString(chart.rangeName) + ",\"maxColor\":" + std::to_string(chart.legend().size());
+    json += ",\"total\":" + std::to_string(chart.stitchedCells()) +
+            ",\"backStitches\":" + std::to_string(chart.backStitches.size());
+    json += ",\"notShown\":" + std::to_string(chart.file.notShown);
+    json += ",\"canvas\":" + sizeObject(canvas.width(), canvas.height());
+    return json + ",\"threads\":" + threadsArray(chart) + "}";
+}
+
+} // namespace pav::cli

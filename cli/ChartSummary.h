@@ -1,0 +1,28 @@
+#pragma once
+// The chart command's JSON summary: one object, the fabric, the canvas and the
+// threads in order of first appearance with the exact stitch count of each.
+
+#include "chart/Chart.h"
+
+#include <QImage>
+
+#include <optional>
+#include <string>
+
+namespace pav::cli {
+
+// How a chart was made from a picture.
+struct PictureChoice {
+    int mode = 16;              // the reduction mode code; 99 for --colors
+    std::optional<int> colours; // --colors
+    int threshold = 0;
+};
+
+std::string jsonString(const std::string& text);
+
+// A chart made from a picture: every cell stitched.
+std::string pictureSummary(const chart::Chart& chart, const PictureChoice& choice, const QImage& canvas);
+// A chart read from a file: the counts add up to the stitched cells.
+std::string fileSummary(const chart::Chart& chart, const QImage& canvas);
+
+} // namespace pav::cli
