@@ -17,6 +17,7 @@
 
 #include "ChartSummary.h"
 #include "base/SafeFile.h"
+#include "base/WholeNumber.h"
 #include "chart/ChartFonts.h"
 #include "chart/ChartFromIndex.h"
 #include "chart/ChartSaver.h"
@@ -64,14 +65,11 @@ struct ChartArgs {
 }
 
 int integerOption(const std::string& name, const std::string& text, int low, int high) {
-    std::size_t used = 0;
-    int value = 0;
-    try {
-        value = std::stoi(text, &used);
-    } catch (const std::exception&) {
-        used = 0;
-    }
-    if (used != text.size() || text.empty()) usageError(name + " needs a whole number, not '" + text + "'");
+    // Blanks before the number are let through, as the command always did.
+    const std::size_t start = std::min(text.find_first_not_of(" \t\n\v\f\r"), text.size());
+    const std::optional<long> number = wholeNumber(std::string_view(text).substr(start), 2147483648L);
+    if (!number || *number > 2147483647L) usageError(name + " needs a whole number, not '" + text + "'");
+    const long value = *number;
     if (value < low || value > high)
         usageError(name + " must be " + std::to_string(low) + ".." + std::to_string(high) + ", not " + text);
     return value;

@@ -28,7 +28,6 @@ constexpr int kMiddleW = 150;
 constexpr int kSwatchW = 44;
 constexpr int kRowH = 26;
 // Events run at most this often inside the model's long loops.
-constexpr int kYieldEveryMs = 30;
 
 QFrame* sunkenFrame(QWidget* parent) {
     auto* frame = new QFrame(parent);
@@ -49,7 +48,6 @@ Form9View::Form9View(palette::ProgramState& state, EditorHost* host, QWidget* ma
     m_task.yield = [this] { letEventsRun(); };
     m_model = std::make_unique<Form9Model>(state, host, messages, &m_task);
     m_model->setObserver(this);
-    m_sinceEvents.start();
 
     setWindowTitle(QString::fromUtf8(Form9Model::kCaption));
     if (mainWindow) setWindowIcon(mainWindow->windowIcon());
@@ -272,11 +270,10 @@ void Form9View::showSwatch(QLabel* label, std::int32_t row) {
 
 // Shows what the long loops have drawn so far and lets the user act, at most every kYieldEveryMs.
 void Form9View::letEventsRun() {
-    if (m_sinceEvents.elapsed() < kYieldEveryMs) return;
-    showImages();
-    showLists();
-    QApplication::processEvents();
-    m_sinceEvents.restart();
+    m_events.run([this] {
+        showImages();
+        showLists();
+    });
 }
 
 } // namespace pav::editor

@@ -8,6 +8,8 @@
 #include <QElapsedTimer>
 #include <QWidget>
 
+#include "base/EventPump.h"
+
 #include <memory>
 
 class QLabel;
@@ -65,7 +67,8 @@ private:
     std::unique_ptr<MessageSink> m_ownMessages;
     TaskDelegate m_task;
     std::unique_ptr<Form9Model> m_model;
-    QElapsedTimer m_sinceEvents;
+    static constexpr int kYieldEveryMs = 30;
+    ThrottledEventPump m_events{kYieldEveryMs, false};
 
     ImageBox* m_picture1 = nullptr; // thumbnail with the marker
     ImageBox* m_picture2 = nullptr; // magnified view

@@ -1,5 +1,7 @@
 #include "palette/ColorIndex.h"
 
+#include "base/WholeNumber.h"
+
 #include "palette/ColourMatcher.h"
 #include "palette/ThreadPalette.h"
 
@@ -245,18 +247,9 @@ bool parseThreshold(const std::string& text, int& value) {
         ++begin;
     while (end > begin && blank(text[end - 1]))
         --end;
-    bool negative = false;
-    if (begin < end && (text[begin] == '+' || text[begin] == '-')) negative = text[begin++] == '-';
-    if (begin == end) return false;
-    long magnitude = 0;
-    for (std::size_t i = begin; i < end; ++i) {
-        if (text[i] < '0' || text[i] > '9') return false;
-        magnitude = magnitude * 10 + (text[i] - '0');
-        if (magnitude > 32768) return false;
-    }
-    const long result = negative ? -magnitude : magnitude;
-    if (result > 32767) return false;
-    value = static_cast<int>(result);
+    const std::optional<long> number = wholeNumber(std::string_view(text).substr(begin, end - begin), 32768);
+    if (!number || *number > 32767) return false;
+    value = static_cast<int>(*number);
     return true;
 }
 

@@ -39,7 +39,6 @@ private:
 Form1View::Form1View(Form1Model& model, QWidget* parent) : QMainWindow(parent), m_model(model) {
     setObjectName("Form1");
     setWindowTitle(qs(texts::kWindowTitle));
-    m_sinceEvents.start();
     m_events.yield = [this] { letEventsRun(); };
     m_model.setTask(m_events);
 
@@ -316,9 +315,7 @@ void Form1View::syncBusy() {
 }
 
 void Form1View::letEventsRun() {
-    if (m_sinceEvents.elapsed() < 16) return;
-    m_sinceEvents.restart();
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    m_pump.run();
 }
 
 } // namespace pav::app

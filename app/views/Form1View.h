@@ -5,6 +5,8 @@
 // binds widgets to it, shows the busy pointer while it works and lets pending
 // events run (at most every 16 ms, user input held back) inside its loops.
 
+#include "base/EventPump.h"
+
 #include <QElapsedTimer>
 #include <QMainWindow>
 
@@ -61,7 +63,8 @@ private:
 
     Form1Model& m_model;
     TaskDelegate m_events;
-    QElapsedTimer m_sinceEvents;
+    // Events other than the user's, at most every 16 ms.
+    ThrottledEventPump m_pump{16, false, QEventLoop::ExcludeUserInputEvents};
     bool m_cursorBusy = false;
 
     QWidget* m_central = nullptr;

@@ -24,7 +24,6 @@ namespace pav::chart {
 namespace {
 
 constexpr int kProgressFrameWidth = 300;
-constexpr int kEventInterval = 16; // milliseconds between two event runs of a long job
 
 QString qs(const std::string& text) {
     return QString::fromStdString(text);
@@ -153,10 +152,7 @@ void Form7View::connectControls() {
 
 // The long jobs call this at every check; events really run at most every 16 ms.
 void Form7View::letEventsRun() {
-    if (m_sinceEvents.isValid() && m_sinceEvents.elapsed() < kEventInterval) return;
-    m_picture3->update();
-    QCoreApplication::processEvents();
-    m_sinceEvents.restart();
+    m_pump.run([this] { m_picture3->update(); });
 }
 
 void Form7View::saveChartFile() {

@@ -10,6 +10,8 @@
 #include <QElapsedTimer>
 #include <QWidget>
 
+#include "base/EventPump.h"
+
 #include <functional>
 
 class QCheckBox;
@@ -60,7 +62,8 @@ private:
 
     Form7Model& m_model;
     TaskDelegate m_events;
-    QElapsedTimer m_sinceEvents;
+    static constexpr int kEventIntervalMs = 16; // between two event runs of a long job
+    ThrottledEventPump m_pump{kEventIntervalMs, true};
     bool m_cursorBusy = false;
     int m_jobs = 0; // long jobs running inside this window's handlers
     bool m_deleteAfterJob = false;
