@@ -3,20 +3,20 @@
 
 #include <string_view>
 
-#include "settings/WindowTexts.h"
+#include "base/WindowTexts.h"
 
 namespace pav::settings {
 
 // Chart-settings dialog (Form3).
-inline constexpr std::string_view kForm3Caption = kProductCaption;
+inline constexpr std::string_view kForm3Caption = pav::texts::kProductCaption;
 inline constexpr std::string_view kLabel1Heading = "设置生成绣图的属性：";
 inline constexpr std::string_view kLabel2Range = "绣线类别：";
 inline constexpr std::string_view kLabel3Name = "绣图名称：";
 inline constexpr std::string_view kLabel4Auto = "自动减色功能：";
 inline constexpr std::string_view kLabel5Mode = "减色方法：";
 inline constexpr std::string_view kLabel6Forced = "强制减色：";
-inline constexpr std::string_view kCommand1Ok = kOkText;
-inline constexpr std::string_view kCommand2Cancel = kCancelText;
+inline constexpr std::string_view kCommand1Ok = pav::texts::kOkText;
+inline constexpr std::string_view kCommand2Cancel = pav::texts::kCancelText;
 
 // Text1 starts with this hint; it is also the chart name when nobody clears it.
 inline constexpr std::string_view kText1Hint = "给你的绣图起个名字";

@@ -7,14 +7,14 @@
 
 #include "base/TaskDelegate.h"
 #include "image/PictureDecoder.h"
-#include "settings/WindowTexts.h"
+#include "base/WindowTexts.h"
 
 namespace pav::sources {
 
-inline constexpr std::string_view kBrowserCaption = settings::kProductCaption;
+inline constexpr std::string_view kBrowserCaption = pav::texts::kProductCaption;
 inline constexpr std::string_view kBrowserPrompt = "选择转换成绣图的图片或则照片：";
-inline constexpr std::string_view kOkCaption = settings::kOkText;
-inline constexpr std::string_view kCancelCaption = settings::kCancelText;
+inline constexpr std::string_view kOkCaption = pav::texts::kOkText;
+inline constexpr std::string_view kCancelCaption = pav::texts::kCancelText;
 
 inline constexpr std::string_view kGalleryCaption = "Pavlenta 绣图图库       -Korvane inc.";
 inline constexpr std::string_view kApplyCaption = "应用Apply)";
