@@ -411,11 +411,11 @@ void Form1Model::reduceByColorBit() {
 }
 
 void Form1Model::reductionDriver() {
-    if (ColorBit == 0) {
+    if (ColorBit == pav::image::kColorBitNone) {
         previewRoutine();
         return;
     }
-    if (ColorBit == 99) {
+    if (ColorBit == pav::image::kColorBitMostFrequent) {
         // The forced reduction: the N most frequent colours of the fabric as it is now.
         previewRoutine();
         setBusy(true);
@@ -491,7 +491,7 @@ void Form1Model::command3Click() {
     m_task.letEventsRun();
     // Modes 0 and 99 reduce nothing here: the saved picture is the stitch
     // picture just read from the fabric, which is what the preview shows.
-    const bool reduces = ColorBit != 0 && ColorBit != 99;
+    const bool reduces = pav::chart::reductionOfColorBit(ColorBit).kind == pav::chart::ReductionKind::Dithered;
     if (reduces) reduceByColorBit();
     char number[16];
     std::snprintf(number, sizeof number, "%03d", m_effectCount);

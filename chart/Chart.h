@@ -25,6 +25,11 @@ enum class ThreadRange { Dmc, OwnColours };
 // The chart styles offered by the chart window's style list.
 enum class ChartStyle { BlocksAndSymbols, SymbolsOnly, BlocksOnly };
 
+// The range a name stands for: "DMC" is the catalogue's, any other the stitch colours'.
+inline ThreadRange threadRangeOf(const std::string& rangeName) {
+    return palette::brandOfRange(rangeName) ? ThreadRange::Dmc : ThreadRange::OwnColours;
+}
+
 struct ChartThread {
     palette::ThreadBrand brand = palette::ThreadBrand::Dmc;
     int row = 0;            // catalogue row; 0 for a colour of its own

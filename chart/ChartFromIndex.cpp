@@ -40,7 +40,7 @@ Chart chartFromColourIndex(const palette::ProgramState& state, int width, int he
                            const std::string& rangeName, const palette::SymbolSet& symbols) {
     Chart chart(std::min(width, palette::kMatrixSide), std::min(height, palette::kMatrixSide));
     chart.rangeName = rangeName.empty() ? std::string("DMC") : rangeName;
-    chart.range = chart.rangeName == "DMC" ? ThreadRange::Dmc : ThreadRange::OwnColours;
+    chart.range = threadRangeOf(chart.rangeName);
     const bool threadRows = chart.range == ThreadRange::Dmc;
     const auto& catalogue = palette::ThreadCatalogue::of(palette::ThreadBrand::Dmc);
 

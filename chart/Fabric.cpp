@@ -131,7 +131,7 @@ Reduction reductionOfColorBit(int colorBit, int mostFrequentColours) {
     case 4: return dithered(ReductionMode::SixteenGreys, false);
     case 8: return dithered(ReductionMode::Colours256, true);
     case 16: return dithered(ReductionMode::Colours216, true);
-    case 99: return Reduction{ReductionKind::MostFrequent, ReductionMode::BlackWhite, false, mostFrequentColours};
+    case image::kColorBitMostFrequent: return Reduction{ReductionKind::MostFrequent, ReductionMode::BlackWhite, false, mostFrequentColours};
     default: return Reduction{};
     }
 }

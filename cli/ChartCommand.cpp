@@ -277,7 +277,7 @@ void runChart(const Invocation& invocation) {
         paintStitches(state.colors, fabric, before);
         outputs.addBmp(args.stitches, before);
     }
-    const int colorBit = args.colors ? 99 : args.mode;
+    const int colorBit = args.colors ? image::kColorBitMostFrequent : args.mode;
     reduceFabric(state.colors, fabric, chart::reductionOfColorBit(colorBit, args.colors.value_or(0)));
     if (!args.effect.empty()) {
         image::ClsDIB after;

@@ -18,6 +18,11 @@ enum class ReductionMode {
     Rgb565,       // 24 bits: 32 levels of blue and red, 64 of green
 };
 
+// The main window's reduction codes (ColorBit) that are no dither mode: the
+// stitch colours as they are, and the N most frequent colours.
+inline constexpr int kColorBitNone = 0;
+inline constexpr int kColorBitMostFrequent = 99;
+
 // Bits per pixel of the mode's result.
 int reductionDepth(ReductionMode mode);
 

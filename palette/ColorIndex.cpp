@@ -3,6 +3,7 @@
 #include "base/WholeNumber.h"
 
 #include "palette/ColourMatcher.h"
+#include "palette/ThreadCatalogue.h"
 #include "palette/ThreadPalette.h"
 
 #include <algorithm>
@@ -66,7 +67,7 @@ struct Run {
     bool threadRange() const {
         if (job.whichType == nullptr) return true;
         if (job.whichType->empty()) *job.whichType = "DMC";
-        return *job.whichType == "DMC";
+        return brandOfRange(*job.whichType).has_value();
     }
 };
 

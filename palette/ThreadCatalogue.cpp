@@ -39,6 +39,11 @@ const ThreadCatalogue& ThreadCatalogue::of(ThreadBrand brand) {
     return dmc;
 }
 
+std::optional<ThreadBrand> brandOfRange(std::string_view rangeName) {
+    if (rangeName == ThreadCatalogue::of(ThreadBrand::Dmc).name()) return ThreadBrand::Dmc;
+    return std::nullopt;
+}
+
 std::optional<int> ThreadCatalogue::rowOfNumber(std::string_view number) const {
     const std::string wanted = normalisedNumber(number, m_name);
     if (wanted.empty()) return std::nullopt;

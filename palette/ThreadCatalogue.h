@@ -20,6 +20,10 @@ struct CatalogueThread {
     std::int32_t rgb = 0;
 };
 
+// The brand a thread range name stands for ("DMC"); none for a range of the
+// stitch colours themselves (any other name, such as "CC").
+std::optional<ThreadBrand> brandOfRange(std::string_view rangeName);
+
 class ThreadCatalogue {
 public:
     // The catalogue of a brand, built once.

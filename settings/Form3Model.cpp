@@ -1,5 +1,6 @@
 #include "settings/Form3Model.h"
 
+#include "image/ColorReduction.h"
 #include "settings/BasicInteger.h"
 #include "settings/SettingsTexts.h"
 
@@ -68,7 +69,7 @@ Form3Model::ApplyResult Form3Model::command1Click() {
 
     const std::string& forced = text(Form3Combo::Combo4);
     if (endsWithColourSuffix(forced)) {
-        m_target.ColorBit = 99;
+        m_target.ColorBit = image::kColorBitMostFrequent;
         const auto count =
             forcedColourCount(std::string_view(forced).substr(0, forced.size() - kColourSuffix.size()));
         if (!count) {

@@ -307,7 +307,7 @@ Chart Reader::build() {
     if (const std::string* title = findAttribute(*m_properties, names::kChartTitle)) chart.title = *title;
     if (const std::string* range = findAttribute(*m_properties, names::kThreadRange); range && !range->empty())
         chart.rangeName = *range;
-    chart.range = chart.rangeName == "DMC" ? ThreadRange::Dmc : ThreadRange::OwnColours;
+    chart.range = threadRangeOf(chart.rangeName);
     for (const XmlAttribute& attribute : *m_properties)
         if (!names::isPropertyKey(attribute.name) && !names::isPropertyDefault(attribute))
             chart.file.properties.push_back(attribute);
