@@ -9,6 +9,7 @@
 #include "chart/oxs/OxsFile.h"
 #include "palette/ColorIndex.h"
 #include "palette/ThreadPalette.h"
+#include "base/UiText.h"
 
 #include <QDir>
 #include <QPainter>
@@ -175,13 +176,13 @@ void Form7Model::command4Clicked() {
     QString error;
     if (!saveCanvasBmp(m_canvas, QDir(folder).filePath(name), &error)) {
         const QString text =
-            kSaveFailedText + QDir::toNativeSeparators(QDir(folder).filePath(name)) + "\n" + pav::fileErrorText(error);
+            pav::uiText(kSaveFailedText) + QDir::toNativeSeparators(QDir(folder).filePath(name)) + "\n" + pav::fileErrorText(error);
         m_messages.showMessage(text.toStdString(), kSaveFailedTitle, MessageIcon::Warning);
         return;
     }
     QString shown = QDir::toNativeSeparators(folder);
     if (!shown.endsWith(QDir::separator())) shown += QDir::separator();
-    m_messages.showMessage((kSavedText + shown + name).toStdString(), kSavedTitle);
+    m_messages.showMessage((pav::uiText(kSavedText) + shown + name).toStdString(), kSavedTitle);
 }
 
 void Form7Model::unload() {
