@@ -555,5 +555,93 @@
         <source>注:全部线量总和为%1，线量不是某种长度单位，只是用来说明各颜色线所占比例.</source>
         <translation>Note: the thread amounts add up to %1. They are not a length, only each colour's share.</translation>
     </message>
+    <message>
+        <source>打开绣图文件...</source>
+        <translation>Open chart file...</translation>
+    </message>
+    <message>
+        <source>保存绣图文件...</source>
+        <translation>Save chart file...</translation>
+    </message>
+    <message>
+        <source>编辑颜色</source>
+        <translation>Edit colours</translation>
+    </message>
+    <message>
+        <source>OXS绣图文件 (*.oxs)</source>
+        <translation>OXS chart files (*.oxs)</translation>
+    </message>
+    <message>
+        <source>  绣图文件不能打开：</source>
+        <translation>  Cannot open the chart file: </translation>
+    </message>
+    <message>
+        <source>    正在生成或打印绣图，请稍后再打开绣图文件。 </source>
+        <translation>    A chart is being made or printed. Open the chart file afterwards. </translation>
+    </message>
+    <message>
+        <source>绣图文件中有 %1 处半针、结粒、珠子或注释未显示，保存时原样保留。</source>
+        <translation>The chart file has %1 half stitches, knots, beads or notes that are not shown; saving keeps them as they are.</translation>
+    </message>
+    <message>
+        <source>文件不能读取。</source>
+        <translation>The file cannot be read.</translation>
+    </message>
+    <message>
+        <source>文件太大，不是绣图文件。</source>
+        <translation>The file is too large to be a chart file.</translation>
+    </message>
+    <message>
+        <source>文件不是XML格式的绣图文件，或者内容有损坏。</source>
+        <translation>The file is not an XML chart file, or it is damaged.</translation>
+    </message>
+    <message>
+        <source>文件不完整，可能没有下载或复制完。</source>
+        <translation>The file is incomplete; it may not have been fully downloaded or copied.</translation>
+    </message>
+    <message>
+        <source>文件含有文档类型定义(DTD)，为了安全不能打开。</source>
+        <translation>The file contains a document type definition (DTD) and is not opened, for safety.</translation>
+    </message>
+    <message>
+        <source>文件不是OXS绣图文件。</source>
+        <translation>The file is not an OXS chart file.</translation>
+    </message>
+    <message>
+        <source>文件中绣图的宽度或高度缺失或有误。</source>
+        <translation>The chart's width or height in the file is missing or wrong.</translation>
+    </message>
+    <message>
+        <source>绣图超过 321 x 321 针，不能打开。</source>
+        <translation>The chart is larger than 321 x 321 stitches and cannot be opened.</translation>
+    </message>
+    <message>
+        <source>文件中的颜色表有误（缺少底布、序号重复或颜色有误）。</source>
+        <translation>The colour table in the file is wrong (no fabric, repeated numbers or bad colours).</translation>
+    </message>
+    <message>
+        <source>文件中的颜色超过500种。</source>
+        <translation>The file has more than 500 colours.</translation>
+    </message>
+    <message>
+        <source>文件中有针法的位置缺失或有误。</source>
+        <translation>A stitch in the file has a missing or wrong position.</translation>
+    </message>
+    <message>
+        <source>文件中有针法超出绣图范围。</source>
+        <translation>A stitch in the file lies outside the chart.</translation>
+    </message>
+    <message>
+        <source>文件中有针法使用了颜色表里没有的颜色。</source>
+        <translation>A stitch in the file uses a colour that is not in the colour table.</translation>
+    </message>
+    <message>
+        <source>文件内容太多或层次太深，不像绣图文件。</source>
+        <translation>The file has too many or too deeply nested parts to be a chart file.</translation>
+    </message>
+    <message>
+        <source>文件不能写入。</source>
+        <translation>The file cannot be written.</translation>
+    </message>
 </context>
 </TS>

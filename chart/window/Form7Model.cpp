@@ -119,7 +119,8 @@ bool Form7Model::mayShowChart() {
 std::optional<Chart> Form7Model::readChartFile(const QString& path) {
     oxs::OxsReadResult read = oxs::readOxsFile(path);
     if (read.ok()) return std::move(read.chart);
-    const QString text = kOpenFailedText + QDir::toNativeSeparators(path) + "\n" + oxsErrorText(read.error);
+    const QString text =
+        pav::uiText(kOpenFailedText) + QDir::toNativeSeparators(path) + "\n" + pav::uiText(oxsErrorText(read.error));
     m_messages.showMessage(text.toStdString(), kOpenFailedTitle, MessageIcon::Warning);
     return std::nullopt;
 }
@@ -139,11 +140,12 @@ bool Form7Model::saveChartFile(const QString& path) {
     if (!exportEnabled()) return false;
     QString detail;
     if (oxs::writeOxsFile(path, m_chart, &detail) != oxs::OxsError::None) {
-        const QString text = kSaveFailedText + QDir::toNativeSeparators(path) + "\n" + detail;
+        const QString text =
+            pav::uiText(kSaveFailedText) + QDir::toNativeSeparators(path) + "\n" + pav::fileErrorText(detail);
         m_messages.showMessage(text.toStdString(), kSaveFailedTitle, MessageIcon::Warning);
         return false;
     }
-    m_messages.showMessage(kSavedText + QDir::toNativeSeparators(path).toStdString(), kSavedTitle);
+    m_messages.showMessage(pav::uiString(kSavedText) + QDir::toNativeSeparators(path).toStdString(), kSavedTitle);
     return true;
 }
 

@@ -159,9 +159,9 @@ void Form7View::letEventsRun() {
 
 void Form7View::saveChartFile() {
     if (!m_model.exportEnabled()) return;
-    QString chosen = QFileDialog::getSaveFileName(this, QString::fromUtf8(texts::kSaveChartFile),
+    QString chosen = QFileDialog::getSaveFileName(this, uiText(texts::kSaveChartFile),
                                                   m_model.suggestedFilePath(QStringLiteral(".oxs")),
-                                                  QString::fromUtf8(texts::kChartFileFilter));
+                                                  uiText(texts::kChartFileFilter));
     if (chosen.isEmpty()) return;
     if (!chosen.endsWith(QStringLiteral(".oxs"), Qt::CaseInsensitive)) chosen += QStringLiteral(".oxs");
     m_model.saveChartFile(chosen);
