@@ -89,7 +89,7 @@
     </message>
     <message>
         <source>选中它，就可以通过滚动条直接改变绣图的大小</source>
-        <translation>Tick to resize the chart with the scroll bars</translation>
+        <translation>Resize the chart with the scroll bars</translation>
     </message>
     <message>
         <source>预览</source>
