@@ -63,6 +63,13 @@ void Form1Model::notify(Form1Change what) {
     if (m_observer) m_observer->form1Changed(what);
 }
 
+void Form1Model::languageChanged() {
+    if (!m_label1.empty()) updateLabel1();
+    if (!m_text1Clicked) m_text1 = pav::uiString(texts::kText1);
+    notify(Form1Change::Labels);
+    notify(Form1Change::TextTool);
+}
+
 void Form1Model::setLabel4(const std::string& text) {
     m_label4 = text;
     notify(Form1Change::Labels);
@@ -169,7 +176,7 @@ void Form1Model::placeFrameHeight() {
 }
 
 void Form1Model::updateLabel1() {
-    m_label1 = std::string(texts::kFabricSizePrefix) + std::to_string(toInt32(picW)) + "x" + std::to_string(picH);
+    m_label1 = pav::uiString(texts::kFabricSizePrefix) + std::to_string(toInt32(picW)) + "x" + std::to_string(picH);
     notify(Form1Change::Labels);
 }
 
@@ -499,10 +506,10 @@ void Form1Model::command3Click() {
     std::string error;
     const std::string saved = saveEffectPicture(reduces ? m_reducedDIB : m_stitchDIB, name, error);
     if (!error.empty()) {
-        m_messages.showMessage(texts::kCannotSaveEffect + saved + "\n" + error, texts::kErrorTitle,
+        m_messages.showMessage(pav::uiString(texts::kCannotSaveEffect) + saved + "\n" + error, texts::kErrorTitle,
                                pav::MessageIcon::Error);
     } else {
-        setLabel4(texts::kEffectSavedPrefix + saved);
+        setLabel4(pav::uiString(texts::kEffectSavedPrefix) + saved);
         m_messages.showMessage(m_label4, texts::kTitleKorvane, pav::MessageIcon::None);
     }
     setBusy(false);

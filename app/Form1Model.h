@@ -25,6 +25,7 @@
 #include "chart/ChartHost.h"
 #include "image/ClsDIB.h"
 #include "base/TaskDelegate.h"
+#include "base/UiText.h"
 #include "palette/ProgramState.h"
 
 namespace pav::app {
@@ -178,6 +179,8 @@ public:
     const pav::TaskDelegate& task() const { return m_task; }
     void setTask(pav::TaskDelegate task) { m_task = std::move(task); }
     void setLabel4(const std::string& text);
+    // The user chose another language: the texts composed here are composed again.
+    void languageChanged();
     void setBusy(bool busy);
 
     // ---- ChartHost ----
@@ -294,7 +297,7 @@ private:
     bool m_mainControlsEnabled = true;
 
     bool m_textEntryOpen = false;
-    std::string m_text1 = texts::kText1;
+    std::string m_text1 = pav::uiString(texts::kText1);
     bool m_text1Clicked = false;
     bool m_label8Visible = true;
     std::string m_label8Caption;

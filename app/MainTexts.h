@@ -31,6 +31,8 @@ inline constexpr const char* kUnknownBitmap = "不能识别的位图！";
 inline constexpr const char* kCannotWriteStitchPicture =
     "无法写入临时文件 tmppicv.bmp，请确认当前文件夹或用户的缓存文件夹可以写入。绣图没有改变。";
 inline constexpr const char* kCannotSaveEffect = "无法保存绣图效果图：";
+// %1 the editor's stitch picture.
+inline constexpr const char* kCannotWriteEditorPicture = "无法写入临时文件 %1，请确认当前文件夹或用户的缓存文件夹可以写入。";
 
 // Captions of the window's controls.
 inline constexpr const char* kFrame1 = "我的图片";
@@ -70,5 +72,9 @@ inline constexpr const char* kFset1 = "软件设置";
 inline constexpr const char* kFset3 = "绣图设置";
 inline constexpr const char* kFset4 = "绣图图库";
 inline constexpr const char* kFreg4 = "关于...";
+// The language menu names each language in its own words, whichever is chosen.
+inline constexpr const char* kMenuLanguage = "Language / 语言";
+inline constexpr const char* kLanguageChinese = "中文";
+inline constexpr const char* kLanguageEnglish = "English";
 
 } // namespace pav::app::texts

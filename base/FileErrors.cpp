@@ -1,4 +1,5 @@
 #include "base/FileErrors.h"
+#include "base/UiText.h"
 
 #include <cerrno>
 #include <cstring>
@@ -36,20 +37,20 @@ constexpr Reason kReasons[] = {
 
 QString fileErrorText(int errnoValue) {
     for (const Reason& reason : kReasons)
-        if (reason.errnoValue == errnoValue) return QString::fromUtf8(reason.words);
+        if (reason.errnoValue == errnoValue) return uiText(reason.words);
     return {};
 }
 
 QString fileErrorText(const QString& systemText) {
-    if (systemText.trimmed().isEmpty()) return QStringLiteral("未知错误");
+    if (systemText.trimmed().isEmpty()) return uiText("未知错误");
     for (const Reason& reason : kReasons) {
         const QString message = QString::fromLocal8Bit(std::strerror(reason.errnoValue));
-        if (systemText.contains(message, Qt::CaseInsensitive)) return QString::fromUtf8(reason.words);
+        if (systemText.contains(message, Qt::CaseInsensitive)) return uiText(reason.words);
     }
     // Qt's own wording when the name given is a folder (QFile, QSaveFile).
     if (systemText.contains(QStringLiteral("refers to a directory"), Qt::CaseInsensitive))
         return fileErrorText(EISDIR);
-    return QStringLiteral("系统错误：") + systemText;
+    return uiText("系统错误：") + systemText;
 }
 
 } // namespace pav

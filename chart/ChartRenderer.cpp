@@ -5,6 +5,7 @@
 #include "chart/SymbolStamps.h"
 #include "image/RgbValue.h"
 #include "palette/ProgramState.h"
+#include "base/UiText.h"
 
 #include <QFontMetricsF>
 #include <QPen>
@@ -289,9 +290,9 @@ int drawLegendGrid(QPainter& painter, const ChartGeometry& g, int chartW, int /*
     useFont(painter, g.songFont);
     for (int r = 0; r < layout.rows; r += 3) {
         const QPointF corner = QPointF(g.leftMargin, top + ch * r) + g.legendTextOffset;
-        writeText(painter, g, corner, QStringLiteral("符号"));
-        writeText(painter, g, corner + QPointF(0, ch), QStringLiteral("线号"));
-        writeText(painter, g, corner + QPointF(0, 2 * ch), QStringLiteral("数量"));
+        writeText(painter, g, corner, pav::uiText("符号"));
+        writeText(painter, g, corner + QPointF(0, ch), pav::uiText("线号"));
+        writeText(painter, g, corner + QPointF(0, 2 * ch), pav::uiText("数量"));
     }
     return roundedInt(top + ch * (layout.rows + 2));
 }
@@ -376,7 +377,7 @@ std::int32_t swatchColor(std::int32_t rgb, int colorBit) {
 }
 
 QString chartTitle(const std::string& title) {
-    return QString::fromStdString(title.empty() ? kDefaultTitle : title);
+    return title.empty() ? pav::uiText(kDefaultTitle) : QString::fromStdString(title);
 }
 
 std::string chartRange(const std::string& whichType) {
@@ -384,13 +385,13 @@ std::string chartRange(const std::string& whichType) {
 }
 
 QString chartSubtitle(const std::string& whichType, int maxColor, int chartW, int chartH) {
-    return QStringLiteral("绣线:%1  颜色数：%2   宽x高：%3x%4")
+    return pav::uiText("绣线:%1  颜色数：%2   宽x高：%3x%4")
         .arg(QString::fromStdString(whichType), QString::number(maxColor), QString::number(chartW),
              QString::number(chartH));
 }
 
 QString footerText(int chartW, int chartH) {
-    return QStringLiteral("注:全部线量总和为%1，线量不是某种长度单位，只是用来说明各颜色线所占比例.")
+    return pav::uiText("注:全部线量总和为%1，线量不是某种长度单位，只是用来说明各颜色线所占比例.")
         .arg(static_cast<long long>(chartW) * chartH);
 }
 

@@ -1,6 +1,8 @@
 #include "editor/Form9Model.h"
 
 #include "base/SaveFolders.h"
+#include "base/UiText.h"
+#include "editor/EditorTexts.h"
 #include "image/RgbValue.h"
 #include "palette/ColourMatcher.h"
 #include "palette/ThreadPalette.h"
@@ -120,7 +122,7 @@ bool Form9Model::loadThumbnail(const std::string& path) {
     const auto tooLarge = [](QSize size) { return size.width() > kMatrixSide || size.height() > kMatrixSide; };
     const auto refuseTooLarge = [&] {
         if (m_messages)
-            m_messages->showMessage("绣图文件 " + name + " 超过 321 x 321 针，不能编辑。", "错误！",
+            m_messages->showMessage(pav::uiText(texts::kTooLargeText).arg(QString::fromStdString(name)).toStdString(), texts::kErrorTitle,
                                     MessageIcon::Error);
         return false;
     };
@@ -128,7 +130,7 @@ bool Form9Model::loadThumbnail(const std::string& path) {
     QImage picture = reader.read();
     if (picture.isNull()) {
         if (m_messages)
-            m_messages->showMessage("不能读取绣图文件 " + name + "，请重新点击“编辑”。", "错误！",
+            m_messages->showMessage(pav::uiText(texts::kUnreadableText).arg(QString::fromStdString(name)).toStdString(), texts::kErrorTitle,
                                     MessageIcon::Error);
         return false;
     }
@@ -333,8 +335,12 @@ void Form9Model::pressList(ListSide side, int x, int y) {
 
 // ---------------------------------------------------------------- replace, undo, done
 
+void Form9Model::languageChanged() {
+    if (m_counter != QString::fromUtf8(kInitialCounter)) setCounter();
+}
+
 void Form9Model::setCounter() {
-    m_counter = QStringLiteral("颜色总数：%1  替换%2 处").arg(m_colorTotal).arg(m_replaceCount);
+    m_counter = pav::uiText(texts::kCounter).arg(m_colorTotal).arg(m_replaceCount);
     notify(Form9Observer::Part::Counter);
 }
 

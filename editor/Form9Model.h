@@ -124,6 +124,8 @@ public:
     int replaceCount() const { return m_replaceCount; }
     bool undoEnabled() const { return m_undoEnabled; }
     const QString& counterText() const { return m_counter; }
+    // The user chose another language: a counter already composed is composed again.
+    void languageChanged();
     bool magnifiedBusy() const { return m_magnifiedBusy; }
     std::int32_t editColor(int x, int y) const { return m_editMatrix.at(x, y); }
     // The thread row each stitch has now, replacements included (0 for no stitch).

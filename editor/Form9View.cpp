@@ -1,6 +1,8 @@
 #include "editor/Form9View.h"
 
 #include "app/views/MessageBoxSink.h"
+#include "base/UiText.h"
+#include "editor/EditorTexts.h"
 #include "editor/ImageBox.h"
 
 #include <QApplication>
@@ -49,7 +51,7 @@ Form9View::Form9View(palette::ProgramState& state, EditorHost* host, QWidget* ma
     m_model = std::make_unique<Form9Model>(state, host, messages, &m_task);
     m_model->setObserver(this);
 
-    setWindowTitle(QString::fromUtf8(Form9Model::kCaption));
+    setUiText(this, "windowTitle", Form9Model::kCaption);
     if (mainWindow) setWindowIcon(mainWindow->windowIcon());
     buildControls();
     connectActions();
@@ -60,6 +62,14 @@ Form9View::~Form9View() {
     m_model->setObserver(nullptr);
 }
 
+void Form9View::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        m_model->languageChanged();
+        m_label6->setText(uiText(m_model->counterText().toStdString()));
+    }
+    QWidget::changeEvent(event);
+}
+
 // ---------------------------------------------------------------- controls
 
 void Form9View::buildControls() {
@@ -68,16 +78,16 @@ void Form9View::buildControls() {
     m_picture2 = new ImageBox(this);
     buildLists();
     buildMiddleColumn();
-    m_label2 = new QLabel(QStringLiteral("数量："), this);
-    m_label6 = new QLabel(QString::fromUtf8(Form9Model::kInitialCounter), this);
+    m_label2 = withUiText(new QLabel(this), texts::kCountLabel);
+    m_label6 = new QLabel(uiText(Form9Model::kInitialCounter), this);
 }
 
 void Form9View::buildLists() {
     m_picture3 = sunkenFrame(this);
-    m_picture3->setToolTip(QStringLiteral("点击替换颜色"));
+    setUiText(m_picture3, "toolTip", texts::kClickToReplace);
     m_picture4 = sunkenFrame(this);
     m_picture5 = new ImageBox(m_picture3);
-    m_picture5->setToolTip(QStringLiteral("点击替换颜色"));
+    setUiText(m_picture5, "toolTip", texts::kClickToReplace);
     m_picture6 = new ImageBox(m_picture4);
     m_vscroll3 = new QScrollBar(Qt::Vertical, m_picture3);
     m_vscroll4 = new QScrollBar(Qt::Vertical, m_picture4);
@@ -93,18 +103,18 @@ void Form9View::buildLists() {
 }
 
 void Form9View::buildMiddleColumn() {
-    m_label5 = new QLabel(QStringLiteral("替换颜色"), this);
+    m_label5 = withUiText(new QLabel(this), texts::kReplaceColour);
     m_label1 = new QLabel(this);
-    m_label3 = new QLabel(QStringLiteral("目标颜色"), this);
+    m_label3 = withUiText(new QLabel(this), texts::kTargetColour);
     m_label7 = new QLabel(this);
     for (QLabel* swatch : {m_label1, m_label7}) {
         swatch->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         swatch->setAutoFillBackground(true);
     }
-    m_command1 = new QPushButton(QStringLiteral("<－替换"), this);
-    m_command2 = new QPushButton(QStringLiteral("撤销"), this);
+    m_command1 = withUiText(new QPushButton(this), texts::kReplace);
+    m_command2 = withUiText(new QPushButton(this), texts::kUndo);
     m_command2->setEnabled(false);
-    m_command3 = new QPushButton(QStringLiteral("完成"), this);
+    m_command3 = withUiText(new QPushButton(this), texts::kDone);
 }
 
 void Form9View::connectActions() {
@@ -213,7 +223,7 @@ void Form9View::form9Changed(Part part) {
         showLists();
         showSwatch(m_label1, Form9Model::kNone);
         showSwatch(m_label7, Form9Model::kNone);
-        m_label6->setText(m_model->counterText());
+        m_label6->setText(uiText(m_model->counterText().toStdString()));
         m_command2->setEnabled(m_model->undoEnabled());
         layOut();
         break;
@@ -233,7 +243,7 @@ void Form9View::form9Changed(Part part) {
         showSwatch(m_label7, m_model->dstColor());
         break;
     case Part::Counter:
-        m_label6->setText(m_model->counterText());
+        m_label6->setText(uiText(m_model->counterText().toStdString()));
         m_command2->setEnabled(m_model->undoEnabled());
         break;
     }

@@ -29,6 +29,11 @@ public:
               MessageSink* messages = nullptr);
     ~Form9View() override;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
+public:
+
     // Opens the editor on the current stitch picture and shows the window; a
     // picture that cannot be read leaves the window hidden (the model has said why).
     bool openEditor(int colorBit, const std::string& folder = std::string());

@@ -3,6 +3,7 @@
 #include "app/Form1Model.h"
 #include "app/MainTexts.h"
 #include "base/SaveFolders.h"
+#include "base/UiText.h"
 #include "editor/Form9Model.h"
 #include "palette/ColorIndex.h"
 #include "palette/ThreadPalette.h"
@@ -18,8 +19,9 @@ namespace pav::app {
 namespace {
 
 std::string cannotWriteEditorPicture(int colorBit) {
-    return "无法写入临时文件 " + editor::Form9Model::stitchPictureName(colorBit) +
-           "，请确认当前文件夹或用户的缓存文件夹可以写入。";
+    return pav::uiText(texts::kCannotWriteEditorPicture)
+        .arg(QString::fromStdString(editor::Form9Model::stitchPictureName(colorBit)))
+        .toStdString();
 }
 
 // Shows and clears the busy pointer around the reduction and matching.

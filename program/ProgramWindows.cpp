@@ -7,6 +7,7 @@
 #include "chart/ChartSaver.h"
 
 #include "app/views/Form1View.h"
+#include "base/UiText.h"
 #include "app/views/WindowPlacement.h"
 #include "chart/window/Form7View.h"
 #include "chart/window/PdfExportDialog.h"
@@ -117,9 +118,9 @@ void ProgramWindows::startScreenCapture() { m_sources->startCapture(); }
 
 void ProgramWindows::openChartFile() {
     if (!m_chartModel.mayShowChart()) return;
-    const QString path = QFileDialog::getOpenFileName(&m_mainView, QString::fromUtf8(pav::app::texts::kOpenChartFile),
+    const QString path = QFileDialog::getOpenFileName(&m_mainView, pav::uiText(pav::app::texts::kOpenChartFile),
                                                       pav::chart::programFolder(),
-                                                      QString::fromUtf8(pav::chart::texts::kChartFileFilter));
+                                                      pav::uiText(pav::chart::texts::kChartFileFilter));
     if (!path.isEmpty()) openChartFile(path);
 }
 

@@ -1,14 +1,17 @@
 // Pavlenta: builds the dither table, opens the main window on the start
 // picture "logo.dll" of the program's data folder, and runs until the main window closes.
+// `--lang en` starts it in English.
+
+#include <cstdio>
+#include <optional>
 
 #include <QApplication>
 #include <QDir>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
+#include <QStringList>
 
 #include "app/Form1Model.h"
 #include "base/ProgramFolder.h"
+#include "base/UiText.h"
 #include "program/ProgramWindows.h"
 #include "app/views/Form1View.h"
 #include "app/views/MessageBoxSink.h"
@@ -18,21 +21,29 @@
 
 namespace {
 
-// Qt's own dialogs and buttons (file dialog, print dialog, "OK", "Cancel") speak
-// Chinese like the rest of the program, whatever the system's language is, and
-// show dates the Chinese way.
-void installQtChinese(QApplication& application) {
-    QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
-    auto* translator = new QTranslator(&application);
-    if (translator->load(QStringLiteral("qt_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        application.installTranslator(translator);
+// The language of `pavlenta --lang en|zh` (or --lang=en); Chinese when none is given.
+std::optional<pav::UiLanguage> languageOfArguments(const QStringList& arguments) {
+    for (int i = 1; i < arguments.size(); ++i) {
+        QString name;
+        if (arguments[i] == QLatin1String("--lang")) name = i + 1 < arguments.size() ? arguments[i + 1] : QString();
+        else if (arguments[i].startsWith(QLatin1String("--lang="))) name = arguments[i].mid(7);
+        else continue;
+        return pav::uiLanguageNamed(name.toStdString());
+    }
+    return pav::UiLanguage::Chinese;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    installQtChinese(application);
+    // Qt's own dialogs speak the program's language too (Chinese by default, whatever the system's is).
+    const std::optional<pav::UiLanguage> language = languageOfArguments(QCoreApplication::arguments());
+    if (!language) {
+        std::fprintf(stderr, "pavlenta: --lang takes en or zh\n");
+        return 2;
+    }
+    if (!pav::setUiLanguage(*language)) std::fprintf(stderr, "pavlenta: the English texts could not be loaded\n");
     pav::image::initDither();
     pav::chart::installChartFontSubstitutes();
 

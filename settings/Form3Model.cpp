@@ -1,5 +1,6 @@
 #include "settings/Form3Model.h"
 
+#include "base/UiText.h"
 #include "image/ColorReduction.h"
 #include "settings/BasicInteger.h"
 #include "settings/SettingsTexts.h"
@@ -38,7 +39,8 @@ void Form3Model::load() {
     m_items[slot(Form3Combo::Combo4)] = forcedCountItems();
     m_texts = {std::string(kRangeDmc), std::string(kYes), std::string(kModeBlackWhite),
                std::string(kForcedOff)};
-    m_text1 = std::string(kText1Hint);
+    m_text1 = pav::uiString(kText1Hint);
+    m_text1IsHint = true;
     notifyChanged();
 }
 
@@ -57,6 +59,12 @@ void Form3Model::setText(Form3Combo combo, std::string text) {
 void Form3Model::text1Click() {
     if (!m_text1Clicks.registerClick()) return;
     m_text1.clear();
+    m_text1IsHint = false;
+    notifyChanged();
+}
+
+void Form3Model::languageChanged() {
+    if (m_text1IsHint) m_text1 = pav::uiString(kText1Hint);
     notifyChanged();
 }
 

@@ -43,9 +43,14 @@ public:
     void setText(Form3Combo combo, std::string text);
 
     const std::string& text1() const { return m_text1; }
-    void setText1(std::string text) { m_text1 = std::move(text); }
+    void setText1(std::string text) {
+        m_text1 = std::move(text);
+        m_text1IsHint = false;
+    }
     // The first click of the run empties the box; later clicks leave it alone.
     void text1Click();
+    // The user chose another language: a name box still holding the hint gets the hint in it.
+    void languageChanged();
 
     // "确定": writes the choices in a fixed order and closes. A forced-reduction
     // text whose number part is not a whole number stops it there with ColorBit 8;
@@ -72,6 +77,7 @@ private:
     std::array<std::vector<std::string>, 4> m_items;
     std::array<std::string, 4> m_texts;
     std::string m_text1;
+    bool m_text1IsHint = true;
 };
 
 } // namespace pav::settings

@@ -10,6 +10,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "base/UiText.h"
 #include "settings/SettingsTexts.h"
 
 namespace pav::settings {
@@ -23,7 +24,7 @@ QString qs(std::string_view text) {
 }
 
 QLabel* label(const char* name, std::string_view text) {
-    auto* result = new QLabel(qs(text));
+    auto* result = withUiText(new QLabel, text);
     result->setObjectName(QString::fromLatin1(name));
     return result;
 }
@@ -41,15 +42,41 @@ QComboBox* editableList(int number) {
 }
 
 QPushButton* button(const char* name, std::string_view text) {
-    auto* result = new QPushButton(qs(text));
+    auto* result = withUiText(new QPushButton, text);
     result->setObjectName(QString::fromLatin1(name));
     return result;
 }
 
+// What a list shows for one of the model's texts: the user's-language text, a
+// forced colour count as the number and the translated suffix.
+QString shownText(std::string_view text) {
+    if (text.ends_with(kColourSuffix) && text.size() > kColourSuffix.size())
+        return qs(text.substr(0, text.size() - kColourSuffix.size())) + uiText(kColourSuffix);
+    return uiText(text);
+}
+
 } // namespace
 
+// The model's text for what a list shows: an item or the initial text in the
+// user's language, or a typed count with the translated suffix, become the
+// model's own texts; anything else is passed as typed.
+std::string Form3View::modelText(Form3Combo which, const QString& shown) const {
+    for (const std::string& item : m_model.items(which))
+        if (shownText(item) == shown) return item;
+    if (shownText(kForcedOff) == shown) return std::string(kForcedOff);
+    const QString suffix = uiText(kColourSuffix).trimmed();
+    if (suffix != qs(kColourSuffix) && shown.trimmed().endsWith(suffix, Qt::CaseInsensitive))
+        return shown.trimmed().chopped(suffix.size()).trimmed().toStdString() + std::string(kColourSuffix);
+    return shown.toStdString();
+}
+
+void Form3View::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) m_model.languageChanged();
+    QDialog::changeEvent(event);
+}
+
 Form3View::Form3View(Form3Model& model, QWidget* parent) : QDialog(parent), m_model(model) {
-    setWindowTitle(qs(kForm3Caption));
+    setUiText(this, "windowTitle", kForm3Caption);
     buildControls();
     connectControls();
     m_model.setObserver(this);
@@ -103,7 +130,7 @@ void Form3View::connectControls() {
     for (std::size_t i = 0; i < m_combos.size(); ++i) {
         const Form3Combo which = kCombos[i];
         connect(m_combos[i], &QComboBox::editTextChanged, this,
-                [this, which](const QString& text) { m_model.setText(which, text.toStdString()); });
+                [this, which](const QString& text) { m_model.setText(which, modelText(which, text)); });
     }
     connect(m_text1, &QLineEdit::textChanged, this,
             [this](const QString& text) { m_model.setText1(text.toStdString()); });
@@ -143,8 +170,8 @@ void Form3View::controlsChanged() {
         const QSignalBlocker block(combo);
         combo->clear();
         for (const std::string& item : m_model.items(kCombos[i]))
-            combo->addItem(QString::fromStdString(item));
-        const QString text = QString::fromStdString(m_model.text(kCombos[i]));
+            combo->addItem(shownText(item));
+        const QString text = shownText(m_model.text(kCombos[i]));
         combo->setCurrentIndex(combo->findText(text));
         combo->setEditText(text);
     }

@@ -25,10 +25,12 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     // Esc and the close box act as "取消".
     void reject() override;
 
 private:
+    std::string modelText(Form3Combo which, const QString& shown) const;
     void buildControls();
     void connectControls();
     void controlsChanged() override;

@@ -7,6 +7,7 @@
 #include <QPixmap>
 
 #include "settings/SettingsTexts.h"
+#include "base/UiText.h"
 
 namespace pav::settings {
 namespace {
@@ -40,7 +41,7 @@ void drawCross(QPainter& painter, int column, int row, const QColor& thread) {
 } // namespace
 
 Form4View::Form4View(Form4Model& model, QWidget* parent) : QDialog(parent), m_model(model) {
-    setWindowTitle(QString::fromStdString(Form4Model::caption()));
+    setUiText(this, "windowTitle", Form4Model::caption());
     buildControls();
     m_model.setObserver(this);
     // The window loads when it is made: a box shown with a plain show() names the product too.
@@ -80,7 +81,7 @@ void Form4View::buildControls() {
     large.setBold(true);
     m_label2->setFont(large);
 
-    m_label1 = new QLabel(QString::fromStdString(Form4Model::label1Text()));
+    m_label1 = withUiText(new QLabel, Form4Model::label1Text());
     m_label1->setObjectName(QStringLiteral("Label1"));
     m_label1->setCursor(Qt::PointingHandCursor);
     m_label1->installEventFilter(this);
@@ -108,7 +109,7 @@ bool Form4View::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Form4View::textsChanged() {
-    m_label2->setText(QString::fromStdString(m_model.label2Text()));
+    m_label2->setText(uiText(m_model.label2Text()));
     // The box fits its texts, which are only known once the window has loaded.
     setFixedSize(sizeHint());
 }

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include "base/UiText.h"
 #include "sources/Geometry.h"
 #include "sources/PictureFiles.h"
 #include "sources/SourceTexts.h"
@@ -47,7 +48,7 @@ bool Form2Model::chooseDrive(const std::string& root) {
     const bool listed =
         std::any_of(m_drives.begin(), m_drives.end(), [&](const DriveInfo& d) { return d.root == root; });
     if (!listed || !m_drivesSource.isReady(root)) {
-        m_messages.showMessage(std::string(kDriveNotReadyText) + root, std::string(kMessageTitle),
+        m_messages.showMessage(pav::uiString(kDriveNotReadyText) + root, std::string(kMessageTitle),
                                pav::MessageIcon::Warning);
         notify(&Form2Observer::drivesChanged); // the list goes back to the drive still shown
         return false;

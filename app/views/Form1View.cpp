@@ -12,7 +12,9 @@
 #include <QScrollBar>
 
 #include "app/MainTexts.h"
+#include "app/views/LanguageMenu.h"
 #include "app/views/MainWidgets.h"
+#include "base/UiText.h"
 
 namespace pav::app {
 
@@ -64,6 +66,11 @@ Form1View::~Form1View() {
     if (m_cursorBusy) QApplication::restoreOverrideCursor();
 }
 
+void Form1View::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) m_model.languageChanged();
+    QMainWindow::changeEvent(event);
+}
+
 void Form1View::closeEvent(QCloseEvent* event) {
     m_model.unload();
     event->accept();
@@ -72,34 +79,35 @@ void Form1View::closeEvent(QCloseEvent* event) {
 // ------------------------------------------------------------------ building
 
 void Form1View::createMenus() {
-    QMenu* file = menuBar()->addMenu(qs(texts::kMenuFile));
-    file->addAction(qs(texts::kFop1), this, [this] { m_model.menuImportFile(); })->setObjectName("fop1");
-    file->addAction(qs(texts::kFop2), this, [this] { m_model.menuCapture(); })->setObjectName("fop2");
-    file->addAction(qs(texts::kFop3), this, [this] { m_model.generate(); })->setObjectName("fop3");
-    file->addAction(qs(texts::kOpenChartFile), this, [this] { m_model.menuOpenChartFile(); })
+    QMenu* file = withUiText(menuBar()->addMenu(QString()), texts::kMenuFile, "title");
+    withUiText(file->addAction(QString(), this, [this] { m_model.menuImportFile(); }), texts::kFop1)->setObjectName("fop1");
+    withUiText(file->addAction(QString(), this, [this] { m_model.menuCapture(); }), texts::kFop2)->setObjectName("fop2");
+    withUiText(file->addAction(QString(), this, [this] { m_model.generate(); }), texts::kFop3)->setObjectName("fop3");
+    withUiText(file->addAction(QString(), this, [this] { m_model.menuOpenChartFile(); }), texts::kOpenChartFile)
         ->setObjectName("openChartFile");
     // Printing is done in the chart window: this entry has no action of its own.
-    file->addAction(qs(texts::kFop4))->setObjectName("fop4");
+    withUiText(file->addAction(QString()), texts::kFop4)->setObjectName("fop4");
     file->addSeparator();
-    file->addAction(qs(texts::kFop6), this, [this] { close(); })->setObjectName("fop6");
+    withUiText(file->addAction(QString(), this, [this] { close(); }), texts::kFop6)->setObjectName("fop6");
 
-    QMenu* settings = menuBar()->addMenu(qs(texts::kMenuSettings));
-    settings->addAction(qs(texts::kFset1), this, [this] { m_model.showSettings(); })->setObjectName("fset1");
-    settings->addAction(qs(texts::kFset3), this, [this] { m_model.showSettings(); })->setObjectName("fset3");
-    settings->addAction(qs(texts::kFset4), this, [this] { m_model.menuGallery(); })->setObjectName("fset4");
+    QMenu* settings = withUiText(menuBar()->addMenu(QString()), texts::kMenuSettings, "title");
+    withUiText(settings->addAction(QString(), this, [this] { m_model.showSettings(); }), texts::kFset1)->setObjectName("fset1");
+    withUiText(settings->addAction(QString(), this, [this] { m_model.showSettings(); }), texts::kFset3)->setObjectName("fset3");
+    withUiText(settings->addAction(QString(), this, [this] { m_model.menuGallery(); }), texts::kFset4)->setObjectName("fset4");
+    addLanguageMenu(settings);
 
-    QMenu* help = menuBar()->addMenu(qs(texts::kMenuHelp));
-    help->addAction(qs(texts::kFreg4), this, [this] { m_model.menuAbout(); })->setObjectName("freg4");
+    QMenu* help = withUiText(menuBar()->addMenu(QString()), texts::kMenuHelp, "title");
+    withUiText(help->addAction(QString(), this, [this] { m_model.menuAbout(); }), texts::kFreg4)->setObjectName("freg4");
 }
 
 QPushButton* Form1View::makeButton(const char* name, const char* caption) {
-    auto* button = new QPushButton(qs(caption), m_central);
+    auto* button = withUiText(new QPushButton(m_central), caption);
     button->setObjectName(name);
     return button;
 }
 
 ClickLabel* Form1View::makeLabel(const char* name, const char* caption) {
-    auto* label = new ClickLabel(qs(caption), m_central);
+    auto* label = withUiText(new ClickLabel(QString(), m_central), caption);
     label->setObjectName(name);
     label->setCursor(Qt::PointingHandCursor);
     label->setStyleSheet("QLabel { color: #1f3fbf; }");
@@ -110,7 +118,7 @@ void Form1View::createControls() {
     m_central = new QWidget(this);
     setCentralWidget(m_central);
 
-    m_frame1 = new QGroupBox(qs(texts::kFrame1), m_central);
+    m_frame1 = withUiText(new QGroupBox(m_central), texts::kFrame1, "title");
     m_frame1->setObjectName("Frame1");
     m_picture2 = new FabricBox(m_model, m_frame1);
     m_picture1 = new PreviewBox(m_model, m_central);
@@ -127,7 +135,7 @@ void Form1View::createControls() {
     m_label4 = new QLabel(m_central);
     m_label4->setObjectName("Label4");
     m_label4->setStyleSheet("QLabel { color: #7a2a00; }");
-    m_check1 = new QCheckBox(qs(texts::kCheck1), m_central);
+    m_check1 = withUiText(new QCheckBox(m_central), texts::kCheck1);
     m_check1->setObjectName("Check1");
 
     m_command1 = makeButton("Command1", texts::kCommand1);
@@ -270,7 +278,7 @@ void Form1View::syncBars() {
 
 void Form1View::syncLabels() {
     m_label1->setText(qs(m_model.label1()));
-    m_label4->setText(qs(m_model.label4()));
+    m_label4->setText(uiText(m_model.label4()));
 }
 
 void Form1View::syncButtons() {

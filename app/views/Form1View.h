@@ -40,6 +40,7 @@ public:
     FabricBox* fabricBox() const { return m_picture2; }
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

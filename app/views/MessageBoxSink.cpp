@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "base/UiText.h"
+
 namespace pav::app {
 
 // The window the user works in shows the message: the box is parented to the
@@ -16,8 +18,9 @@ QWidget* MessageBoxSink::owner() const {
 
 void MessageBoxSink::showMessage(const std::string& text, const std::string& title, pav::MessageIcon icon) {
     QMessageBox box(owner());
-    box.setWindowTitle(QString::fromStdString(title));
-    box.setText(QString::fromStdString(text));
+    // A text a model composed has been looked up already and passes unchanged.
+    box.setWindowTitle(pav::uiText(title));
+    box.setText(pav::uiText(text));
     box.setStandardButtons(QMessageBox::Ok);
     switch (icon) {
     case pav::MessageIcon::None: box.setIcon(QMessageBox::NoIcon); break;

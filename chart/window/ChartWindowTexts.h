@@ -3,6 +3,7 @@
 // messages, exactly as the user sees them (blanks included). Every text the
 // window shows is looked up here, by its identity.
 
+#include "base/UiText.h"
 #include "chart/Chart.h"
 #include "chart/ChartStyleNames.h"
 #include "chart/oxs/OxsFile.h"
@@ -49,8 +50,9 @@ inline constexpr const char* kOpenFailedTitle = "Korvane";
 inline constexpr const char* kChartBusyText = "    正在生成或打印绣图，请稍后再打开绣图文件。 ";
 
 // The status line after opening a file with stitches or objects the sheet does not show.
+inline constexpr const char* kNotShownText = "绣图文件中有 %1 处半针、结粒、珠子或注释未显示，保存时原样保留。";
 inline std::string notShownText(int count) {
-    return "绣图文件中有 " + std::to_string(count) + " 处半针、结粒、珠子或注释未显示，保存时原样保留。";
+    return pav::uiText(kNotShownText).arg(count).toStdString();
 }
 
 // Why a chart file was refused, as the user reads it.

@@ -9,6 +9,7 @@
 #include "chart/oxs/OxsFile.h"
 #include "palette/ColorIndex.h"
 #include "palette/ThreadPalette.h"
+#include "base/UiText.h"
 
 #include <QDir>
 #include <QPainter>
@@ -118,7 +119,8 @@ bool Form7Model::mayShowChart() {
 std::optional<Chart> Form7Model::readChartFile(const QString& path) {
     oxs::OxsReadResult read = oxs::readOxsFile(path);
     if (read.ok()) return std::move(read.chart);
-    const QString text = kOpenFailedText + QDir::toNativeSeparators(path) + "\n" + oxsErrorText(read.error);
+    const QString text =
+        pav::uiText(kOpenFailedText) + QDir::toNativeSeparators(path) + "\n" + pav::uiText(oxsErrorText(read.error));
     m_messages.showMessage(text.toStdString(), kOpenFailedTitle, MessageIcon::Warning);
     return std::nullopt;
 }
@@ -138,11 +140,12 @@ bool Form7Model::saveChartFile(const QString& path) {
     if (!exportEnabled()) return false;
     QString detail;
     if (oxs::writeOxsFile(path, m_chart, &detail) != oxs::OxsError::None) {
-        const QString text = kSaveFailedText + QDir::toNativeSeparators(path) + "\n" + detail;
+        const QString text =
+            pav::uiText(kSaveFailedText) + QDir::toNativeSeparators(path) + "\n" + pav::fileErrorText(detail);
         m_messages.showMessage(text.toStdString(), kSaveFailedTitle, MessageIcon::Warning);
         return false;
     }
-    m_messages.showMessage(kSavedText + QDir::toNativeSeparators(path).toStdString(), kSavedTitle);
+    m_messages.showMessage(pav::uiString(kSavedText) + QDir::toNativeSeparators(path).toStdString(), kSavedTitle);
     return true;
 }
 
@@ -175,13 +178,13 @@ void Form7Model::command4Clicked() {
     QString error;
     if (!saveCanvasBmp(m_canvas, QDir(folder).filePath(name), &error)) {
         const QString text =
-            kSaveFailedText + QDir::toNativeSeparators(QDir(folder).filePath(name)) + "\n" + pav::fileErrorText(error);
+            pav::uiText(kSaveFailedText) + QDir::toNativeSeparators(QDir(folder).filePath(name)) + "\n" + pav::fileErrorText(error);
         m_messages.showMessage(text.toStdString(), kSaveFailedTitle, MessageIcon::Warning);
         return;
     }
     QString shown = QDir::toNativeSeparators(folder);
     if (!shown.endsWith(QDir::separator())) shown += QDir::separator();
-    m_messages.showMessage((kSavedText + shown + name).toStdString(), kSavedTitle);
+    m_messages.showMessage((pav::uiText(kSavedText) + shown + name).toStdString(), kSavedTitle);
 }
 
 void Form7Model::unload() {

@@ -1,6 +1,7 @@
 #include "chart/window/Form7View.h"
 
 #include "chart/window/ChartCanvasWidget.h"
+#include "base/UiText.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -37,7 +38,7 @@ template <typename Widget> Widget* named(Widget* widget, const char* name) {
 } // namespace
 
 Form7View::Form7View(Form7Model& model, QWidget* parent) : QWidget(parent), m_model(model) {
-    setWindowTitle(QString::fromUtf8(texts::kWindowTitle));
+    setUiText(this, "windowTitle", texts::kWindowTitle);
     m_events.yield = [this] { letEventsRun(); };
     createControls();
     layOut();
@@ -55,8 +56,7 @@ Form7View::~Form7View() {
 
 void Form7View::createControls() {
     m_combo1 = named(new QComboBox(this), "Combo1");
-    for (const ChartStyle style : texts::kStyles) m_combo1->addItem(QString::fromUtf8(texts::styleText(style)));
-    m_combo1->setCurrentText(qs(m_model.styleText()));
+    fillStyleList();
     m_combo2 = named(new QComboBox(this), "Combo2");
     m_combo2->setEditable(true);
     m_combo2->addItems({"0", "5", "10", "15", "20", "25", "35", "40", "45", "50"});
@@ -65,15 +65,15 @@ void Form7View::createControls() {
     m_combo2->setMinimumContentsLength(4);
     m_combo2->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_combo2->setInsertPolicy(QComboBox::NoInsert);
-    m_label2 = named(new QLabel(QString::fromUtf8(texts::kThresholdLabel), this), "Label2");
-    m_check1 = named(new QCheckBox(QString::fromUtf8(texts::kShowAllBlocks), this), "Check1");
-    m_command1 = named(new QPushButton(QString::fromUtf8(texts::kGenerate), this), "Command1");
-    m_command5 = named(new QPushButton(qs(m_model.command5Caption()), this), "Command5");
-    m_command4 = named(new QPushButton(QString::fromUtf8(texts::kSave), this), "Command4");
-    m_exportPdf = named(new QPushButton(QString::fromUtf8(texts::kExportPdf), this), "ExportPdf");
-    m_saveChartFile = named(new QPushButton(QString::fromUtf8(texts::kSaveChartFile), this), "SaveChartFile");
-    m_editColours = named(new QPushButton(QString::fromUtf8(texts::kEditColours), this), "EditColours");
-    m_label1 = named(new QLabel(qs(m_model.label1Text()), this), "Label1");
+    m_label2 = named(withUiText(new QLabel(this), texts::kThresholdLabel), "Label2");
+    m_check1 = named(withUiText(new QCheckBox(this), texts::kShowAllBlocks), "Check1");
+    m_command1 = named(withUiText(new QPushButton(this), texts::kGenerate), "Command1");
+    m_command5 = named(new QPushButton(uiText(m_model.command5Caption()), this), "Command5");
+    m_command4 = named(withUiText(new QPushButton(this), texts::kSave), "Command4");
+    m_exportPdf = named(withUiText(new QPushButton(this), texts::kExportPdf), "ExportPdf");
+    m_saveChartFile = named(withUiText(new QPushButton(this), texts::kSaveChartFile), "SaveChartFile");
+    m_editColours = named(withUiText(new QPushButton(this), texts::kEditColours), "EditColours");
+    m_label1 = named(new QLabel(uiText(m_model.label1Text()), this), "Label1");
     m_shape2 = named(new QFrame(this), "Shape2");
     m_shape2->setFrameShape(QFrame::Box);
     m_shape2->setFixedSize(kProgressFrameWidth, 12);
@@ -122,9 +122,11 @@ void Form7View::layOut() {
 }
 
 void Form7View::connectControls() {
+    // The list shows the styles in the user's language; the model gets the style's own text.
     // A chart given to the window (one read from a file) is drawn again in the style chosen.
-    connect(m_combo1, &QComboBox::currentTextChanged, this, [this](const QString& text) {
-        m_model.setStyleText(text.toStdString());
+    connect(m_combo1, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index < 0 || index >= static_cast<int>(std::size(texts::kStyles))) return;
+        m_model.setStyleText(texts::styleText(texts::kStyles[index]));
         if (m_model.showsGivenChart() && !m_model.busy())
             runJob([this] { m_model.redrawShownChart(m_events); });
     });
@@ -157,9 +159,9 @@ void Form7View::letEventsRun() {
 
 void Form7View::saveChartFile() {
     if (!m_model.exportEnabled()) return;
-    QString chosen = QFileDialog::getSaveFileName(this, QString::fromUtf8(texts::kSaveChartFile),
+    QString chosen = QFileDialog::getSaveFileName(this, uiText(texts::kSaveChartFile),
                                                   m_model.suggestedFilePath(QStringLiteral(".oxs")),
-                                                  QString::fromUtf8(texts::kChartFileFilter));
+                                                  uiText(texts::kChartFileFilter));
     if (chosen.isEmpty()) return;
     if (!chosen.endsWith(QStringLiteral(".oxs"), Qt::CaseInsensitive)) chosen += QStringLiteral(".oxs");
     m_model.saveChartFile(chosen);
@@ -172,9 +174,9 @@ void Form7View::setPrintJobHooks(std::function<void()> exportPdf, std::function<
 }
 
 void Form7View::form7ControlsChanged() {
-    if (m_combo1->currentText() != qs(m_model.styleText())) {
+    if (m_combo1->currentText() != uiText(m_model.styleText())) {
         const QSignalBlocker quiet(m_combo1);
-        m_combo1->setCurrentText(qs(m_model.styleText()));
+        m_combo1->setCurrentText(uiText(m_model.styleText()));
     }
     if (m_combo2->currentText() != qs(m_model.thresholdText())) {
         const QSignalBlocker quiet(m_combo2);
@@ -188,8 +190,8 @@ void Form7View::form7ControlsChanged() {
     m_saveChartFile->setEnabled(m_model.exportEnabled() && !otherJob);
     m_editColours->setVisible(m_model.showsGivenChart());
     m_editColours->setEnabled(m_model.editColoursEnabled() && !otherJob);
-    m_command5->setText(qs(m_model.command5Caption()));
-    m_label1->setText(qs(m_model.label1Text()));
+    m_command5->setText(uiText(m_model.command5Caption()));
+    m_label1->setText(uiText(m_model.label1Text()));
     m_label1->setVisible(m_model.label1Visible());
     if (m_model.busy() != m_cursorBusy) {
         m_cursorBusy = m_model.busy();
@@ -198,6 +200,21 @@ void Form7View::form7ControlsChanged() {
         else
             QGuiApplication::restoreOverrideCursor();
     }
+}
+
+void Form7View::fillStyleList() {
+    const QSignalBlocker quiet(m_combo1);
+    m_combo1->clear();
+    for (const ChartStyle style : texts::kStyles) m_combo1->addItem(uiText(texts::styleText(style)));
+    m_combo1->setCurrentText(uiText(m_model.styleText()));
+}
+
+void Form7View::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        fillStyleList();
+        form7ControlsChanged();
+    }
+    QWidget::changeEvent(event);
 }
 
 void Form7View::form7ProgressChanged() {

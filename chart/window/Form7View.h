@@ -43,6 +43,7 @@ public:
     void form7CanvasChanged() override;
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     // Picture2's resizes change how far the bars pan.
@@ -50,6 +51,7 @@ protected:
 
 private:
     void createControls();
+    void fillStyleList();
     void layOut();
     void connectControls();
     void letEventsRun();

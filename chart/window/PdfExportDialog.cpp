@@ -2,6 +2,9 @@
 
 #include <QFileDialog>
 
+#include "base/UiText.h"
+#include "chart/window/ChartWindowTexts.h"
+
 namespace pav::print {
 
 std::optional<PrintOutcome> exportPdfFromDialog(QWidget* parent, PrintJob& job) {
@@ -9,7 +12,7 @@ std::optional<PrintOutcome> exportPdfFromDialog(QWidget* parent, PrintJob& job) 
     // Like printing, only a completed generation can be exported.
     if (!job.model().exportEnabled()) return std::nullopt;
     const QString chosen = QFileDialog::getSaveFileName(
-        parent, QStringLiteral("导出PDF"), suggestedPdfPath(job.model()), QStringLiteral("PDF (*.pdf)"));
+        parent, pav::uiText(chart::texts::kExportPdf), suggestedPdfPath(job.model()), QStringLiteral("PDF (*.pdf)"));
     if (chosen.isEmpty()) return std::nullopt;
     return job.exportPdf(withPdfSuffix(chosen));
 }

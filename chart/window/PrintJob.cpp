@@ -3,6 +3,7 @@
 #include "base/FileErrors.h"
 #include "base/SaveFolders.h"
 #include "chart/ChartSaver.h"
+#include "base/UiText.h"
 
 #include <QDir>
 #include <QPrinter>
@@ -78,10 +79,10 @@ PrintOutcome PrintJob::exportPdf(const QString& path, const QPageLayout& layout)
     finish(outcome, false);
     const QString shown = QDir::toNativeSeparators(path);
     if (outcome == PrintOutcome::Failed)
-        m_messages.showMessage((kPdfFailedText + shown + "\n" + pav::fileErrorText(error)).toStdString(), kPdfFailedTitle,
+        m_messages.showMessage((pav::uiText(kPdfFailedText) + shown + "\n" + pav::fileErrorText(error)).toStdString(), kPdfFailedTitle,
                                MessageIcon::Warning);
     else if (outcome == PrintOutcome::Printed)
-        m_messages.showMessage((kPdfSavedText + shown).toStdString(), kPdfSavedTitle);
+        m_messages.showMessage((pav::uiText(kPdfSavedText) + shown).toStdString(), kPdfSavedTitle);
     return outcome;
 }
 

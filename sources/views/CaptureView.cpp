@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "base/UiText.h"
 #include "sources/SourceTexts.h"
 #include "sources/views/ViewParts.h"
 
@@ -87,7 +88,7 @@ bool isBlankGrab(const QImage& grab) {
 namespace {
 
 void refuseCapture(pav::MessageSink& messages, const QString& reason) {
-    messages.showMessage((toQString(kCaptureFailedText) + reason).toStdString(), std::string(kMessageTitle),
+    messages.showMessage((uiText(kCaptureFailedText) + reason).toStdString(), std::string(kMessageTitle),
                          pav::MessageIcon::Warning);
 }
 

@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include "base/UiText.h"
 #include "sources/SourceTexts.h"
 #include "sources/views/ViewParts.h"
 
@@ -21,7 +22,7 @@ Form2View::Form2View(SourceHost& host, PicturePaths& paths, pav::MessageSink& me
                      QWidget* parent)
     : QWidget(parent, Qt::Window), m_model(host, paths, messages, drives) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(toQString(kBrowserCaption));
+    setUiText(this, "windowTitle", kBrowserCaption);
     buildWidgets();
     connectActions();
     m_model.setObserver(this);
@@ -29,7 +30,7 @@ Form2View::Form2View(SourceHost& host, PicturePaths& paths, pav::MessageSink& me
 }
 
 void Form2View::buildWidgets() {
-    m_label1 = new QLabel(toQString(kBrowserPrompt), this);
+    m_label1 = withUiText(new QLabel(this), kBrowserPrompt);
     m_drive1 = new QComboBox(this);
     m_dir1 = new QTreeWidget(this);
     m_dir1->setHeaderHidden(true);
@@ -37,8 +38,8 @@ void Form2View::buildWidgets() {
     m_dir1->setIndentation(14);
     m_file1 = new QListWidget(this);
     m_image1 = makePreviewBox(this, QSize(200, 200));
-    m_command1 = new QPushButton(toQString(kOkCaption), this);
-    m_command2 = new QPushButton(toQString(kCancelCaption), this);
+    m_command1 = withUiText(new QPushButton(this), kOkCaption);
+    m_command2 = withUiText(new QPushButton(this), kCancelCaption);
     m_command1->setDefault(true);
 
     auto* grid = new QGridLayout(this);

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "base/UiText.h"
 #include "sources/SourceTexts.h"
 #include "sources/views/ViewParts.h"
 
@@ -16,7 +17,7 @@ Form6View::Form6View(SourceHost& host, PicturePaths& paths, pav::MessageSink& me
                      std::string programFolder, QWidget* parent)
     : QWidget(parent, Qt::Window), m_model(host, paths, messages, std::move(programFolder)) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(toQString(kGalleryCaption));
+    setUiText(this, "windowTitle", kGalleryCaption);
     buildWidgets();
     connectActions();
     m_model.setObserver(this);
@@ -26,7 +27,8 @@ Form6View::Form6View(SourceHost& host, PicturePaths& paths, pav::MessageSink& me
 void Form6View::buildWidgets() {
     auto* categories = new QVBoxLayout;
     for (int i = 0; i < Form6Model::categoryCount(); ++i) {
-        auto* button = new QPushButton(QString::fromStdString(Form6Model::categoryName(i)), this);
+        // A category is a folder of the gallery; the button names it in the user's language.
+        auto* button = withUiText(new QPushButton(this), Form6Model::categoryName(i));
         button->setMinimumWidth(72);
         m_categories.at(static_cast<std::size_t>(i)) = button;
         categories->addWidget(button);
@@ -34,8 +36,8 @@ void Form6View::buildWidgets() {
     categories->addStretch();
     m_file1 = new QListWidget(this);
     m_image1 = makePreviewBox(this, QSize(240, 240));
-    m_command5 = new QPushButton(toQString(kApplyCaption), this);
-    m_command9 = new QPushButton(toQString(kQuitCaption), this);
+    m_command5 = withUiText(new QPushButton(this), kApplyCaption);
+    m_command9 = withUiText(new QPushButton(this), kQuitCaption);
 
     auto* grid = new QGridLayout(this);
     grid->addLayout(categories, 0, 0, 2, 1);

@@ -2,6 +2,8 @@
 // size, a preview in each reduction mode, "生成", the chart window's "生成" and
 // "保存", and "保存效果"; the settings dialog's choices on the next sheet; and
 // the main window and the chart window acting on each other during a generation.
+// The test runs in Chinese, and with PAV_TEST_LANG=en in English, where no window
+// may show a Chinese text but the language menu's own name for Chinese.
 
 #include <algorithm>
 #include <memory>
@@ -20,6 +22,10 @@
 #include <QtTest>
 
 #include "AppTestSupport.h"
+#include "ShownTexts.h"
+#include "app/MainTexts.h"
+#include "base/UiText.h"
+#include "chart/window/ChartWindowTexts.h"
 #include "program/ProgramWindows.h"
 #include "app/views/Form1View.h"
 
@@ -37,13 +43,13 @@ class RoadTest : public QObject {
     }
     static QWidget* chartWindow() {
         for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->windowTitle() == "生成我的绣图" && w->isVisible()) return w;
+            if (w->windowTitle() == pav::uiText(pav::chart::texts::kWindowTitle) && w->isVisible()) return w;
         return nullptr;
     }
 
     static QWidget* settingsDialog() {
         for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->isVisible() && w->windowTitle() == "Pavlenta       -Korvane inc." && w->findChild<QComboBox*>("Combo4"))
+            if (w->isVisible() && w->windowTitle() == pav::uiText("Pavlenta       -Korvane inc.") && w->findChild<QComboBox*>("Combo4"))
                 return w;
         return nullptr;
     }
@@ -83,7 +89,85 @@ class RoadTest : public QObject {
         }
     };
 
+    static bool english() { return qEnvironmentVariable("PAV_TEST_LANG") == "en"; }
+
+    // The texts of every visible window that are Chinese, but the language menu's names.
+    static QStringList chineseTexts() {
+        QStringList found;
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (!window->isVisible()) continue;
+            for (const auto& [owner, text] : shownTexts(window))
+                if (hasChinese(text) && text != texts::kMenuLanguage && text != texts::kLanguageChinese)
+                    found << owner + ": " + text;
+        }
+        return found;
+    }
+
+    // Opens every window of the program: the chart window with a finished sheet, the settings
+    // dialog, the About box, the picture browser, the gallery and the colour editor.
+    static void openEveryWindow(Program& program) {
+        program.model.ColorBit = 16;
+        QWidget* chart = program.openChartWindow();
+        QVERIFY(chart);
+        QTest::mouseClick(control<QPushButton>(chart, "Command1"), Qt::LeftButton);
+        QTRY_COMPARE(QString::fromStdString(program.windows->chartModel().command5Caption()), QString("打印"));
+        program.windows->showSettings();
+        program.windows->showAbout();
+        QTest::mouseClick(control<QLabel>(program.view.get(), "Label9"), Qt::LeftButton);
+        program.windows->showBrowser(false);
+        program.windows->showGallery(false);
+        QStringList shown;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window->isVisible()) shown << window->metaObject()->className();
+        QVERIFY2(shown.size() == 7, qPrintable(shown.join(", ")));
+    }
+
 private slots:
+    void initTestCase() {
+        if (english()) QVERIFY(pav::setUiLanguage(pav::UiLanguage::English));
+    }
+
+    // Every window, a chart generated, speaks the chosen language; so do the messages.
+    void everyWindowSpeaksTheLanguage() {
+        Program program;
+        QVERIFY(QTest::qWaitForWindowExposed(program.view.get()));
+        openEveryWindow(program);
+        program.windows->chartModel().setThresholdText("x"); // "输入有错误,只能是数字"
+        QStringList said;
+        for (const auto& m : program.sink.messages) said << QString::fromStdString(m.text);
+        QVERIFY2(said == QStringList{QString(pav::chart::texts::kThresholdError)}, qPrintable(said.join(", ")));
+        if (!english()) {
+            QCOMPARE(control<QPushButton>(program.view.get(), "Command5")->text(), QString("导入图片"));
+            QVERIFY(!chineseTexts().isEmpty());
+            return;
+        }
+        const QStringList left = chineseTexts();
+        QVERIFY2(left.isEmpty(), qPrintable(left.join("\n")));
+        for (const auto& message : program.sink.messages)
+            QVERIFY(!hasChinese(pav::uiText(message.text)) && !hasChinese(pav::uiText(message.title)));
+        QCOMPARE(control<QPushButton>(program.view.get(), "Command5")->text(), QString("Open picture"));
+    }
+
+    // The menu "Language / 语言" turns every open window into the other language and back.
+    void languageMenuSwitchesOpenWindows() {
+        Program program;
+        QVERIFY(QTest::qWaitForWindowExposed(program.view.get()));
+        openEveryWindow(program);
+        const auto choose = [&](const char* action) { control<QAction>(program.view.get(), action)->trigger(); };
+        choose("languageEn");
+        QCOMPARE(pav::uiLanguage(), pav::UiLanguage::English);
+        const QStringList left = chineseTexts();
+        QVERIFY2(left.isEmpty(), qPrintable(left.join("\n")));
+        QCOMPARE(control<QLineEdit>(program.view.get(), "Text1")->text(), QString("Type your text here"));
+        QVERIFY(control<QAction>(program.view.get(), "languageEn")->isChecked());
+
+        choose("languageZh");
+        QVERIFY(chartWindow());
+        QCOMPARE(control<QPushButton>(chartWindow(), "Command5")->text(), QString("打印"));
+        QCOMPARE(control<QComboBox>(chartWindow(), "Combo1")->currentText(), QString("无色块绣图"));
+        QCOMPARE(control<QLabel>(program.view.get(), "Label4")->text(), QString::fromStdString(program.model.label4()));
+        if (english()) choose("languageEn");
+    }
     // A new user's first road: the bundled start picture, no settings touched,
     // "效果预览->", "生成", and the chart window's "生成" gives a finished sheet.
     void startPictureChartsWithoutSettings() {
@@ -93,7 +177,7 @@ private slots:
         QWidget* chart = program.openChartWindow();
         QVERIFY(chart);
         QTest::mouseClick(control<QPushButton>(chart, "Command1"), Qt::LeftButton);
-        QTRY_COMPARE(control<QPushButton>(chart, "Command5")->text(), QString("打印"));
+        QTRY_COMPARE(control<QPushButton>(chart, "Command5")->text(), pav::uiText("打印"));
         QVERIFY(program.sink.messages.empty());
         QVERIFY(program.model.state().maxColor > 5);
         QVERIFY(program.model.state().maxColor < 30);
@@ -106,7 +190,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&view));
 
         control<QScrollBar>(&view, "wChange")->setValue(150);
-        QCOMPARE(control<QLabel>(&view, "Label1")->text(), QString("绣布：宽高150x250"));
+        QCOMPARE(control<QLabel>(&view, "Label1")->text(), pav::uiText("绣布：宽高") + "150x250");
 
         // Every mode previews, and each leaves at most its own number of colours.
         const std::vector<std::pair<int, size_t>> modes = {{1, 2}, {2, 4}, {3, 8}, {4, 16}, {8, 256}, {16, 216}, {99, 10}};
@@ -126,7 +210,7 @@ private slots:
         QWidget* chart = program.openChartWindow();
         QVERIFY(chart);
         QTest::mouseClick(control<QPushButton>(chart, "Command1"), Qt::LeftButton);
-        QTRY_COMPARE(control<QPushButton>(chart, "Command5")->text(), QString("打印"));
+        QTRY_COMPARE(control<QPushButton>(chart, "Command5")->text(), pav::uiText("打印"));
         QTest::mouseClick(control<QPushButton>(chart, "Command4"), Qt::LeftButton);
         const QImage sheet(program.dir.filePath("myxiu001.bmp"));
         QVERIFY(!sheet.isNull());
@@ -145,8 +229,8 @@ private slots:
             QString name, range, mode, forced;
             int mostThreads;
         };
-        const std::vector<Case> cases = {{"MyRose", "DMC", "高分辨彩色图", "不使用", 216},
-                                         {"Twelve", "CC", "高分辨彩色图", "12色", 12}};
+        const std::vector<Case> cases = {{"MyRose", "DMC", "高分辨彩色图", pav::uiText("不使用"), 216},
+                                         {"Twelve", "CC", "高分辨彩色图", "12" + pav::uiText("色"), 12}};
         Program program;
         QVERIFY(QTest::qWaitForWindowExposed(program.view.get()));
         for (const Case& c : cases) {
@@ -155,7 +239,7 @@ private slots:
             QVERIFY(dialog);
             control<QLineEdit>(dialog, "Text1")->setText(c.name);
             control<QComboBox>(dialog, "Combo1")->setEditText(c.range);
-            control<QComboBox>(dialog, "Combo3")->setEditText(c.mode);
+            control<QComboBox>(dialog, "Combo3")->setEditText(pav::uiText(c.mode.toStdString()));
             control<QComboBox>(dialog, "Combo4")->setEditText(c.forced);
             QTest::mouseClick(control<QPushButton>(dialog, "Command1"), Qt::LeftButton);
             QTRY_VERIFY(!settingsDialog());
@@ -163,7 +247,7 @@ private slots:
             QWidget* chart = program.openChartWindow();
             QVERIFY(chart);
             QTest::mouseClick(control<QPushButton>(chart, "Command1"), Qt::LeftButton);
-            QTRY_COMPARE(control<QPushButton>(chart, "Command5")->text(), QString("打印"));
+            QTRY_COMPARE(control<QPushButton>(chart, "Command5")->text(), pav::uiText("打印"));
             pav::chart::Form7Model& sheet = program.windows->chartModel();
             QCOMPARE(QString::fromStdString(sheet.xiutuTitle()), c.name);
             QCOMPARE(QString::fromStdString(sheet.whichType()), c.range);

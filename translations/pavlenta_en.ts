@@ -1,0 +1,647 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_GB" sourcelanguage="zh_CN">
+<context>
+    <name>Pavlenta</name>
+    <message>
+        <source>错误！</source>
+        <translation>Error!</translation>
+    </message>
+    <message>
+        <source>欢迎使用Pavlenta，动手把你的照片做成十字绣！</source>
+        <translation>Welcome to Pavlenta: turn your photos into cross-stitch!</translation>
+    </message>
+    <message>
+        <source>增加颜色，得到更逼真效果。需要更多绣线</source>
+        <translation>More colours look more lifelike, but need more threads</translation>
+    </message>
+    <message>
+        <source>只要10种颜色就可以绣出真彩般的照片效果，大大节约绣线。这就是Korvane的神奇科技!</source>
+        <translation>Just 10 colours give a true-colour look and save a lot of thread. That is Korvane magic!</translation>
+    </message>
+    <message>
+        <source>加入文字</source>
+        <translation>Add text</translation>
+    </message>
+    <message>
+        <source>可以通过滚动条直接改变绣图的大小</source>
+        <translation>The scroll bars now change the size of the chart</translation>
+    </message>
+    <message>
+        <source>可以通过滚动条移动显示图像</source>
+        <translation>The scroll bars now move the picture</translation>
+    </message>
+    <message>
+        <source>开始处理...</source>
+        <translation>Working...</translation>
+    </message>
+    <message>
+        <source>减色处理完毕</source>
+        <translation>Colour reduction done</translation>
+    </message>
+    <message>
+        <source>绣图效果图保存到</source>
+        <translation>Preview picture saved to </translation>
+    </message>
+    <message>
+        <source>绣布：宽高</source>
+        <translation>Fabric: </translation>
+    </message>
+    <message>
+        <source>   生成绣图前请先点击效果预览键，并且强烈建议您使用超级减色属性  </source>
+        <translation>   Before making a chart, press Preview first. Reduce is strongly recommended.  </translation>
+    </message>
+    <message>
+        <source>无法创建！</source>
+        <translation>Cannot create it!</translation>
+    </message>
+    <message>
+        <source>    绣图颜色太多，请减色后再生成。。。 </source>
+        <translation>    The chart has too many colours. Reduce them, then make it again... </translation>
+    </message>
+    <message>
+        <source>不能识别的位图！</source>
+        <translation>Unknown bitmap!</translation>
+    </message>
+    <message>
+        <source>无法写入临时文件 tmppicv.bmp，请确认当前文件夹或用户的缓存文件夹可以写入。绣图没有改变。</source>
+        <translation>Cannot write the working file tmppicv.bmp. Make sure the current folder or your cache folder is writable. The chart was not changed.</translation>
+    </message>
+    <message>
+        <source>无法保存绣图效果图：</source>
+        <translation>Cannot save the preview picture: </translation>
+    </message>
+    <message>
+        <source>无法写入临时文件 %1，请确认当前文件夹或用户的缓存文件夹可以写入。</source>
+        <translation>Cannot write the working file %1. Make sure the current folder or your cache folder is writable.</translation>
+    </message>
+    <message>
+        <source>我的图片</source>
+        <translation>My picture</translation>
+    </message>
+    <message>
+        <source>局部</source>
+        <translation>Part</translation>
+    </message>
+    <message>
+        <source>全图</source>
+        <translation>Whole</translation>
+    </message>
+    <message>
+        <source>选中它，就可以通过滚动条直接改变绣图的大小</source>
+        <translation>Resize the chart with the scroll bars</translation>
+    </message>
+    <message>
+        <source>预览</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>保存效果</source>
+        <translation>Save preview</translation>
+    </message>
+    <message>
+        <source>效果预览-&gt;</source>
+        <translation>Preview -&gt;</translation>
+    </message>
+    <message>
+        <source>导入图片</source>
+        <translation>Open picture</translation>
+    </message>
+    <message>
+        <source>绣图图库</source>
+        <translation>Gallery</translation>
+    </message>
+    <message>
+        <source>绣图设置</source>
+        <translation>Chart settings</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>清除</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>生成</source>
+        <translation>Make</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>超级减色</source>
+        <translation>Reduce</translation>
+    </message>
+    <message>
+        <source>还原色彩</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>在这里输入你的文字</source>
+        <translation>Type your text here</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>导入图片文件</source>
+        <translation>Open picture file</translation>
+    </message>
+    <message>
+        <source>直接屏幕截图</source>
+        <translation>Capture the screen</translation>
+    </message>
+    <message>
+        <source>生成我的绣图</source>
+        <translation>Make my chart</translation>
+    </message>
+    <message>
+        <source>打印绣图</source>
+        <translation>Print chart</translation>
+    </message>
+    <message>
+        <source>退出Pavlenta</source>
+        <translation>Quit Pavlenta</translation>
+    </message>
+    <message>
+        <source>软件设置</source>
+        <translation>Program settings</translation>
+    </message>
+    <message>
+        <source>关于...</source>
+        <translation>About...</translation>
+    </message>
+    <message>
+        <source>准备开始生成绣图,请等待约10秒 ...</source>
+        <translation>Getting ready to make the chart, about 10 seconds ...</translation>
+    </message>
+    <message>
+        <source>可忽略颜色出现次数</source>
+        <translation>Ignore colours used fewer times than</translation>
+    </message>
+    <message>
+        <source>显示全部色块</source>
+        <translation>Show all blocks</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>导出PDF</source>
+        <translation>Export PDF</translation>
+    </message>
+    <message>
+        <source>中止</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>打印..</source>
+        <translation>Print..</translation>
+    </message>
+    <message>
+        <source>输入有错误,只能是数字</source>
+        <translation>Wrong input: numbers only</translation>
+    </message>
+    <message>
+        <source>  绣图文件保存成功在</source>
+        <translation>  Chart saved as </translation>
+    </message>
+    <message>
+        <source>  绣图文件没有保存：</source>
+        <translation>  The chart was not saved: </translation>
+    </message>
+    <message>
+        <source>  PDF文件没有保存：</source>
+        <translation>  The PDF was not saved: </translation>
+    </message>
+    <message>
+        <source>  PDF文件保存成功在</source>
+        <translation>  PDF saved as </translation>
+    </message>
+    <message>
+        <source>生成绣图色块</source>
+        <translation>Blocks and symbols</translation>
+    </message>
+    <message>
+        <source>无色块绣图</source>
+        <translation>Symbols only</translation>
+    </message>
+    <message>
+        <source>仅生成色块</source>
+        <translation>Blocks only</translation>
+    </message>
+    <message>
+        <source>设置生成绣图的属性：</source>
+        <translation>Settings for making the chart:</translation>
+    </message>
+    <message>
+        <source>绣线类别：</source>
+        <translation>Threads:</translation>
+    </message>
+    <message>
+        <source>绣图名称：</source>
+        <translation>Chart name:</translation>
+    </message>
+    <message>
+        <source>自动减色功能：</source>
+        <translation>Auto reduce:</translation>
+    </message>
+    <message>
+        <source>减色方法：</source>
+        <translation>Reduce for:</translation>
+    </message>
+    <message>
+        <source>强制减色：</source>
+        <translation>Force colours:</translation>
+    </message>
+    <message>
+        <source>给你的绣图起个名字</source>
+        <translation>Name your chart</translation>
+    </message>
+    <message>
+        <source>是</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>灰度图片</source>
+        <translation>Grey picture</translation>
+    </message>
+    <message>
+        <source>低分辨彩色图</source>
+        <translation>Low-res colour</translation>
+    </message>
+    <message>
+        <source>高清黑白图片</source>
+        <translation>Sharp black and white</translation>
+    </message>
+    <message>
+        <source>高分辨彩色图</source>
+        <translation>High-res colour</translation>
+    </message>
+    <message>
+        <source>不做减色处理</source>
+        <translation>No reduction</translation>
+    </message>
+    <message>
+        <source>不使用</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>色</source>
+        <translation> colours</translation>
+    </message>
+    <message>
+        <source>  注意：强制减色功能还在测试完善中，请期待...   </source>
+        <translation>  Note: forced colours is still being tested and improved. Stay tuned...   </translation>
+    </message>
+    <message>
+        <source>  强制减色的颜色数不是有效的数字，请重新输入。  </source>
+        <translation>  The number of forced colours is not a valid number. Please type it again.  </translation>
+    </message>
+    <message>
+        <source>==确定==</source>
+        <translation>==OK==</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>选择转换成绣图的图片或则照片：</source>
+        <translation>Choose a picture or photo to turn into a chart:</translation>
+    </message>
+    <message>
+        <source>Pavlenta 绣图图库       -Korvane inc.</source>
+        <translation>Pavlenta Chart Gallery       -Korvane inc.</translation>
+    </message>
+    <message>
+        <source>应用Apply)</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>   错误的图形文件，无法打开，请确认是jpg,gif,bmp格式中的一种   </source>
+        <translation>   Cannot open this picture file. It must be a jpg, gif or bmp file.   </translation>
+    </message>
+    <message>
+        <source>   图片文件不完整，无法打开   </source>
+        <translation>   The picture file is incomplete and cannot be opened   </translation>
+    </message>
+    <message>
+        <source>   图片尺寸太大，无法打开   </source>
+        <translation>   The picture is too large to open   </translation>
+    </message>
+    <message>
+        <source>驱动器没有准备好，无法打开：</source>
+        <translation>The drive is not ready and cannot be opened: </translation>
+    </message>
+    <message>
+        <source>无法截取屏幕：当前的显示环境不允许本程序读取屏幕画面。</source>
+        <translation>Cannot capture the screen: this display does not let the program read the screen.</translation>
+    </message>
+    <message>
+        <source>动漫</source>
+        <translation>Cartoons</translation>
+    </message>
+    <message>
+        <source>美女</source>
+        <translation>Beauties</translation>
+    </message>
+    <message>
+        <source>汽车</source>
+        <translation>Cars</translation>
+    </message>
+    <message>
+        <source>星座</source>
+        <translation>Zodiac</translation>
+    </message>
+    <message>
+        <source>动物</source>
+        <translation>Animals</translation>
+    </message>
+    <message>
+        <source>风景</source>
+        <translation>Scenery</translation>
+    </message>
+    <message>
+        <source>艺术</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>数量：</source>
+        <translation>Count:</translation>
+    </message>
+    <message>
+        <source>点击替换颜色</source>
+        <translation>Click to replace the colour</translation>
+    </message>
+    <message>
+        <source>替换颜色</source>
+        <translation>Replace</translation>
+    </message>
+    <message>
+        <source>目标颜色</source>
+        <translation>With</translation>
+    </message>
+    <message>
+        <source>&lt;－替换</source>
+        <translation>&lt;- Replace</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Done</translation>
+    </message>
+    <message>
+        <source>颜色总数：%1  替换%2 处</source>
+        <translation>Colours: %1  replaced: %2</translation>
+    </message>
+    <message>
+        <source>绣图文件 %1 超过 321 x 321 针，不能编辑。</source>
+        <translation>The chart file %1 is larger than 321 x 321 stitches and cannot be edited.</translation>
+    </message>
+    <message>
+        <source>不能读取绣图文件 %1，请重新点击“编辑”。</source>
+        <translation>Cannot read the chart file %1. Please click "Edit" again.</translation>
+    </message>
+    <message>
+        <source>绣图颜色替换－用来减少绣图颜色</source>
+        <translation>Replace chart colours - to use fewer colours</translation>
+    </message>
+    <message>
+        <source>颜色总数：0 替换0处</source>
+        <translation>Colours: 0  replaced: 0</translation>
+    </message>
+    <message>
+        <source>我的绣图</source>
+        <translation>My chart</translation>
+    </message>
+    <message>
+        <source>正在生成打印文档，请等待....</source>
+        <translation>Preparing the print document, please wait....</translation>
+    </message>
+    <message>
+        <source>正在绘制网格，请等待....</source>
+        <translation>Drawing the grid, please wait....</translation>
+    </message>
+    <message>
+        <source>正在绘制绣线表格，请等待....</source>
+        <translation>Drawing the thread table, please wait....</translation>
+    </message>
+    <message>
+        <source>正在绘制绣线符号，请等待....</source>
+        <translation>Drawing the symbols, please wait....</translation>
+    </message>
+    <message>
+        <source>正在打印，请等待....</source>
+        <translation>Printing, please wait....</translation>
+    </message>
+    <message>
+        <source>    打印异常，请确认您的打印机已经就绪。     </source>
+        <translation>    Printing failed. Please make sure your printer is ready.     </translation>
+    </message>
+    <message>
+        <source>正在创建颜色索引......</source>
+        <translation>Building the colour index......</translation>
+    </message>
+    <message>
+        <source>正在计算颜色数目等信息......</source>
+        <translation>Counting the colours......</translation>
+    </message>
+    <message>
+        <source>文件夹不存在</source>
+        <translation>the folder does not exist</translation>
+    </message>
+    <message>
+        <source>没有写入权限</source>
+        <translation>no permission to write</translation>
+    </message>
+    <message>
+        <source>磁盘是只读的</source>
+        <translation>the disk is read-only</translation>
+    </message>
+    <message>
+        <source>磁盘已满</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>磁盘空间配额已用完</source>
+        <translation>the disk quota is used up</translation>
+    </message>
+    <message>
+        <source>路径中有一部分不是文件夹</source>
+        <translation>part of the path is not a folder</translation>
+    </message>
+    <message>
+        <source>已有同名的文件夹</source>
+        <translation>a folder of that name exists</translation>
+    </message>
+    <message>
+        <source>文件名太长</source>
+        <translation>the file name is too long</translation>
+    </message>
+    <message>
+        <source>文件太大</source>
+        <translation>the file is too large</translation>
+    </message>
+    <message>
+        <source>磁盘读写出错</source>
+        <translation>disk read or write error</translation>
+    </message>
+    <message>
+        <source>打开的文件太多</source>
+        <translation>too many open files</translation>
+    </message>
+    <message>
+        <source>文件正在被使用</source>
+        <translation>the file is in use</translation>
+    </message>
+    <message>
+        <source>内存不足</source>
+        <translation>out of memory</translation>
+    </message>
+    <message>
+        <source>未知错误</source>
+        <translation>unknown error</translation>
+    </message>
+    <message>
+        <source>系统错误：</source>
+        <translation>system error: </translation>
+    </message>
+    <message>
+        <source>符号</source>
+        <translation>Sym</translation>
+    </message>
+    <message>
+        <source>线号</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>数量</source>
+        <translation>Qty</translation>
+    </message>
+    <message>
+        <source>绣线:%1  颜色数：%2   宽x高：%3x%4</source>
+        <translation>Threads: %1  Colours: %2   Width x height: %3x%4</translation>
+    </message>
+    <message>
+        <source>注:全部线量总和为%1，线量不是某种长度单位，只是用来说明各颜色线所占比例.</source>
+        <translation>Note: the thread amounts add up to %1. They are not a length, only each colour's share.</translation>
+    </message>
+    <message>
+        <source>打开绣图文件...</source>
+        <translation>Open chart file...</translation>
+    </message>
+    <message>
+        <source>保存绣图文件...</source>
+        <translation>Save chart file...</translation>
+    </message>
+    <message>
+        <source>编辑颜色</source>
+        <translation>Edit colours</translation>
+    </message>
+    <message>
+        <source>OXS绣图文件 (*.oxs)</source>
+        <translation>OXS chart files (*.oxs)</translation>
+    </message>
+    <message>
+        <source>  绣图文件不能打开：</source>
+        <translation>  Cannot open the chart file: </translation>
+    </message>
+    <message>
+        <source>    正在生成或打印绣图，请稍后再打开绣图文件。 </source>
+        <translation>    A chart is being made or printed. Open the chart file afterwards. </translation>
+    </message>
+    <message>
+        <source>绣图文件中有 %1 处半针、结粒、珠子或注释未显示，保存时原样保留。</source>
+        <translation>The chart file has %1 half stitches, knots, beads or notes that are not shown; saving keeps them as they are.</translation>
+    </message>
+    <message>
+        <source>文件不能读取。</source>
+        <translation>The file cannot be read.</translation>
+    </message>
+    <message>
+        <source>文件太大，不是绣图文件。</source>
+        <translation>The file is too large to be a chart file.</translation>
+    </message>
+    <message>
+        <source>文件不是XML格式的绣图文件，或者内容有损坏。</source>
+        <translation>The file is not an XML chart file, or it is damaged.</translation>
+    </message>
+    <message>
+        <source>文件不完整，可能没有下载或复制完。</source>
+        <translation>The file is incomplete; it may not have been fully downloaded or copied.</translation>
+    </message>
+    <message>
+        <source>文件含有文档类型定义(DTD)，为了安全不能打开。</source>
+        <translation>The file contains a document type definition (DTD) and is not opened, for safety.</translation>
+    </message>
+    <message>
+        <source>文件不是OXS绣图文件。</source>
+        <translation>The file is not an OXS chart file.</translation>
+    </message>
+    <message>
+        <source>文件中绣图的宽度或高度缺失或有误。</source>
+        <translation>The chart's width or height in the file is missing or wrong.</translation>
+    </message>
+    <message>
+        <source>绣图超过 321 x 321 针，不能打开。</source>
+        <translation>The chart is larger than 321 x 321 stitches and cannot be opened.</translation>
+    </message>
+    <message>
+        <source>文件中的颜色表有误（缺少底布、序号重复或颜色有误）。</source>
+        <translation>The colour table in the file is wrong (no fabric, repeated numbers or bad colours).</translation>
+    </message>
+    <message>
+        <source>文件中的颜色超过500种。</source>
+        <translation>The file has more than 500 colours.</translation>
+    </message>
+    <message>
+        <source>文件中有针法的位置缺失或有误。</source>
+        <translation>A stitch in the file has a missing or wrong position.</translation>
+    </message>
+    <message>
+        <source>文件中有针法超出绣图范围。</source>
+        <translation>A stitch in the file lies outside the chart.</translation>
+    </message>
+    <message>
+        <source>文件中有针法使用了颜色表里没有的颜色。</source>
+        <translation>A stitch in the file uses a colour that is not in the colour table.</translation>
+    </message>
+    <message>
+        <source>文件内容太多或层次太深，不像绣图文件。</source>
+        <translation>The file has too many or too deeply nested parts to be a chart file.</translation>
+    </message>
+    <message>
+        <source>文件不能写入。</source>
+        <translation>The file cannot be written.</translation>
+    </message>
+</context>
+</TS>
