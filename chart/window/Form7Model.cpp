@@ -272,6 +272,7 @@ bool Form7Model::buildColourIndex(const TaskDelegate& task) {
     request.threshold = threshold();
     ChartResult result = makeChart(m_state, request, task, &m_genRunning);
     if (result.error == ChartError::TooManyColours) m_messages.showMessage(kTooManyColours, kTooManyTitle);
+    if (result.error == ChartError::TooManySymbols) m_messages.showMessage(kTooManySymbols, kTooManyTitle);
     if (result.error != ChartError::None) return false;
     m_chart = std::move(result.chart);
     return true;

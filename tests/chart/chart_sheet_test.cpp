@@ -334,7 +334,8 @@ QImage referenceEntry(const QImage& like, LegendCell cell, std::int32_t swatch, 
 }
 
 TEST(SheetLegend, EachEntryShowsOneThreadAndCellsAfterTheLastStayEmpty) {
-    // Threads first appear in the order t1, t2, t3; t2 has 5 stitches, under the threshold 20.
+    // Threads first appear in the order t1, t2, t3; t2 has 5 stitches, under the threshold 20,
+    // which go to the nearer of t1 and t3.
     const int t1 = sampleRows()[2], t2 = sampleRows()[10], t3 = sampleRows()[20];
     ChartRun run(20, 17, [&](int x, int y) {
         if (y == 0 && x >= 1 && x <= 5) return threadColor(t2);
@@ -343,7 +344,9 @@ TEST(SheetLegend, EachEntryShowsOneThreadAndCellsAfterTheLastStayEmpty) {
     run.generate();
     ASSERT_EQ(run.state->maxColor, 2);
     const QImage& canvas = run.canvas();
-    const int t1Count = 3 * 20 - 5, t3Count = 14 * 20;
+    const std::int32_t listedColours[] = {threadColor(t1), threadColor(t3)};
+    const int toT1 = pav::nearestRgbIndex(listedColours, threadColor(t2)) == 0 ? 5 : 0;
+    const int t1Count = 3 * 20 - 5 + toT1, t3Count = 14 * 20 + 5 - toT1;
     const QImage first = referenceEntry(canvas, legendCell(run, 0, 1), threadColor(t1), "A",
                                         QString::fromStdString(threadNumber(t1)), QString::number(t1Count));
     EXPECT_TRUE(entryMatches(canvas, first, legendCell(run, 0, 1)));
