@@ -266,9 +266,50 @@ TEST(ChartAbortOther, AbortBeforeAnyGenerationOnlyClearsTheFlag) {
     EXPECT_TRUE(run.host.enabledCalls.empty());
 
     run.generate();
+    run.clock += Form7Model::kCommand5SettleMs;
     run.model.command5Clicked(); // now it reads "打印"
     EXPECT_EQ(prints, 1);
     EXPECT_TRUE(run.model.genRunning());
+}
+
+// A press on "中止" that arrives just after the generation ended must not print.
+TEST(ChartAbortOther, Command5IgnoresPressesForAMomentAfterItsCaptionChanges) {
+    ChartRun run(W, H, threeThreads);
+    int prints = 0;
+    run.model.setPrintHandler([&] {
+        ++prints;
+        run.model.setPrinted(); // "打印.." is a change of caption too
+    });
+    run.generate();
+    ASSERT_EQ(run.model.command5Caption(), "打印");
+    run.clock += Form7Model::kCommand5SettleMs - 1;
+    run.model.command5Clicked();
+    EXPECT_EQ(prints, 0);
+    EXPECT_TRUE(run.model.genRunning());
+    run.clock += 1;
+    run.model.command5Clicked();
+    EXPECT_EQ(prints, 1);
+    run.model.command5Clicked();
+    EXPECT_EQ(prints, 1);
+    run.clock += Form7Model::kCommand5SettleMs;
+    run.model.command5Clicked();
+    EXPECT_EQ(prints, 2);
+
+    // The next generation turns it into "中止" again: an early press does not abort.
+    run.clock += 1000;
+    int yields = 0;
+    run.generate(actAtYield(3, [&] { run.model.command5Clicked(); }, &yields));
+    EXPECT_EQ(run.model.command5Caption(), "打印");
+    run.clock += 1000;
+    yields = 0;
+    run.generate(actAtYield(
+        3,
+        [&] {
+            run.clock += Form7Model::kCommand5SettleMs;
+            run.model.command5Clicked();
+        },
+        &yields));
+    EXPECT_EQ(run.model.command5Caption(), "中止");
 }
 
 TEST(ChartAbortOther, StyleChosenWhileTheLinesAreDrawnDecidesTheBlocks) {
