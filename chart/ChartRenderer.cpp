@@ -164,6 +164,21 @@ QPointF symbolOrigin(const ChartGeometry& g, int x, int y) {
     return g.snapText ? QPointF(roundHalfEven(origin.x()), roundHalfEven(origin.y())) : origin;
 }
 
+// On a canvas drawn 1:1 in whole-pixel cells every glyph is kept inside its
+// cell's interior, the cell less its grid lines; elsewhere glyphs go as drawn.
+SymbolFitter symbolFitter(QPainter& painter, const ChartGeometry& g) {
+    QPaintDevice* device = painter.device();
+    const bool pixels = device != nullptr && device->devType() == QInternal::Image &&
+                        painter.combinedTransform().type() == QTransform::TxNone && g.snapText && whole(g.cell) &&
+                        whole(g.symbolDx) && whole(g.symbolBaseline);
+    if (!pixels) return SymbolFitter(g.symbolFont, kDotsPerMeter96, kDotsPerMeter96, std::nullopt);
+    const auto* image = static_cast<const QImage*>(device);
+    const int cell = static_cast<int>(g.cell), dx = static_cast<int>(g.symbolDx);
+    const int baseline = static_cast<int>(g.symbolBaseline);
+    return SymbolFitter(g.symbolFont, image->dotsPerMeterX(), image->dotsPerMeterY(),
+                        QRect(1 - dx, 1 - baseline, cell - 1, cell - 1));
+}
+
 } // namespace
 
 QImage newCanvas(int width, int height) {
@@ -216,8 +231,10 @@ bool drawSymbols(QPainter& painter, const ChartGeometry& g, const SymbolInput& i
                  SymbolStamps* stamps) {
     useFont(painter, g.symbolFont);
     const DirectPixels direct = stamps ? directPixels(painter) : DirectPixels{};
+    SymbolFitter fitter = symbolFitter(painter, g);
     std::vector<QString> symbols;
     for (const ChartThread& thread : in.chart.threads()) symbols.push_back(QString::fromStdString(thread.symbol));
+    const QFont* font = &g.symbolFont;
     const QRect& cells = in.cells;
     job.progress(0, cells.height());
     for (int row = 0; row < cells.height(); ++row) {
@@ -230,11 +247,14 @@ bool drawSymbols(QPainter& painter, const ChartGeometry& g, const SymbolInput& i
             const QString& symbol = symbols[static_cast<std::size_t>(thread)];
             if (symbol.isEmpty()) continue;
             const QRgb ink = in.overBlocks ? symbolInk(in.chart.blockColour(x, y)).rgb() : qRgb(0, 0, 0);
+            const SymbolPlacement& place = fitter.placementFor(symbol);
+            const QPointF origin = symbolOrigin(g, column, row) + QPointF(place.shift);
             if (stamps) {
-                stamps->draw(painter, direct, symbolOrigin(g, column, row).toPoint(), symbol, ink);
+                stamps->draw(painter, direct, origin.toPoint(), symbol, ink, place.font);
             } else {
+                if (font != &place.font) painter.setFont(*(font = &place.font));
                 painter.setPen(QColor::fromRgb(ink));
-                painter.drawText(symbolOrigin(g, column, row), symbol);
+                painter.drawText(origin, symbol);
             }
         }
         job.progress(row + 1, cells.height());

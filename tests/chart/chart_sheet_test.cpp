@@ -293,6 +293,49 @@ TEST(SheetSymbols, StampsGiveThePixelsOfDrawingTheCharacter) {
     EXPECT_NE(drawn, newCanvas(drawn.width(), drawn.height()));
 }
 
+// Descenders (g, j, p, q, y), brackets and the Chinese symbols, which are as
+// tall as a whole cell in the symbol font, all stay inside their cells: the
+// grid lines around them keep every pixel, on light and dark blocks.
+TEST(SheetSymbols, EverySymbolStaysInsideItsCellInterior) {
+    ensureGuiApp();
+    const int w = 24, h = 20;
+    Chart chart(w, h);
+    const palette::SymbolSet set = palette::loadxiuChr();
+    for (int p = 1; p <= 240; ++p) chart.threads().push_back(ChartThread{.symbol = set.at(p)});
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            chart.setThreadAt(x, y, (x + y * w) % 240);
+            chart.setBlockColour(x, y, (x + y * w) < 240 ? palette::makeRgb(250, 240, 200) : palette::makeRgb(20, 30, 90));
+        }
+    ChartGeometry g = canvasGeometry();
+    g.gridTop = 61;
+    const QRect cells = allCells(chart);
+    QImage grid = newCanvas(10 * w + 83, 10 * h + 100);
+    {
+        QPainter painter(&grid);
+        ASSERT_TRUE(drawGrid(painter, g, GridInput{chart, cells, ChartStyle::BlocksAndSymbols}, JobControl{}));
+    }
+    for (const bool stamped : {true, false}) {
+        SCOPED_TRACE(stamped ? "stamps" : "drawn");
+        QImage sheet = grid.copy();
+        {
+            QPainter painter(&sheet);
+            SymbolStamps stamps(g.symbolFont, sheet.dotsPerMeterX(), sheet.dotsPerMeterY());
+            ASSERT_TRUE(drawSymbols(painter, g, SymbolInput{chart, cells, true}, JobControl{}, stamped ? &stamps : nullptr));
+        }
+        const int L = int(g.leftMargin), T = int(g.gridTop);
+        for (int y = 0; y <= 10 * h; ++y)
+            for (int x = 0; x <= 10 * w; ++x) {
+                const bool line = x % 10 == 0 || y % 10 == 0;
+                if (line) ASSERT_EQ(sheet.pixel(L + x, T + y), grid.pixel(L + x, T + y)) << "line pixel " << x << ", " << y;
+            }
+        for (int c = 0; c < w * h; ++c) {
+            const QRect interior(L + 10 * (c % w) + 1, T + 10 * (c / w) + 1, 9, 9);
+            EXPECT_FALSE(sameRegion(sheet, grid, interior)) << "no ink for symbol " << c % 240 + 1;
+        }
+    }
+}
+
 TEST(SheetSymbols, InkContrastsWithTheBlock) {
     struct Case {
         std::int32_t background;
