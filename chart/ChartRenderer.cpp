@@ -158,6 +158,34 @@ void drawHeavyLines(QPainter& painter, const ChartGeometry& g, const Chart& char
     }
 }
 
+// A legend text's width from its corner to the cell's right line (on the
+// canvas 38 - 4 - 1 pixels: the line is one of the cell's 38).
+double legendTextRoom(const ChartGeometry& g) {
+    return g.legendCellWidth - g.legendTextOffset.x() - g.legendCellWidth / 38;
+}
+
+// Writes text in the painter's font or, when the text would run past width,
+// narrowed (down to 60 %) and then made smaller, so that it ends within its cell
+// and keeps as much of its height as it can.
+void writeTextWithin(QPainter& painter, const ChartGeometry& g, QPointF topLeft, const QString& text, double width) {
+    const QFont font = painter.font();
+    const auto advance = [&](const QFont& f) { return QFontMetricsF(f, painter.device()).horizontalAdvance(text); };
+    const double wide = advance(font);
+    if (wide <= width || width <= 0) return writeText(painter, g, topLeft, text);
+    QFont fitted = font;
+    int stretch = std::max(60, static_cast<int>(100 * width / wide));
+    fitted.setStretch(stretch);
+    // Widths are hinted to whole pixels on the canvas: step down until it fits.
+    while (advance(fitted) > width && stretch > 60) fitted.setStretch(--stretch);
+    for (double size = font.pointSizeF(); advance(fitted) > width && size > 1.5;) {
+        size -= 0.25;
+        fitted.setPointSizeF(size);
+    }
+    painter.setFont(fitted);
+    writeText(painter, g, topLeft, text);
+    painter.setFont(font);
+}
+
 // Where the symbol of cell (x, y) starts on its baseline.
 QPointF symbolOrigin(const ChartGeometry& g, int x, int y) {
     const QPointF origin(g.leftMargin + g.cell * x + g.symbolDx, g.gridTop + g.cell * y + g.symbolBaseline);
@@ -306,12 +334,13 @@ int drawLegendGrid(QPainter& painter, const ChartGeometry& g, int chartW, int /*
         line(painter, g.leftMargin, top + ch * r, g.leftMargin + cw * layout.cellsAcross, top + ch * r);
     for (int k = 0; k <= layout.cellsAcross; ++k)
         line(painter, g.leftMargin + cw * k, top, g.leftMargin + cw * k, top + ch * layout.rows);
-    useFont(painter, g.songFont);
+    useFont(painter, g.legendFont);
+    const double room = legendTextRoom(g);
     for (int r = 0; r < layout.rows; r += 3) {
         const QPointF corner = QPointF(g.leftMargin, top + ch * r) + g.legendTextOffset;
-        writeText(painter, g, corner, QStringLiteral("符号"));
-        writeText(painter, g, corner + QPointF(0, ch), QStringLiteral("线号"));
-        writeText(painter, g, corner + QPointF(0, 2 * ch), QStringLiteral("数量"));
+        writeTextWithin(painter, g, corner, QStringLiteral("符号"), room);
+        writeTextWithin(painter, g, corner + QPointF(0, ch), QStringLiteral("线号"), room);
+        writeTextWithin(painter, g, corner + QPointF(0, 2 * ch), QStringLiteral("数量"), room);
     }
     return roundedInt(top + ch * (layout.rows + 2));
 }
@@ -324,7 +353,8 @@ void drawLegendEntries(QPainter& painter, const ChartGeometry& g, const LegendIn
     const LegendLayout layout = legendLayout(g, in.chart.width(), entries);
     const double cw = g.legendCellWidth;
     const double ch = g.legendCellHeight;
-    useFont(painter, g.songFont);
+    const double room = legendTextRoom(g);
+    useFont(painter, g.legendFont);
     int i = 0;
     for (int r = 0; r < layout.rows; r += 3) {
         for (int k = 1; k <= layout.colourCells; ++k) {
@@ -341,10 +371,10 @@ void drawLegendEntries(QPainter& painter, const ChartGeometry& g, const LegendIn
             }
             // A text wider than its cell is cut at the cell's edge rather than run into the next entry.
             if (g.clipLegendText) painter.setClipRect(QRectF(cell.x() + 1, cell.y(), cw - 1, 3 * ch));
-            writeText(painter, g, text, QString::fromStdString(thread.symbol));
+            writeTextWithin(painter, g, text, QString::fromStdString(thread.symbol), room);
             painter.setPen(Qt::black);
-            writeText(painter, g, text + QPointF(0, ch), QString::fromStdString(thread.number));
-            writeText(painter, g, text + QPointF(0, 2 * ch), QString::number(thread.count));
+            writeTextWithin(painter, g, text + QPointF(0, ch), QString::fromStdString(thread.number), room);
+            writeTextWithin(painter, g, text + QPointF(0, 2 * ch), QString::number(thread.count), room);
             painter.setClipping(false);
         }
     }

@@ -482,8 +482,35 @@ TEST(SheetColourRange, CcChartsUseThePicturesOwnColours) {
         painter.drawText(QPointF(L + 41, T + 10), "B");
     }
     EXPECT_TRUE(sameRegion(canvas, cell, QRect(L + 41, T + 1, 9, 9)));
-    const QImage entry = referenceEntry(canvas, legendCell(run, 0, 2), colours[1], "B", "#0CC80E", "114");
-    EXPECT_TRUE(entryMatches(canvas, entry, legendCell(run, 0, 2)));
+    // The entry's symbol and quantity as ever; its colour number is checked below.
+    const LegendCell second = legendCell(run, 0, 2);
+    const QImage entry = referenceEntry(canvas, second, colours[1], "B", "#0CC80E", "114");
+    EXPECT_TRUE(sameRegion(canvas, entry, QRect(second.x + 1, second.top + 1, 37, 13)));
+    EXPECT_TRUE(sameRegion(canvas, entry, QRect(second.x + 1, second.top + 29, 37, 13)));
+}
+
+// "#RRGGBB" is wider than a legend cell in the legend's font: it is written
+// smaller and shown whole, ending before the cell's right line, not cut there.
+TEST(SheetColourRange, ColourNumbersFitTheirLegendCellsWhole) {
+    const std::int32_t colours[] = {palette::makeRgb(0x00, 0x66, 0x66), palette::makeRgb(0x0A, 0x66, 0x66)};
+    ChartRun run(20, 17, [&](int x, int y) { return colours[(x + y) % 2]; });
+    run.model.setWhichType("CC");
+    run.generate();
+    const QImage& canvas = run.canvas();
+    for (int k = 1; k <= 2; ++k) {
+        SCOPED_TRACE(k);
+        const LegendCell cell = legendCell(run, 0, k);
+        int left = 1000, right = -1;
+        for (int y = cell.top + 15; y < cell.top + 28; ++y)
+            for (int x = cell.x + 1; x < cell.x + 38; ++x)
+                if (canvas.pixel(x, y) == qRgb(0, 0, 0)) {
+                    left = std::min(left, x - cell.x);
+                    right = std::max(right, x - cell.x);
+                }
+        EXPECT_LE(left, 5);
+        EXPECT_GE(right, 28); // seven characters, not a cut
+        EXPECT_LE(right, 36); // a pixel clear of the line at 38
+    }
 }
 
 } // namespace
