@@ -117,13 +117,27 @@ void Form1Model::formLoad(const std::string& startPicture) {
 }
 
 bool Form1Model::loadSourcePicture(const std::string& path) {
-    picPath = path;
+    // Everything is checked before anything changes: the picture decodes, and
+    // every bar can take the sizes it gives.
+    m_pictureError = {};
+    m_pictureFit = chart::FabricFit::Fits;
+    auto source = SourcePicture::decode(path, &m_pictureError, m_sourceDetail);
+    if (source) m_pictureFit = chart::fabricFitFor(source->size());
+    if (!source || m_pictureFit != chart::FabricFit::Fits) {
+        if (source) {
+            m_pictureError.fault = image::PictureFault::None;
+            m_pictureError.reason = m_pictureFit == chart::FabricFit::TooSmall
+                                        ? "too small for a fabric (at least 3 x 2 pixels)"
+                                        : "too tall for its width to fit a fabric";
+        }
+        notify(Form1Change::Fabric);
+        return false;
+    }
+    const std::string newPath = path; // path may be picPath itself
+    picPath = newPath;
     try {
         ifScale = 1;
         showModeButtons();
-        m_pictureError = {};
-        auto source = SourcePicture::decode(path, &m_pictureError, m_sourceDetail);
-        if (!source) throw StatementError(StatementFault::BadPicture, path + ": " + m_pictureError.reason);
         m_source = std::move(source);
         resamplePicture4(m_source->size());  // Picture4 takes the picture at its natural size
 
@@ -157,6 +171,15 @@ bool Form1Model::loadSourcePicture(const std::string& path) {
         return false;
     }
     return true;
+}
+
+std::string Form1Model::pictureFitText() const {
+    switch (m_pictureFit) {
+    case chart::FabricFit::TooSmall: return texts::kPictureTooSmall;
+    case chart::FabricFit::TooThin: return texts::kPictureTooThin;
+    case chart::FabricFit::Fits: break;
+    }
+    return {};
 }
 
 void Form1Model::unload() {

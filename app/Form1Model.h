@@ -23,6 +23,7 @@
 #include "image/SourcePicture.h"
 #include "app/WorkingPicture.h"
 #include "chart/ChartHost.h"
+#include "chart/Fabric.h"
 #include "image/ClsDIB.h"
 #include "base/TaskDelegate.h"
 #include "base/UiText.h"
@@ -97,11 +98,16 @@ public:
     // picture ("logo.dll" from the current folder; none when empty), the
     // preview; ColorBit 0. Errors before the preview are swallowed.
     void formLoad(const std::string& startPicture = "logo.dll");
-    // Installs the picture at path as the new source. False when a step
-    // failed; the steps before it stay in effect.
+    // Installs the picture at path as the new source with all its sizes. False
+    // when it cannot be read or charted; the previous picture, its path, sizes
+    // and pan then stay as they were.
     bool loadSourcePicture(const std::string& path);
     // Why the last picture that failed to decode was refused (fault None after a decoded one).
     const image::PictureError& pictureError() const { return m_pictureError; }
+    // Why the last refused picture, decoded whole, cannot be charted (Fits otherwise).
+    chart::FabricFit pictureFit() const { return m_pictureFit; }
+    // The message for that: empty when the picture fits or could not be read at all.
+    std::string pictureFitText() const;
     // Unloads every other window (the view then closes the main window).
     void unload();
     // Pictures installed from now on are only read fitted into this size
@@ -281,6 +287,7 @@ private:
 
     std::shared_ptr<const SourcePicture> m_source;  // Picture3
     image::PictureError m_pictureError;
+    chart::FabricFit m_pictureFit = chart::FabricFit::Fits;
     QSize m_sourceDetail;
     WorkingPicture m_picture4;
     double m_picture4Left = 0;

@@ -33,6 +33,9 @@ inline constexpr const char* kCannotWriteStitchPicture =
 inline constexpr const char* kCannotSaveEffect = "无法保存绣图效果图：";
 // %1 the editor's stitch picture.
 inline constexpr const char* kCannotWriteEditorPicture = "无法写入临时文件 %1，请确认当前文件夹或用户的缓存文件夹可以写入。";
+// A picture that decodes but gives no fabric; the picture before it stays.
+inline constexpr const char* kPictureTooSmall = "   图片太小，无法做成绣图：宽至少要3个像素，高至少要2个像素   ";
+inline constexpr const char* kPictureTooThin = "   图片太细长，无法做成绣图：高度不能超过宽度的16倍   ";
 
 // Captions of the window's controls.
 inline constexpr const char* kFrame1 = "我的图片";

@@ -27,13 +27,59 @@ ChartResult makeChart(palette::ProgramState& state, const ChartRequest& request,
         if (result.error == ChartError::None) result.error = ChartError::Aborted;
         return result;
     }
-    if (palette::sortColorIndex(state, job, request.threshold) != palette::IndexResult::Done || !*flag) {
+    palette::IndexResult counted = palette::sortColorIndex(state, job, request.threshold);
+    // A threshold no thread reaches would leave a sheet of symbols with no legend at all.
+    if (counted == palette::IndexResult::Done && state.maxColor == 0 && request.threshold > 0)
+        counted = palette::sortColorIndex(state, job, 0);
+    if (counted != palette::IndexResult::Done || !*flag) {
         result.error = ChartError::Aborted;
         return result;
     }
-    result.chart = chartFromColourIndex(state, request.width, request.height, range, palette::loadxiuChr());
+    Chart chart = chartFromColourIndex(state, request.width, request.height, range, palette::loadxiuChr());
+    foldUnlistedThreads(chart, state,
+                        request.matcher ? request.matcher->criterion() : palette::FitCriterion::Rgb);
+    for (const ChartThread& thread : chart.threads()) {
+        if (thread.count > 0 && thread.symbol.empty()) {
+            *flag = false;
+            result.error = ChartError::TooManySymbols;
+            return result;
+        }
+    }
+    result.chart = std::move(chart);
     result.chart.title = request.title;
     return result;
+}
+
+void foldUnlistedThreads(Chart& chart, palette::ProgramState& state, palette::FitCriterion criterion) {
+    std::vector<ChartThread>& threads = chart.threads();
+    const std::vector<int> listed = chart.legend();
+    if (listed.empty() || listed.size() == threads.size()) return;
+
+    std::vector<std::int32_t> colours;
+    for (const int t : listed) colours.push_back(threads[static_cast<std::size_t>(t)].rgb);
+    const colour::ThreadMatcher nearest(colours, criterion);
+    std::vector<int> target(threads.size());
+    for (std::size_t t = 0; t < threads.size(); ++t)
+        target[t] = threads[t].listed ? static_cast<int>(t)
+                                      : listed[static_cast<std::size_t>(nearest.nearest(threads[t].rgb))];
+
+    const bool threadRows = chart.range == ThreadRange::Dmc;
+    for (int y = 0; y < chart.height(); ++y) {
+        for (int x = 0; x < chart.width(); ++x) {
+            const int t = chart.threadAt(x, y);
+            if (t == kNoStitch || threads[static_cast<std::size_t>(t)].listed) continue;
+            const int to = target[static_cast<std::size_t>(t)];
+            chart.setThreadAt(x, y, to);
+            state.index.at(x, y) = threadRows ? threads[static_cast<std::size_t>(to)].row : to + 1;
+        }
+    }
+    chart.recount();
+    for (int k = 1; k <= std::min(state.maxColor, palette::kListCapacity); ++k) {
+        palette::LegendRecord& record = state.legend[static_cast<std::size_t>(k)];
+        if (record.position >= 1 && record.position <= static_cast<int>(threads.size()))
+            record.quantity =
+                palette::paddedRight(std::to_string(threads[static_cast<std::size_t>(record.position - 1)].count), 4);
+    }
 }
 
 Chart chartFromColourIndex(const palette::ProgramState& state, int width, int height,

@@ -11,6 +11,7 @@ namespace pav::chart {
 ChartGeometry canvasGeometry() {
     ChartGeometry geometry;
     geometry.songFont = songFont();
+    geometry.legendFont = geometry.songFont;
     geometry.symbolFont = symbolFont();
     geometry.arialFont = arialFont();
     return geometry;

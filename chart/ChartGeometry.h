@@ -66,7 +66,10 @@ struct ChartGeometry {
     // Text corners are rounded to whole units (pixels on the canvas).
     bool snapText = true;
 
-    QFont songFont;   // title, legend, footer
+    QFont songFont;   // title, footer
+    // The legend's captions and entries. A text wider than its cell is written
+    // smaller, so that every number is shown whole.
+    QFont legendFont;
     QFont symbolFont; // the grid's symbols
     QFont arialFont;  // numbering
 };

@@ -159,10 +159,53 @@ void drawHeavyLines(QPainter& painter, const ChartGeometry& g, const Chart& char
     }
 }
 
+// A legend text's width from its corner to the cell's right line (on the
+// canvas 38 - 4 - 1 pixels: the line is one of the cell's 38).
+double legendTextRoom(const ChartGeometry& g) {
+    return g.legendCellWidth - g.legendTextOffset.x() - g.legendCellWidth / 38;
+}
+
+// Writes text in the painter's font or, when the text would run past width,
+// narrowed (down to 60 %) and then made smaller, so that it ends within its cell
+// and keeps as much of its height as it can.
+void writeTextWithin(QPainter& painter, const ChartGeometry& g, QPointF topLeft, const QString& text, double width) {
+    const QFont font = painter.font();
+    const auto advance = [&](const QFont& f) { return QFontMetricsF(f, painter.device()).horizontalAdvance(text); };
+    const double wide = advance(font);
+    if (wide <= width || width <= 0) return writeText(painter, g, topLeft, text);
+    QFont fitted = font;
+    int stretch = std::max(60, static_cast<int>(100 * width / wide));
+    fitted.setStretch(stretch);
+    // Widths are hinted to whole pixels on the canvas: step down until it fits.
+    while (advance(fitted) > width && stretch > 60) fitted.setStretch(--stretch);
+    for (double size = font.pointSizeF(); advance(fitted) > width && size > 1.5;) {
+        size -= 0.25;
+        fitted.setPointSizeF(size);
+    }
+    painter.setFont(fitted);
+    writeText(painter, g, topLeft, text);
+    painter.setFont(font);
+}
+
 // Where the symbol of cell (x, y) starts on its baseline.
 QPointF symbolOrigin(const ChartGeometry& g, int x, int y) {
     const QPointF origin(g.leftMargin + g.cell * x + g.symbolDx, g.gridTop + g.cell * y + g.symbolBaseline);
     return g.snapText ? QPointF(roundHalfEven(origin.x()), roundHalfEven(origin.y())) : origin;
+}
+
+// On a canvas drawn 1:1 in whole-pixel cells every glyph is kept inside its
+// cell's interior, the cell less its grid lines; elsewhere glyphs go as drawn.
+SymbolFitter symbolFitter(QPainter& painter, const ChartGeometry& g) {
+    QPaintDevice* device = painter.device();
+    const bool pixels = device != nullptr && device->devType() == QInternal::Image &&
+                        painter.combinedTransform().type() == QTransform::TxNone && g.snapText && whole(g.cell) &&
+                        whole(g.symbolDx) && whole(g.symbolBaseline);
+    if (!pixels) return SymbolFitter(g.symbolFont, kDotsPerMeter96, kDotsPerMeter96, std::nullopt);
+    const auto* image = static_cast<const QImage*>(device);
+    const int cell = static_cast<int>(g.cell), dx = static_cast<int>(g.symbolDx);
+    const int baseline = static_cast<int>(g.symbolBaseline);
+    return SymbolFitter(g.symbolFont, image->dotsPerMeterX(), image->dotsPerMeterY(),
+                        QRect(1 - dx, 1 - baseline, cell - 1, cell - 1));
 }
 
 } // namespace
@@ -217,8 +260,10 @@ bool drawSymbols(QPainter& painter, const ChartGeometry& g, const SymbolInput& i
                  SymbolStamps* stamps) {
     useFont(painter, g.symbolFont);
     const DirectPixels direct = stamps ? directPixels(painter) : DirectPixels{};
+    SymbolFitter fitter = symbolFitter(painter, g);
     std::vector<QString> symbols;
     for (const ChartThread& thread : in.chart.threads()) symbols.push_back(QString::fromStdString(thread.symbol));
+    const QFont* font = &g.symbolFont;
     const QRect& cells = in.cells;
     job.progress(0, cells.height());
     for (int row = 0; row < cells.height(); ++row) {
@@ -231,11 +276,14 @@ bool drawSymbols(QPainter& painter, const ChartGeometry& g, const SymbolInput& i
             const QString& symbol = symbols[static_cast<std::size_t>(thread)];
             if (symbol.isEmpty()) continue;
             const QRgb ink = in.overBlocks ? symbolInk(in.chart.blockColour(x, y)).rgb() : qRgb(0, 0, 0);
+            const SymbolPlacement& place = fitter.placementFor(symbol);
+            const QPointF origin = symbolOrigin(g, column, row) + QPointF(place.shift);
             if (stamps) {
-                stamps->draw(painter, direct, symbolOrigin(g, column, row).toPoint(), symbol, ink);
+                stamps->draw(painter, direct, origin.toPoint(), symbol, ink, place.font);
             } else {
+                if (font != &place.font) painter.setFont(*(font = &place.font));
                 painter.setPen(QColor::fromRgb(ink));
-                painter.drawText(symbolOrigin(g, column, row), symbol);
+                painter.drawText(origin, symbol);
             }
         }
         job.progress(row + 1, cells.height());
@@ -287,12 +335,13 @@ int drawLegendGrid(QPainter& painter, const ChartGeometry& g, int chartW, int /*
         line(painter, g.leftMargin, top + ch * r, g.leftMargin + cw * layout.cellsAcross, top + ch * r);
     for (int k = 0; k <= layout.cellsAcross; ++k)
         line(painter, g.leftMargin + cw * k, top, g.leftMargin + cw * k, top + ch * layout.rows);
-    useFont(painter, g.songFont);
+    useFont(painter, g.legendFont);
+    const double room = legendTextRoom(g);
     for (int r = 0; r < layout.rows; r += 3) {
         const QPointF corner = QPointF(g.leftMargin, top + ch * r) + g.legendTextOffset;
-        writeText(painter, g, corner, pav::uiText("符号"));
-        writeText(painter, g, corner + QPointF(0, ch), pav::uiText("线号"));
-        writeText(painter, g, corner + QPointF(0, 2 * ch), pav::uiText("数量"));
+        writeTextWithin(painter, g, corner, pav::uiText("符号"), room);
+        writeTextWithin(painter, g, corner + QPointF(0, ch), pav::uiText("线号"), room);
+        writeTextWithin(painter, g, corner + QPointF(0, 2 * ch), pav::uiText("数量"), room);
     }
     return roundedInt(top + ch * (layout.rows + 2));
 }
@@ -305,7 +354,8 @@ void drawLegendEntries(QPainter& painter, const ChartGeometry& g, const LegendIn
     const LegendLayout layout = legendLayout(g, in.chart.width(), entries);
     const double cw = g.legendCellWidth;
     const double ch = g.legendCellHeight;
-    useFont(painter, g.songFont);
+    const double room = legendTextRoom(g);
+    useFont(painter, g.legendFont);
     int i = 0;
     for (int r = 0; r < layout.rows; r += 3) {
         for (int k = 1; k <= layout.colourCells; ++k) {
@@ -322,10 +372,10 @@ void drawLegendEntries(QPainter& painter, const ChartGeometry& g, const LegendIn
             }
             // A text wider than its cell is cut at the cell's edge rather than run into the next entry.
             if (g.clipLegendText) painter.setClipRect(QRectF(cell.x() + 1, cell.y(), cw - 1, 3 * ch));
-            writeText(painter, g, text, QString::fromStdString(thread.symbol));
+            writeTextWithin(painter, g, text, QString::fromStdString(thread.symbol), room);
             painter.setPen(Qt::black);
-            writeText(painter, g, text + QPointF(0, ch), QString::fromStdString(thread.number));
-            writeText(painter, g, text + QPointF(0, 2 * ch), QString::number(thread.count));
+            writeTextWithin(painter, g, text + QPointF(0, ch), QString::fromStdString(thread.number), room);
+            writeTextWithin(painter, g, text + QPointF(0, 2 * ch), QString::number(thread.count), room);
             painter.setClipping(false);
         }
     }

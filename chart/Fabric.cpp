@@ -72,6 +72,14 @@ std::optional<WholeZoom> wholeZoomFor(QSize picture) {
     return zoom;
 }
 
+FabricFit fabricFitFor(QSize picture) {
+    if (wholeZoomFor(picture)) return FabricFit::Fits;
+    // Big enough both ways and still refused: the proportion is what fails.
+    const bool tall = picture.height() * kTwips >= kBarMinimum && picture.width() >= 3 &&
+                      picture.height() > picture.width();
+    return tall ? FabricFit::TooThin : FabricFit::TooSmall;
+}
+
 FabricSize wholeFabric(QSize picture, int zoom) {
     const float rate = proportion(picture);
     double picW = zoom;

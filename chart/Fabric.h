@@ -47,6 +47,11 @@ struct WholeZoom {
 };
 std::optional<WholeZoom> wholeZoomFor(QSize picture);
 
+// Why a picture cannot be installed: too few pixels across or down, or too
+// tall for its width (a 16-stitch fabric would be more than 250 high).
+enum class FabricFit { Fits, TooSmall, TooThin };
+FabricFit fabricFitFor(QSize picture);
+
 // The fabric of the whole picture stretched to a zoom value: zoom stitches wide
 // and as tall as the picture's proportion gives, within 230 x 250.
 FabricSize wholeFabric(QSize picture, int zoom);

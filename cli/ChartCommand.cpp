@@ -294,6 +294,9 @@ void runChart(const Invocation& invocation) {
     const chart::ChartResult made = chart::makeChart(state, request, TaskDelegate{}, nullptr);
     if (made.error == chart::ChartError::TooManyColours)
         throw CliError(ExitCode::Failure, "more than 500 colours in the fabric; reduce them with --mode or --colors");
+    if (made.error == chart::ChartError::TooManySymbols)
+        throw CliError(ExitCode::Failure, "more than 240 threads on the chart, past the symbols; reduce them with "
+                                          "--mode, --colors or a higher --threshold");
     if (made.error != chart::ChartError::None) throw CliError(ExitCode::Failure, "the chart could not be made");
 
     const PictureChoice choice{colorBit, args.colors, request.threshold};

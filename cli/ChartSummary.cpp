@@ -12,10 +12,15 @@ std::string sizeObject(int width, int height) {
 }
 
 std::string threadsArray(const chart::Chart& chart) {
+    // A thread whose stitches went to a listed one has none left and is not listed;
+    // the others keep their colour-list positions.
     std::string json = "[";
+    bool first = true;
     for (std::size_t t = 0; t < chart.threads().size(); ++t) {
         const chart::ChartThread& thread = chart.threads()[t];
-        if (t > 0) json += ",";
+        if (thread.count == 0) continue;
+        if (!first) json += ",";
+        first = false;
         json += "{\"position\":" + std::to_string(t + 1) +
                 ",\"row\":" + (thread.row > 0 ? std::to_string(thread.row) : std::string("null")) +
                 ",\"number\":" + jsonString(thread.number) + ",\"rgb\":" + jsonString(palette::hexColourText(thread.rgb)) +

@@ -11,6 +11,7 @@
 #include "app/views/WindowPlacement.h"
 #include "chart/window/Form7View.h"
 #include "chart/window/PdfExportDialog.h"
+#include "chart/window/PrintDialog.h"
 #include "editor/Form9View.h"
 #include "settings/Form3View.h"
 #include "settings/Form4View.h"
@@ -53,7 +54,8 @@ ProgramWindows::ProgramWindows(Form1Model& main, Form1View& mainView, pav::Messa
       m_settingsModel(pav::settings::ChartSettingsTarget{main.ColorBit, main.autoColor, main.rdColorNum, m_xiutuTitle,
                                                          m_whichType},
                       m_text1Clicks, messages) {
-    m_chartModel.setPrintHandler([this] { m_printJob.printOnDefaultPrinter(); });
+    // The print dialog opens first, so that no page is printed without the user's choice.
+    m_chartModel.setPrintHandler([this] { pav::print::printFromDialog(m_chartView, m_printJob); });
     m_chartModel.setEditHandler([this] { editShownChart(); });
 }
 

@@ -62,6 +62,7 @@ public:
     // ---- SourceHost ----
     bool loadSourcePicture(const std::string& path) override { return m_main.loadSourcePicture(path); }
     image::PictureFault pictureFault() const override { return m_main.pictureError().fault; }
+    std::string pictureFitText() const override { return m_main.pictureFitText(); }
     QPoint mainWindowTopLeft() const override;
     double fabricWidth() const override { return m_main.stitchPictureWidth(); }
     int fabricHeight() const override { return m_main.stitchPictureHeight(); }

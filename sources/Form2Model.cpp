@@ -129,7 +129,7 @@ bool Form2Model::ok() {
     m_paths.lastDrive = m_drive;
     m_paths.lastDir = m_folder;
     if (!m_host.loadSourcePicture(m_paths.picPath)) {
-        reportBadPicture(m_messages, m_host.pictureFault());
+        reportBadPicture(m_messages, m_host.pictureFault(), m_host.pictureFitText());
         return false;
     }
     notify(&Form2Observer::closeRequested);

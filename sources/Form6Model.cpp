@@ -76,7 +76,7 @@ bool Form6Model::apply() {
     }
     m_paths.picPath = joinPath(m_folder, m_files[static_cast<std::size_t>(m_selected)]);
     if (!m_host.loadSourcePicture(m_paths.picPath)) {
-        reportBadPicture(m_messages, m_host.pictureFault());
+        reportBadPicture(m_messages, m_host.pictureFault(), m_host.pictureFitText());
         return false;
     }
     if (m_closeBrowser) m_closeBrowser();

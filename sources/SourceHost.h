@@ -15,11 +15,14 @@ class SourceHost {
 public:
     virtual ~SourceHost() = default;
 
-    // Installs the picture at path as the new source. False when a step failed;
-    // the steps before the failing one stay in effect.
+    // Installs the picture at path as the new source. False when it cannot be
+    // read or charted; the previous picture then stays.
     virtual bool loadSourcePicture(const std::string& path) = 0;
     // Why the last picture that failed to load was refused, for the message shown.
     virtual image::PictureFault pictureFault() const { return image::PictureFault::None; }
+    // The main window's own message for a picture that was read but cannot be
+    // charted (too small, too thin); empty otherwise.
+    virtual std::string pictureFitText() const { return {}; }
 
     // Top-left corner of the main window on the screen, in pixels; the browser
     // and the gallery open at fixed offsets from it.

@@ -28,11 +28,15 @@ inline constexpr std::string_view kMessageTitle = "Korvane";
 inline constexpr std::string_view kIncompletePictureText = "   图片文件不完整，无法打开   ";
 inline constexpr std::string_view kPictureTooLargeText = "   图片尺寸太大，无法打开   ";
 
-// A picture that decoded only in part or claims too large a size says so; every other failure shows the one box.
-inline void reportBadPicture(pav::MessageSink& messages, image::PictureFault fault = image::PictureFault::None) {
-    const std::string_view text = fault == image::PictureFault::Incomplete ? kIncompletePictureText
-                                  : fault == image::PictureFault::TooLarge ? kPictureTooLargeText
-                                                                           : kBadPictureText;
+// A picture that decoded only in part or claims too large a size says so, and so
+// does one the main window cannot chart (its own text, ownText); every other
+// failure shows the one box.
+inline void reportBadPicture(pav::MessageSink& messages, image::PictureFault fault = image::PictureFault::None,
+                             const std::string& ownText = {}) {
+    const std::string_view text = !ownText.empty()                            ? std::string_view(ownText)
+                                  : fault == image::PictureFault::Incomplete ? kIncompletePictureText
+                                  : fault == image::PictureFault::TooLarge   ? kPictureTooLargeText
+                                                                             : kBadPictureText;
     messages.showMessage(std::string(text), std::string(kMessageTitle));
 }
 

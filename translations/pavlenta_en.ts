@@ -56,6 +56,18 @@
         <translation>Cannot create it!</translation>
     </message>
     <message>
+        <source>   图片太小，无法做成绣图：宽至少要3个像素，高至少要2个像素   </source>
+        <translation>   The picture is too small for a chart: it must be at least 3 pixels wide and 2 pixels high   </translation>
+    </message>
+    <message>
+        <source>   图片太细长，无法做成绣图：高度不能超过宽度的16倍   </source>
+        <translation>   The picture is too narrow for a chart: its height may be at most 16 times its width   </translation>
+    </message>
+    <message>
+        <source>    绣图颜色超过240种，符号不够用，请减色后再生成。。。 </source>
+        <translation>    The chart has more than 240 colours, more than there are symbols. Reduce them, then make it again... </translation>
+    </message>
+    <message>
         <source>    绣图颜色太多，请减色后再生成。。。 </source>
         <translation>    The chart has too many colours. Reduce them, then make it again... </translation>
     </message>

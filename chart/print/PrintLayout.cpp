@@ -76,20 +76,37 @@ PaperLayout layOutPaper(const PaperChart& chart, PaperSize page, PaperText text)
     if (fitsOnPage(asScaled, page, text)) return asScaled;
 
     // Paper legend rows are taller than the canvas's scaled ones, so a chart with
-    // many threads can push the legend off the page: first give the table the
-    // whole printable width, then make the stitches smaller until it fits.
-    PaperLayout widened = layOutPaperAt(chart, page, text, u, true);
-    if (fitsOnPage(widened, page, text)) return widened;
-    double fits = 0;
-    double fails = u;
-    for (int step = 0; step < 40; ++step) {
-        const double mid = (fits + fails) / 2;
-        (fitsOnPage(layOutPaperAt(chart, page, text, mid, true), page, text) ? fits : fails) = mid;
+    // many threads can push the legend off the page: the stitches are made
+    // smaller until it fits, the table keeping the cells its grid's width gives.
+    // Fewer cells across make the table taller at a smaller scale, so the scale
+    // is walked down from the top and the first step that fits is refined. Only
+    // when no such scale exists does the table take the printable width.
+    for (const bool overPage : {false, true}) {
+        const auto fitsAt = [&](double cell) {
+            const PaperLayout p = layOutPaperAt(chart, page, text, cell, overPage);
+            return (overPage || p.legendWidth == cell * chart.chartW) && fitsOnPage(p, page, text);
+        };
+        constexpr int kSteps = 400;
+        double fits = 0;
+        double fails = u;
+        for (int step = 1; step < kSteps; ++step) {
+            const double cell = u * (kSteps - step) / kSteps;
+            if (fitsAt(cell)) {
+                fits = cell;
+                break;
+            }
+            fails = cell;
+        }
+        if (fits <= 0) continue;
+        for (int step = 0; step < 30; ++step) {
+            const double mid = (fits + fails) / 2;
+            (fitsAt(mid) ? fits : fails) = mid;
+        }
+        PaperLayout shrunk = layOutPaperAt(chart, page, text, fits, overPage);
+        shrunk.shrunk = true;
+        return shrunk;
     }
-    if (fits <= 0) return widened; // nothing fits: the page shows what it can
-    PaperLayout shrunk = layOutPaperAt(chart, page, text, fits, true);
-    shrunk.shrunk = true;
-    return shrunk;
+    return asScaled; // nothing fits: the page shows what it can
 }
 
 } // namespace pav::print

@@ -52,8 +52,8 @@ struct PaperLayout {
     double gridTop = 0;    // title block + 3u / 5
     double legendTop = 0;  // below the numbering + 8u / 5
     double footerTop = 0;  // below the legend table
-    // The table spans the grid's width, or the printable width right of L when
-    // the grid leaves no colour cell or the sheet would not fit on the page.
+    // The table spans the grid's width (N = (width rounded \ 8) - 1 cells), or
+    // the printable width right of L when the grid leaves no colour cell.
     double legendWidth = 0;
     chart::LegendLayout legend;
     QPointF totalLine; // the stitch total
@@ -68,7 +68,8 @@ struct PaperLayout {
 };
 
 // The layout of the page for a chart, and the shrunk scale when the sheet as
-// placed would run past the bottom of the printable area.
+// placed would run past the bottom of the printable area; the legend keeps
+// the cell count its grid's width gives.
 PaperLayout layOutPaper(const PaperChart& chart, PaperSize page, PaperText text);
 
 // The layout at a given scale; legendOverPage lays the legend over the printable width.

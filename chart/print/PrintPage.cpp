@@ -68,17 +68,20 @@ chart::ChartGeometry pageGeometry(const PaperLayout& p, PaperSize page, double d
     g.legendCellHeight = kLegendCellHeight * d;
     // The paper table is laid out in whole millimetres, over the page when the grid is too narrow.
     g.legendCellsAcross = p.legend.cellsAcross;
-    g.legendTextOffset = QPointF(4 * d, 1 * d);
+    // The texts sit in their 8 x 3 mm cells as the canvas's sit in its 38 x 14
+    // pixel ones: the same corner offset and the font the same share of the row.
+    // The paper row's height over the canvas row's (14 pixels at 96 dots per inch).
+    const double legendScale = kLegendCellHeight / (14 * kMmPerInch / 96);
+    g.legendTextOffset = QPointF(4.0 / 38 * kLegendCellWidth * d, 1.0 / 14 * kLegendCellHeight * d);
     g.swatch = QRectF(); // a 3 mm row leaves no room for a swatch
-    // A 9 pt text 4 mm into an 8 mm cell runs past the cell's edge (a four-digit
-    // thread number is over 6 mm wide) but ends before the next cell's text
-    // starts: cutting it at the edge would leave the numbers unreadable.
-    g.clipLegendText = false;
+    g.clipLegendText = true;
     g.footerOffset = QPointF(2 * d, kFooterLineDown * d);
     g.thinPen = 1;
     g.heavyPen = 2;
     g.snapText = false;
     g.songFont = chart::songFont();
+    g.legendFont = g.songFont;
+    g.legendFont.setPointSizeF(g.songFont.pointSizeF() * legendScale);
     // The canvas draws symbols a size smaller only because the Ming face's
     // capitals, fitted to whole pixels at 9 pt, are a pixel too tall for a cell;
     // paper has no pixel grid, and the 9 pt face scaled to the cell fits it.

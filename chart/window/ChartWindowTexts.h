@@ -35,6 +35,8 @@ inline constexpr const char* kSaveFailedText = "  绣图文件没有保存：";
 inline constexpr const char* kSaveFailedTitle = "Korvane";
 inline constexpr const char* kTooManyColours = "    绣图颜色太多，请减色后再生成。。。 ";
 inline constexpr const char* kTooManyTitle = "Korvane inc.";
+// More threads on the sheet than there are symbols (240).
+inline constexpr const char* kTooManySymbols = "    绣图颜色超过240种，符号不够用，请减色后再生成。。。 ";
 
 inline constexpr const char* kPdfFailedText = "  PDF文件没有保存：";
 inline constexpr const char* kPdfFailedTitle = "Korvane";

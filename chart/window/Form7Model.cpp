@@ -16,6 +16,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 
 namespace pav::chart {
@@ -34,7 +35,7 @@ void Form7Model::load() {
     m_style = ChartStyle::SymbolsOnly;
     m_styleText = texts::styleText(m_style);
     m_thresholdText = kDefaultThreshold;
-    m_command5Caption = kAbortCaption;
+    setCommand5Caption(kAbortCaption);
     m_command5Action = Command5Action::Abort;
     m_label1Text = kLabel1Start;
     m_label1Visible = true;
@@ -161,6 +162,7 @@ void Form7Model::editColoursClicked() {
 }
 
 void Form7Model::command5Clicked() {
+    if (m_command5Changed && now() - m_command5ChangedAt < kCommand5SettleMs) return;
     if (m_command5Action == Command5Action::Abort) {
         m_genRunning = false;
         m_command1Enabled = true;
@@ -199,8 +201,21 @@ void Form7Model::setStatus(const std::string& text, bool visible) {
 
 void Form7Model::setCommand5(Command5Action action, const char* caption) {
     m_command5Action = action;
-    m_command5Caption = caption;
+    setCommand5Caption(caption);
     notifyControls();
+}
+
+void Form7Model::setCommand5Caption(const char* caption) {
+    if (m_command5Caption == caption) return;
+    m_command5Caption = caption;
+    m_command5Changed = true;
+    m_command5ChangedAt = now();
+}
+
+std::int64_t Form7Model::now() const {
+    if (m_clock) return m_clock();
+    const auto since = std::chrono::steady_clock::now().time_since_epoch();
+    return std::chrono::duration_cast<std::chrono::milliseconds>(since).count();
 }
 
 void Form7Model::setPrinted() {
@@ -254,7 +269,7 @@ void Form7Model::beginGeneration() {
     m_host.setMainControlsEnabled(false);
     m_label1Visible = true;
     m_whichType = chartRange(m_whichType);
-    m_command5Caption = kAbortCaption;
+    setCommand5Caption(kAbortCaption);
     m_command5Action = Command5Action::Abort;
     m_givenChart = false;
     m_chartW = chartSide(m_host.stitchPictureWidth());
@@ -275,6 +290,7 @@ bool Form7Model::buildColourIndex(const TaskDelegate& task) {
     request.threshold = threshold();
     ChartResult result = makeChart(m_state, request, task, &m_genRunning);
     if (result.error == ChartError::TooManyColours) m_messages.showMessage(kTooManyColours, kTooManyTitle);
+    if (result.error == ChartError::TooManySymbols) m_messages.showMessage(kTooManySymbols, kTooManyTitle);
     if (result.error != ChartError::None) return false;
     m_chart = std::move(result.chart);
     return true;
@@ -310,7 +326,7 @@ void Form7Model::endGeneration(bool completed) {
     m_command1Enabled = true;
     m_command4Enabled = true;
     if (completed) {
-        m_command5Caption = kPrintCaption;
+        setCommand5Caption(kPrintCaption);
         m_command5Action = Command5Action::Print;
     }
     m_busy = false;

@@ -17,6 +17,7 @@
 #include <QImage>
 #include <QString>
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -44,6 +45,10 @@ public:
     static constexpr const char* kAbortCaption = texts::kAbortCaption;
     static constexpr const char* kPrintCaption = texts::kPrintCaption;
     static constexpr const char* kDefaultThreshold = texts::kDefaultThreshold;
+    // A press on Command5 this soon after its caption changed was meant for the old caption.
+    static constexpr std::int64_t kCommand5SettleMs = 300;
+    // Milliseconds from any fixed start.
+    using Clock = std::function<std::int64_t()>;
 
     Form7Model(palette::ProgramState& state, ChartHost& host, MessageSink& messages);
 
@@ -52,6 +57,8 @@ public:
     void setSaveFolder(const QString& folder) { m_saveFolder = folder; }
     // Started by Command5 once it no longer reads "中止".
     void setPrintHandler(std::function<void()> handler) { m_printHandler = std::move(handler); }
+    // Where Command5's settling time is read; a steady clock unless set.
+    void setClock(Clock clock) { m_clock = std::move(clock); }
     // Started by "编辑颜色" while the window shows a chart read from a file.
     void setEditHandler(std::function<void()> handler) { m_editHandler = std::move(handler); }
     // Width of the progress frame, in the view's pixels.
@@ -68,6 +75,7 @@ public:
     void check1Clicked();
     // Generation; events.yield is where the view lets pending events run.
     void command1Clicked(const TaskDelegate& events);
+    // Ignored within kCommand5SettleMs of a change of its caption.
     void command5Clicked();
     void command4Clicked();
     void unload(); // unload and terminate: stops a running job at its next check
@@ -160,6 +168,8 @@ private:
     int threshold();
     void sizeCanvas();
     void setCommand5(Command5Action action, const char* caption);
+    void setCommand5Caption(const char* caption);
+    std::int64_t now() const;
     bool drawSheet(const TaskDelegate& task);
     void endGeneration(bool completed);
     void notifyControls();
@@ -170,6 +180,9 @@ private:
     MessageSink& m_messages;
     Form7Observer* m_observer = nullptr;
     std::function<void()> m_printHandler;
+    Clock m_clock;
+    std::int64_t m_command5ChangedAt = 0;
+    bool m_command5Changed = false; // since this model was made
     std::function<void()> m_editHandler;
     QString m_saveFolder;
 

@@ -111,30 +111,64 @@ TEST_F(MainWindow, InstallFiresTheHeightBarBeforeTheWidthBar) {
     EXPECT_TRUE(model.command11Enabled());
 }
 
-TEST_F(MainWindow, InstallStopsAtTheFailingStepWithEarlierStepsInEffect) {
+// A picture that cannot be read or charted changes nothing: the previous picture,
+// its path, every bar and the pan stay, and the reason is kept for the message.
+TEST_F(MainWindow, AFailedInstallLeavesThePreviousPictureWhole) {
     startWith(solidPicture(200, 100, Qt::red));
-    const SourcePicture* before = model.picture3();
+    const std::string before = model.picPath;
+    model.command11Click();
+    model.moveX1 = 7;
+    model.moveY1 = 3;
+    const SourcePicture* picture = model.picture3();
+    const int width = static_cast<int>(model.wChange.Value()), height = static_cast<int>(model.Hchange.Value());
+    const int zoomMax = model.zoom.Max(), zoomValue = model.zoom.Value();
+    const int ifScale = model.ifScale;
+    const QSize picture4 = model.picture4Size(); // the whole picture on the fabric
 
-    // Not a picture at all: nothing changes.
     QFile text(QString::fromStdString(scratch.file("notes.gif")));
     ASSERT_TRUE(text.open(QIODevice::WriteOnly));
     text.write("just some words");
     text.close();
-    EXPECT_FALSE(model.loadSourcePicture(scratch.file("notes.gif")));
-    EXPECT_EQ(model.picture3(), before);
-    EXPECT_FLOAT_EQ(model.xyRate, 0.5f);
-    EXPECT_FALSE(model.loadSourcePicture(scratch.file("missing.jpg")));
-
-    // Very tall: 250 / 200 rounds to 1, below the width bar's Min, after the
-    // picture, the height bar and xyRate were set.
-    model.moveX1 = 7;
-    EXPECT_FALSE(model.loadSourcePicture(write(solidPicture(10, 2000, Qt::blue), "tall.png", "PNG")));
-    EXPECT_NE(model.picture3(), before);
-    EXPECT_EQ(model.picture4Size(), QSize(10, 2000));
-    EXPECT_FLOAT_EQ(model.xyRate, 200.0f);
-    EXPECT_EQ(model.Hchange.Value(), 250);
-    EXPECT_EQ(model.moveX1, 7);  // step 9 was not reached
-    EXPECT_EQ(model.picPath, scratch.file("tall.png"));
+    struct Case {
+        std::string path;
+        pav::chart::FabricFit fit;
+        std::string message;
+    };
+    const Case cases[] = {
+        {scratch.file("notes.gif"), pav::chart::FabricFit::Fits, ""},
+        {scratch.file("missing.jpg"), pav::chart::FabricFit::Fits, ""},
+        {write(solidPicture(1, 1, Qt::blue), "dot.bmp"), pav::chart::FabricFit::TooSmall, texts::kPictureTooSmall},
+        {write(solidPicture(2, 50, Qt::blue), "narrow.bmp"), pav::chart::FabricFit::TooSmall, texts::kPictureTooSmall},
+        {write(solidPicture(1000, 1, Qt::blue), "line.bmp"), pav::chart::FabricFit::TooSmall, texts::kPictureTooSmall},
+        {write(solidPicture(20, 1000, Qt::blue), "thin.bmp"), pav::chart::FabricFit::TooThin, texts::kPictureTooThin},
+        {write(solidPicture(10, 2000, Qt::blue), "tall.png", "PNG"), pav::chart::FabricFit::TooThin, texts::kPictureTooThin},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        EXPECT_FALSE(model.loadSourcePicture(c.path));
+        EXPECT_EQ(model.pictureFit(), c.fit);
+        EXPECT_EQ(model.pictureFitText(), c.message);
+        EXPECT_FALSE(model.pictureError().reason.empty());
+        EXPECT_EQ(model.picture3(), picture);
+        EXPECT_EQ(model.picPath, before);
+        EXPECT_EQ(model.picture4Size(), picture4);
+        EXPECT_FLOAT_EQ(model.xyRate, 0.5f);
+        EXPECT_EQ(model.wChange.Value(), width);
+        EXPECT_EQ(model.Hchange.Value(), height);
+        EXPECT_EQ(model.zoom.Max(), zoomMax);
+        EXPECT_EQ(model.zoom.Value(), zoomValue);
+        EXPECT_EQ(model.ifScale, ifScale);
+        EXPECT_EQ(model.moveX1, 7);
+        EXPECT_EQ(model.moveY1, 3);
+    }
+    // The smallest pictures that fit are installed whole.
+    for (const QSize size : {QSize(3, 2), QSize(20, 322)}) {
+        SCOPED_TRACE(size.width());
+        EXPECT_TRUE(model.loadSourcePicture(write(solidPicture(size.width(), size.height(), Qt::green), "small.bmp")));
+        EXPECT_EQ(model.picture3()->size(), size);
+        EXPECT_EQ(model.pictureFit(), pav::chart::FabricFit::Fits);
+        EXPECT_EQ(model.moveX1, 0);
+    }
 }
 
 TEST_F(MainWindow, PictureFormatComesFromTheContentAndTransparencyIsWhite) {

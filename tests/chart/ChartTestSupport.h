@@ -53,9 +53,11 @@ struct ChartRun {
     FakeHost host;
     RecordingSink sink;
     Form7Model model{*state, host, sink};
+    std::int64_t clock = 1000; // milliseconds, moved by the test
 
     ChartRun(int w, int h, const std::function<std::int32_t(int, int)>& paint) {
         ensureGuiApp();
+        model.setClock([this] { return clock; });
         host.width = w;
         host.height = h;
         for (int y = 0; y < h && y < palette::kMatrixSide; ++y)

@@ -266,9 +266,50 @@ TEST(ChartAbortOther, AbortBeforeAnyGenerationOnlyClearsTheFlag) {
     EXPECT_TRUE(run.host.enabledCalls.empty());
 
     run.generate();
+    run.clock += Form7Model::kCommand5SettleMs;
     run.model.command5Clicked(); // now it reads "打印"
     EXPECT_EQ(prints, 1);
     EXPECT_TRUE(run.model.genRunning());
+}
+
+// A press on "中止" that arrives just after the generation ended must not print.
+TEST(ChartAbortOther, Command5IgnoresPressesForAMomentAfterItsCaptionChanges) {
+    ChartRun run(W, H, threeThreads);
+    int prints = 0;
+    run.model.setPrintHandler([&] {
+        ++prints;
+        run.model.setPrinted(); // "打印.." is a change of caption too
+    });
+    run.generate();
+    ASSERT_EQ(run.model.command5Caption(), "打印");
+    run.clock += Form7Model::kCommand5SettleMs - 1;
+    run.model.command5Clicked();
+    EXPECT_EQ(prints, 0);
+    EXPECT_TRUE(run.model.genRunning());
+    run.clock += 1;
+    run.model.command5Clicked();
+    EXPECT_EQ(prints, 1);
+    run.model.command5Clicked();
+    EXPECT_EQ(prints, 1);
+    run.clock += Form7Model::kCommand5SettleMs;
+    run.model.command5Clicked();
+    EXPECT_EQ(prints, 2);
+
+    // The next generation turns it into "中止" again: an early press does not abort.
+    run.clock += 1000;
+    int yields = 0;
+    run.generate(actAtYield(3, [&] { run.model.command5Clicked(); }, &yields));
+    EXPECT_EQ(run.model.command5Caption(), "打印");
+    run.clock += 1000;
+    yields = 0;
+    run.generate(actAtYield(
+        3,
+        [&] {
+            run.clock += Form7Model::kCommand5SettleMs;
+            run.model.command5Clicked();
+        },
+        &yields));
+    EXPECT_EQ(run.model.command5Caption(), "中止");
 }
 
 TEST(ChartAbortOther, StyleChosenWhileTheLinesAreDrawnDecidesTheBlocks) {
@@ -306,15 +347,116 @@ TEST(ChartThreshold, NonNumbersBecomeZeroWithAMessage) {
     EXPECT_TRUE(run.sink.messages.empty());
 }
 
-TEST(ChartThreshold, ThreadsUnderTheThresholdLeaveTheLegend) {
-    // The second thread has 19 stitches.
-    const auto picture = [](int x, int y) { return threadColor(sampleRows()[y == 0 && x < 19 ? 1 : 0]); };
-    for (const auto& [threshold, legend] : {std::pair{"20", 1}, std::pair{"19", 2}, std::pair{"0", 2}}) {
+int rowOfNumber(const std::string& number) {
+    for (int r = 1; r <= palette::kThreadRows; ++r)
+        if (threadNumber(r) == number) return r;
+    return 0;
+}
+
+// Black 310 and white 5200 fill the picture; 19 stitches of the very light grey
+// 762 sit in the first row. Under a threshold of 20 the grey is folded into the
+// white, its nearest listed thread.
+TEST(ChartThreshold, ThreadsUnderTheThresholdGiveTheirStitchesToTheNearestListedThread) {
+    const int black = rowOfNumber("310"), white = rowOfNumber("5200"), grey = rowOfNumber("762");
+    ASSERT_TRUE(black && white && grey);
+    const auto picture = [&](int x, int y) {
+        if (y == 0 && x >= 1 && x < 20) return threadColor(grey);
+        return threadColor((x + y) % 2 ? white : black);
+    };
+    struct Case {
+        const char* threshold;
+        int legend;
+    };
+    for (const Case c : {Case{"20", 2}, Case{"19", 3}, Case{"0", 3}}) {
+        SCOPED_TRACE(c.threshold);
         ChartRun run(W, H, picture);
-        run.model.setThresholdText(threshold);
+        run.model.setThresholdText(c.threshold);
         run.generate();
-        EXPECT_EQ(run.state->maxColor, legend) << threshold;
-        EXPECT_EQ(run.state->colorCount, 2);
+        const Chart& chart = run.model.chart();
+        ASSERT_EQ(chart.threads().size(), 3u);
+        EXPECT_EQ(static_cast<int>(chart.legend().size()), c.legend);
+        EXPECT_EQ(run.state->maxColor, c.legend);
+        // Listed threads keep their colour-list positions and symbols: black, grey, white.
+        EXPECT_EQ(chart.threads()[0].row, black);
+        EXPECT_EQ(chart.threads()[1].row, grey);
+        EXPECT_EQ(chart.threads()[2].row, white);
+        EXPECT_EQ(chart.threads()[2].symbol, "C");
+        int listedStitches = 0;
+        for (const int t : chart.legend()) listedStitches += chart.threads()[static_cast<std::size_t>(t)].count;
+        EXPECT_EQ(listedStitches, W * H);
+        for (int y = 0; y < H; ++y)
+            for (int x = 0; x < W; ++x) {
+                const ChartThread& thread = chart.threads()[static_cast<std::size_t>(chart.threadAt(x, y))];
+                ASSERT_TRUE(thread.listed) << x << "," << y;
+                EXPECT_EQ(run.state->index.at(x, y), thread.row) << x << "," << y;
+                EXPECT_EQ(chart.blockColour(x, y), picture(x, y)) << x << "," << y;
+            }
+        const bool folded = c.legend == 2;
+        EXPECT_EQ(chart.threadAt(5, 0), folded ? 2 : 1);
+        EXPECT_EQ(chart.threads()[1].count, folded ? 0 : 19);
+        // The legend records count what the sheet shows.
+        const int whiteCount = chart.threads()[2].count;
+        EXPECT_EQ(run.state->legend[static_cast<std::size_t>(c.legend)].quantity,
+                  palette::paddedRight(std::to_string(whiteCount), 4));
+    }
+}
+
+TEST(ChartThreshold, AThresholdNoThreadReachesListsEveryThread) {
+    ChartRun run(W, H, threeThreads);
+    run.model.setThresholdText("1000");
+    run.generate();
+    EXPECT_EQ(run.model.chart().legend().size(), 3u);
+    EXPECT_EQ(run.state->maxColor, 3);
+    EXPECT_EQ(run.model.command5Caption(), "打印");
+}
+
+// Grey 128 is nearer by RGB to (143, 128, 128) and nearer by CIEDE2000 to grey 138.
+TEST(ChartThreshold, FoldingFollowsTheMatchingCriterion) {
+    const std::int32_t grey = palette::makeRgb(128, 128, 128);
+    const std::int32_t lighter = palette::makeRgb(138, 138, 138), redder = palette::makeRgb(143, 128, 128);
+    for (const auto& [criterion, expected] :
+         {std::pair{palette::FitCriterion::Rgb, 2}, std::pair{palette::FitCriterion::Ciede2000, 0}}) {
+        Chart chart(3, 1);
+        chart.range = ThreadRange::OwnColours;
+        for (const std::int32_t rgb : {lighter, grey, redder}) chart.threads().push_back(ChartThread{.rgb = rgb});
+        chart.threads()[1].listed = false;
+        for (int x = 0; x < 3; ++x) chart.setThreadAt(x, 0, x);
+        palette::ProgramState state;
+        foldUnlistedThreads(chart, state, criterion);
+        EXPECT_EQ(chart.threadAt(1, 0), expected);
+        EXPECT_EQ(state.index.at(1, 0), expected + 1); // a colour range's index holds positions
+        EXPECT_EQ(chart.threads()[static_cast<std::size_t>(expected)].count, 2);
+    }
+}
+
+// 272 own colours: 240 appear twice, the last 32 once, past the symbol set.
+TEST(ChartThreshold, ThreadsPastTheSymbolSetAreRefusedUnlessFolded) {
+    const auto colours = [](int x, int y) {
+        const int i = y * 32 + x; // 0..511
+        const int c = i < 480 ? i / 2 : 240 + (i - 480);
+        return palette::makeRgb(c % 256, c / 256 * 40, 9);
+    };
+    struct Case {
+        const char* threshold;
+        bool refused;
+    };
+    for (const Case c : {Case{"2", false}, Case{"0", true}}) {
+        SCOPED_TRACE(c.threshold);
+        ChartRun run(32, 16, colours);
+        run.model.setWhichType("CC");
+        run.model.setThresholdText(c.threshold);
+        run.generate();
+        if (c.refused) {
+            ASSERT_EQ(run.sink.messages.size(), 1u);
+            EXPECT_EQ(run.sink.messages[0].text, "    绣图颜色超过240种，符号不够用，请减色后再生成。。。 ");
+            EXPECT_FALSE(run.model.genRunning());
+            EXPECT_EQ(run.model.command5Caption(), "中止");
+            EXPECT_TRUE(run.model.command1Enabled());
+        } else {
+            EXPECT_TRUE(run.sink.messages.empty());
+            EXPECT_EQ(run.model.chart().legend().size(), 240u);
+            EXPECT_EQ(run.model.command5Caption(), "打印");
+        }
     }
 }
 

@@ -293,6 +293,49 @@ TEST(SheetSymbols, StampsGiveThePixelsOfDrawingTheCharacter) {
     EXPECT_NE(drawn, newCanvas(drawn.width(), drawn.height()));
 }
 
+// Descenders (g, j, p, q, y), brackets and the Chinese symbols, which are as
+// tall as a whole cell in the symbol font, all stay inside their cells: the
+// grid lines around them keep every pixel, on light and dark blocks.
+TEST(SheetSymbols, EverySymbolStaysInsideItsCellInterior) {
+    ensureGuiApp();
+    const int w = 24, h = 20;
+    Chart chart(w, h);
+    const palette::SymbolSet set = palette::loadxiuChr();
+    for (int p = 1; p <= 240; ++p) chart.threads().push_back(ChartThread{.symbol = set.at(p)});
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            chart.setThreadAt(x, y, (x + y * w) % 240);
+            chart.setBlockColour(x, y, (x + y * w) < 240 ? palette::makeRgb(250, 240, 200) : palette::makeRgb(20, 30, 90));
+        }
+    ChartGeometry g = canvasGeometry();
+    g.gridTop = 61;
+    const QRect cells = allCells(chart);
+    QImage grid = newCanvas(10 * w + 83, 10 * h + 100);
+    {
+        QPainter painter(&grid);
+        ASSERT_TRUE(drawGrid(painter, g, GridInput{chart, cells, ChartStyle::BlocksAndSymbols}, JobControl{}));
+    }
+    for (const bool stamped : {true, false}) {
+        SCOPED_TRACE(stamped ? "stamps" : "drawn");
+        QImage sheet = grid.copy();
+        {
+            QPainter painter(&sheet);
+            SymbolStamps stamps(g.symbolFont, sheet.dotsPerMeterX(), sheet.dotsPerMeterY());
+            ASSERT_TRUE(drawSymbols(painter, g, SymbolInput{chart, cells, true}, JobControl{}, stamped ? &stamps : nullptr));
+        }
+        const int L = int(g.leftMargin), T = int(g.gridTop);
+        for (int y = 0; y <= 10 * h; ++y)
+            for (int x = 0; x <= 10 * w; ++x) {
+                const bool line = x % 10 == 0 || y % 10 == 0;
+                if (line) ASSERT_EQ(sheet.pixel(L + x, T + y), grid.pixel(L + x, T + y)) << "line pixel " << x << ", " << y;
+            }
+        for (int c = 0; c < w * h; ++c) {
+            const QRect interior(L + 10 * (c % w) + 1, T + 10 * (c / w) + 1, 9, 9);
+            EXPECT_FALSE(sameRegion(sheet, grid, interior)) << "no ink for symbol " << c % 240 + 1;
+        }
+    }
+}
+
 TEST(SheetSymbols, InkContrastsWithTheBlock) {
     struct Case {
         std::int32_t background;
@@ -334,7 +377,8 @@ QImage referenceEntry(const QImage& like, LegendCell cell, std::int32_t swatch, 
 }
 
 TEST(SheetLegend, EachEntryShowsOneThreadAndCellsAfterTheLastStayEmpty) {
-    // Threads first appear in the order t1, t2, t3; t2 has 5 stitches, under the threshold 20.
+    // Threads first appear in the order t1, t2, t3; t2 has 5 stitches, under the threshold 20,
+    // which go to the nearer of t1 and t3.
     const int t1 = sampleRows()[2], t2 = sampleRows()[10], t3 = sampleRows()[20];
     ChartRun run(20, 17, [&](int x, int y) {
         if (y == 0 && x >= 1 && x <= 5) return threadColor(t2);
@@ -343,7 +387,9 @@ TEST(SheetLegend, EachEntryShowsOneThreadAndCellsAfterTheLastStayEmpty) {
     run.generate();
     ASSERT_EQ(run.state->maxColor, 2);
     const QImage& canvas = run.canvas();
-    const int t1Count = 3 * 20 - 5, t3Count = 14 * 20;
+    const std::int32_t listedColours[] = {threadColor(t1), threadColor(t3)};
+    const int toT1 = pav::nearestRgbIndex(listedColours, threadColor(t2)) == 0 ? 5 : 0;
+    const int t1Count = 3 * 20 - 5 + toT1, t3Count = 14 * 20 + 5 - toT1;
     const QImage first = referenceEntry(canvas, legendCell(run, 0, 1), threadColor(t1), "A",
                                         QString::fromStdString(threadNumber(t1)), QString::number(t1Count));
     EXPECT_TRUE(entryMatches(canvas, first, legendCell(run, 0, 1)));
@@ -436,8 +482,35 @@ TEST(SheetColourRange, CcChartsUseThePicturesOwnColours) {
         painter.drawText(QPointF(L + 41, T + 10), "B");
     }
     EXPECT_TRUE(sameRegion(canvas, cell, QRect(L + 41, T + 1, 9, 9)));
-    const QImage entry = referenceEntry(canvas, legendCell(run, 0, 2), colours[1], "B", "#0CC80E", "114");
-    EXPECT_TRUE(entryMatches(canvas, entry, legendCell(run, 0, 2)));
+    // The entry's symbol and quantity as ever; its colour number is checked below.
+    const LegendCell second = legendCell(run, 0, 2);
+    const QImage entry = referenceEntry(canvas, second, colours[1], "B", "#0CC80E", "114");
+    EXPECT_TRUE(sameRegion(canvas, entry, QRect(second.x + 1, second.top + 1, 37, 13)));
+    EXPECT_TRUE(sameRegion(canvas, entry, QRect(second.x + 1, second.top + 29, 37, 13)));
+}
+
+// "#RRGGBB" is wider than a legend cell in the legend's font: it is written
+// smaller and shown whole, ending before the cell's right line, not cut there.
+TEST(SheetColourRange, ColourNumbersFitTheirLegendCellsWhole) {
+    const std::int32_t colours[] = {palette::makeRgb(0x00, 0x66, 0x66), palette::makeRgb(0x0A, 0x66, 0x66)};
+    ChartRun run(20, 17, [&](int x, int y) { return colours[(x + y) % 2]; });
+    run.model.setWhichType("CC");
+    run.generate();
+    const QImage& canvas = run.canvas();
+    for (int k = 1; k <= 2; ++k) {
+        SCOPED_TRACE(k);
+        const LegendCell cell = legendCell(run, 0, k);
+        int left = 1000, right = -1;
+        for (int y = cell.top + 15; y < cell.top + 28; ++y)
+            for (int x = cell.x + 1; x < cell.x + 38; ++x)
+                if (canvas.pixel(x, y) == qRgb(0, 0, 0)) {
+                    left = std::min(left, x - cell.x);
+                    right = std::max(right, x - cell.x);
+                }
+        EXPECT_LE(left, 5);
+        EXPECT_GE(right, 28); // seven characters, not a cut
+        EXPECT_LE(right, 36); // a pixel clear of the line at 38
+    }
 }
 
 } // namespace

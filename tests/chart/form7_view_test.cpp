@@ -4,6 +4,7 @@
 #include "ChartFakes.h"
 
 #include "chart/window/Form7View.h"
+#include "chart/window/PrintDialog.h"
 #include "palette/ThreadPalette.h"
 
 #include <QCheckBox>
@@ -12,6 +13,7 @@
 #include <QWheelEvent>
 #include <QLineEdit>
 #include <QPointer>
+#include <QPrintDialog>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -32,6 +34,7 @@ class Form7ViewTest : public QObject {
     RecordingSink m_sink;
     std::unique_ptr<Form7Model> m_model;
     std::unique_ptr<Form7View> m_view;
+    std::int64_t m_clock = 1000; // the model's milliseconds
 
     template <typename Widget> Widget* child(const char* name) {
         auto* widget = m_view->findChild<Widget*>(QString::fromLatin1(name));
@@ -57,6 +60,7 @@ private slots:
                     palette::dmcThreads()[static_cast<std::size_t>((x / 6 + y / 7) % 9 * 11)].color;
         m_sink.messages.clear();
         m_model = std::make_unique<Form7Model>(*m_state, m_host, m_sink);
+        m_model->setClock([this] { return m_clock; });
         m_view = std::make_unique<Form7View>(*m_model);
         m_view->resize(700, 500);
         m_view->show();
@@ -145,11 +149,33 @@ private slots:
             }
             diedDuringJob = !alive;
         });
+        m_clock += Form7Model::kCommand5SettleMs;
         QTest::mouseClick(window->findChild<QPushButton*>("Command5"), Qt::LeftButton);
         QVERIFY(!diedDuringJob);
         QVERIFY(alive);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!alive);
+    }
+
+    // Printing asks first: a cancelled print dialog prints nothing and leaves the window as it was.
+    void printingOpensThePrintDialogFirst() {
+        QTest::mouseClick(child<QPushButton>("Command1"), Qt::LeftButton);
+        print::PrintJob job(*m_model, m_sink);
+        job.setEvents(&m_view->events());
+        bool asked = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+            asked = dialog != nullptr;
+            if (dialog) dialog->reject();
+            else if (QApplication::activeModalWidget()) QApplication::activeModalWidget()->close();
+        });
+        const std::optional<print::PrintOutcome> outcome = print::printFromDialog(m_view.get(), job);
+        QVERIFY(asked);
+        QVERIFY(!outcome);
+        QCOMPARE(m_model->command5Caption(), std::string("打印"));
+        QVERIFY(!m_model->printing());
+        QVERIFY(m_sink.messages.empty());
+        QCOMPARE(m_host.enabledCalls, (std::vector<bool>{false, true}));
     }
 
     // "导出PDF" needs a completed chart, and no second job may start while one

@@ -109,12 +109,31 @@ TEST(PaperLayout, SheetTooTallForThePageIsShrunk) {
     const PaperLayout p = layOutPaper(chart, kPortrait, kText);
     EXPECT_TRUE(p.shrunk);
     EXPECT_LT(p.printCell, u);
-    EXPECT_DOUBLE_EQ(p.legendWidth, 200 - p.leftMargin);
+    // The legend keeps the cells its grid's width gives.
+    EXPECT_DOUBLE_EQ(p.legendWidth, 230 * p.printCell);
+    EXPECT_EQ(p.legend.cellsAcross, chart::legendCellsFor(230 * p.printCell, 8));
     EXPECT_TRUE(fitsOnPage(p, kPortrait, kText));
     // No smaller than needed.
     const double larger = p.printCell * 1.005;
-    EXPECT_FALSE(fitsOnPage(layOutPaperAt(chart, kPortrait, kText, larger, true), kPortrait, kText));
+    EXPECT_FALSE(fitsOnPage(layOutPaperAt(chart, kPortrait, kText, larger, false), kPortrait, kText));
     EXPECT_LE(p.mark.y() + kText.arial, 287);
+}
+
+// 117 x 250: its 102 mm grid gives 11 legend cells, however many bands that
+// takes; the page is fitted by the stitch size instead.
+TEST(PaperLayout, TheLegendKeepsTheCellCountOfItsGrid) {
+    for (const int threads : {10, 40, 60}) {
+        SCOPED_TRACE(threads);
+        const PaperLayout p = layOutPaper({117, 250, threads}, kPortrait, kText);
+        EXPECT_DOUBLE_EQ(p.legendWidth, 117 * p.printCell);
+        EXPECT_EQ(p.legend.cellsAcross, chart::legendCellsFor(117 * p.printCell, 8));
+        EXPECT_LE(p.legend.cellsAcross, 11);
+        EXPECT_TRUE(fitsOnPage(p, kPortrait, kText));
+    }
+    // So many threads that no scale fits them in the grid's cells: the table takes the page's width.
+    const PaperLayout p = layOutPaper({117, 250, 200}, kPortrait, kText);
+    EXPECT_DOUBLE_EQ(p.legendWidth, 200 - p.leftMargin);
+    EXPECT_TRUE(fitsOnPage(p, kPortrait, kText));
 }
 
 } // namespace

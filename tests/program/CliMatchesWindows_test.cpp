@@ -111,8 +111,10 @@ WindowChart throughTheWindows(const Case& c, const QString& folder) {
     window.setStyle(c.style);
     window.command1Clicked(TaskDelegate{});
     made.sheet = chart::canvasBmpBytes(window.canvas());
+    // The summary lists the threads on the sheet: not those whose stitches went to a listed one.
     for (const chart::ChartThread& thread : window.chart().threads())
-        made.threads.append(QJsonObject{{"number", QString::fromStdString(thread.number)},
+        if (thread.count > 0)
+            made.threads.append(QJsonObject{{"number", QString::fromStdString(thread.number)},
                                         {"count", thread.count},
                                         {"symbol", QString::fromStdString(thread.symbol)},
                                         {"inLegend", thread.listed}});

@@ -26,6 +26,7 @@ public:
         picture4 = picture.convertToFormat(QImage::Format_RGB32);
         return true;
     }
+    std::string pictureFitText() const override { return refuseLoads ? refusalText : std::string(); }
     QPoint mainWindowTopLeft() const override { return topLeft; }
     double fabricWidth() const override { return width; }
     int fabricHeight() const override { return height; }
@@ -42,6 +43,7 @@ public:
 
     // What the tests set.
     bool refuseLoads = false; // the host fails every install (an out-of-range bar, an overflow...)
+    std::string refusalText;  // and then says why in its own words, when set
     QPoint topLeft{100, 50};
     double width = 117;
     int height = 132;

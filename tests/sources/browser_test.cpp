@@ -137,6 +137,17 @@ TEST_F(BrowserTest, FailedInstallKeepsPathAndFolderAndStaysOpen) {
     EXPECT_EQ(closes.count, 0);
 }
 
+// A picture the main window cannot chart gets the main window's reason instead of the one box.
+TEST_F(BrowserTest, AHostRefusalWithAReasonShowsTheReason) {
+    host.refuseLoads = true;
+    host.refusalText = "   图片太小   ";
+    open(pictures.root());
+    select("a.jpg");
+    EXPECT_FALSE(model.ok());
+    EXPECT_EQ(messages.shown, (std::vector<std::pair<std::string, std::string>>{{"   图片太小   ", "Korvane"}}));
+    EXPECT_EQ(closes.count, 0);
+}
+
 TEST_F(BrowserTest, DoubleClickIsOk) {
     open(pictures.root());
     model.doubleClickFile(0); // a.jpg
