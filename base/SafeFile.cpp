@@ -53,6 +53,10 @@ StagedFiles::~StagedFiles() {
 }
 
 bool StagedFiles::stage(const QString& path, const char* data, qint64 size, QString* error) {
+    return stage(path, [&](const ByteSink& sink) { return sink(data, size); }, error);
+}
+
+bool StagedFiles::stage(const QString& path, const ByteMaker& make, QString* error) {
     const QByteArray target = QFile::encodeName(path);
     if (target.isEmpty()) return fail(error, QStringLiteral("no file name"));
 
@@ -71,7 +75,10 @@ bool StagedFiles::stage(const QString& path, const char* data, qint64 size, QStr
     }
     if (fd < 0) return fail(error, QStringLiteral("cannot create %1: %2").arg(path, systemReason()));
 
-    bool ok = writeAll(fd, data, size);
+    bool written = true; // false once a write failed, with errno telling why
+    const bool made = make([&](const char* data, qint64 size) { return written = written && writeAll(fd, data, size); });
+    bool ok = made && written;
+    if (!made && written) errno = EIO; // the maker gave up: the file would be incomplete
     if (ok && replacing) ok = ::fchmod(fd, existing.st_mode & 07777) == 0;
     // A write the kernel accepted may still fail to reach the disk; fsync reports it.
     if (ok) ok = ::fsync(fd) == 0;
@@ -104,6 +111,11 @@ bool StagedFiles::commit(QString* error) {
 bool writeFileSafely(const QString& path, const char* data, qint64 size, QString* error) {
     StagedFiles file;
     return file.stage(path, data, size, error) && file.commit(error);
+}
+
+bool writeFileSafely(const QString& path, const ByteMaker& make, QString* error) {
+    StagedFiles file;
+    return file.stage(path, make, error) && file.commit(error);
 }
 
 } // namespace pav

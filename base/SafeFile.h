@@ -7,13 +7,21 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 namespace pav {
 
+// Takes the next piece of a file's bytes; false when it could not be written.
+using ByteSink = std::function<bool(const char* data, qint64 size)>;
+// Hands a file's bytes to the sink in order, in as many pieces as it likes, so that
+// a large file never needs a second copy in memory; false when it stopped early.
+using ByteMaker = std::function<bool(const ByteSink& sink)>;
+
 // False with the reason in *error (when given) if the file could not be written
 // whole; a full disk is a failure, never a shortened file.
 bool writeFileSafely(const QString& path, const char* data, qint64 size, QString* error = nullptr);
+bool writeFileSafely(const QString& path, const ByteMaker& make, QString* error = nullptr);
 
 // Several files replaced together: each is written whole beside its target
 // first, and only once every one of them is on disk are they renamed over
@@ -26,6 +34,7 @@ public:
     ~StagedFiles();
 
     bool stage(const QString& path, const char* data, qint64 size, QString* error = nullptr);
+    bool stage(const QString& path, const ByteMaker& make, QString* error = nullptr);
     bool stage(const QString& path, const QByteArray& bytes, QString* error = nullptr) {
         return stage(path, bytes.constData(), bytes.size(), error);
     }

@@ -15,6 +15,8 @@
 #include <cmath>
 #include <vector>
 
+#include <sys/mman.h>
+
 namespace pav::chart {
 namespace {
 
@@ -49,29 +51,51 @@ void useFont(QPainter& painter, const QFont& font, const QColor& color = Qt::bla
     painter.setPen(color);
 }
 
+bool whole(double value) {
+    return value == std::floor(value);
+}
+
+// A one-pixel thin line set straight in a 1:1 canvas, where the raster engine would
+// set the very same pixels: every end point on a whole pixel, both ends included.
+// Empty when the painter's own line must be drawn.
+DirectPixels thinLinePixels(QPainter& painter, const ChartGeometry& g, std::initializer_list<double> ends) {
+    if (g.thinPen != 1) return {};
+    for (const double end : ends)
+        if (!whole(end)) return {};
+    return directPixels(painter);
+}
+
+// A thin line from (x1, y1) to (x2, y2), either horizontal or vertical.
+void thinLine(QPainter& painter, const DirectPixels& direct, double x1, double y1, double x2, double y2) {
+    if (direct)
+        direct.fill(QRect(QPoint(static_cast<int>(x1), static_cast<int>(y1)),
+                          QPoint(static_cast<int>(x2), static_cast<int>(y2))),
+                    kThinLine.rgb());
+    else
+        line(painter, x1, y1, x2, y2);
+}
+
 // Thin row lines, then thin column lines, each line an abort check.
 bool drawThinLines(QPainter& painter, const ChartGeometry& g, int w, int h, const JobControl& job) {
     const double right = g.leftMargin + g.cell * w;
     const double bottom = g.gridTop + g.cell * h;
     painter.setPen(thinPen(g));
+    const DirectPixels direct =
+        thinLinePixels(painter, g, {g.rowLineStart, g.leftMargin, g.gridTop, g.cell, g.columnLineOverrun});
     job.progress(0, h);
     for (int y = 0; y < h; ++y) {
-        line(painter, g.rowLineStart, g.gridTop + g.cell * y, right, g.gridTop + g.cell * y);
+        thinLine(painter, direct, g.rowLineStart, g.gridTop + g.cell * y, right, g.gridTop + g.cell * y);
         if (!job.carryOn()) return false;
         job.progress(y + 1, h);
     }
     job.progress(0, w);
     for (int x = 0; x < w; ++x) {
         const double lineX = g.leftMargin + g.cell * x;
-        line(painter, lineX, g.gridTop, lineX, bottom + g.columnLineOverrun);
+        thinLine(painter, direct, lineX, g.gridTop, lineX, bottom + g.columnLineOverrun);
         if (!job.carryOn()) return false;
         job.progress(x + 1, w);
     }
     return true;
-}
-
-bool whole(double value) {
-    return value == std::floor(value);
 }
 
 // The colour blocks leave each cell's grid lines visible; every block is an abort check.
@@ -109,8 +133,9 @@ void drawClosingLines(QPainter& painter, const ChartGeometry& g, int w, int h) {
     const double right = g.leftMargin + g.cell * w;
     const double bottom = g.gridTop + g.cell * h;
     painter.setPen(thinPen(g));
-    line(painter, g.rowLineStart, bottom, right, bottom);
-    line(painter, right, g.gridTop, right, bottom);
+    const DirectPixels direct = thinLinePixels(painter, g, {g.rowLineStart, g.leftMargin, g.gridTop, g.cell});
+    thinLine(painter, direct, g.rowLineStart, bottom, right, bottom);
+    thinLine(painter, direct, right, g.gridTop, right, bottom);
 }
 
 // Rows count 01 .. 16 and start again; a letter marks every 16th column; each
@@ -208,10 +233,50 @@ SymbolFitter symbolFitter(QPainter& painter, const ChartGeometry& g) {
                         QRect(1 - dx, 1 - baseline, cell - 1, cell - 1));
 }
 
+// A sheet canvas is tens of megabytes that are all written once by the white fill:
+// in 4 KB pages that first touch is most of a sheet's time. A large canvas gets a
+// mapping of its own, aligned for 2 MB pages and asking for them.
+struct Mapping {
+    void* start = nullptr;
+    std::size_t size = 0;
+};
+
+void unmap(void* info) {
+    auto* mapping = static_cast<Mapping*>(info);
+    ::munmap(mapping->start, mapping->size);
+    delete mapping;
+}
+
+QImage largeImage(int width, int height) {
+    constexpr std::size_t kHugePage = 2u << 20;
+    const std::size_t bytes = 4 * static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+    if (bytes < 2 * kHugePage) return QImage(width, height, QImage::Format_RGB32);
+    const std::size_t size = (bytes + kHugePage - 1) / kHugePage * kHugePage;
+    void* mapped = ::mmap(nullptr, size + kHugePage, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (mapped == MAP_FAILED) return QImage(width, height, QImage::Format_RGB32);
+    // Keep only the aligned part of the over-sized mapping.
+    auto* base = static_cast<std::uint8_t*>(mapped);
+    auto* start = reinterpret_cast<std::uint8_t*>((reinterpret_cast<std::uintptr_t>(base) + kHugePage - 1) &
+                                                  ~std::uintptr_t{kHugePage - 1});
+    if (start > base) ::munmap(base, static_cast<std::size_t>(start - base));
+    if (start + size < base + size + kHugePage)
+        ::munmap(start + size, static_cast<std::size_t>(base + size + kHugePage - (start + size)));
+#ifdef MADV_HUGEPAGE
+    ::madvise(start, size, MADV_HUGEPAGE);
+#endif
+    auto* mapping = new Mapping{start, size};
+    QImage image(start, width, height, 4 * static_cast<qsizetype>(width), QImage::Format_RGB32, unmap, mapping);
+    if (image.isNull()) {
+        unmap(mapping);
+        return QImage(width, height, QImage::Format_RGB32);
+    }
+    return image;
+}
+
 } // namespace
 
 QImage newCanvas(int width, int height) {
-    QImage canvas(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
+    QImage canvas = largeImage(std::max(width, 1), std::max(height, 1));
     canvas.setDotsPerMeterX(kDotsPerMeter96);
     canvas.setDotsPerMeterY(kDotsPerMeter96);
     canvas.fill(Qt::white);
@@ -331,10 +396,11 @@ int drawLegendGrid(QPainter& painter, const ChartGeometry& g, int chartW, int /*
     const double cw = g.legendCellWidth;
     const double ch = g.legendCellHeight;
     painter.setPen(thinPen(g));
+    const DirectPixels direct = thinLinePixels(painter, g, {g.leftMargin, top, cw, ch});
     for (int r = 0; r <= layout.rows; ++r)
-        line(painter, g.leftMargin, top + ch * r, g.leftMargin + cw * layout.cellsAcross, top + ch * r);
+        thinLine(painter, direct, g.leftMargin, top + ch * r, g.leftMargin + cw * layout.cellsAcross, top + ch * r);
     for (int k = 0; k <= layout.cellsAcross; ++k)
-        line(painter, g.leftMargin + cw * k, top, g.leftMargin + cw * k, top + ch * layout.rows);
+        thinLine(painter, direct, g.leftMargin + cw * k, top, g.leftMargin + cw * k, top + ch * layout.rows);
     useFont(painter, g.legendFont);
     const double room = legendTextRoom(g);
     for (int r = 0; r < layout.rows; r += 3) {

@@ -3,8 +3,7 @@
 #include "base/ProgramFolder.h"
 
 #include "base/SafeFile.h"
-
-#include <QBuffer>
+#include "image/BmpWriter.h"
 
 namespace pav::chart {
 
@@ -17,23 +16,29 @@ QString programFolder() {
 }
 
 QByteArray canvasBmpBytes(const QImage& canvas) {
-    // Qt writes opaque images as 24-bit BMP: file header, 40-byte information header, rows bottom-up.
     QByteArray bytes;
-    QBuffer memory(&bytes);
-    memory.open(QIODevice::WriteOnly);
-    if (!canvas.save(&memory, "BMP")) return {};
+    if (canvas.isNull()) return bytes;
+    bytes.reserve(image::bmp24FileSize(canvas));
+    image::writeBmp24(canvas, [&](const char* data, qint64 size) {
+        bytes.append(data, size);
+        return true;
+    });
     return bytes;
 }
 
+ByteMaker canvasBmp(const QImage& canvas) {
+    return [&canvas](const ByteSink& sink) { return image::writeBmp24(canvas, sink); };
+}
+
 bool saveCanvasBmp(const QImage& canvas, const QString& path, QString* error) {
-    // The whole file is made in memory first, so that a failed write to disk can
-    // never leave a shortened sheet: the old file is replaced only once complete.
-    const QByteArray bytes = canvasBmpBytes(canvas);
-    if (bytes.isEmpty()) {
+    // The rows go straight from the canvas to a new file beside the target, so that a
+    // failed write to disk can never leave a shortened sheet: the old file is replaced
+    // only once the new one is complete.
+    if (canvas.isNull()) {
         if (error) *error = QStringLiteral("cannot write %1: the sheet is empty").arg(path);
         return false;
     }
-    return writeFileSafely(path, bytes, error);
+    return writeFileSafely(path, canvasBmp(canvas), error);
 }
 
 } // namespace pav::chart

@@ -1,6 +1,8 @@
 #pragma once
 // Writing the chart canvas to a numbered BMP file.
 
+#include "base/SafeFile.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QString>
@@ -13,8 +15,11 @@ QString chartFileName(int counter);
 // The folder that holds the program's executable.
 QString programFolder();
 
-// The whole canvas as the bytes of a 24-bit BMP file; empty for an empty canvas.
+// The whole canvas as the bytes of a 24-bit BMP file (rows bottom-up, the canvas's
+// resolution in the header); empty for an empty canvas.
 QByteArray canvasBmpBytes(const QImage& canvas);
+// The same bytes streamed from the canvas, which must outlive the maker.
+ByteMaker canvasBmp(const QImage& canvas);
 
 // Writes the whole canvas as a 24-bit BMP. The file appears under path only when
 // complete (it is written under a temporary name in the same folder and renamed);

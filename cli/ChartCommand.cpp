@@ -152,29 +152,34 @@ void ensureApplication(const Invocation& invocation) {
     new QGuiApplication(invocation.argc, invocation.argv);
 }
 
-// Every output the command writes, made in memory and written together.
+// Every output the command writes, each staged beside its target as soon as it is
+// made, and all of them renamed over their targets together at the end; an error
+// before that removes what was staged and leaves every target as it was.
 class Outputs {
 public:
-    void add(const std::string& path, QByteArray bytes) {
-        if (!path.empty()) m_files.push_back({path, std::move(bytes)});
+    void add(const std::string& path, const QByteArray& bytes) {
+        if (!path.empty()) stage(path, [&](const ByteSink& sink) { return sink(bytes.constData(), bytes.size()); });
     }
     void addBmp(const std::string& path, const image::ClsDIB& picture) {
         if (path.empty()) return;
         const std::vector<std::uint8_t> bytes = picture.BmpFileBytes();
-        add(path, QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())));
+        stage(path, [&](const ByteSink& sink) {
+            return sink(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+        });
     }
-    void write() const {
-        StagedFiles staged;
+    void stage(const std::string& path, const ByteMaker& make) {
+        if (path.empty()) return;
         QString error;
-        for (const auto& [path, bytes] : m_files) {
-            if (!staged.stage(QString::fromStdString(path), bytes, &error))
-                throw CliError(ExitCode::Output, "cannot write '" + path + "': " + error.toStdString());
-        }
-        if (!staged.commit(&error)) throw CliError(ExitCode::Output, error.toStdString());
+        if (!m_staged.stage(QString::fromStdString(path), make, &error))
+            throw CliError(ExitCode::Output, "cannot write '" + path + "': " + error.toStdString());
+    }
+    void write() {
+        QString error;
+        if (!m_staged.commit(&error)) throw CliError(ExitCode::Output, error.toStdString());
     }
 
 private:
-    std::vector<std::pair<std::string, QByteArray>> m_files;
+    StagedFiles m_staged;
 };
 
 // The fabric's stitches as a 24-bit picture: before the reduction (--stitches) and after it (--effect).
@@ -224,9 +229,14 @@ QImage sheetOf(const chart::Chart& chart, const ChartArgs& args, int colorBit) {
 
 // The sheet, the PDF and the chart file of a chart; then every file at once, then the summary.
 void finish(const ChartArgs& args, const chart::Chart& chart, int colorBit, Outputs& outputs,
-            const std::function<std::string(const QImage&)>& summary) {
-    const QImage canvas = sheetOf(chart, args, colorBit);
-    outputs.add(args.output, chart::canvasBmpBytes(canvas));
+            const std::function<std::string(QSize)>& summary) {
+    QSize sheetSize;
+    {
+        // The sheet's rows go straight to its file; the canvas is gone before the PDF is made.
+        const QImage canvas = sheetOf(chart, args, colorBit);
+        sheetSize = canvas.size();
+        outputs.stage(args.output, chart::canvasBmp(canvas));
+    }
     if (!args.pdf.empty()) {
         QByteArray pdf;
         QString error;
@@ -238,7 +248,7 @@ void finish(const ChartArgs& args, const chart::Chart& chart, int colorBit, Outp
     }
     if (!args.oxs.empty()) outputs.add(args.oxs, chart::oxs::writeOxs(chart));
     outputs.write();
-    if (args.json) std::printf("%s\n", summary(canvas).c_str());
+    if (args.json) std::printf("%s\n", summary(sheetSize).c_str());
 }
 
 // IN is a chart file: its chart is drawn as the chart window shows an opened file.
@@ -252,7 +262,7 @@ void runChartFile(const ChartArgs& args) {
     // A chart from a file has no reduction mode: its swatches keep their colours.
     constexpr int kColourSwatches = 16;
     Outputs outputs;
-    finish(args, opened, kColourSwatches, outputs, [&](const QImage& canvas) { return fileSummary(opened, canvas); });
+    finish(args, opened, kColourSwatches, outputs, [&](QSize canvas) { return fileSummary(opened, canvas); });
 }
 
 } // namespace
@@ -301,7 +311,7 @@ void runChart(const Invocation& invocation) {
 
     const PictureChoice choice{colorBit, args.colors, request.threshold};
     finish(args, made.chart, colorBit, outputs,
-           [&](const QImage& canvas) { return pictureSummary(made.chart, choice, canvas); });
+           [&](QSize canvas) { return pictureSummary(made.chart, choice, canvas); });
 }
 
 } // namespace pav::cli

@@ -49,7 +49,7 @@ std::string jsonString(const std::string& text) {
     return out + "\"";
 }
 
-std::string pictureSummary(const chart::Chart& chart, const PictureChoice& choice, const QImage& canvas) {
+std::string pictureSummary(const chart::Chart& chart, const PictureChoice& choice, QSize canvas) {
     std::string json = "{\"fabric\":" + sizeObject(chart.width(), chart.height());
     json += ",\"mode\":" + std::to_string(choice.mode);
     json += ",\"colors\":" + (choice.colours ? std::to_string(*choice.colours) : std::string("null"));
@@ -61,7 +61,7 @@ std::string pictureSummary(const chart::Chart& chart, const PictureChoice& choic
     return json + ",\"threads\":" + threadsArray(chart) + "}";
 }
 
-std::string fileSummary(const chart::Chart& chart, const QImage& canvas) {
+std::string fileSummary(const chart::Chart& chart, QSize canvas) {
     std::string json = "{\"fabric\":" + sizeObject(chart.width(), chart.height());
     json += ",\"range\":" + jsonString(chart.rangeName) + ",\"maxColor\":" + std::to_string(chart.legend().size());
     json += ",\"total\":" + std::to_string(chart.stitchedCells()) +

@@ -4,7 +4,7 @@
 
 #include "chart/Chart.h"
 
-#include <QImage>
+#include <QSize>
 
 #include <optional>
 #include <string>
@@ -21,8 +21,8 @@ struct PictureChoice {
 std::string jsonString(const std::string& text);
 
 // A chart made from a picture: every cell stitched.
-std::string pictureSummary(const chart::Chart& chart, const PictureChoice& choice, const QImage& canvas);
+std::string pictureSummary(const chart::Chart& chart, const PictureChoice& choice, QSize canvas);
 // A chart read from a file: the counts add up to the stitched cells.
-std::string fileSummary(const chart::Chart& chart, const QImage& canvas);
+std::string fileSummary(const chart::Chart& chart, QSize canvas);
 
 } // namespace pav::cli

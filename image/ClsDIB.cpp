@@ -103,13 +103,7 @@ std::array<std::uint8_t, 40> ClsDIB::InfoHeader() const {
 }
 
 void ClsDIB::writeHeader() {
-    m_header.fill(0);
-    putLE32(&m_header[0], 40);
-    putLE32(&m_header[4], static_cast<std::uint32_t>(m_width));
-    putLE32(&m_header[8], static_cast<std::uint32_t>(m_height));
-    putLE16(&m_header[12], 1);
-    putLE16(&m_header[14], static_cast<std::uint16_t>(m_bits));
-    putLE32(&m_header[20], static_cast<std::uint32_t>(m_dataSize));
+    m_header = bmpInfoHeader(m_width, m_height, m_bits, static_cast<std::uint32_t>(m_dataSize));
 }
 
 ByteView ClsDIB::MapArray() {

@@ -12,6 +12,7 @@
 #include <QImageReader>
 #include <QString>
 
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 
@@ -99,10 +100,8 @@ std::vector<std::uint8_t> ClsDIB::BmpFileBytes() const {
     const std::size_t tableBytes = 4 * static_cast<std::size_t>(paletteSize());
     const std::size_t offset = kFileHeaderSize + kInfoHeaderSize + tableBytes;
     std::vector<std::uint8_t> file(offset + m_pixels.size(), 0);
-    file[0] = 'B';
-    file[1] = 'M';
-    putLE32(&file[2], static_cast<std::uint32_t>(file.size()));
-    putLE32(&file[10], static_cast<std::uint32_t>(offset));
+    const auto fileHeader = bmpFileHeader(static_cast<std::uint32_t>(file.size()), static_cast<std::uint32_t>(offset));
+    std::copy(fileHeader.begin(), fileHeader.end(), file.begin());
     std::memcpy(&file[kFileHeaderSize], m_header.data(), kInfoHeaderSize);
     std::uint8_t* entry = &file[kFileHeaderSize + kInfoHeaderSize];
     for (int i = 0; i < paletteSize(); ++i, entry += 4) {

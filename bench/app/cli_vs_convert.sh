@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # pavlenta-cli chart, end to end with process start, beside ImageMagick doing
 # only part of that job (stretch, ordered dither, remap to the 423 threads) on
-# the same 4000 x 3000 JPEG, in one run. Usage: bench/app/cli_vs_convert.sh [BUILD_DIR]
+# the same 4000 x 3000 JPEGs (a plasma fractal and a smooth photo-like
+# gradient), alternating, in one run; then the peak memory of each.
+# Usage: bench/app/cli_vs_convert.sh [BUILD_DIR] [ROUNDS]
 set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
-build="${1:-$root/build}"
+build="$(cd "${1:-$root/build}" && pwd)"
+rounds="${2:-7}"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 cd "$work"
@@ -18,21 +21,33 @@ grep -o 'thread("[^"]*", 0x[0-9A-F]\{6\})' "$root/palette/DmcTable.cpp" | grep -
 convert threads.txt threads.png
 [ "$(identify -format '%w x %h, %k colours' threads.png)" = "423 x 1, 423 colours" ] || echo "warning: threads.png is not 423 distinct colours" >&2
 
-# A photo-like picture: gradients with fine noise, as a phone camera JPEG.
-convert -size 4000x3000 gradient:'#3060c0-#e0a040' -attenuate 0.6 +noise Gaussian -quality 88 photo.jpg
+# A fractal full of detail, and a photo-like picture: gradients with fine noise, as a phone camera JPEG.
+convert -size 4000x3000 -seed 7 plasma:fractal -quality 88 plasma.jpg
+convert -size 4000x3000 -seed 11 gradient:'#3060c0-#e0a040' -attenuate 0.6 +noise Gaussian -quality 88 photo.jpg
 
-best() { sort -n | head -1; }
-time_of() {
-    local start end
-    start=$(date +%s.%N)
-    "$@" >/dev/null 2>&1
-    end=$(date +%s.%N)
-    echo "$end - $start" | bc
+median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+# One run: wall seconds, CPU seconds (user + system) and peak memory in kB, a line to each file.
+measure() {
+    local tag="$1"
+    shift
+    /usr/bin/time -f '%e %U %S %M' -o run.txt "$@" >/dev/null 2>&1
+    read -r wall user system peak <run.txt
+    echo "$wall" >>"$tag.wall"
+    echo "$user + $system" | bc >>"$tag.cpu"
+    echo "$peak" >>"$tag.peak"
 }
-for round in 1 2 3 4 5; do
-    time_of "$build/pavlenta-cli" chart photo.jpg --mode 16 -o chart.bmp >>cli.times
-    time_of convert -define jpeg:size=460x500 photo.jpg -resize 230x250 -ordered-dither o8x8,6 -dither None \
-        -remap threads.png out.bmp >>convert.times
+for picture in plasma.jpg photo.jpg; do
+    for round in $(seq "$rounds"); do
+        measure "cli.$picture" "$build/pavlenta-cli" chart "$picture" --mode 16 -o chart.bmp
+        measure "magick.$picture" convert -define jpeg:size=460x500 "$picture" -resize 230x250 \
+            -ordered-dither o8x8,6 -dither None -remap threads.png out.bmp
+    done
+    for kind in wall cpu; do
+        c=$(median <"cli.$picture.$kind")
+        m=$(median <"magick.$picture.$kind")
+        printf '%s %s: pavlenta-cli chart (mode 16) median %.3f s, ImageMagick stretch + dither + remap %.3f s, ratio %.2f\n' \
+            "$picture" "$kind" "$c" "$m" "$(echo "$c / $m" | bc -l)"
+    done
+    printf '%s: peak memory pavlenta-cli %d MB, ImageMagick %d MB\n' "$picture" \
+        "$(($(median <"cli.$picture.peak") / 1024))" "$(($(median <"magick.$picture.peak") / 1024))"
 done
-printf 'pavlenta-cli chart (230 x 250 fabric max, mode 16): best %.3f s\n' "$(best <cli.times)"
-printf 'ImageMagick stretch + dither + remap:              best %.3f s\n' "$(best <convert.times)"

@@ -5,9 +5,11 @@
 #include "ChartTestSupport.h"
 
 #include "chart/ChartRenderer.h"
+#include "chart/ChartSaver.h"
 #include "chart/SymbolStamps.h"
 #include "palette/SymbolSet.h"
 
+#include <QBuffer>
 #include <QFontMetricsF>
 
 namespace pav::chart::test {
@@ -511,6 +513,28 @@ TEST(SheetColourRange, ColourNumbersFitTheirLegendCellsWhole) {
         EXPECT_GE(right, 28); // seven characters, not a cut
         EXPECT_LE(right, 36); // a pixel clear of the line at 38
     }
+}
+
+// The sheet's BMP is streamed by the program's own writer; its bytes are those Qt's
+// BMP writer gives the same canvas, for a row needing padding and for a canvas
+// large enough to live in its own mapping.
+TEST(SheetBmp, StreamedBytesAreThoseOfQtsWriter) {
+    ensureGuiApp();
+    for (const QSize size : {QSize(37, 23), QSize(1501, 900)}) {
+        QImage canvas = newCanvas(size.width(), size.height());
+        {
+            QPainter painter(&canvas);
+            painter.setPen(QColor(12, 200, 77));
+            painter.drawLine(0, 0, size.width() - 1, size.height() - 1);
+            painter.fillRect(QRect(3, 5, 9, 7), QColor(250, 1, 128));
+        }
+        QByteArray expected;
+        QBuffer memory(&expected);
+        memory.open(QIODevice::WriteOnly);
+        ASSERT_TRUE(canvas.save(&memory, "BMP"));
+        EXPECT_EQ(canvasBmpBytes(canvas), expected) << size.width() << " x " << size.height();
+    }
+    EXPECT_TRUE(canvasBmpBytes(QImage()).isEmpty());
 }
 
 } // namespace
