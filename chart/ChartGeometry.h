@@ -35,6 +35,8 @@ struct ChartGeometry {
     double columnLineOverrun = 40;
     double blockInset = 1; // colour block inside its cell
     double blockSize = 9;
+    // Blocks in the colour of the stitch's thread (what is stitched) instead of the stitch's own colour.
+    bool blocksInThreadColour = false;
     // The colour blocks go down before the thin lines instead of after them. A
     // printed block reaches to 0.01 mm of its cell's edges and would cover a line
     // one device pixel wide wherever the page is shown or printed at a lower
@@ -44,11 +46,26 @@ struct ChartGeometry {
     // baseline symbolBaseline below the cell's top: the cell's bottom line.
     double symbolDx = 1;
     double symbolBaseline = 10;
+    // Each row's symbols written as one run of glyphs per ink, each centred across
+    // its cell, instead of one text per stitch: far fewer and smaller operations in a PDF.
+    bool symbolRuns = false;
     QPointF rowLabelOffset{-18, -1};          // from (L, T + cell*y)
     QPointF letterOffset{-5, 42};             // from (L + cell*x, T + cell*H)
     double digitDx = 2;                       // from L + cell*x
     std::array<double, 3> digitDy{2, 12, 22}; // from T + cell*H
     double gridBottomGap = 50;                // drawGrid returns T + cell*H + gridBottomGap
+
+    // The stitchers' convention of a multi-page pattern instead of the sheet's
+    // (heavy every 16th line, rows 01..16, column digits and letters below):
+    // a heavy line every patternEvery stitches of the chart, the chart's own edges
+    // and a block's edges included where they fall on one; the numbers 10, 20, ...
+    // above and left of the grid, numberGap from it, in arialFont; and where the
+    // block holds the chart's middle row or column, an arrow arrowSize long
+    // pointing at it from each side, beyond the numbers.
+    bool patternMarks = false;
+    int patternEvery = 10;
+    double numberGap = 0;
+    double arrowSize = 0; // 0 draws no arrows
 
     // Legend table and footer.
     double legendCellWidth = 38;

@@ -8,7 +8,9 @@
 #include "base/UiText.h"
 
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QPen>
+#include <QRawFont>
 
 #include <algorithm>
 #include <array>
@@ -98,6 +100,11 @@ bool drawThinLines(QPainter& painter, const ChartGeometry& g, int w, int h, cons
     return true;
 }
 
+std::int32_t blockColourOf(const ChartGeometry& g, const Chart& chart, int x, int y) {
+    if (!g.blocksInThreadColour) return chart.blockColour(x, y);
+    return chart.threads()[static_cast<std::size_t>(chart.threadAt(x, y))].rgb;
+}
+
 // The colour blocks leave each cell's grid lines visible; every block is an abort check.
 // Where every edge falls on whole pixels of a 1:1 canvas the blocks are set straight in its pixels.
 // A cell with no stitch stays blank.
@@ -109,14 +116,28 @@ bool drawColourBlocks(QPainter& painter, const ChartGeometry& g, const GridInput
     const bool pixelBlocks =
         whole(g.cell) && whole(g.leftMargin) && whole(g.gridTop) && whole(g.blockInset) && whole(g.blockSize);
     const DirectPixels direct = pixelBlocks ? directPixels(painter) : DirectPixels{};
+    // Blocks that fill their cells merge with their row's neighbours of the same colour.
+    const bool touching = g.blockInset == 0 && g.blockSize == g.cell && !direct;
     for (int row = 0; row < cells.height(); ++row) {
         const int y = cells.top() + row;
         for (int column = 0; column < cells.width(); ++column) {
             const int x = cells.left() + column;
-            if (in.chart.stitched(x, y)) {
+            if (touching && in.chart.stitched(x, y)) {
+                const std::int32_t colour = blockColourOf(g, in.chart, x, y);
+                int run = 1;
+                while (column + run < cells.width() && in.chart.stitched(x + run, y) &&
+                       blockColourOf(g, in.chart, x + run, y) == colour) {
+                    if (!job.carryOn()) return false;
+                    ++run;
+                }
+                painter.fillRect(QRectF(g.leftMargin + g.cell * column, g.gridTop + g.cell * row, g.cell * run,
+                                        g.cell),
+                                 toQColor(colour));
+                column += run - 1;
+            } else if (in.chart.stitched(x, y)) {
                 const QRectF block(g.leftMargin + g.cell * column + g.blockInset,
                                    g.gridTop + g.cell * row + g.blockInset, g.blockSize, g.blockSize);
-                const std::int32_t colour = in.chart.blockColour(x, y);
+                const std::int32_t colour = blockColourOf(g, in.chart, x, y);
                 if (direct)
                     direct.fill(block.toRect(), toQRgb(colour));
                 else
@@ -210,6 +231,78 @@ void writeTextWithin(QPainter& painter, const ChartGeometry& g, QPointF topLeft,
     painter.setFont(fitted);
     writeText(painter, g, topLeft, text);
     painter.setFont(font);
+}
+
+// The chart coordinates from..to (inclusive) that are multiples of every, in order.
+std::vector<int> multiplesIn(int from, int to, int every) {
+    std::vector<int> found;
+    if (every <= 0) return found;
+    for (int i = (from + every - 1) / every * every; i <= to; i += every) found.push_back(i);
+    return found;
+}
+
+// Pattern pages: a heavy line every patternEvery stitches of the chart and on the
+// chart's own edges, wherever such a line falls within the block, its edges included.
+void drawPatternHeavyLines(QPainter& painter, const ChartGeometry& g, const Chart& chart, QRect cells) {
+    const double right = g.leftMargin + g.cell * cells.width();
+    const double bottom = g.gridTop + g.cell * cells.height();
+    painter.setPen(devicePen(kHeavyLine, g.heavyPen, Qt::SquareCap));
+    const auto heavy = [&](int i, int edge) { return i % g.patternEvery == 0 || i == edge; };
+    for (int j = cells.top(); j <= cells.top() + cells.height(); ++j)
+        if (heavy(j, chart.height()))
+            line(painter, g.leftMargin, g.gridTop + g.cell * (j - cells.top()), right,
+                 g.gridTop + g.cell * (j - cells.top()));
+    for (int i = cells.left(); i <= cells.left() + cells.width(); ++i)
+        if (heavy(i, chart.width()))
+            line(painter, g.leftMargin + g.cell * (i - cells.left()), g.gridTop,
+                 g.leftMargin + g.cell * (i - cells.left()), bottom);
+}
+
+void arrow(QPainter& painter, QPointF tip, QPointF towards, double size) {
+    // towards: the unit direction the arrow points in.
+    const QPointF back = tip - towards * size;
+    const QPointF side(-towards.y() * size * 0.45, towards.x() * size * 0.45);
+    const QPointF corners[3] = {tip, back + side, back - side};
+    painter.drawPolygon(corners, 3);
+}
+
+// Pattern pages: 10, 20, ... above each column line and left of each row line that
+// is a multiple of patternEvery, and the arrows at the chart's middle row and column.
+void drawPatternNumbering(QPainter& painter, const ChartGeometry& g, const Chart& chart, QRect cells) {
+    useFont(painter, g.arialFont);
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    const double right = g.leftMargin + g.cell * cells.width();
+    const double bottom = g.gridTop + g.cell * cells.height();
+    const double numbersTop = g.gridTop - g.numberGap - metrics.ascent();
+    for (const int x : multiplesIn(std::max(1, cells.left()), cells.left() + cells.width(), g.patternEvery)) {
+        const QString number = QString::number(x);
+        const double lineX = g.leftMargin + g.cell * (x - cells.left());
+        painter.drawText(QPointF(lineX - metrics.horizontalAdvance(number) / 2, g.gridTop - g.numberGap), number);
+    }
+    for (const int y : multiplesIn(std::max(1, cells.top()), cells.top() + cells.height(), g.patternEvery)) {
+        const QString number = QString::number(y);
+        const double lineY = g.gridTop + g.cell * (y - cells.top());
+        painter.drawText(QPointF(g.leftMargin - g.numberGap - metrics.horizontalAdvance(number),
+                                 lineY + metrics.capHeight() / 2),
+                         number);
+    }
+    if (g.arrowSize <= 0) return;
+    const double numbersLeft =
+        g.leftMargin - g.numberGap - metrics.horizontalAdvance(QString::number(chart.height()));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(kHeavyLine);
+    const double middleX = chart.width() / 2.0, middleY = chart.height() / 2.0;
+    if (middleX >= cells.left() && middleX <= cells.left() + cells.width()) {
+        const double x = g.leftMargin + g.cell * (middleX - cells.left());
+        arrow(painter, QPointF(x, numbersTop - g.numberGap), QPointF(0, 1), g.arrowSize);
+        arrow(painter, QPointF(x, bottom + g.numberGap), QPointF(0, -1), g.arrowSize);
+    }
+    if (middleY >= cells.top() && middleY <= cells.top() + cells.height()) {
+        const double y = g.gridTop + g.cell * (middleY - cells.top());
+        arrow(painter, QPointF(numbersLeft - g.numberGap, y), QPointF(1, 0), g.arrowSize);
+        arrow(painter, QPointF(right + g.numberGap, y), QPointF(-1, 0), g.arrowSize);
+    }
+    painter.setBrush(Qt::NoBrush);
 }
 
 // Where the symbol of cell (x, y) starts on its baseline.
@@ -315,14 +408,89 @@ std::optional<GridDrawn> drawGrid(QPainter& painter, const ChartGeometry& g, con
     const bool done = g.blocksUnderLines ? blocks() && lines() : lines() && blocks();
     if (!done) return std::nullopt;
     drawClosingLines(painter, g, w, h);
-    drawNumbering(painter, g, in.cells);
-    drawHeavyLines(painter, g, in.chart, in.cells);
+    if (g.patternMarks) {
+        drawPatternNumbering(painter, g, in.chart, in.cells);
+        drawPatternHeavyLines(painter, g, in.chart, in.cells);
+    } else {
+        drawNumbering(painter, g, in.cells);
+        drawHeavyLines(painter, g, in.chart, in.cells);
+    }
     drawn.bottom = roundedInt(g.gridTop + g.cell * h + g.gridBottomGap);
     return drawn;
 }
 
+// The symbols of each row as runs of glyphs, one run per ink; a symbol the face
+// has no single glyph for is written as text, where the painter finds it a face.
+bool drawSymbolRuns(QPainter& painter, const ChartGeometry& g, const SymbolInput& in, const JobControl& job) {
+    QRawFont face = QRawFont::fromFont(g.symbolFont);
+    face.setPixelSize(g.symbolFont.pointSizeF() * painter.device()->logicalDpiY() / 72);
+    struct Glyph {
+        quint32 index = 0;
+        double dx = 0; // from the cell's left edge
+        QString text;  // when there is no single glyph
+    };
+    std::vector<Glyph> glyphs;
+    const QFontMetricsF metrics(g.symbolFont, painter.device());
+    for (const ChartThread& thread : in.chart.threads()) {
+        Glyph glyph;
+        glyph.text = QString::fromStdString(thread.symbol);
+        const QList<quint32> indexes = face.glyphIndexesForString(glyph.text);
+        if (indexes.size() == 1 && indexes[0] != 0) {
+            glyph.index = indexes[0];
+            glyph.dx = (g.cell - face.advancesForGlyphIndexes(indexes).value(0).x()) / 2;
+            glyph.text.clear();
+        } else {
+            glyph.dx = (g.cell - metrics.horizontalAdvance(glyph.text)) / 2;
+        }
+        glyphs.push_back(glyph);
+    }
+    struct Run {
+        QList<quint32> indexes;
+        QList<QPointF> positions;
+    };
+    const auto flush = [&](Run& run, const QColor& ink) {
+        if (run.indexes.isEmpty()) return;
+        QGlyphRun glyphRun;
+        glyphRun.setRawFont(face);
+        glyphRun.setGlyphIndexes(run.indexes);
+        glyphRun.setPositions(run.positions);
+        painter.setPen(ink);
+        painter.drawGlyphRun(QPointF(0, 0), glyphRun);
+        run = Run{};
+    };
+    const QRect& cells = in.cells;
+    job.progress(0, cells.height());
+    for (int row = 0; row < cells.height(); ++row) {
+        Run black, white;
+        const int y = cells.top() + row;
+        for (int column = 0; column < cells.width(); ++column) {
+            const int x = cells.left() + column;
+            if (!job.carryOn()) return false;
+            const int thread = in.chart.threadAt(x, y);
+            if (thread == kNoStitch) continue;
+            const Glyph& glyph = glyphs[static_cast<std::size_t>(thread)];
+            const bool onDark = in.overBlocks && symbolInk(blockColourOf(g, in.chart, x, y)) == Qt::white;
+            const QPointF origin(g.leftMargin + g.cell * column + glyph.dx, g.gridTop + g.cell * row + g.symbolBaseline);
+            if (!glyph.text.isEmpty()) {
+                painter.setPen(onDark ? Qt::white : Qt::black);
+                painter.setFont(g.symbolFont);
+                painter.drawText(origin, glyph.text);
+                continue;
+            }
+            Run& run = onDark ? white : black;
+            run.indexes.push_back(glyph.index);
+            run.positions.push_back(origin);
+        }
+        flush(black, Qt::black);
+        flush(white, Qt::white);
+        job.progress(row + 1, cells.height());
+    }
+    return true;
+}
+
 bool drawSymbols(QPainter& painter, const ChartGeometry& g, const SymbolInput& in, const JobControl& job,
                  SymbolStamps* stamps) {
+    if (g.symbolRuns && !stamps) return drawSymbolRuns(painter, g, in, job);
     useFont(painter, g.symbolFont);
     const DirectPixels direct = stamps ? directPixels(painter) : DirectPixels{};
     SymbolFitter fitter = symbolFitter(painter, g);
@@ -340,7 +508,7 @@ bool drawSymbols(QPainter& painter, const ChartGeometry& g, const SymbolInput& i
             if (thread == kNoStitch) continue;
             const QString& symbol = symbols[static_cast<std::size_t>(thread)];
             if (symbol.isEmpty()) continue;
-            const QRgb ink = in.overBlocks ? symbolInk(in.chart.blockColour(x, y)).rgb() : qRgb(0, 0, 0);
+            const QRgb ink = in.overBlocks ? symbolInk(blockColourOf(g, in.chart, x, y)).rgb() : qRgb(0, 0, 0);
             const SymbolPlacement& place = fitter.placementFor(symbol);
             const QPointF origin = symbolOrigin(g, column, row) + QPointF(place.shift);
             if (stamps) {

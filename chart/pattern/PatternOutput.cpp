@@ -1,0 +1,126 @@
+#include "chart/pattern/PatternOutput.h"
+
+#include "chart/pattern/PatternPages.h"
+#include "chart/print/PrintPage.h"
+
+#include <QBuffer>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QSaveFile>
+
+#include <algorithm>
+
+namespace pav::pattern {
+namespace {
+
+void setReason(QString* error, const QString& reason) {
+    if (error) *error = reason;
+}
+
+// What is wrong with making a pattern of chart with options, or nothing.
+QString patternProblem(const chart::Chart& chart, const PatternOptions& options) {
+    if (const std::string problem = optionsProblem(options); !problem.empty()) return QString::fromStdString(problem);
+    if (chart.width() <= 0 || chart.height() <= 0) return QStringLiteral("the chart is empty");
+    return QString();
+}
+
+// A job's hooks for the pages inside it: events and the abort flag, but its
+// progress counts pages, not the renderer's rows.
+TaskDelegate eventsOnly(const chart::JobControl& job) {
+    TaskDelegate inner;
+    if (job.task) inner.yield = job.task->yield;
+    return inner;
+}
+
+} // namespace
+
+QPageLayout pageLayoutOf(const PatternLayout& layout) {
+    const QPageSize named = layout.options.paper == Paper::A4       ? QPageSize(QPageSize::A4)
+                            : layout.options.paper == Paper::Letter ? QPageSize(QPageSize::Letter)
+                                                                    : QPageSize(QPageSize::A3);
+    return QPageLayout(named,
+                       layout.orientation == Orientation::Portrait ? QPageLayout::Portrait : QPageLayout::Landscape,
+                       QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter);
+}
+
+bool drawPatternPages(QPainter& painter, QPagedPaintDevice& device, const chart::Chart& chart,
+                      const PatternLayout& layout, int from, int to, const chart::JobControl& job) {
+    const std::vector<int> threads = patternThreads(chart);
+    const PatternSource source{chart, layout, threads};
+    const double d = print::dotsPerMm(device);
+    const TaskDelegate inner = eventsOnly(job);
+    const chart::JobControl pageJob{&inner, job.running};
+    const int pages = to - from + 1;
+    job.progress(0, pages);
+    for (int page = from; page <= to; ++page) {
+        if (page > from && !device.newPage()) return false;
+        if (!drawPatternPage(painter, d, source, page, pageJob)) return false;
+        if (!job.carryOn()) return false;
+        job.progress(page - from + 1, pages);
+    }
+    return true;
+}
+
+print::PrintOutcome writePatternPdf(const chart::Chart& chart, const PatternOptions& options, const QString& path,
+                                    QString* error, const chart::JobControl& job) {
+    if (const QString problem = patternProblem(chart, options); !problem.isEmpty()) {
+        setReason(error, problem);
+        return print::PrintOutcome::Failed;
+    }
+    const PatternLayout layout = layOutPattern(chart, options);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        setReason(error, file.errorString());
+        return print::PrintOutcome::Failed;
+    }
+    QPdfWriter writer(&file);
+    writer.setTitle(chart::chartTitle(chart.title));
+    writer.setCreator(QStringLiteral("Pavlenta"));
+    QPainter painter;
+    if (!writer.setPageLayout(pageLayoutOf(layout)) || !painter.begin(&writer)) {
+        file.cancelWriting();
+        setReason(error, QStringLiteral("page layout not usable"));
+        return print::PrintOutcome::Failed;
+    }
+    const bool drawn = drawPatternPages(painter, writer, chart, layout, 1, layout.totalPages(), job);
+    painter.end();
+    if (!drawn) {
+        file.cancelWriting();
+        return print::PrintOutcome::Aborted;
+    }
+    if (!file.commit()) {
+        setReason(error, file.errorString());
+        return print::PrintOutcome::Failed;
+    }
+    return print::PrintOutcome::Printed;
+}
+
+print::PrintOutcome printPattern(QPrinter& printer, const chart::Chart& chart, const PatternOptions& options,
+                                 const chart::JobControl& job) {
+    if (!patternProblem(chart, options).isEmpty() || !print::printerReady(printer)) return print::PrintOutcome::Failed;
+    const PatternLayout layout = layOutPattern(chart, options);
+    if (!printer.setPageLayout(pageLayoutOf(layout))) return print::PrintOutcome::Failed;
+    int from = 1, to = layout.totalPages();
+    if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
+        from = std::clamp(printer.fromPage(), 1, to);
+        to = std::clamp(printer.toPage() > 0 ? printer.toPage() : to, from, to);
+    }
+    {
+        QBuffer memory;
+        memory.open(QIODevice::WriteOnly);
+        QPdfWriter draft(&memory);
+        draft.setResolution(printer.resolution());
+        draft.setPageLayout(printer.pageLayout());
+        QPainter painter(&draft);
+        if (!drawPatternPages(painter, draft, chart, layout, from, to, job)) return print::PrintOutcome::Aborted;
+    }
+    printer.setDocName(chart::chartTitle(chart.title));
+    QPainter painter;
+    if (!painter.begin(&printer)) return print::PrintOutcome::Failed;
+    const TaskDelegate inner = eventsOnly(job);
+    drawPatternPages(painter, printer, chart, layout, from, to, chart::JobControl{&inner, nullptr});
+    if (!painter.end() || printer.printerState() == QPrinter::Error) return print::PrintOutcome::Failed;
+    return print::PrintOutcome::Printed;
+}
+
+} // namespace pav::pattern

@@ -1,0 +1,374 @@
+#include "chart/pattern/PatternPages.h"
+
+#include "chart/ChartFonts.h"
+#include "chart/pattern/PatternTexts.h"
+#include "image/RgbValue.h"
+#include "palette/ThreadCatalogue.h"
+
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPen>
+
+#include <algorithm>
+#include <cmath>
+
+namespace pav::pattern {
+namespace {
+
+constexpr double kPointsPerMm = 72 / 25.4;
+// How much of a cell a symbol's em takes, and where its baseline lies below the
+// cell's centre (a Latin capital and a Han character alike look centred there).
+constexpr double kSymbolEm = 0.78;
+constexpr double kSymbolBaselineEm = 0.36;
+const QColor kRule(150, 150, 150);
+const QColor kFrame(66, 66, 66);
+// The repeated rows and columns of a page: light enough to read every symbol through.
+const QColor kRepeatShade(0, 0, 0, 30);
+
+enum class Align { Left, Centre, Right };
+
+QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// The program's faces, antialiased on paper.
+QFont pageFont(const QFont& base, double points, bool bold = false) {
+    QFont font = base;
+    font.setStyleStrategy(QFont::PreferDefault);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+QFont songAt(double points, bool bold = false) {
+    return pageFont(chart::songFont(), points, bold);
+}
+
+// One page being drawn: millimetres from the printable corner become device units.
+struct Sheet {
+    QPainter& painter;
+    double d;
+    const PatternSource& source;
+    int page;
+
+    QPointF at(double x, double y) const { return QPointF(x * d, y * d); }
+    QRectF rect(double x, double y, double w, double h) const { return QRectF(x * d, y * d, w * d, h * d); }
+    double width() const { return source.layout.printable.width(); }
+    double height() const { return source.layout.printable.height(); }
+
+    void font(const QFont& font, const QColor& colour = Qt::black) {
+        painter.setFont(font);
+        painter.setPen(colour);
+    }
+    // A text on the baseline y (mm), starting at, centred on or ending at x.
+    void text(double x, double y, const QString& text, Align align = Align::Left) {
+        const double advance = QFontMetricsF(painter.font(), painter.device()).horizontalAdvance(text);
+        double left = x * d;
+        if (align == Align::Centre) left -= advance / 2;
+        if (align == Align::Right) left -= advance;
+        painter.drawText(QPointF(left, y * d), text);
+    }
+    void rule(double x1, double y1, double x2, double y2, const QColor& colour, double widthMm) {
+        QPen pen(colour);
+        pen.setWidthF(widthMm * d);
+        painter.setPen(pen);
+        painter.drawLine(at(x1, y1), at(x2, y2));
+    }
+    void frame(const QRectF& area, const QColor& colour, double widthMm) {
+        QPen pen(colour);
+        pen.setWidthF(widthMm * d);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(area);
+    }
+};
+
+QString pageOf(const Sheet& s) {
+    return QString::fromUtf8(texts::kPageOf).arg(s.page).arg(s.source.layout.totalPages());
+}
+
+// Title and page number on the first line, what the page holds on the second.
+void drawHeader(Sheet& s, const QString& info) {
+    s.font(songAt(11, true));
+    s.text(0, 4.5, chart::chartTitle(s.source.chart.title));
+    s.font(songAt(10));
+    s.text(s.width(), 4.5, pageOf(s), Align::Right);
+    s.font(songAt(8.5));
+    s.text(0, 8.8, info);
+    s.rule(0, 10, s.width(), 10, kRule, 0.15);
+}
+
+QString threadName(const chart::Chart& chart, const chart::ChartThread& thread) {
+    if (chart.range != chart::ThreadRange::Dmc) return qs(thread.number);
+    return qs(palette::ThreadCatalogue::of(thread.brand).name()) + QLatin1Char(' ') + qs(thread.number);
+}
+
+QString oneDecimal(double value) {
+    return QString::number(value, 'f', 1);
+}
+
+QString fabricText(int count) {
+    return QString::fromUtf8(overTwo(count) ? texts::kEvenweave : texts::kAida).arg(count);
+}
+
+// The finished piece, one pixel per stitch in its thread's colour; the fabric's white where there is none.
+QImage finishedPicture(const chart::Chart& chart) {
+    QImage picture(std::max(1, chart.width()), std::max(1, chart.height()), QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    for (int y = 0; y < chart.height(); ++y)
+        for (int x = 0; x < chart.width(); ++x)
+            if (chart.stitched(x, y))
+                picture.setPixel(x, y, image::toQRgb(chart.threads()[static_cast<std::size_t>(chart.threadAt(x, y))].rgb));
+    return picture;
+}
+
+// The chart's outline divided into each page's own part (its repeated rows and
+// columns belong to the page before), with the page's number in it.
+void drawPageMap(Sheet& s, const QRectF& box) {
+    const PatternLayout& layout = s.source.layout;
+    const chart::Chart& chart = s.source.chart;
+    const double scale = std::min(box.width() / chart.width(), box.height() / chart.height());
+    const QPointF origin(box.x() + (box.width() - chart.width() * scale) / 2, box.y());
+    const auto ownEnd = [](const std::vector<Span>& spans, std::size_t i, int length) {
+        return i + 1 < spans.size() ? spans[i + 1].first : length;
+    };
+    const double numberPoints = std::clamp(std::min(box.width() / layout.columns.size(), box.height() / layout.rows.size()) *
+                                               0.35 * kPointsPerMm,
+                                           6.0, 14.0);
+    for (std::size_t i = 0; i < layout.chartPages.size(); ++i) {
+        const ChartPage& page = layout.chartPages[i];
+        const auto a = static_cast<std::size_t>(page.across), b = static_cast<std::size_t>(page.down);
+        const double x1 = page.cells.left(), x2 = ownEnd(layout.columns, a, chart.width());
+        const double y1 = page.cells.top(), y2 = ownEnd(layout.rows, b, chart.height());
+        const QRectF own = s.rect(origin.x() + x1 * scale, origin.y() + y1 * scale, (x2 - x1) * scale,
+                                  (y2 - y1) * scale);
+        s.frame(own, kRule, 0.2);
+        s.font(songAt(numberPoints, true), kFrame);
+        const QFontMetricsF metrics(s.painter.font(), s.painter.device());
+        const QString number = QString::number(layout.firstChartPage() + static_cast<int>(i));
+        s.painter.drawText(QPointF(own.center().x() - metrics.horizontalAdvance(number) / 2,
+                                   own.center().y() + metrics.capHeight() / 2),
+                           number);
+    }
+    s.frame(s.rect(origin.x(), origin.y(), chart.width() * scale, chart.height() * scale), kFrame, 0.5);
+}
+
+void drawCover(Sheet& s) {
+    const chart::Chart& chart = s.source.chart;
+    const PatternLayout& layout = s.source.layout;
+    const PatternOptions& o = layout.options;
+    s.font(songAt(20, true));
+    s.text(s.width() / 2, 10, chart::chartTitle(chart.title), Align::Centre);
+
+    // The finished piece over at most the upper half of the page.
+    const double boxTop = 18, boxHeight = s.height() * 0.45;
+    const double scale = std::min(s.width() / chart.width(), boxHeight / chart.height());
+    const QRectF picture((s.width() - chart.width() * scale) / 2, boxTop, chart.width() * scale,
+                         chart.height() * scale);
+    const QRectF onDevice = s.rect(picture.x(), picture.y(), picture.width(), picture.height());
+    s.painter.drawImage(onDevice, finishedPicture(chart));
+    s.frame(onDevice, kFrame, 0.2);
+
+    const FinishedSize size = finishedSize(chart.width(), chart.height(), o.fabricCount);
+    const int chartPages = static_cast<int>(layout.chartPages.size());
+    const QString lines[] = {
+        QString::fromUtf8(texts::kCoverStitches).arg(chart.width()).arg(chart.height()),
+        QString::fromUtf8(texts::kCoverFinished)
+            .arg(oneDecimal(size.widthCm), oneDecimal(size.heightCm), oneDecimal(size.widthIn),
+                 oneDecimal(size.heightIn), fabricText(o.fabricCount)),
+        QString::fromUtf8(texts::kCoverThreads)
+            .arg(qs(chart::chartRange(chart.rangeName)))
+            .arg(s.source.threads.size())
+            .arg(o.strands),
+        QString::fromUtf8(texts::kCoverPages)
+            .arg(layout.totalPages())
+            .arg(chartPages)
+            .arg(layout.firstChartPage())
+            .arg(layout.firstChartPage() + chartPages - 1)
+            .arg(layout.legendPages),
+    };
+    double y = picture.bottom() + 9;
+    s.font(songAt(10.5));
+    for (const QString& line : lines) {
+        s.text(0, y, line);
+        y += 6;
+    }
+    s.font(songAt(10.5, true));
+    s.text(0, y + 2, QString::fromUtf8(texts::kCoverMap));
+    const double mapTop = y + 6;
+    drawPageMap(s, QRectF(s.width() * 0.1, mapTop, s.width() * 0.8, s.height() - mapTop));
+}
+
+bool drawChartPage(Sheet& s, const ChartPage& page, const chart::JobControl& job) {
+    const PatternLayout& layout = s.source.layout;
+    const QRect& cells = page.cells;
+    QString info = QString::fromUtf8(texts::kPageHolds)
+                       .arg(cells.left() + 1)
+                       .arg(cells.right() + 1)
+                       .arg(cells.top() + 1)
+                       .arg(cells.bottom() + 1);
+    drawHeader(s, info);
+    const chart::ChartGeometry g = chartPageGeometry(layout, s.d);
+    const chart::ChartStyle style =
+        layout.options.blackAndWhite ? chart::ChartStyle::SymbolsOnly : chart::ChartStyle::BlocksAndSymbols;
+    if (!chart::renderChart(s.painter, g, s.source.chart, cells, style, job)) return false;
+    // The rows and columns repeated from the page before, once each where they meet.
+    const double c = g.cell;
+    if (page.repeatedColumns > 0)
+        s.painter.fillRect(QRectF(g.leftMargin, g.gridTop, c * page.repeatedColumns, c * cells.height()),
+                           kRepeatShade);
+    if (page.repeatedRows > 0)
+        s.painter.fillRect(QRectF(g.leftMargin + c * page.repeatedColumns, g.gridTop,
+                                  c * (cells.width() - page.repeatedColumns), c * page.repeatedRows),
+                           kRepeatShade);
+    return true;
+}
+
+// A legend row's symbol exactly as the grid shows it: a cell of the grid's size,
+// its block unless black and white, the symbol centred in the grid's font.
+void drawLegendSymbol(Sheet& s, const chart::ChartThread& thread, const QRectF& cellMm, const QFont& font) {
+    const QRectF cell = s.rect(cellMm.x(), cellMm.y(), cellMm.width(), cellMm.height());
+    QColor ink = Qt::black;
+    if (!s.source.layout.options.blackAndWhite) {
+        s.painter.fillRect(cell, image::toQColor(thread.rgb));
+        ink = chart::symbolInk(thread.rgb);
+    }
+    s.frame(cell, kRule, 0.1);
+    s.font(font, ink);
+    const QString symbol = qs(thread.symbol);
+    const QFontMetricsF metrics(font, s.painter.device());
+    s.painter.drawText(QPointF(cell.center().x() - metrics.horizontalAdvance(symbol) / 2,
+                               cell.center().y() + kSymbolBaselineEm * font.pointSizeF() / kPointsPerMm * s.d),
+                       symbol);
+}
+
+// Columns of a legend table, in millimetres from its left edge.
+constexpr double kSymbolColumn = 5;    // centre
+constexpr double kSwatchColumn = 13;   // left
+constexpr double kSwatchWidth = 10;
+constexpr double kNumberColumn = 26;   // left
+constexpr double kStitchesColumn = 64; // right end
+constexpr double kSkeinsColumn = 80;   // right end
+
+void drawLegendPage(Sheet& s, int legendPage) {
+    const PatternLayout& layout = s.source.layout;
+    const chart::Chart& chart = s.source.chart;
+    const PatternOptions& o = layout.options;
+    drawHeader(s, QString::fromUtf8(texts::kLegendTitle));
+    const QFont symbolFont = patternSymbolFont(o.cellMm);
+    const double c = o.cellMm;
+    const int perPage = layout.legendTablesAcross * layout.legendRowsPerTable;
+    const int first = legendPage * perPage;
+    const int count = static_cast<int>(s.source.threads.size());
+    const double top = kHeaderMm + 1;
+    for (int t = 0; t < layout.legendTablesAcross && first + t * layout.legendRowsPerTable < count; ++t) {
+        const double left = t * (kLegendTableMm + kLegendTableGapMm);
+        s.font(songAt(9, true));
+        const double captionBase = top + kLegendRowMm - 1.8;
+        s.text(left + kSymbolColumn, captionBase, QString::fromUtf8(texts::kLegendSymbol), Align::Centre);
+        s.text(left + kSwatchColumn + kSwatchWidth / 2, captionBase, QString::fromUtf8(texts::kLegendSwatch), Align::Centre);
+        s.text(left + kNumberColumn, captionBase, QString::fromUtf8(texts::kLegendNumber));
+        s.text(left + kStitchesColumn, captionBase, QString::fromUtf8(texts::kLegendStitches), Align::Right);
+        s.text(left + kSkeinsColumn, captionBase, QString::fromUtf8(texts::kLegendSkeins), Align::Right);
+        s.rule(left, top + kLegendRowMm, left + kLegendTableMm, top + kLegendRowMm, kFrame, 0.25);
+        for (int r = 0; r < layout.legendRowsPerTable; ++r) {
+            const int entry = first + t * layout.legendRowsPerTable + r;
+            if (entry >= count) break;
+            const chart::ChartThread& thread = chart.threads()[static_cast<std::size_t>(s.source.threads[entry])];
+            const double rowTop = top + kLegendRowMm * (r + 1);
+            const double middle = rowTop + kLegendRowMm / 2;
+            drawLegendSymbol(s, thread, QRectF(left + kSymbolColumn - c / 2, middle - c / 2, c, c), symbolFont);
+            const QRectF swatch = s.rect(left + kSwatchColumn, middle - 2, kSwatchWidth, 4);
+            s.painter.fillRect(swatch, image::toQColor(thread.rgb));
+            s.frame(swatch, kRule, 0.1);
+            s.font(songAt(9.5));
+            const double base = middle + 1.2;
+            s.text(left + kNumberColumn, base, threadName(chart, thread));
+            s.text(left + kStitchesColumn, base, QString::number(thread.count), Align::Right);
+            s.text(left + kSkeinsColumn, base, QString::number(skeinsFor(thread.count, o.fabricCount, o.strands)),
+                   Align::Right);
+            s.rule(left, rowTop + kLegendRowMm, left + kLegendTableMm, rowTop + kLegendRowMm, kRule, 0.1);
+        }
+    }
+    if (legendPage + 1 < layout.legendPages) return;
+
+    // The totals under the tables of the last legend page.
+    int stitches = 0, skeins = 0;
+    for (const int index : s.source.threads) {
+        const int n = chart.threads()[static_cast<std::size_t>(index)].count;
+        stitches += n;
+        skeins += skeinsFor(n, o.fabricCount, o.strands);
+    }
+    const double totalTop = s.height() - kLegendFootMm + 4;
+    s.rule(0, totalTop - 4.5, kLegendTableMm, totalTop - 4.5, kFrame, 0.25);
+    s.font(songAt(10, true));
+    s.text(kSymbolColumn, totalTop, QString::fromUtf8(texts::kLegendTotal), Align::Centre);
+    s.text(kNumberColumn, totalTop, QString::fromUtf8(texts::kLegendColours).arg(count));
+    s.text(kStitchesColumn, totalTop, QString::number(stitches), Align::Right);
+    s.text(kSkeinsColumn, totalTop, QString::number(skeins), Align::Right);
+    s.font(songAt(9));
+    s.text(0, totalTop + 8, QString::fromUtf8(texts::kLegendNote).arg(fabricText(o.fabricCount)).arg(o.strands));
+}
+
+} // namespace
+
+std::vector<int> patternThreads(const chart::Chart& chart) {
+    std::vector<int> threads;
+    for (std::size_t i = 0; i < chart.threads().size(); ++i)
+        if (chart.threads()[i].count > 0) threads.push_back(static_cast<int>(i));
+    return threads;
+}
+
+PatternLayout layOutPattern(const chart::Chart& chart, const PatternOptions& options) {
+    return layOutPattern(chart.width(), chart.height(), static_cast<int>(patternThreads(chart).size()), options);
+}
+
+QFont patternSymbolFont(double cellMm) {
+    return pageFont(chart::songFont(), cellMm * kSymbolEm * kPointsPerMm);
+}
+
+chart::ChartGeometry chartPageGeometry(const PatternLayout& layout, double d) {
+    chart::ChartGeometry g;
+    const double c = layout.options.cellMm;
+    g.sheetWidth = layout.printable.width() * d;
+    g.cell = c * d;
+    g.leftMargin = layout.gridArea.x() * d;
+    g.gridTop = layout.gridArea.y() * d;
+    g.rowLineStart = g.leftMargin;
+    g.columnLineOverrun = 0;
+    g.blockInset = 0;
+    g.blockSize = g.cell;
+    g.blocksUnderLines = true;
+    g.blocksInThreadColour = true;
+    g.symbolFont = patternSymbolFont(c);
+    g.symbolDx = 0;
+    g.symbolRuns = true;
+    g.symbolBaseline = (c / 2 + kSymbolBaselineEm * c * kSymbolEm) * d;
+    g.snapText = false;
+    // About 0.1 mm thin lines and 0.3 mm heavy ones, whatever the resolution.
+    g.thinPen = std::max(1, static_cast<int>(std::lround(0.1 * d)));
+    g.heavyPen = std::max(2, static_cast<int>(std::lround(0.3 * d)));
+    g.patternMarks = true;
+    g.patternEvery = 10;
+    g.numberGap = 0.8 * d;
+    g.arrowSize = 2.2 * d;
+    g.arialFont = pageFont(chart::arialFont(), 6.5);
+    g.songFont = songAt(9);
+    return g;
+}
+
+bool drawPatternPage(QPainter& painter, double dotsPerMm, const PatternSource& source, int page,
+                     const chart::JobControl& job) {
+    Sheet sheet{painter, dotsPerMm, source, page};
+    const PatternLayout& layout = source.layout;
+    if (page == 1) {
+        drawCover(sheet);
+        return true;
+    }
+    const int chartIndex = page - layout.firstChartPage();
+    if (chartIndex < static_cast<int>(layout.chartPages.size()))
+        return drawChartPage(sheet, layout.chartPages[static_cast<std::size_t>(chartIndex)], job);
+    drawLegendPage(sheet, page - layout.firstLegendPage());
+    return true;
+}
+
+} // namespace pav::pattern

@@ -1,0 +1,30 @@
+#pragma once
+// The texts printed on a pattern's pages, as the stitcher reads them. Numbers
+// are filled in with QString::arg (%1, %2, ...).
+
+namespace pav::pattern::texts {
+
+inline constexpr const char* kPageOf = "第 %1 / %2 页";
+inline constexpr const char* kPageHolds = "列 %1–%2，行 %3–%4";
+inline constexpr const char* kPageHoldsRepeated = "（前 %1 列 / 行为上页重复，浅灰底）";
+
+inline constexpr const char* kCoverPicture = "成品效果";
+inline constexpr const char* kCoverStitches = "尺寸：%1 × %2 针";
+inline constexpr const char* kCoverFinished = "成品尺寸：%1 × %2 厘米（%3 × %4 英寸），%5";
+inline constexpr const char* kAida = "%1CT 十字绣布";
+inline constexpr const char* kEvenweave = "%1CT 平纹布（跨两纱绣）";
+inline constexpr const char* kCoverThreads = "绣线：%1 %2 色，%3 股线";
+inline constexpr const char* kCoverPages = "共 %1 页：封面 1 页，图样 %2 页（第 %3–%4 页），绣线用量表 %5 页";
+inline constexpr const char* kCoverMap = "图样分页（框内为页码）";
+
+inline constexpr const char* kLegendTitle = "绣线用量表";
+inline constexpr const char* kLegendSymbol = "符号";
+inline constexpr const char* kLegendSwatch = "色样";
+inline constexpr const char* kLegendNumber = "线号";
+inline constexpr const char* kLegendStitches = "针数";
+inline constexpr const char* kLegendSkeins = "支数";
+inline constexpr const char* kLegendTotal = "合计";
+inline constexpr const char* kLegendColours = "%1 色";
+inline constexpr const char* kLegendNote = "支数按 %1、%2 股线计算：每支 8 米（6 股），另加两成起针收针余量。";
+
+} // namespace pav::pattern::texts

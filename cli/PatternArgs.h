@@ -1,0 +1,36 @@
+#pragma once
+// The pattern options of `chart`: --pattern FILE.pdf with its paper, cell size,
+// overlap, fabric count, strands and black and white, and what the JSON summary
+// says of the finished piece and the pattern.
+
+#include "chart/Chart.h"
+#include "chart/pattern/PatternRules.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace pav::cli {
+
+struct PatternArgs {
+    std::string path; // empty: no pattern
+    pattern::PatternOptions options;
+    bool layoutGiven = false; // --paper, --cell-mm, --overlap or --bw, which need --pattern
+};
+
+// When word is a pattern option, reads it (its value from value()) into args and
+// returns true. A bad value is a usage error: its reason goes to *problem.
+bool readPatternOption(const std::string& word, const std::function<std::string()>& value, PatternArgs& args,
+                       std::string* problem);
+
+// What is wrong with the options as a whole; empty when nothing is.
+std::string patternArgsProblem(const PatternArgs& args);
+
+// The pattern into args.path; its page count, or the reason it was not written.
+std::optional<int> writePattern(const chart::Chart& chart, const PatternArgs& args, std::string* problem);
+
+// The summary's "finished" member and a thread's "skeins", at the options' fabric and strands.
+std::string finishedJson(const chart::Chart& chart, const PatternArgs& args);
+int skeinsOf(int stitches, const PatternArgs& args);
+
+} // namespace pav::cli
