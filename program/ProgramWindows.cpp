@@ -10,7 +10,7 @@
 #include "base/UiText.h"
 #include "app/views/WindowPlacement.h"
 #include "chart/window/Form7View.h"
-#include "chart/window/PdfExportDialog.h"
+#include "chart/window/PatternDialog.h"
 #include "chart/window/PrintDialog.h"
 #include "editor/Form9View.h"
 #include "settings/Form3View.h"
@@ -81,8 +81,11 @@ void ProgramWindows::showChartWindow() {
         // Closing unloads it; the next "生成" loads a new one.
         m_chartView->setAttribute(Qt::WA_DeleteOnClose);
         m_printJob.setEvents(&m_chartView->events());
-        m_chartView->setPrintJobHooks([this] { pav::print::exportPdfFromDialog(m_chartView, m_printJob); },
-                                      [this] { return m_printJob.running(); });
+        // "导出PDF" opens the pattern dialog on its "单页" layout, the sheet it always wrote.
+        m_chartView->setPrintJobHooks(
+            [this] { pav::print::openPatternDialog(m_chartView, m_printJob, pav::chart::OutputLayout::Sheet); },
+            [this] { return m_printJob.running(); },
+            [this] { pav::print::openPatternDialog(m_chartView, m_printJob, pav::chart::OutputLayout::Pattern); });
         QObject::connect(m_chartView, &QObject::destroyed, [this] { m_printJob.setEvents(nullptr); });
     }
     bringUp(m_chartView.data());

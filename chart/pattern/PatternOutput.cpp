@@ -9,6 +9,7 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <cmath>
 
 namespace pav::pattern {
 namespace {
@@ -59,6 +60,22 @@ bool drawPatternPages(QPainter& painter, QPagedPaintDevice& device, const chart:
         job.progress(page - from + 1, pages);
     }
     return true;
+}
+
+QImage renderPatternPage(const chart::Chart& chart, const PatternLayout& layout, int page, int widthPx) {
+    const double d = widthPx / layout.paper.width;
+    QImage picture(std::max(1, widthPx), std::max(1, static_cast<int>(std::lround(layout.paper.height * d))),
+                   QImage::Format_RGB32);
+    // The fonts are sized in points: the picture's resolution makes them the paper's size.
+    picture.setDotsPerMeterX(static_cast<int>(std::lround(d * 1000)));
+    picture.setDotsPerMeterY(static_cast<int>(std::lround(d * 1000)));
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(layout.printable.x() * d, layout.printable.y() * d);
+    const std::vector<int> threads = patternThreads(chart);
+    drawPatternPage(painter, d, PatternSource{chart, layout, threads}, page);
+    return picture;
 }
 
 print::PrintOutcome writePatternPdf(const chart::Chart& chart, const PatternOptions& options, const QString& path,

@@ -7,6 +7,7 @@
 #include "chart/pattern/PatternLayout.h"
 #include "chart/print/SheetOutput.h"
 
+#include <QImage>
 #include <QPageLayout>
 #include <QString>
 
@@ -25,6 +26,9 @@ QPageLayout pageLayoutOf(const PatternLayout& layout);
 // stitch. False when stopped.
 bool drawPatternPages(QPainter& painter, QPagedPaintDevice& device, const chart::Chart& chart,
                       const PatternLayout& layout, int from, int to, const chart::JobControl& job = {});
+
+// Page `page` (1-based) as a picture widthPx wide, the paper's margins included: a preview.
+QImage renderPatternPage(const chart::Chart& chart, const PatternLayout& layout, int page, int widthPx);
 
 // The pattern as a PDF file. The file appears under path only when complete
 // (written under a temporary name beside it and renamed); on a failure or an

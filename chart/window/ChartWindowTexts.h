@@ -20,6 +20,7 @@ inline constexpr const char* kShowAllBlocks = "显示全部色块";
 inline constexpr const char* kGenerate = "生成";
 inline constexpr const char* kSave = "保存";
 inline constexpr const char* kExportPdf = "导出PDF";
+inline constexpr const char* kPatternButton = "分页图样...";
 inline constexpr const char* kDefaultThreshold = "20";
 
 // Command5 says what a press does now.

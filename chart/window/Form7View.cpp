@@ -73,6 +73,7 @@ void Form7View::createControls() {
     m_exportPdf = named(withUiText(new QPushButton(this), texts::kExportPdf), "ExportPdf");
     m_saveChartFile = named(withUiText(new QPushButton(this), texts::kSaveChartFile), "SaveChartFile");
     m_editColours = named(withUiText(new QPushButton(this), texts::kEditColours), "EditColours");
+    m_pattern = named(withUiText(new QPushButton(this), texts::kPatternButton), "Pattern");
     m_label1 = named(new QLabel(uiText(m_model.label1Text()), this), "Label1");
     m_shape2 = named(new QFrame(this), "Shape2");
     m_shape2->setFrameShape(QFrame::Box);
@@ -106,6 +107,7 @@ void Form7View::layOut() {
     options->addWidget(m_exportPdf);
     options->addWidget(m_saveChartFile);
     options->addWidget(m_editColours);
+    options->addWidget(m_pattern);
     auto* status = new QHBoxLayout;
     status->addWidget(m_label1);
     status->addStretch();
@@ -148,6 +150,9 @@ void Form7View::connectControls() {
     });
     connect(m_saveChartFile, &QPushButton::clicked, this, [this] { saveChartFile(); });
     connect(m_editColours, &QPushButton::clicked, this, [this] { m_model.editColoursClicked(); });
+    connect(m_pattern, &QPushButton::clicked, this, [this] {
+        if (m_patternHandler) runJob(m_patternHandler);
+    });
     connect(m_hchange, &QScrollBar::valueChanged, this, [this] { placeCanvas(); });
     connect(m_vchange, &QScrollBar::valueChanged, this, [this] { placeCanvas(); });
 }
@@ -167,8 +172,10 @@ void Form7View::saveChartFile() {
     m_model.saveChartFile(chosen);
 }
 
-void Form7View::setPrintJobHooks(std::function<void()> exportPdf, std::function<bool()> jobRunning) {
+void Form7View::setPrintJobHooks(std::function<void()> exportPdf, std::function<bool()> jobRunning,
+                                 std::function<void()> pattern) {
     m_exportPdfHandler = std::move(exportPdf);
+    m_patternHandler = std::move(pattern);
     m_jobRunning = std::move(jobRunning);
     form7ControlsChanged();
 }
@@ -190,6 +197,7 @@ void Form7View::form7ControlsChanged() {
     m_saveChartFile->setEnabled(m_model.exportEnabled() && !otherJob);
     m_editColours->setVisible(m_model.showsGivenChart());
     m_editColours->setEnabled(m_model.editColoursEnabled() && !otherJob);
+    m_pattern->setEnabled(m_patternHandler && m_model.exportEnabled() && !otherJob);
     m_command5->setText(uiText(m_model.command5Caption()));
     m_label1->setText(uiText(m_model.label1Text()));
     m_label1->setVisible(m_model.label1Visible());

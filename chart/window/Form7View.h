@@ -33,10 +33,11 @@ public:
     // The hooks long jobs of this window run with (the print job uses them too).
     const TaskDelegate& events() const { return m_events; }
 
-    // "导出PDF" runs exportPdf. The print and export buttons are disabled while
-    // the model is printing, and also while jobRunning() is true, so that no
-    // second job starts inside the first.
-    void setPrintJobHooks(std::function<void()> exportPdf, std::function<bool()> jobRunning);
+    // "导出PDF" runs exportPdf and "分页图样..." pattern. The print, export and
+    // pattern buttons are disabled while the model is printing, and also while
+    // jobRunning() is true, so that no second job starts inside the first.
+    void setPrintJobHooks(std::function<void()> exportPdf, std::function<bool()> jobRunning,
+                          std::function<void()> pattern = {});
 
     void form7ControlsChanged() override;
     void form7ProgressChanged() override;
@@ -80,7 +81,9 @@ private:
     QPushButton* m_exportPdf = nullptr;
     QPushButton* m_saveChartFile = nullptr;
     QPushButton* m_editColours = nullptr;
+    QPushButton* m_pattern = nullptr;
     std::function<void()> m_exportPdfHandler;
+    std::function<void()> m_patternHandler;
     std::function<bool()> m_jobRunning;
     QLabel* m_label1 = nullptr;
     QFrame* m_shape2 = nullptr;

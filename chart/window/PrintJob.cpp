@@ -4,6 +4,7 @@
 #include "base/SaveFolders.h"
 #include "chart/ChartSaver.h"
 #include "base/UiText.h"
+#include "chart/pattern/PatternOutput.h"
 
 #include <QDir>
 #include <QPrinter>
@@ -58,24 +59,22 @@ PrintOutcome PrintJob::printOnDefaultPrinter() {
     return print(printer);
 }
 
-PrintOutcome PrintJob::print(QPrinter& printer) {
+PrintOutcome PrintJob::toPrinter(const Output& output) {
     if (running()) return PrintOutcome::Busy;
     begin();
     const TaskDelegate task = m_model.windowTask(m_events);
-    const PrintOutcome outcome =
-        printSheet(printer, sheetOf(m_model), chart::JobControl{&task, &m_model.genRunningFlag()});
+    const PrintOutcome outcome = output(chart::JobControl{&task, &m_model.genRunningFlag()}, nullptr);
     finish(outcome, true);
     if (outcome == PrintOutcome::Failed) m_messages.showMessage(kPrintFailedText, kPrintFailedTitle);
     return outcome;
 }
 
-PrintOutcome PrintJob::exportPdf(const QString& path, const QPageLayout& layout) {
+PrintOutcome PrintJob::toFile(const QString& path, const Output& output) {
     if (running()) return PrintOutcome::Busy;
     begin();
     const TaskDelegate task = m_model.windowTask(m_events);
     QString error;
-    const PrintOutcome outcome = writeSheetPdf(
-        path, sheetOf(m_model), chart::JobControl{&task, &m_model.genRunningFlag()}, layout, &error);
+    const PrintOutcome outcome = output(chart::JobControl{&task, &m_model.genRunningFlag()}, &error);
     finish(outcome, false);
     const QString shown = QDir::toNativeSeparators(path);
     if (outcome == PrintOutcome::Failed)
@@ -84,6 +83,28 @@ PrintOutcome PrintJob::exportPdf(const QString& path, const QPageLayout& layout)
     else if (outcome == PrintOutcome::Printed)
         m_messages.showMessage((pav::uiText(kPdfSavedText) + shown).toStdString(), kPdfSavedTitle);
     return outcome;
+}
+
+PrintOutcome PrintJob::print(QPrinter& printer) {
+    return toPrinter([&](const chart::JobControl& job, QString*) { return printSheet(printer, sheetOf(m_model), job); });
+}
+
+PrintOutcome PrintJob::exportPdf(const QString& path, const QPageLayout& layout) {
+    return toFile(path, [&](const chart::JobControl& job, QString* error) {
+        return writeSheetPdf(path, sheetOf(m_model), job, layout, error);
+    });
+}
+
+PrintOutcome PrintJob::printPattern(QPrinter& printer, const pattern::PatternOptions& options) {
+    return toPrinter([&](const chart::JobControl& job, QString*) {
+        return pattern::printPattern(printer, m_model.chart(), options, job);
+    });
+}
+
+PrintOutcome PrintJob::exportPattern(const QString& path, const pattern::PatternOptions& options) {
+    return toFile(path, [&](const chart::JobControl& job, QString* error) {
+        return pattern::writePatternPdf(m_model.chart(), options, path, error, job);
+    });
 }
 
 } // namespace pav::print

@@ -5,10 +5,13 @@
 // chart window's controls, status line and progress bar in step.
 
 #include "chart/window/Form7Model.h"
+#include "chart/pattern/PatternRules.h"
 #include "chart/print/SheetOutput.h"
 #include "base/TaskDelegate.h"
 
 #include <QPageLayout>
+
+#include <functional>
 #include <QString>
 
 class QPrinter;
@@ -43,10 +46,19 @@ public:
     // "导出PDF": the page into path (A4 portrait unless told otherwise).
     PrintOutcome exportPdf(const QString& path, const QPageLayout& layout = defaultPdfLayout());
 
+    // "分页图样": the pattern of the generated chart on a printer, in the pages
+    // its print dialog chose, or into path; reported as the page and the PDF are.
+    PrintOutcome printPattern(QPrinter& printer, const pattern::PatternOptions& options);
+    PrintOutcome exportPattern(const QString& path, const pattern::PatternOptions& options);
+
     bool running() const { return m_model.printing(); }
     const chart::Form7Model& model() const { return m_model; }
 
 private:
+    // What a job writes: with the job's hooks, a reason in *error when it fails.
+    using Output = std::function<PrintOutcome(const chart::JobControl& job, QString* error)>;
+    PrintOutcome toPrinter(const Output& output);
+    PrintOutcome toFile(const QString& path, const Output& output);
     void begin();
     void finish(PrintOutcome outcome, bool toPrinter);
 

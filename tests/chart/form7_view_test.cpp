@@ -178,20 +178,26 @@ private slots:
         QCOMPARE(m_host.enabledCalls, (std::vector<bool>{false, true}));
     }
 
-    // "导出PDF" needs a completed chart, and no second job may start while one
+    // "导出PDF" and "分页图样..." need a completed chart, and no second job may start while one
     // runs; "保存" stays available during a print.
     void exportButtonFollowsTheChartAndTheRunningJob() {
         auto* exportPdf = child<QPushButton>("ExportPdf");
         QCOMPARE(exportPdf->text(), QStringLiteral("导出PDF"));
-        int exports = 0;
-        m_view->setPrintJobHooks([&] { ++exports; }, [] { return false; });
+        auto* pattern = child<QPushButton>("Pattern");
+        QCOMPARE(pattern->text(), QStringLiteral("分页图样..."));
+        int exports = 0, patterns = 0;
+        m_view->setPrintJobHooks([&] { ++exports; }, [] { return false; }, [&] { ++patterns; });
         QVERIFY(!exportPdf->isEnabled());
+        QVERIFY(!pattern->isEnabled());
         QTest::mouseClick(child<QPushButton>("Command1"), Qt::LeftButton);
         QVERIFY(exportPdf->isEnabled());
         QTest::mouseClick(exportPdf, Qt::LeftButton);
+        QTest::mouseClick(pattern, Qt::LeftButton);
         QCOMPARE(exports, 1);
+        QCOMPARE(patterns, 1);
         m_model->setPrinting(true);
         QVERIFY(!exportPdf->isEnabled());
+        QVERIFY(!pattern->isEnabled());
         QVERIFY(!child<QPushButton>("Command5")->isEnabled());
         QVERIFY(!child<QPushButton>("Command1")->isEnabled());
         QVERIFY(child<QPushButton>("Command4")->isEnabled());

@@ -1,0 +1,197 @@
+#include "chart/window/PatternDialog.h"
+
+#include "chart/pattern/PatternOutput.h"
+#include "chart/pattern/PatternTexts.h"
+#include "chart/window/PatternDialogTexts.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace pav::print {
+namespace {
+
+using namespace chart::texts;
+
+constexpr int kPreviewWidth = 360;
+
+QString tr8(const char* text) {
+    return QString::fromUtf8(text);
+}
+
+template <typename Widget> Widget* named(Widget* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QString fabricItem(int count) {
+    return tr8(pattern::overTwo(count) ? pattern::texts::kEvenweave : pattern::texts::kAida).arg(count);
+}
+
+} // namespace
+
+PatternDialog::PatternDialog(PrintJob& job, chart::OutputLayout first, QWidget* parent)
+    : QDialog(parent), m_job(job), m_model(job.model().chart(), first) {
+    setWindowTitle(tr8(kPatternTitle));
+    createControls();
+    layOut();
+    connectControls();
+    optionsChanged();
+    showPreview();
+}
+
+void PatternDialog::createControls() {
+    m_layout = named(new QComboBox(this), "Layout");
+    m_layout->addItem(tr8(kLayoutPattern), static_cast<int>(chart::OutputLayout::Pattern));
+    m_layout->addItem(tr8(kLayoutSheet), static_cast<int>(chart::OutputLayout::Sheet));
+    m_layout->setCurrentIndex(m_model.layout() == chart::OutputLayout::Pattern ? 0 : 1);
+    m_paper = named(new QComboBox(this), "Paper");
+    for (const pattern::Paper paper : {pattern::Paper::A4, pattern::Paper::Letter, pattern::Paper::A3})
+        m_paper->addItem(QString::fromLatin1(pattern::paperName(paper)), static_cast<int>(paper));
+    m_orientation = named(new QComboBox(this), "Orientation");
+    m_orientation->addItems({tr8(kOrientationAuto), tr8(kOrientationPortrait), tr8(kOrientationLandscape)});
+    m_cell = named(new QDoubleSpinBox(this), "CellMm");
+    m_cell->setRange(pattern::kCellMinMm, pattern::kCellMaxMm);
+    m_cell->setDecimals(1);
+    m_cell->setSingleStep(0.1);
+    m_cell->setValue(pattern::kCellDefaultMm);
+    m_cell->setSuffix(tr8(kCellSuffix));
+    m_overlap = named(new QSpinBox(this), "Overlap");
+    m_overlap->setRange(0, pattern::kOverlapMax);
+    m_overlap->setValue(pattern::kOverlapDefault);
+    m_overlap->setSuffix(tr8(kOverlapSuffix));
+    m_fabric = named(new QComboBox(this), "Fabric");
+    for (const int count : pattern::kFabricCounts) m_fabric->addItem(fabricItem(count), count);
+    m_fabric->setCurrentIndex(m_fabric->findData(pattern::kFabricCountDefault));
+    m_strands = named(new QSpinBox(this), "Strands");
+    m_strands->setRange(pattern::kStrandsMin, pattern::kStrandsMax);
+    m_strands->setValue(pattern::kStrandsDefault);
+    m_strands->setSuffix(tr8(kStrandsSuffix));
+    m_blackAndWhite = named(new QCheckBox(tr8(kBlackAndWhite), this), "BlackAndWhite");
+    m_summary = named(new QLabel(this), "Summary");
+    m_summary->setWordWrap(true);
+    m_preview = named(new QLabel(this), "Preview");
+    m_preview->setFixedWidth(kPreviewWidth);
+    m_preview->setMinimumHeight(kPreviewWidth * 297 / 210);
+    m_preview->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    m_print = named(new QPushButton(tr8(kPrintButton), this), "Print");
+    m_export = named(new QPushButton(tr8(kExportButton), this), "Export");
+    m_close = named(new QPushButton(tr8(kCloseButton), this), "Close");
+    m_previewTimer = new QTimer(this);
+    m_previewTimer->setSingleShot(true);
+    m_previewTimer->setInterval(150);
+}
+
+void PatternDialog::layOut() {
+    auto* form = new QFormLayout;
+    form->addRow(tr8(kLayoutLabel), m_layout);
+    form->addRow(tr8(kPaperLabel), m_paper);
+    form->addRow(tr8(kOrientationLabel), m_orientation);
+    form->addRow(tr8(kCellLabel), m_cell);
+    form->addRow(tr8(kOverlapLabel), m_overlap);
+    form->addRow(tr8(kFabricLabel), m_fabric);
+    form->addRow(tr8(kStrandsLabel), m_strands);
+    form->addRow(QString(), m_blackAndWhite);
+    auto* left = new QVBoxLayout;
+    left->addLayout(form);
+    left->addWidget(m_summary);
+    left->addStretch();
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_print);
+    buttons->addWidget(m_export);
+    buttons->addWidget(m_close);
+    left->addLayout(buttons);
+    auto* right = new QVBoxLayout;
+    right->addWidget(new QLabel(tr8(kPreviewLabel), this));
+    right->addWidget(m_preview, 1);
+    auto* window = new QHBoxLayout(this);
+    window->addLayout(left);
+    window->addLayout(right);
+}
+
+void PatternDialog::connectControls() {
+    const auto changed = [this] { optionsChanged(); };
+    connect(m_layout, &QComboBox::currentIndexChanged, this, changed);
+    connect(m_paper, &QComboBox::currentIndexChanged, this, changed);
+    connect(m_orientation, &QComboBox::currentIndexChanged, this, changed);
+    connect(m_cell, &QDoubleSpinBox::valueChanged, this, changed);
+    connect(m_overlap, &QSpinBox::valueChanged, this, changed);
+    connect(m_fabric, &QComboBox::currentIndexChanged, this, changed);
+    connect(m_strands, &QSpinBox::valueChanged, this, changed);
+    connect(m_blackAndWhite, &QCheckBox::toggled, this, changed);
+    connect(m_previewTimer, &QTimer::timeout, this, [this] { showPreview(); });
+    connect(m_print, &QPushButton::clicked, this, [this] { printClicked(); });
+    connect(m_export, &QPushButton::clicked, this, [this] { exportClicked(); });
+    connect(m_close, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void PatternDialog::optionsChanged() {
+    m_model.setLayout(static_cast<chart::OutputLayout>(m_layout->currentData().toInt()));
+    pattern::PatternOptions options;
+    options.paper = static_cast<pattern::Paper>(m_paper->currentData().toInt());
+    if (m_orientation->currentIndex() == 1) options.orientation = pattern::Orientation::Portrait;
+    if (m_orientation->currentIndex() == 2) options.orientation = pattern::Orientation::Landscape;
+    options.cellMm = m_cell->value();
+    options.overlap = m_overlap->value();
+    options.fabricCount = m_fabric->currentData().toInt();
+    options.strands = m_strands->value();
+    options.blackAndWhite = m_blackAndWhite->isChecked();
+    m_model.setOptions(options);
+    const bool pattern = m_model.layout() == chart::OutputLayout::Pattern;
+    for (QWidget* option : std::initializer_list<QWidget*>{m_paper, m_orientation, m_cell, m_overlap, m_fabric,
+                                                           m_strands, m_blackAndWhite})
+        option->setEnabled(pattern);
+    m_summary->setText(m_model.summary());
+    m_previewTimer->start();
+}
+
+void PatternDialog::showPreview() {
+    QImage page = m_model.preview(kPreviewWidth);
+    // "单页" shows the sheet as the chart window drew it.
+    if (page.isNull()) page = m_job.model().canvas().scaledToWidth(kPreviewWidth, Qt::SmoothTransformation);
+    m_preview->setPixmap(QPixmap::fromImage(page));
+}
+
+PrintOutcome PatternDialog::exportTo(const QString& path) {
+    if (m_model.layout() == chart::OutputLayout::Sheet) return m_job.exportPdf(path);
+    return m_job.exportPattern(path, m_model.options());
+}
+
+PrintOutcome PatternDialog::printOn(QPrinter& printer) {
+    if (m_model.layout() == chart::OutputLayout::Sheet) return m_job.print(printer);
+    return m_job.printPattern(printer, m_model.options());
+}
+
+void PatternDialog::exportClicked() {
+    const QString chosen = QFileDialog::getSaveFileName(this, tr8(kExportDialogTitle), suggestedPdfPath(m_job.model()),
+                                                        QStringLiteral("PDF (*.pdf)"));
+    if (!chosen.isEmpty()) exportTo(withPdfSuffix(chosen));
+}
+
+void PatternDialog::printClicked() {
+    QPrinter printer(QPrinter::HighResolution);
+    if (m_model.layout() == chart::OutputLayout::Pattern)
+        printer.setPageLayout(pattern::pageLayoutOf(m_model.patternLayout()));
+    QPrintDialog dialog(&printer, this);
+    dialog.setMinMax(1, m_model.pageCount());
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, m_model.layout() == chart::OutputLayout::Pattern);
+    if (dialog.exec() == QDialog::Accepted) printOn(printer);
+}
+
+void openPatternDialog(QWidget* parent, PrintJob& job, chart::OutputLayout first) {
+    if (job.running() || !job.model().exportEnabled()) return;
+    PatternDialog dialog(job, first, parent);
+    dialog.exec();
+}
+
+} // namespace pav::print

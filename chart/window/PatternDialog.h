@@ -1,0 +1,65 @@
+#pragma once
+// The pattern dialog of the chart window ("分页图样..." and "导出PDF"): the
+// layout ("分页图样" or "单页"), the pattern's paper, orientation, cell size,
+// overlap, fabric, strands and black and white, the page count and finished
+// size they give, a preview of the first chart page, and "打印..." (the
+// platform's print dialog, then the queue) and "导出PDF..." (a file dialog).
+// All it does goes through the chart window's print job.
+
+#include "chart/window/PatternDialogModel.h"
+#include "chart/window/PrintJob.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QComboBox;
+class QDoubleSpinBox;
+class QLabel;
+class QPushButton;
+class QSpinBox;
+class QTimer;
+
+namespace pav::print {
+
+class PatternDialog : public QDialog {
+public:
+    PatternDialog(PrintJob& job, chart::OutputLayout first, QWidget* parent = nullptr);
+
+    const chart::PatternDialogModel& model() const { return m_model; }
+    // The buttons' work, without their file and print dialogs.
+    PrintOutcome exportTo(const QString& path);
+    PrintOutcome printOn(QPrinter& printer);
+
+private:
+    void createControls();
+    void layOut();
+    void connectControls();
+    // The widgets' values into the model, then the summary and (a moment later) the preview.
+    void optionsChanged();
+    void showPreview();
+    void exportClicked();
+    void printClicked();
+
+    PrintJob& m_job;
+    chart::PatternDialogModel m_model;
+    QComboBox* m_layout = nullptr;
+    QComboBox* m_paper = nullptr;
+    QComboBox* m_orientation = nullptr;
+    QDoubleSpinBox* m_cell = nullptr;
+    QSpinBox* m_overlap = nullptr;
+    QComboBox* m_fabric = nullptr;
+    QSpinBox* m_strands = nullptr;
+    QCheckBox* m_blackAndWhite = nullptr;
+    QLabel* m_summary = nullptr;
+    QLabel* m_preview = nullptr;
+    QPushButton* m_print = nullptr;
+    QPushButton* m_export = nullptr;
+    QPushButton* m_close = nullptr;
+    QTimer* m_previewTimer = nullptr;
+};
+
+// Opens the dialog over parent with `first` as its layout; nothing while a job
+// runs or before a generation has completed.
+void openPatternDialog(QWidget* parent, PrintJob& job, chart::OutputLayout first);
+
+} // namespace pav::print

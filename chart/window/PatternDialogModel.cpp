@@ -1,0 +1,46 @@
+#include "chart/window/PatternDialogModel.h"
+
+#include "chart/pattern/PatternOutput.h"
+#include "chart/pattern/PatternPages.h"
+#include "chart/window/PatternDialogTexts.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace pav::chart {
+
+void PatternDialogModel::setOptions(const pattern::PatternOptions& options) {
+    m_options = options;
+    m_options.cellMm = std::clamp(std::isfinite(options.cellMm) ? options.cellMm : pattern::kCellDefaultMm,
+                                  pattern::kCellMinMm, pattern::kCellMaxMm);
+    m_options.overlap = std::clamp(options.overlap, 0, pattern::kOverlapMax);
+    m_options.strands = std::clamp(options.strands, pattern::kStrandsMin, pattern::kStrandsMax);
+    if (!pattern::isFabricCount(options.fabricCount)) m_options.fabricCount = pattern::kFabricCountDefault;
+}
+
+pattern::PatternLayout PatternDialogModel::patternLayout() const {
+    return pattern::layOutPattern(m_chart, m_options);
+}
+
+int PatternDialogModel::pageCount() const {
+    return m_layout == OutputLayout::Sheet ? 1 : patternLayout().totalPages();
+}
+
+QString PatternDialogModel::summary() const {
+    if (m_layout == OutputLayout::Sheet) return QString::fromUtf8(texts::kSheetSummary);
+    const pattern::PatternLayout layout = patternLayout();
+    const pattern::FinishedSize size = pattern::finishedSize(m_chart.width(), m_chart.height(), m_options.fabricCount);
+    const auto one = [](double value) { return QString::number(value, 'f', 1); };
+    return QString::fromUtf8(texts::kPatternSummary)
+        .arg(layout.totalPages())
+        .arg(layout.chartPages.size())
+        .arg(one(size.widthCm), one(size.heightCm), one(size.widthIn), one(size.heightIn));
+}
+
+QImage PatternDialogModel::preview(int widthPx) const {
+    if (m_layout == OutputLayout::Sheet || m_chart.width() <= 0 || m_chart.height() <= 0) return QImage();
+    const pattern::PatternLayout layout = patternLayout();
+    return pattern::renderPatternPage(m_chart, layout, layout.firstChartPage(), widthPx);
+}
+
+} // namespace pav::chart

@@ -1,0 +1,39 @@
+#pragma once
+// The pattern dialog without widgets: the layout chosen ("分页图样" or "单页"),
+// the pattern's options, and what they give: the page count, the finished size
+// and a preview of the first chart page.
+
+#include "chart/Chart.h"
+#include "chart/pattern/PatternLayout.h"
+
+#include <QImage>
+#include <QString>
+
+namespace pav::chart {
+
+enum class OutputLayout { Pattern, Sheet };
+
+class PatternDialogModel {
+public:
+    PatternDialogModel(const Chart& chart, OutputLayout layout) : m_chart(chart), m_layout(layout) {}
+
+    OutputLayout layout() const { return m_layout; }
+    void setLayout(OutputLayout layout) { m_layout = layout; }
+    const pattern::PatternOptions& options() const { return m_options; }
+    // Values out of range are brought into it.
+    void setOptions(const pattern::PatternOptions& options);
+
+    pattern::PatternLayout patternLayout() const;
+    int pageCount() const;
+    // The summary line the dialog shows under its options.
+    QString summary() const;
+    // The first chart page of the pattern, widthPx wide; a null image for "单页".
+    QImage preview(int widthPx) const;
+
+private:
+    const Chart& m_chart;
+    OutputLayout m_layout;
+    pattern::PatternOptions m_options;
+};
+
+} // namespace pav::chart

@@ -1,0 +1,85 @@
+// The pattern on a real printer queue: the private CUPS daemon of the print
+// tests, whose default queue writes PDFs, reached as the program reaches any queue.
+
+#include "../print/PrintFixture.h"
+#include "../print/PrivateCups.h"
+
+#include "chart/pattern/PatternPages.h"
+
+#include <QPrinter>
+
+namespace pav::print::test {
+namespace {
+
+class CupsEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override {
+        ensureApp();
+        m_running = m_cups.start(&m_why);
+    }
+    void TearDown() override { m_cups.stop(); }
+
+    static CupsEnvironment* instance;
+    PrivateCups m_cups;
+    bool m_running = false;
+    QString m_why;
+};
+CupsEnvironment* CupsEnvironment::instance =
+    static_cast<CupsEnvironment*>(::testing::AddGlobalTestEnvironment(new CupsEnvironment));
+
+class PatternCupsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!cups().m_running) GTEST_SKIP() << "CUPS cannot be started here: " << cups().m_why.toStdString();
+        job.setEvents(&events.task);
+        m_before = cups().m_cups.outputs().size();
+    }
+    static CupsEnvironment& cups() { return *CupsEnvironment::instance; }
+    QStringList printed(int expected) {
+        EXPECT_TRUE(cups().m_cups.waitForOutputs(m_before + expected, 60000)) << cups().m_cups.log().toStdString();
+        return cups().m_cups.outputs().mid(m_before);
+    }
+
+    qsizetype m_before = 0;
+    ChartUnderTest chart{150, 120, 20};
+    RecordedEvents events;
+    PrintJob job{chart.model, chart.messages};
+};
+
+// Every page of the pattern comes out of the queue, or the range the print dialog asked for.
+TEST_F(PatternCupsTest, PatternComesOutOfTheQueueWithItsPages) {
+    const int pages = pattern::layOutPattern(chart.model.chart(), pattern::PatternOptions{}).totalPages();
+    ASSERT_GT(pages, 3);
+    QPrinter whole(QPrinter::HighResolution);
+    ASSERT_TRUE(printerReady(whole)) << "default queue: " << whole.printerName().toStdString();
+    ASSERT_EQ(job.printPattern(whole, pattern::PatternOptions{}), PrintOutcome::Printed);
+    EXPECT_TRUE(chart.messages.messages.empty());
+
+    QPrinter range(QPrinter::HighResolution);
+    range.setPrintRange(QPrinter::PageRange);
+    range.setFromTo(2, 3);
+    ASSERT_EQ(job.printPattern(range, pattern::PatternOptions{}), PrintOutcome::Printed);
+
+    const QStringList pdfs = printed(2);
+    ASSERT_EQ(pdfs.size(), 2);
+    EXPECT_EQ(pdfPages(pdfs[0]), pages);
+    EXPECT_EQ(pdfPages(pdfs[1]), 2);
+}
+
+// Closing the window while the pages are drawn sends nothing; the next job prints.
+TEST_F(PatternCupsTest, CancelledPatternSendsNothing) {
+    events.onYield = [&] { chart.model.unload(); };
+    QPrinter printer(QPrinter::HighResolution);
+    EXPECT_EQ(job.printPattern(printer, pattern::PatternOptions{}), PrintOutcome::Aborted);
+    events.onYield = nullptr;
+    QPrinter again(QPrinter::HighResolution);
+    again.setPrintRange(QPrinter::PageRange);
+    again.setFromTo(1, 1);
+    EXPECT_EQ(job.printPattern(again, pattern::PatternOptions{}), PrintOutcome::Printed);
+    const QStringList pdfs = printed(1);
+    ASSERT_EQ(pdfs.size(), 1);
+    EXPECT_EQ(pdfPages(pdfs[0]), 1);
+}
+
+} // namespace
+} // namespace pav::print::test

@@ -1,0 +1,121 @@
+// The pattern from the chart window: the dialog's model (page count, finished
+// size, preview), the dialog's layouts and options, and the print job writing
+// the pattern or stopping when the window closes.
+
+#include "../print/PrintFixture.h"
+#include "PatternFixture.h"
+
+#include "chart/window/PatternDialog.h"
+#include "chart/window/PatternDialogTexts.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QFile>
+#include <QLabel>
+#include <QTemporaryDir>
+
+namespace pav::print::test {
+namespace {
+
+// The dialog's widgets need a widget application, made before any fixture makes a plain one.
+bool widgetApp = [] {
+    static int argc = 1;
+    static char name[] = "pattern_job_test";
+    static char* argv[] = {name, nullptr};
+    if (!QCoreApplication::instance()) new QApplication(argc, argv);
+    return true;
+}();
+
+class PatternJobTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        job.setEvents(&events.task);
+    }
+    QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+
+    QTemporaryDir dir;
+    ChartUnderTest chart{230, 250, 60};
+    RecordedEvents events;
+    PrintJob job{chart.model, chart.messages};
+};
+
+TEST_F(PatternJobTest, DialogModelGivesPagesFinishedSizeAndAPreview) {
+    chart::PatternDialogModel model(chart.model.chart(), chart::OutputLayout::Pattern);
+    EXPECT_EQ(model.pageCount(), 14);
+    EXPECT_EQ(model.summary(), QStringLiteral("共 14 页（图样 12 页），成品 41.7 × 45.4 厘米（16.4 × 17.9 英寸）"));
+    pattern::PatternOptions options;
+    options.fabricCount = 11;
+    options.cellMm = 9; // brought into range: 5 mm
+    options.overlap = -2;
+    model.setOptions(options);
+    EXPECT_EQ(model.options().cellMm, 5.0);
+    EXPECT_EQ(model.options().overlap, 0);
+    EXPECT_TRUE(model.summary().endsWith(QStringLiteral("成品 53.1 × 57.7 厘米（20.9 × 22.7 英寸）")));
+
+    const QImage preview = model.preview(360);
+    ASSERT_FALSE(preview.isNull());
+    EXPECT_EQ(preview.width(), 360);
+    EXPECT_EQ(preview.height(), 509); // A4 portrait
+    bool coloured = false;
+    for (int y = 0; y < preview.height() && !coloured; y += 3)
+        for (int x = 0; x < preview.width() && !coloured; x += 3) coloured = isBlock(preview.pixel(x, y));
+    EXPECT_TRUE(coloured) << "no colour blocks on the preview";
+
+    model.setLayout(chart::OutputLayout::Sheet);
+    EXPECT_EQ(model.pageCount(), 1);
+    EXPECT_EQ(model.summary(), QString::fromUtf8(chart::texts::kSheetSummary));
+    EXPECT_TRUE(model.preview(360).isNull());
+}
+
+// "导出PDF" opens on "单页", which writes today's one-page sheet; "分页图样" writes
+// the pattern with the options set in the dialog.
+TEST_F(PatternJobTest, DialogWritesTheLayoutAndOptionsChosen) {
+    PatternDialog dialog(job, chart::OutputLayout::Sheet);
+    auto* cell = dialog.findChild<QDoubleSpinBox*>(QStringLiteral("CellMm"));
+    auto* layout = dialog.findChild<QComboBox*>(QStringLiteral("Layout"));
+    auto* summary = dialog.findChild<QLabel*>(QStringLiteral("Summary"));
+    ASSERT_TRUE(cell && layout && summary);
+    EXPECT_EQ(layout->currentText(), QStringLiteral("单页"));
+    EXPECT_FALSE(cell->isEnabled());
+    EXPECT_EQ(summary->text(), QString::fromUtf8(chart::texts::kSheetSummary));
+    ASSERT_EQ(dialog.exportTo(path("sheet.pdf")), PrintOutcome::Printed);
+    EXPECT_EQ(pattern::test::pdfPages(path("sheet.pdf")), 1);
+
+    layout->setCurrentIndex(0);
+    EXPECT_TRUE(cell->isEnabled());
+    cell->setValue(5.0);
+    dialog.findChild<QCheckBox*>(QStringLiteral("BlackAndWhite"))->setChecked(true);
+    EXPECT_TRUE(dialog.model().options().blackAndWhite);
+    const int pages = dialog.model().pageCount();
+    EXPECT_EQ(pages, 1 + 5 * 9 + 1); // landscape: 52 x 32 stitches a page, 3 repeated
+    EXPECT_TRUE(summary->text().startsWith(QStringLiteral("共 47 页（图样 45 页）"))) << summary->text().toStdString();
+    ASSERT_EQ(dialog.exportTo(path("pattern.pdf")), PrintOutcome::Printed);
+    EXPECT_EQ(pattern::test::pdfPages(path("pattern.pdf")), pages);
+    ASSERT_EQ(chart.messages.messages.size(), 2u);
+    EXPECT_EQ(chart.messages.messages[1].text,
+              chart::texts::kPdfSavedText + QDir::toNativeSeparators(path("pattern.pdf")).toStdString());
+}
+
+TEST_F(PatternJobTest, ClosingTheWindowStopsThePatternAndWritesNothing) {
+    events.onYield = [&] { chart.model.unload(); };
+    EXPECT_EQ(job.exportPattern(path("p.pdf"), pattern::PatternOptions{}), PrintOutcome::Aborted);
+    EXPECT_FALSE(QFile::exists(path("p.pdf")));
+    EXPECT_TRUE(chart.messages.messages.empty());
+    EXPECT_FALSE(job.running());
+    EXPECT_TRUE(chart.host.mainControlsEnabled());
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+}
+
+TEST_F(PatternJobTest, UnwritableFileIsReported) {
+    const QString nowhere = path("no/such/folder/p.pdf");
+    EXPECT_EQ(job.exportPattern(nowhere, pattern::PatternOptions{}), PrintOutcome::Failed);
+    ASSERT_EQ(chart.messages.messages.size(), 1u);
+    EXPECT_EQ(chart.messages.messages[0].text.rfind(chart::texts::kPdfFailedText, 0), 0u);
+    EXPECT_EQ(chart.messages.messages[0].icon, MessageIcon::Warning);
+}
+
+} // namespace
+} // namespace pav::print::test
