@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "AppTestSupport.h"
 
 namespace {
@@ -197,6 +199,62 @@ TEST_F(ChartCommand, FailuresGiveOneLineAndTheirExitCode) {
         EXPECT_TRUE(r.err.contains(c.words)) << r.err.toStdString();
         EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
     }
+}
+
+// --pattern: the options reach the PDF, the summary gains the finished size,
+// each thread's skeins and the page count; bad options write no file at all.
+TEST_F(ChartCommand, PatternWithItsOptionsAndItsSummary) {
+    const QString in = picture(stripes(300, 300), "in.png");
+    const CliRun r = run({in, "--colors", "6", "--width", "100", "--threshold", "0", "--pattern", "p.pdf", "--paper",
+                          "Letter", "--cell-mm", "3.5", "--overlap", "5", "--fabric-count", "18", "--strands", "3",
+                          "--bw", "--json"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QJsonObject json = QJsonDocument::fromJson(r.out).object();
+    const QJsonObject finished = json["finished"].toObject();
+    EXPECT_EQ(finished["fabricCount"].toInt(), 18);
+    EXPECT_NEAR(finished["widthCm"].toDouble(), 100 / 18.0 * 2.54, 0.006);
+    EXPECT_NEAR(finished["heightCm"].toDouble(), 100 / 18.0 * 2.54, 0.006);
+    for (const QJsonValue& v : json["threads"].toArray()) {
+        const int count = v.toObject()["count"].toInt();
+        const int skeins = static_cast<int>(std::ceil(count * 4.83 * 2.54 / 18 * 3 * 1.2 / 4800));
+        EXPECT_EQ(v.toObject()["skeins"].toInt(), std::max(1, skeins)) << count;
+    }
+    QProcess info;
+    info.start("pdfinfo", {file("p.pdf")});
+    ASSERT_TRUE(info.waitForFinished(30000));
+    const QString pages = QString::fromUtf8(info.readAllStandardOutput()).section("Pages:", 1).section('\n', 0, 0);
+    EXPECT_EQ(json["pages"].toInt(), pages.trimmed().toInt());
+    EXPECT_GE(json["pages"].toInt(), 3);
+
+    const CliRun plain = run({in, "--width", "100", "--json"});
+    ASSERT_EQ(plain.exitCode, 0) << plain.err.toStdString();
+    const QJsonObject summary = QJsonDocument::fromJson(plain.out).object();
+    EXPECT_EQ(summary["finished"].toObject()["fabricCount"].toInt(), 14);
+    EXPECT_FALSE(summary.contains("pages"));
+
+    struct Case {
+        QStringList args;
+        int exitCode;
+        const char* words;
+    };
+    const std::vector<Case> cases = {
+        {{"--pattern", file("bad.pdf"), "--cell-mm", "1.5"}, 2, "cell size"},
+        {{"--pattern", file("bad.pdf"), "--cell-mm", "wide"}, 2, "--cell-mm needs a number"},
+        {{"--pattern", file("bad.pdf"), "--paper", "B5"}, 2, "unknown paper"},
+        {{"--pattern", file("bad.pdf"), "--overlap", "11"}, 2, "overlap"},
+        {{"--pattern", file("bad.pdf"), "--fabric-count", "15"}, 2, "fabric count"},
+        {{"--pattern", file("bad.pdf"), "--strands", "0"}, 2, "strands"},
+        {{"--bw"}, 2, "need --pattern"},
+        {{"--pattern", file("no/such/folder/bad.pdf")}, 4, "cannot write"},
+    };
+    for (const Case& c : cases) {
+        const CliRun failed = run(QStringList{in, "--width", "60"} + c.args);
+        EXPECT_EQ(failed.exitCode, c.exitCode) << c.words;
+        EXPECT_TRUE(failed.err.contains(c.words)) << failed.err.toStdString();
+        EXPECT_EQ(failed.err.count('\n'), 1) << failed.err.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(file("bad.pdf")));
+    EXPECT_FALSE(QDir(file("no")).exists());
 }
 
 } // namespace
