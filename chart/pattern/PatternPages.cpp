@@ -165,7 +165,12 @@ void drawCover(Sheet& s) {
     const QRectF picture((s.width() - chart.width() * scale) / 2, boxTop, chart.width() * scale,
                          chart.height() * scale);
     const QRectF onDevice = s.rect(picture.x(), picture.y(), picture.width(), picture.height());
+    // Each stitch a crisp square: no JPEG in the PDF, no smoothing of the pixels.
+    s.painter.save();
+    s.painter.setRenderHint(QPainter::LosslessImageRendering);
+    s.painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     s.painter.drawImage(onDevice, finishedPicture(chart));
+    s.painter.restore();
     s.frame(onDevice, kFrame, 0.2);
 
     const FinishedSize size = finishedSize(chart.width(), chart.height(), o.fabricCount);
@@ -223,8 +228,10 @@ bool drawChartPage(Sheet& s, const ChartPage& page, const chart::JobControl& job
     return true;
 }
 
-// A legend row's symbol exactly as the grid shows it: a cell of the grid's size,
-// its block unless black and white, the symbol centred in the grid's font.
+constexpr double kLegendSymbolMm = 4.5;
+
+// A legend row's symbol as the grid shows it: a cell with its block unless black
+// and white, the symbol centred in it in the grid's face, sized to the cell.
 void drawLegendSymbol(Sheet& s, const chart::ChartThread& thread, const QRectF& cellMm, const QFont& font) {
     const QRectF cell = s.rect(cellMm.x(), cellMm.y(), cellMm.width(), cellMm.height());
     QColor ink = Qt::black;
@@ -254,8 +261,9 @@ void drawLegendPage(Sheet& s, int legendPage) {
     const chart::Chart& chart = s.source.chart;
     const PatternOptions& o = layout.options;
     drawHeader(s, QString::fromUtf8(texts::kLegendTitle));
-    const QFont symbolFont = patternSymbolFont(o.cellMm);
-    const double c = o.cellMm;
+    // The grid's cell and glyph, enlarged to be told apart easily when shopping.
+    const double c = std::max(o.cellMm, kLegendSymbolMm);
+    const QFont symbolFont = patternSymbolFont(c);
     const int perPage = layout.legendTablesAcross * layout.legendRowsPerTable;
     const int first = legendPage * perPage;
     const int count = static_cast<int>(s.source.threads.size());
