@@ -3,7 +3,6 @@
 #include "chart/pattern/PatternPages.h"
 #include "chart/print/PrintPage.h"
 
-#include <QBuffer>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QSaveFile>
@@ -122,15 +121,10 @@ print::PrintOutcome printPattern(QPrinter& printer, const chart::Chart& chart, c
         from = std::clamp(printer.fromPage(), 1, to);
         to = std::clamp(printer.toPage() > 0 ? printer.toPage() : to, from, to);
     }
-    {
-        QBuffer memory;
-        memory.open(QIODevice::WriteOnly);
-        QPdfWriter draft(&memory);
-        draft.setResolution(printer.resolution());
-        draft.setPageLayout(printer.pageLayout());
-        QPainter painter(&draft);
-        if (!drawPatternPages(painter, draft, chart, layout, from, to, job)) return print::PrintOutcome::Aborted;
-    }
+    const auto pages = [&](QPainter& painter, QPagedPaintDevice& draft) {
+        return drawPatternPages(painter, draft, chart, layout, from, to, job);
+    };
+    if (!print::drawAsPrinted(printer, pages)) return print::PrintOutcome::Aborted;
     printer.setDocName(chart::chartTitle(chart.title));
     QPainter painter;
     if (!painter.begin(&printer)) return print::PrintOutcome::Failed;

@@ -20,19 +20,17 @@ void setReason(QString* error, const QString& reason) {
     if (error) *error = reason;
 }
 
-// The page drawn as the printer will get it, into a discarded PDF; false when
-// the abort flag stopped it.
-bool drawInMemory(const QPrinter& printer, const PrintSheet& sheet, const chart::JobControl& job) {
+} // namespace
+
+bool drawAsPrinted(const QPrinter& printer, const std::function<bool(QPainter&, QPagedPaintDevice&)>& draw) {
     QBuffer memory;
     memory.open(QIODevice::WriteOnly);
     QPdfWriter draft(&memory);
     draft.setResolution(printer.resolution());
     draft.setPageLayout(printer.pageLayout());
     QPainter painter(&draft);
-    return printChartPage(painter, draft, sheet, job) == PageResult::Drawn;
+    return draw(painter, draft);
 }
-
-} // namespace
 
 QPageLayout defaultPdfLayout() {
     return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(5, 5, 5, 5),
@@ -53,7 +51,10 @@ bool printerReady(const QPrinter& printer) {
 // again on the printer (letting events run, but no longer abortable) and sent.
 PrintOutcome printSheet(QPrinter& printer, const PrintSheet& sheet, const chart::JobControl& job) {
     if (!printerReady(printer) || !usablePage(printer)) return PrintOutcome::Failed;
-    if (!drawInMemory(printer, sheet, job)) return PrintOutcome::Aborted;
+    const auto page = [&](QPainter& painter, QPagedPaintDevice& draft) {
+        return printChartPage(painter, draft, sheet, job) == PageResult::Drawn;
+    };
+    if (!drawAsPrinted(printer, page)) return PrintOutcome::Aborted;
 
     printer.setDocName(chart::chartTitle(sheet.chart.title));
     QPainter painter;

@@ -7,6 +7,8 @@
 #include <QPageLayout>
 #include <QString>
 
+#include <functional>
+
 class QPrinter;
 
 namespace pav::print {
@@ -26,6 +28,11 @@ QPageLayout defaultPdfLayout();
 
 // Whether printer names an installed queue that is not in an error state.
 bool printerReady(const QPrinter& printer);
+
+// Draws into a discarded PDF at the printer's page layout and resolution, as
+// the printer would get it: what a job draws before it sends anything, since a
+// begun CUPS document cannot be cancelled. What draw returns.
+bool drawAsPrinted(const QPrinter& printer, const std::function<bool(QPainter&, QPagedPaintDevice&)>& draw);
 
 // The page on printer. Nothing reaches the printer when the abort flag stops
 // the job; Failed when the printer is not ready or refuses.

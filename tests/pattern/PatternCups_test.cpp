@@ -1,8 +1,7 @@
 // The pattern on a real printer queue: the private CUPS daemon of the print
 // tests, whose default queue writes PDFs, reached as the program reaches any queue.
 
-#include "../print/PrintFixture.h"
-#include "../print/PrivateCups.h"
+#include "../print/CupsEnvironment.h"
 
 #include "chart/pattern/PatternPages.h"
 
@@ -11,22 +10,6 @@
 namespace pav::print::test {
 namespace {
 
-class CupsEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override {
-        ensureApp();
-        m_running = m_cups.start(&m_why);
-    }
-    void TearDown() override { m_cups.stop(); }
-
-    static CupsEnvironment* instance;
-    PrivateCups m_cups;
-    bool m_running = false;
-    QString m_why;
-};
-CupsEnvironment* CupsEnvironment::instance =
-    static_cast<CupsEnvironment*>(::testing::AddGlobalTestEnvironment(new CupsEnvironment));
-
 class PatternCupsTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -34,7 +17,7 @@ protected:
         job.setEvents(&events.task);
         m_before = cups().m_cups.outputs().size();
     }
-    static CupsEnvironment& cups() { return *CupsEnvironment::instance; }
+    static CupsEnvironment& cups() { return *cupsEnvironment; }
     QStringList printed(int expected) {
         EXPECT_TRUE(cups().m_cups.waitForOutputs(m_before + expected, 60000)) << cups().m_cups.log().toStdString();
         return cups().m_cups.outputs().mid(m_before);

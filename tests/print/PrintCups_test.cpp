@@ -1,30 +1,13 @@
 // The print job on a real printer queue: a private CUPS daemon whose default
 // queue writes PDFs (cups-pdf), reached the way the program reaches any queue.
 
-#include "PrintFixture.h"
-#include "PrivateCups.h"
+#include "CupsEnvironment.h"
 
 #include <QFile>
 #include <QPrinter>
 
 namespace pav::print::test {
 namespace {
-
-class CupsEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override {
-        ensureApp();
-        m_running = m_cups.start(&m_why);
-    }
-    void TearDown() override { m_cups.stop(); }
-
-    static CupsEnvironment* instance;
-    PrivateCups m_cups;
-    bool m_running = false;
-    QString m_why;
-};
-CupsEnvironment* CupsEnvironment::instance =
-    static_cast<CupsEnvironment*>(::testing::AddGlobalTestEnvironment(new CupsEnvironment));
 
 class PrintCupsTest : public ::testing::Test {
 protected:
@@ -33,7 +16,7 @@ protected:
         job.setEvents(&events.task);
         m_before = cups().m_cups.outputs().size();
     }
-    static CupsEnvironment& cups() { return *CupsEnvironment::instance; }
+    static CupsEnvironment& cups() { return *cupsEnvironment; }
     // Waits for the queue to finish and returns the PDFs it wrote for this test.
     QStringList printed(int expected) {
         EXPECT_TRUE(cups().m_cups.waitForOutputs(m_before + expected, 60000))
