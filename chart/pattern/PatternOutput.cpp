@@ -1,11 +1,13 @@
 #include "chart/pattern/PatternOutput.h"
 
+#include "base/SafeFile.h"
+
 #include "chart/pattern/PatternPages.h"
 #include "chart/print/PrintPage.h"
 
+#include <QBuffer>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cmath>
@@ -77,6 +79,8 @@ QImage renderPatternPage(const chart::Chart& chart, const PatternLayout& layout,
     return picture;
 }
 
+// The document is made whole in memory; only then does it replace the file,
+// through the one writer that checks every write and the flush to disk.
 print::PrintOutcome writePatternPdf(const chart::Chart& chart, const PatternOptions& options, const QString& path,
                                     QString* error, const chart::JobControl& job) {
     if (const QString problem = patternProblem(chart, options); !problem.isEmpty()) {
@@ -84,28 +88,29 @@ print::PrintOutcome writePatternPdf(const chart::Chart& chart, const PatternOpti
         return print::PrintOutcome::Failed;
     }
     const PatternLayout layout = layOutPattern(chart, options);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        setReason(error, file.errorString());
-        return print::PrintOutcome::Failed;
+    QByteArray document;
+    QBuffer memory(&document);
+    memory.open(QIODevice::WriteOnly);
+    bool drawn = false;
+    {
+        QPdfWriter writer(&memory);
+        writer.setTitle(chart::chartTitle(chart.title));
+        writer.setCreator(QStringLiteral("Pavlenta"));
+        QPainter painter;
+        if (!writer.setPageLayout(pageLayoutOf(layout)) || !painter.begin(&writer)) {
+            setReason(error, QStringLiteral("page layout not usable"));
+            return print::PrintOutcome::Failed;
+        }
+        drawn = drawPatternPages(painter, writer, chart, layout, 1, layout.totalPages(), job);
+        if (!painter.end() && drawn) {
+            setReason(error, QStringLiteral("cannot finish the PDF document"));
+            return print::PrintOutcome::Failed;
+        }
     }
-    QPdfWriter writer(&file);
-    writer.setTitle(chart::chartTitle(chart.title));
-    writer.setCreator(QStringLiteral("Pavlenta"));
-    QPainter painter;
-    if (!writer.setPageLayout(pageLayoutOf(layout)) || !painter.begin(&writer)) {
-        file.cancelWriting();
-        setReason(error, QStringLiteral("page layout not usable"));
-        return print::PrintOutcome::Failed;
-    }
-    const bool drawn = drawPatternPages(painter, writer, chart, layout, 1, layout.totalPages(), job);
-    painter.end();
-    if (!drawn) {
-        file.cancelWriting();
-        return print::PrintOutcome::Aborted;
-    }
-    if (!file.commit()) {
-        setReason(error, file.errorString());
+    if (!drawn) return print::PrintOutcome::Aborted;
+    QString reason;
+    if (!writeFileSafely(path, document, &reason)) {
+        setReason(error, reason);
         return print::PrintOutcome::Failed;
     }
     return print::PrintOutcome::Printed;

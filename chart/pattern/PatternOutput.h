@@ -31,7 +31,7 @@ bool drawPatternPages(QPainter& painter, QPagedPaintDevice& device, const chart:
 QImage renderPatternPage(const chart::Chart& chart, const PatternLayout& layout, int page, int widthPx);
 
 // The pattern as a PDF file. The file appears under path only when complete
-// (written under a temporary name beside it and renamed); on a failure or an
+// (writeFileSafely: written beside it, flushed and renamed); on a failure or an
 // abort an earlier file of that name stays as it was. Failed, with the reason
 // in *error, for unusable options, an empty chart or a file that cannot be written.
 print::PrintOutcome writePatternPdf(const chart::Chart& chart, const PatternOptions& options, const QString& path,
