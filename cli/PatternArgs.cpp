@@ -97,4 +97,8 @@ int skeinsOf(int stitches, const PatternArgs& args) {
     return pattern::skeinsFor(stitches, args.options.fabricCount, args.options.strands);
 }
 
+int skeinsOf(const chart::Chart& chart, int thread, const PatternArgs& args) {
+    return pattern::threadSkeins(chart, thread, args.options);
+}
+
 } // namespace pav::cli

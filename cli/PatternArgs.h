@@ -32,5 +32,7 @@ std::optional<int> writePattern(const chart::Chart& chart, const PatternArgs& ar
 // The summary's "finished" member and a thread's "skeins", at the options' fabric and strands.
 std::string finishedJson(const chart::Chart& chart, const PatternArgs& args);
 int skeinsOf(int stitches, const PatternArgs& args);
+// A chart's thread (an index into its threads), back stitches included.
+int skeinsOf(const chart::Chart& chart, int thread, const PatternArgs& args);
 
 } // namespace pav::cli

@@ -292,7 +292,8 @@ void drawLegendPage(Sheet& s, int legendPage) {
             const double base = middle + 1.2;
             s.text(left + kNumberColumn, base, threadName(chart, thread));
             s.text(left + kStitchesColumn, base, QString::number(thread.count), Align::Right);
-            s.text(left + kSkeinsColumn, base, QString::number(skeinsFor(thread.count, o.fabricCount, o.strands)),
+            s.text(left + kSkeinsColumn, base,
+                   QString::number(threadSkeins(chart, s.source.threads[static_cast<std::size_t>(entry)], o)),
                    Align::Right);
             s.rule(left, rowTop + kLegendRowMm, left + kLegendTableMm, rowTop + kLegendRowMm, kRule, 0.1);
         }
@@ -304,7 +305,7 @@ void drawLegendPage(Sheet& s, int legendPage) {
     for (const int index : s.source.threads) {
         const int n = chart.threads()[static_cast<std::size_t>(index)].count;
         stitches += n;
-        skeins += skeinsFor(n, o.fabricCount, o.strands);
+        skeins += threadSkeins(chart, index, o);
     }
     const double totalTop = s.height() - kLegendFootMm + 4;
     s.rule(0, totalTop - 4.5, kLegendTableMm, totalTop - 4.5, kFrame, 0.25);
@@ -320,10 +321,23 @@ void drawLegendPage(Sheet& s, int legendPage) {
 } // namespace
 
 std::vector<int> patternThreads(const chart::Chart& chart) {
+    std::vector<bool> used(chart.threads().size(), false);
+    for (std::size_t i = 0; i < used.size(); ++i) used[i] = chart.threads()[i].count > 0;
+    for (const chart::BackStitch& stitch : chart.backStitches)
+        if (stitch.thread >= 0 && stitch.thread < static_cast<int>(used.size()))
+            used[static_cast<std::size_t>(stitch.thread)] = true;
     std::vector<int> threads;
-    for (std::size_t i = 0; i < chart.threads().size(); ++i)
-        if (chart.threads()[i].count > 0) threads.push_back(static_cast<int>(i));
+    for (std::size_t i = 0; i < used.size(); ++i)
+        if (used[i]) threads.push_back(static_cast<int>(i));
     return threads;
+}
+
+int threadSkeins(const chart::Chart& chart, int thread, const PatternOptions& options) {
+    double backWidths = 0; // back stitch ends are in half stitches
+    for (const chart::BackStitch& stitch : chart.backStitches)
+        if (stitch.thread == thread) backWidths += std::hypot(stitch.x2 - stitch.x1, stitch.y2 - stitch.y1) / 2;
+    return skeinsFor(chart.threads()[static_cast<std::size_t>(thread)].count, backWidths, options.fabricCount,
+                     options.strands);
 }
 
 PatternLayout layOutPattern(const chart::Chart& chart, const PatternOptions& options) {

@@ -19,8 +19,12 @@
 
 namespace pav::pattern {
 
-// The threads a pattern's legend lists: every thread that has a stitch, in the chart's order.
+// The threads a pattern's legend lists: every thread with a stitch or a back stitch, in the chart's order.
 std::vector<int> patternThreads(const chart::Chart& chart);
+
+// The skeins of thread `thread` (an index into the chart's threads): its
+// stitches and the length of its back stitches.
+int threadSkeins(const chart::Chart& chart, int thread, const PatternOptions& options);
 
 // The layout of a chart's pattern.
 PatternLayout layOutPattern(const chart::Chart& chart, const PatternOptions& options);

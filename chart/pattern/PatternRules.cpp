@@ -72,9 +72,13 @@ FinishedSize finishedSize(int stitchesWide, int stitchesHigh, int fabricCount) {
 }
 
 int skeinsFor(int stitches, int fabricCount, int strands) {
-    if (stitches <= 0) return 0;
-    const double strandCm = stitches * kStitchWidthsPerCross * kCmPerInch / stitchesPerInch(fabricCount) *
-                            strands * kWasteAllowance;
+    return skeinsFor(stitches, 0, fabricCount, strands);
+}
+
+int skeinsFor(int stitches, double backStitchWidths, int fabricCount, int strands) {
+    if (stitches <= 0 && backStitchWidths <= 0) return 0;
+    const double widths = std::max(0, stitches) * kStitchWidthsPerCross + std::max(0.0, backStitchWidths);
+    const double strandCm = widths * kCmPerInch / stitchesPerInch(fabricCount) * strands * kWasteAllowance;
     // A length that is a whole number of skeins up to rounding is that many, not one more.
     const double skeins = std::ceil(strandCm / kSkeinStrandCm - 1e-9);
     return std::max(1, static_cast<int>(skeins));

@@ -54,6 +54,8 @@ FinishedSize finishedSize(int stitchesWide, int stitchesHigh, int fabricCount);
 // thread per strand, a skein is 8 m of six strands (4800 cm of one strand)
 // and 20 % more allows for starting and ending. At least one for any stitch.
 int skeinsFor(int stitches, int fabricCount, int strands);
+// The same with back stitches of the thread, backStitchWidths stitch widths long in all.
+int skeinsFor(int stitches, double backStitchWidths, int fabricCount, int strands);
 
 // Everything a pattern is made with.
 struct PatternOptions {

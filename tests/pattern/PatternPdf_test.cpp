@@ -200,6 +200,24 @@ TEST_F(PatternPdf, LegendListsEveryThreadWithItsSkeins) {
     EXPECT_EQ(totals, wanted);
 }
 
+// A thread used only by back stitches is still bought: it has its legend row and skeins.
+TEST_F(PatternPdf, BackStitchOnlyThreadIsInTheLegend) {
+    chart::Chart chart = patchChart(40, 30, 4, false);
+    chart::ChartThread outline;
+    outline.row = 1;
+    outline.rgb = 0;
+    outline.number = "310";
+    outline.symbol = "@";
+    chart.threads().push_back(outline);
+    chart.backStitches.push_back(chart::BackStitch{0, 0, 80, 0, 4, {}});
+    chart.recount();
+    ASSERT_EQ(chart.threads().back().count, 0);
+    EXPECT_EQ(patternThreads(chart).size(), 5u);
+    EXPECT_EQ(threadSkeins(chart, 4, PatternOptions{}), 1);
+    const QString pdf = write(chart, PatternOptions{});
+    EXPECT_TRUE(pageText(pdf, 3).contains(QStringLiteral("DMC31001"))) << pageText(pdf, 3).toStdString();
+}
+
 TEST_F(PatternPdf, FontsAreEmbeddedAndOnlyTheCoverHoldsAPicture) {
     const chart::Chart chart = patchChart(120, 100, 30);
     const QString pdf = write(chart, PatternOptions{});

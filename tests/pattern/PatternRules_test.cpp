@@ -29,6 +29,11 @@ TEST(PatternRules, SkeinsFollowTheThreadPerCrossRule) {
     for (const SkeinCase& c : cases)
         EXPECT_EQ(skeinsFor(c.stitches, c.count, c.strands), c.skeins)
             << c.stitches << " stitches, " << c.count << " count, " << c.strands << " strands";
+    // Back stitches add their own length, in stitch widths.
+    EXPECT_EQ(skeinsFor(0, 0.0, 14, 2), 0);
+    EXPECT_EQ(skeinsFor(0, 100.0, 14, 2), 1);      // 0.009 skeins
+    EXPECT_EQ(skeinsFor(1000, 5000.0, 14, 2), 1);  // 0.89
+    EXPECT_EQ(skeinsFor(10000, 10000.0, 14, 2), 6); // 5.29, where the crosses alone are 5
 }
 
 TEST(PatternRules, FinishedSizeAtTheFabricCount) {
