@@ -107,10 +107,11 @@ void Form7View::layOut() {
     options->addWidget(m_exportPdf);
     options->addWidget(m_saveChartFile);
     options->addWidget(m_editColours);
-    options->addWidget(m_pattern);
     auto* status = new QHBoxLayout;
     status->addWidget(m_label1);
     status->addStretch();
+    // The output beside the status line: the row above is as wide as the window may be.
+    status->addWidget(m_pattern);
     status->addWidget(m_shape2);
     auto* view = new QGridLayout;
     view->setSpacing(0);
