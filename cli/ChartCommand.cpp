@@ -5,6 +5,7 @@
 // it is. Every output is made in memory first and written only when all of
 // them could be made. Other tools call this: keep its words stable.
 #include "ChartCommand.h"
+#include "PatternArgs.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -36,7 +37,9 @@ namespace pav::cli {
 const char* const kChartUsage =
     "chart IN [--width N] [--mode 0|1|2|3|4|8|16 | --colors 3..60] [--style blocks+symbols|symbols|blocks] "
     "[--threshold N] [--title T] [--range R] [-o CHART.bmp] [--stitches S.bmp] [--effect E.bmp] [--pdf CHART.pdf] "
-    "[--oxs CHART.oxs] [--json]; IN may be an .oxs chart file: no picture, no reduction, every output from the file";
+    "[--oxs CHART.oxs] [--json] [--pattern FILE.pdf [--paper A4|Letter|A3] [--cell-mm X] [--overlap N] "
+    "[--fabric-count N] [--strands N] [--bw]]; IN may be an .oxs chart file: no picture, no reduction, every output "
+    "from the file";
 
 namespace {
 
@@ -58,6 +61,7 @@ struct ChartArgs {
     std::string output = "chart.bmp";
     std::string stitches, effect, pdf, oxs;
     bool json = false;
+    PatternArgs pattern;
 };
 
 [[noreturn]] void usageError(const std::string& why) {
@@ -127,13 +131,18 @@ ChartArgs parseArgs(const std::vector<std::string>& args) {
         else if (word == "--pdf") a.pdf = value();
         else if (word == "--oxs") a.oxs = value();
         else if (word == "--json") a.json = true;
+        else if (std::string problem; readPatternOption(word, value, a.pattern, &problem)) {
+            if (!problem.empty()) usageError(problem);
+        }
         else if (word.size() > 1 && word[0] == '-') usageError("unknown option '" + word + "'");
         else files.push_back(word);
     }
     if (files.size() != 1) usageError("expected one picture IN");
     if (modeGiven && a.colors) usageError("--mode and --colors exclude each other");
+    if (const std::string problem = patternArgsProblem(a.pattern); !problem.empty()) usageError(problem);
     a.input = absolute(files[0]);
-    for (std::string* path : {&a.output, &a.stitches, &a.effect, &a.pdf, &a.oxs}) *path = absolute(*path);
+    for (std::string* path : {&a.output, &a.stitches, &a.effect, &a.pdf, &a.oxs, &a.pattern.path})
+        *path = absolute(*path);
     if (isChartFile(a.input) && (a.width || a.colors || modeGiven || !a.stitches.empty() || !a.effect.empty()))
         usageError("an .oxs chart has no picture to reduce: --width, --mode, --colors, --stitches and --effect do not apply");
     return a;
@@ -227,9 +236,10 @@ QImage sheetOf(const chart::Chart& chart, const ChartArgs& args, int colorBit) {
     return canvas;
 }
 
-// The sheet, the PDF and the chart file of a chart; then every file at once, then the summary.
+// The sheet, the PDF, the chart file and the pattern of a chart; then every file at
+// once, then the summary, told the pattern's page count when one was made.
 void finish(const ChartArgs& args, const chart::Chart& chart, int colorBit, Outputs& outputs,
-            const std::function<std::string(QSize)>& summary) {
+            const std::function<std::string(QSize, std::optional<int> pages)>& summary) {
     QSize sheetSize;
     {
         // The sheet's rows go straight to its file; the canvas is gone before the PDF is made.
@@ -247,8 +257,16 @@ void finish(const ChartArgs& args, const chart::Chart& chart, int colorBit, Outp
         outputs.add(args.pdf, pdf);
     }
     if (!args.oxs.empty()) outputs.add(args.oxs, chart::oxs::writeOxs(chart));
+    std::optional<int> pages;
+    if (!args.pattern.path.empty()) {
+        QByteArray pdf;
+        std::string problem;
+        pages = makePattern(chart, args.pattern, pdf, &problem);
+        if (!pages) throw CliError(ExitCode::Output, "cannot write '" + args.pattern.path + "': " + problem);
+        outputs.add(args.pattern.path, pdf);
+    }
     outputs.write();
-    if (args.json) std::printf("%s\n", summary(sheetSize).c_str());
+    if (args.json) std::printf("%s\n", summary(sheetSize, pages).c_str());
 }
 
 // IN is a chart file: its chart is drawn as the chart window shows an opened file.
@@ -262,7 +280,9 @@ void runChartFile(const ChartArgs& args) {
     // A chart from a file has no reduction mode: its swatches keep their colours.
     constexpr int kColourSwatches = 16;
     Outputs outputs;
-    finish(args, opened, kColourSwatches, outputs, [&](QSize canvas) { return fileSummary(opened, canvas); });
+    finish(args, opened, kColourSwatches, outputs, [&](QSize canvas, std::optional<int> pages) {
+        return fileSummary(opened, canvas, PatternFigures{args.pattern, pages});
+    });
 }
 
 } // namespace
@@ -311,7 +331,9 @@ void runChart(const Invocation& invocation) {
 
     const PictureChoice choice{colorBit, args.colors, request.threshold};
     finish(args, made.chart, colorBit, outputs,
-           [&](QSize canvas) { return pictureSummary(made.chart, choice, canvas); });
+           [&](QSize canvas, std::optional<int> pages) {
+               return pictureSummary(made.chart, choice, canvas, PatternFigures{args.pattern, pages});
+           });
 }
 
 } // namespace pav::cli

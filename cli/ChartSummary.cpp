@@ -11,7 +11,7 @@ std::string sizeObject(int width, int height) {
     return "{\"width\":" + std::to_string(width) + ",\"height\":" + std::to_string(height) + "}";
 }
 
-std::string threadsArray(const chart::Chart& chart) {
+std::string threadsArray(const chart::Chart& chart, const PatternArgs& pattern) {
     // A thread whose stitches went to a listed one has none left and is not listed;
     // the others keep their colour-list positions.
     std::string json = "[";
@@ -25,9 +25,18 @@ std::string threadsArray(const chart::Chart& chart) {
                 ",\"row\":" + (thread.row > 0 ? std::to_string(thread.row) : std::string("null")) +
                 ",\"number\":" + jsonString(thread.number) + ",\"rgb\":" + jsonString(palette::hexColourText(thread.rgb)) +
                 ",\"count\":" + std::to_string(thread.count) + ",\"symbol\":" + jsonString(thread.symbol) +
-                ",\"inLegend\":" + (thread.listed ? "true" : "false") + "}";
+                ",\"inLegend\":" + (thread.listed ? "true" : "false") +
+                ",\"skeins\":" + std::to_string(skeinsOf(chart, static_cast<int>(t), pattern)) + "}";
     }
     return json + "]";
+}
+
+// The threads, the finished piece and, when a pattern was written, its pages; the object's end.
+std::string patternEnd(const chart::Chart& chart, const PatternFigures& pattern) {
+    std::string json = ",\"threads\":" + threadsArray(chart, pattern.args);
+    json += ",\"finished\":" + finishedJson(chart, pattern.args);
+    if (pattern.pages) json += ",\"pages\":" + std::to_string(*pattern.pages);
+    return json + "}";
 }
 
 } // namespace
@@ -49,7 +58,8 @@ std::string jsonString(const std::string& text) {
     return out + "\"";
 }
 
-std::string pictureSummary(const chart::Chart& chart, const PictureChoice& choice, QSize canvas) {
+std::string pictureSummary(const chart::Chart& chart, const PictureChoice& choice, QSize canvas,
+                           const PatternFigures& pattern) {
     std::string json = "{\"fabric\":" + sizeObject(chart.width(), chart.height());
     json += ",\"mode\":" + std::to_string(choice.mode);
     json += ",\"colors\":" + (choice.colours ? std::to_string(*choice.colours) : std::string("null"));
@@ -58,17 +68,17 @@ std::string pictureSummary(const chart::Chart& chart, const PictureChoice& choic
     json += ",\"maxColor\":" + std::to_string(chart.legend().size());
     json += ",\"total\":" + std::to_string(chart.width() * chart.height());
     json += ",\"canvas\":" + sizeObject(canvas.width(), canvas.height());
-    return json + ",\"threads\":" + threadsArray(chart) + "}";
+    return json + patternEnd(chart, pattern);
 }
 
-std::string fileSummary(const chart::Chart& chart, QSize canvas) {
+std::string fileSummary(const chart::Chart& chart, QSize canvas, const PatternFigures& pattern) {
     std::string json = "{\"fabric\":" + sizeObject(chart.width(), chart.height());
     json += ",\"range\":" + jsonString(chart.rangeName) + ",\"maxColor\":" + std::to_string(chart.legend().size());
     json += ",\"total\":" + std::to_string(chart.stitchedCells()) +
             ",\"backStitches\":" + std::to_string(chart.backStitches.size());
     json += ",\"notShown\":" + std::to_string(chart.file.notShown);
     json += ",\"canvas\":" + sizeObject(canvas.width(), canvas.height());
-    return json + ",\"threads\":" + threadsArray(chart) + "}";
+    return json + patternEnd(chart, pattern);
 }
 
 } // namespace pav::cli

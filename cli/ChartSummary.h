@@ -1,6 +1,9 @@
 #pragma once
 // The chart command's JSON summary: one object, the fabric, the canvas and the
-// threads in order of first appearance with the exact stitch count of each.
+// threads in order of first appearance with the exact stitch count and the
+// skeins of each, the finished size and the pattern's pages.
+
+#include "PatternArgs.h"
 
 #include "chart/Chart.h"
 
@@ -20,9 +23,17 @@ struct PictureChoice {
 
 std::string jsonString(const std::string& text);
 
+// What the summary says of the pattern: every thread's skeins and the finished
+// size at its fabric and strands, and its page count when one was written.
+struct PatternFigures {
+    const PatternArgs& args;
+    std::optional<int> pages;
+};
+
 // A chart made from a picture: every cell stitched.
-std::string pictureSummary(const chart::Chart& chart, const PictureChoice& choice, QSize canvas);
+std::string pictureSummary(const chart::Chart& chart, const PictureChoice& choice, QSize canvas,
+                           const PatternFigures& pattern);
 // A chart read from a file: the counts add up to the stitched cells.
-std::string fileSummary(const chart::Chart& chart, QSize canvas);
+std::string fileSummary(const chart::Chart& chart, QSize canvas, const PatternFigures& pattern);
 
 } // namespace pav::cli

@@ -3,21 +3,13 @@
 #include "chart/pattern/PatternOutput.h"
 #include "chart/pattern/PatternPages.h"
 
+#include "base/WholeNumber.h"
+
 #include <cmath>
 #include <cstdio>
 
 namespace pav::cli {
 namespace {
-
-bool wholeNumber(const std::string& text, int& value) {
-    std::size_t used = 0;
-    try {
-        value = std::stoi(text, &used);
-    } catch (const std::exception&) {
-        return false;
-    }
-    return used == text.size();
-}
 
 bool realNumber(const std::string& text, double& value) {
     std::size_t used = 0;
@@ -42,7 +34,9 @@ bool readPatternOption(const std::string& word, const std::function<std::string(
     pattern::PatternOptions& o = args.options;
     const auto number = [&](int& into) {
         const std::string text = value();
-        if (!wholeNumber(text, into)) *problem = word + " needs a whole number, not '" + text + "'";
+        // Any whole number reads; the range is optionsProblem's to judge.
+        if (const std::optional<long> read = wholeNumber(text, 1000000)) into = static_cast<int>(*read);
+        else *problem = word + " needs a whole number, not '" + text + "'";
     };
     if (word == "--pattern") {
         args.path = value();
@@ -77,10 +71,10 @@ std::string patternArgsProblem(const PatternArgs& args) {
     return {};
 }
 
-std::optional<int> writePattern(const chart::Chart& chart, const PatternArgs& args, std::string* problem) {
+std::optional<int> makePattern(const chart::Chart& chart, const PatternArgs& args, QByteArray& pdf,
+                               std::string* problem) {
     QString error;
-    if (pattern::writePatternPdf(chart, args.options, QString::fromStdString(args.path), &error) !=
-        print::PrintOutcome::Printed) {
+    if (pattern::makePatternPdf(chart, args.options, pdf, &error) != print::PrintOutcome::Printed) {
         *problem = error.toStdString();
         return std::nullopt;
     }
@@ -91,10 +85,6 @@ std::string finishedJson(const chart::Chart& chart, const PatternArgs& args) {
     const pattern::FinishedSize size = pattern::finishedSize(chart.width(), chart.height(), args.options.fabricCount);
     return "{\"fabricCount\":" + std::to_string(args.options.fabricCount) + ",\"widthCm\":" +
            twoDecimals(size.widthCm) + ",\"heightCm\":" + twoDecimals(size.heightCm) + "}";
-}
-
-int skeinsOf(int stitches, const PatternArgs& args) {
-    return pattern::skeinsFor(stitches, args.options.fabricCount, args.options.strands);
 }
 
 int skeinsOf(const chart::Chart& chart, int thread, const PatternArgs& args) {

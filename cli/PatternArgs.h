@@ -6,6 +6,8 @@
 #include "chart/Chart.h"
 #include "chart/pattern/PatternRules.h"
 
+#include <QByteArray>
+
 #include <functional>
 #include <optional>
 #include <string>
@@ -26,13 +28,13 @@ bool readPatternOption(const std::string& word, const std::function<std::string(
 // What is wrong with the options as a whole; empty when nothing is.
 std::string patternArgsProblem(const PatternArgs& args);
 
-// The pattern into args.path; its page count, or the reason it was not written.
-std::optional<int> writePattern(const chart::Chart& chart, const PatternArgs& args, std::string* problem);
+// The pattern's PDF for args.path and its page count, or the reason it could not be made.
+std::optional<int> makePattern(const chart::Chart& chart, const PatternArgs& args, QByteArray& pdf,
+                               std::string* problem);
 
-// The summary's "finished" member and a thread's "skeins", at the options' fabric and strands.
+// The summary's "finished" member, and the "skeins" of a chart's thread (an index
+// into its threads, back stitches included), at the options' fabric and strands.
 std::string finishedJson(const chart::Chart& chart, const PatternArgs& args);
-int skeinsOf(int stitches, const PatternArgs& args);
-// A chart's thread (an index into its threads), back stitches included.
 int skeinsOf(const chart::Chart& chart, int thread, const PatternArgs& args);
 
 } // namespace pav::cli

@@ -79,10 +79,8 @@ QImage renderPatternPage(const chart::Chart& chart, const PatternLayout& layout,
     return picture;
 }
 
-// The document is made whole in memory; only then does it replace the file,
-// through the one writer that checks every write and the flush to disk.
-print::PrintOutcome writePatternPdf(const chart::Chart& chart, const PatternOptions& options, const QString& path,
-                                    QString* error, const chart::JobControl& job) {
+print::PrintOutcome makePatternPdf(const chart::Chart& chart, const PatternOptions& options, QByteArray& pdf,
+                                   QString* error, const chart::JobControl& job) {
     if (const QString problem = patternProblem(chart, options); !problem.isEmpty()) {
         setReason(error, problem);
         return print::PrintOutcome::Failed;
@@ -108,6 +106,17 @@ print::PrintOutcome writePatternPdf(const chart::Chart& chart, const PatternOpti
         }
     }
     if (!drawn) return print::PrintOutcome::Aborted;
+    pdf = std::move(document);
+    return print::PrintOutcome::Printed;
+}
+
+// The document is made whole in memory; only then does it replace the file,
+// through the one writer that checks every write and the flush to disk.
+print::PrintOutcome writePatternPdf(const chart::Chart& chart, const PatternOptions& options, const QString& path,
+                                    QString* error, const chart::JobControl& job) {
+    QByteArray document;
+    const print::PrintOutcome made = makePatternPdf(chart, options, document, error, job);
+    if (made != print::PrintOutcome::Printed) return made;
     QString reason;
     if (!writeFileSafely(path, document, &reason)) {
         setReason(error, reason);

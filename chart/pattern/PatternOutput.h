@@ -7,6 +7,7 @@
 #include "chart/pattern/PatternLayout.h"
 #include "chart/print/SheetOutput.h"
 
+#include <QByteArray>
 #include <QImage>
 #include <QPageLayout>
 #include <QString>
@@ -29,6 +30,12 @@ bool drawPatternPages(QPainter& painter, QPagedPaintDevice& device, const chart:
 
 // Page `page` (1-based) as a picture widthPx wide, the paper's margins included: a preview.
 QImage renderPatternPage(const chart::Chart& chart, const PatternLayout& layout, int page, int widthPx);
+
+// The pattern as the bytes of a PDF document, for a caller that writes several
+// files together. Failed, with the reason in *error, for unusable options or an
+// empty chart; Aborted when the job's abort flag stopped it.
+print::PrintOutcome makePatternPdf(const chart::Chart& chart, const PatternOptions& options, QByteArray& pdf,
+                                   QString* error = nullptr, const chart::JobControl& job = {});
 
 // The pattern as a PDF file. The file appears under path only when complete
 // (writeFileSafely: written beside it, flushed and renamed); on a failure or an
