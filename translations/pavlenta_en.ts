@@ -655,5 +655,161 @@
         <source>文件不能写入。</source>
         <translation>The file cannot be written.</translation>
     </message>
+    <message>
+        <source>分页图样...</source>
+        <translation>Multi-page pattern...</translation>
+    </message>
+    <message>
+        <source>分页图样</source>
+        <translation>Multi-page pattern</translation>
+    </message>
+    <message>
+        <source>版式</source>
+        <translation>Layout</translation>
+    </message>
+    <message>
+        <source>单页</source>
+        <translation>One page</translation>
+    </message>
+    <message>
+        <source>纸张</source>
+        <translation>Paper</translation>
+    </message>
+    <message>
+        <source>方向</source>
+        <translation>Orientation</translation>
+    </message>
+    <message>
+        <source>自动（页数最少）</source>
+        <translation>Automatic (fewest pages)</translation>
+    </message>
+    <message>
+        <source>纵向</source>
+        <translation>Portrait</translation>
+    </message>
+    <message>
+        <source>横向</source>
+        <translation>Landscape</translation>
+    </message>
+    <message>
+        <source>每格大小</source>
+        <translation>Cell size</translation>
+    </message>
+    <message>
+        <source> 毫米</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>页间重复</source>
+        <translation>Repeated</translation>
+    </message>
+    <message>
+        <source> 针</source>
+        <translation> stitches</translation>
+    </message>
+    <message>
+        <source>绣布</source>
+        <translation>Fabric</translation>
+    </message>
+    <message>
+        <source>股数</source>
+        <translation>Strands</translation>
+    </message>
+    <message>
+        <source> 股</source>
+        <translation> strands</translation>
+    </message>
+    <message>
+        <source>黑白（不印色块）</source>
+        <translation>Black and white (no colour blocks)</translation>
+    </message>
+    <message>
+        <source>第一页图样预览</source>
+        <translation>First chart page</translation>
+    </message>
+    <message>
+        <source>打印...</source>
+        <translation>Print...</translation>
+    </message>
+    <message>
+        <source>导出PDF...</source>
+        <translation>Export PDF...</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>共 %1 页（图样 %2 页），成品 %3 × %4 厘米（%5 × %6 英寸）</source>
+        <translation>%1 pages (%2 chart pages), finished size %3 × %4 cm (%5 × %6 in)</translation>
+    </message>
+    <message>
+        <source>共 1 页：整张绣图缩印在一页纸上</source>
+        <translation>1 page: the whole chart scaled onto one sheet</translation>
+    </message>
+    <message>
+        <source>第 %1 / %2 页</source>
+        <translation>Page %1 of %2</translation>
+    </message>
+    <message>
+        <source>列 %1–%2，行 %3–%4</source>
+        <translation>Columns %1–%2, rows %3–%4</translation>
+    </message>
+    <message>
+        <source>尺寸：%1 × %2 针</source>
+        <translation>Size: %1 × %2 stitches</translation>
+    </message>
+    <message>
+        <source>成品尺寸：%1 × %2 厘米（%3 × %4 英寸），%5</source>
+        <translation>Finished size: %1 × %2 cm (%3 × %4 in) on %5</translation>
+    </message>
+    <message>
+        <source>%1CT 十字绣布</source>
+        <translation>%1-count Aida</translation>
+    </message>
+    <message>
+        <source>%1CT 平纹布（跨两纱绣）</source>
+        <translation>%1-count evenweave (over two)</translation>
+    </message>
+    <message>
+        <source>绣线：%1 %2 色，%3 股线</source>
+        <translation>Threads: %1, %2 colours, %3 strands</translation>
+    </message>
+    <message>
+        <source>共 %1 页：封面 1 页，图样 %2 页（第 %3–%4 页），绣线用量表 %5 页</source>
+        <translation>%1 pages: the cover, %2 chart pages (pages %3–%4), %5 thread list pages</translation>
+    </message>
+    <message>
+        <source>图样分页（框内为页码）</source>
+        <translation>Page map (each part shows its page number)</translation>
+    </message>
+    <message>
+        <source>绣线用量表</source>
+        <translation>Thread list</translation>
+    </message>
+    <message>
+        <source>色样</source>
+        <translation>Swatch</translation>
+    </message>
+    <message>
+        <source>针数</source>
+        <translation>Stitches</translation>
+    </message>
+    <message>
+        <source>支数</source>
+        <translation>Skeins</translation>
+    </message>
+    <message>
+        <source>合计</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>%1 色</source>
+        <translation>%1 colours</translation>
+    </message>
+    <message>
+        <source>支数按 %1、%2 股线计算：每支 8 米（6 股），另加两成起针收针余量。</source>
+        <translation>Skeins for %1 with %2 strands: a skein is 8 m of 6 strands, with a fifth more for starting and ending.</translation>
+    </message>
 </context>
 </TS>

@@ -2,6 +2,7 @@
 
 #include "chart/ChartFonts.h"
 #include "chart/pattern/PatternTexts.h"
+#include "base/UiText.h"
 #include "image/RgbValue.h"
 #include "palette/ThreadCatalogue.h"
 
@@ -83,7 +84,7 @@ struct Sheet {
 };
 
 QString pageOf(const Sheet& s) {
-    return QString::fromUtf8(texts::kPageOf).arg(s.page).arg(s.source.layout.totalPages());
+    return pav::uiText(texts::kPageOf).arg(s.page).arg(s.source.layout.totalPages());
 }
 
 // Title and page number on the first line, what the page holds on the second.
@@ -107,7 +108,7 @@ QString oneDecimal(double value) {
 }
 
 QString fabricText(int count) {
-    return QString::fromUtf8(overTwo(count) ? texts::kEvenweave : texts::kAida).arg(count);
+    return pav::uiText(overTwo(count) ? texts::kEvenweave : texts::kAida).arg(count);
 }
 
 // The finished piece, one pixel per stitch in its thread's colour; the fabric's white where there is none.
@@ -176,15 +177,15 @@ void drawCover(Sheet& s) {
     const FinishedSize size = finishedSize(chart.width(), chart.height(), o.fabricCount);
     const int chartPages = static_cast<int>(layout.chartPages.size());
     const QString lines[] = {
-        QString::fromUtf8(texts::kCoverStitches).arg(chart.width()).arg(chart.height()),
-        QString::fromUtf8(texts::kCoverFinished)
+        pav::uiText(texts::kCoverStitches).arg(chart.width()).arg(chart.height()),
+        pav::uiText(texts::kCoverFinished)
             .arg(oneDecimal(size.widthCm), oneDecimal(size.heightCm), oneDecimal(size.widthIn),
                  oneDecimal(size.heightIn), fabricText(o.fabricCount)),
-        QString::fromUtf8(texts::kCoverThreads)
+        pav::uiText(texts::kCoverThreads)
             .arg(qs(chart::chartRange(chart.rangeName)))
             .arg(s.source.threads.size())
             .arg(o.strands),
-        QString::fromUtf8(texts::kCoverPages)
+        pav::uiText(texts::kCoverPages)
             .arg(layout.totalPages())
             .arg(chartPages)
             .arg(layout.firstChartPage())
@@ -198,7 +199,7 @@ void drawCover(Sheet& s) {
         y += 6;
     }
     s.font(songAt(10.5, true));
-    s.text(0, y + 2, QString::fromUtf8(texts::kCoverMap));
+    s.text(0, y + 2, pav::uiText(texts::kCoverMap));
     const double mapTop = y + 6;
     drawPageMap(s, QRectF(s.width() * 0.1, mapTop, s.width() * 0.8, s.height() - mapTop));
 }
@@ -206,7 +207,7 @@ void drawCover(Sheet& s) {
 bool drawChartPage(Sheet& s, const ChartPage& page, const chart::JobControl& job) {
     const PatternLayout& layout = s.source.layout;
     const QRect& cells = page.cells;
-    QString info = QString::fromUtf8(texts::kPageHolds)
+    QString info = pav::uiText(texts::kPageHolds)
                        .arg(cells.left() + 1)
                        .arg(cells.right() + 1)
                        .arg(cells.top() + 1)
@@ -260,7 +261,7 @@ void drawLegendPage(Sheet& s, int legendPage) {
     const PatternLayout& layout = s.source.layout;
     const chart::Chart& chart = s.source.chart;
     const PatternOptions& o = layout.options;
-    drawHeader(s, QString::fromUtf8(texts::kLegendTitle));
+    drawHeader(s, pav::uiText(texts::kLegendTitle));
     // The grid's cell and glyph, enlarged to be told apart easily when shopping.
     const double c = std::max(o.cellMm, kLegendSymbolMm);
     const QFont symbolFont = patternSymbolFont(c);
@@ -272,11 +273,11 @@ void drawLegendPage(Sheet& s, int legendPage) {
         const double left = t * (kLegendTableMm + kLegendTableGapMm);
         s.font(songAt(9, true));
         const double captionBase = top + kLegendRowMm - 1.8;
-        s.text(left + kSymbolColumn, captionBase, QString::fromUtf8(texts::kLegendSymbol), Align::Centre);
-        s.text(left + kSwatchColumn + kSwatchWidth / 2, captionBase, QString::fromUtf8(texts::kLegendSwatch), Align::Centre);
-        s.text(left + kNumberColumn, captionBase, QString::fromUtf8(texts::kLegendNumber));
-        s.text(left + kStitchesColumn, captionBase, QString::fromUtf8(texts::kLegendStitches), Align::Right);
-        s.text(left + kSkeinsColumn, captionBase, QString::fromUtf8(texts::kLegendSkeins), Align::Right);
+        s.text(left + kSymbolColumn, captionBase, pav::uiText(texts::kLegendSymbol), Align::Centre);
+        s.text(left + kSwatchColumn + kSwatchWidth / 2, captionBase, pav::uiText(texts::kLegendSwatch), Align::Centre);
+        s.text(left + kNumberColumn, captionBase, pav::uiText(texts::kLegendNumber));
+        s.text(left + kStitchesColumn, captionBase, pav::uiText(texts::kLegendStitches), Align::Right);
+        s.text(left + kSkeinsColumn, captionBase, pav::uiText(texts::kLegendSkeins), Align::Right);
         s.rule(left, top + kLegendRowMm, left + kLegendTableMm, top + kLegendRowMm, kFrame, 0.25);
         for (int r = 0; r < layout.legendRowsPerTable; ++r) {
             const int entry = first + t * layout.legendRowsPerTable + r;
@@ -310,12 +311,12 @@ void drawLegendPage(Sheet& s, int legendPage) {
     const double totalTop = s.height() - kLegendFootMm + 4;
     s.rule(0, totalTop - 4.5, kLegendTableMm, totalTop - 4.5, kFrame, 0.25);
     s.font(songAt(10, true));
-    s.text(kSymbolColumn, totalTop, QString::fromUtf8(texts::kLegendTotal), Align::Centre);
-    s.text(kNumberColumn, totalTop, QString::fromUtf8(texts::kLegendColours).arg(count));
+    s.text(kSymbolColumn, totalTop, pav::uiText(texts::kLegendTotal), Align::Centre);
+    s.text(kNumberColumn, totalTop, pav::uiText(texts::kLegendColours).arg(count));
     s.text(kStitchesColumn, totalTop, QString::number(stitches), Align::Right);
     s.text(kSkeinsColumn, totalTop, QString::number(skeins), Align::Right);
     s.font(songAt(9));
-    s.text(0, totalTop + 8, QString::fromUtf8(texts::kLegendNote).arg(fabricText(o.fabricCount)).arg(o.strands));
+    s.text(0, totalTop + 8, pav::uiText(texts::kLegendNote).arg(fabricText(o.fabricCount)).arg(o.strands));
 }
 
 } // namespace

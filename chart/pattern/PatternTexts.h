@@ -6,9 +6,7 @@ namespace pav::pattern::texts {
 
 inline constexpr const char* kPageOf = "第 %1 / %2 页";
 inline constexpr const char* kPageHolds = "列 %1–%2，行 %3–%4";
-inline constexpr const char* kPageHoldsRepeated = "（前 %1 列 / 行为上页重复，浅灰底）";
 
-inline constexpr const char* kCoverPicture = "成品效果";
 inline constexpr const char* kCoverStitches = "尺寸：%1 × %2 针";
 inline constexpr const char* kCoverFinished = "成品尺寸：%1 × %2 厘米（%3 × %4 英寸），%5";
 inline constexpr const char* kAida = "%1CT 十字绣布";

@@ -3,6 +3,7 @@
 #include "chart/pattern/PatternOutput.h"
 #include "chart/pattern/PatternTexts.h"
 #include "chart/window/PatternDialogTexts.h"
+#include "base/UiText.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -25,24 +26,20 @@ using namespace chart::texts;
 
 constexpr int kPreviewWidth = 360;
 
-QString tr8(const char* text) {
-    return QString::fromUtf8(text);
-}
-
 template <typename Widget> Widget* named(Widget* widget, const char* name) {
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
 }
 
 QString fabricItem(int count) {
-    return tr8(pattern::overTwo(count) ? pattern::texts::kEvenweave : pattern::texts::kAida).arg(count);
+    return pav::uiText(pattern::overTwo(count) ? pattern::texts::kEvenweave : pattern::texts::kAida).arg(count);
 }
 
 } // namespace
 
 PatternDialog::PatternDialog(PrintJob& job, chart::OutputLayout first, QWidget* parent)
     : QDialog(parent), m_job(job), m_model(job.model().chart(), first) {
-    setWindowTitle(tr8(kPatternTitle));
+    pav::setUiText(this, "windowTitle", kPatternTitle);
     createControls();
     layOut();
     connectControls();
@@ -52,41 +49,41 @@ PatternDialog::PatternDialog(PrintJob& job, chart::OutputLayout first, QWidget* 
 
 void PatternDialog::createControls() {
     m_layout = named(new QComboBox(this), "Layout");
-    m_layout->addItem(tr8(kLayoutPattern), static_cast<int>(chart::OutputLayout::Pattern));
-    m_layout->addItem(tr8(kLayoutSheet), static_cast<int>(chart::OutputLayout::Sheet));
+    m_layout->addItem(pav::uiText(kLayoutPattern), static_cast<int>(chart::OutputLayout::Pattern));
+    m_layout->addItem(pav::uiText(kLayoutSheet), static_cast<int>(chart::OutputLayout::Sheet));
     m_layout->setCurrentIndex(m_model.layout() == chart::OutputLayout::Pattern ? 0 : 1);
     m_paper = named(new QComboBox(this), "Paper");
     for (const pattern::Paper paper : {pattern::Paper::A4, pattern::Paper::Letter, pattern::Paper::A3})
         m_paper->addItem(QString::fromLatin1(pattern::paperName(paper)), static_cast<int>(paper));
     m_orientation = named(new QComboBox(this), "Orientation");
-    m_orientation->addItems({tr8(kOrientationAuto), tr8(kOrientationPortrait), tr8(kOrientationLandscape)});
+    m_orientation->addItems({pav::uiText(kOrientationAuto), pav::uiText(kOrientationPortrait), pav::uiText(kOrientationLandscape)});
     m_cell = named(new QDoubleSpinBox(this), "CellMm");
     m_cell->setRange(pattern::kCellMinMm, pattern::kCellMaxMm);
     m_cell->setDecimals(1);
     m_cell->setSingleStep(0.1);
     m_cell->setValue(pattern::kCellDefaultMm);
-    m_cell->setSuffix(tr8(kCellSuffix));
+    m_cell->setSuffix(pav::uiText(kCellSuffix));
     m_overlap = named(new QSpinBox(this), "Overlap");
     m_overlap->setRange(0, pattern::kOverlapMax);
     m_overlap->setValue(pattern::kOverlapDefault);
-    m_overlap->setSuffix(tr8(kOverlapSuffix));
+    m_overlap->setSuffix(pav::uiText(kOverlapSuffix));
     m_fabric = named(new QComboBox(this), "Fabric");
     for (const int count : pattern::kFabricCounts) m_fabric->addItem(fabricItem(count), count);
     m_fabric->setCurrentIndex(m_fabric->findData(pattern::kFabricCountDefault));
     m_strands = named(new QSpinBox(this), "Strands");
     m_strands->setRange(pattern::kStrandsMin, pattern::kStrandsMax);
     m_strands->setValue(pattern::kStrandsDefault);
-    m_strands->setSuffix(tr8(kStrandsSuffix));
-    m_blackAndWhite = named(new QCheckBox(tr8(kBlackAndWhite), this), "BlackAndWhite");
+    m_strands->setSuffix(pav::uiText(kStrandsSuffix));
+    m_blackAndWhite = named(pav::withUiText(new QCheckBox(this), kBlackAndWhite), "BlackAndWhite");
     m_summary = named(new QLabel(this), "Summary");
     m_summary->setWordWrap(true);
     m_preview = named(new QLabel(this), "Preview");
     m_preview->setFixedWidth(kPreviewWidth);
     m_preview->setMinimumHeight(kPreviewWidth * 297 / 210);
     m_preview->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
-    m_print = named(new QPushButton(tr8(kPrintButton), this), "Print");
-    m_export = named(new QPushButton(tr8(kExportButton), this), "Export");
-    m_close = named(new QPushButton(tr8(kCloseButton), this), "Close");
+    m_print = named(pav::withUiText(new QPushButton(this), kPrintButton), "Print");
+    m_export = named(pav::withUiText(new QPushButton(this), kExportButton), "Export");
+    m_close = named(pav::withUiText(new QPushButton(this), kCloseButton), "Close");
     m_previewTimer = new QTimer(this);
     m_previewTimer->setSingleShot(true);
     m_previewTimer->setInterval(150);
@@ -94,13 +91,13 @@ void PatternDialog::createControls() {
 
 void PatternDialog::layOut() {
     auto* form = new QFormLayout;
-    form->addRow(tr8(kLayoutLabel), m_layout);
-    form->addRow(tr8(kPaperLabel), m_paper);
-    form->addRow(tr8(kOrientationLabel), m_orientation);
-    form->addRow(tr8(kCellLabel), m_cell);
-    form->addRow(tr8(kOverlapLabel), m_overlap);
-    form->addRow(tr8(kFabricLabel), m_fabric);
-    form->addRow(tr8(kStrandsLabel), m_strands);
+    form->addRow(pav::uiText(kLayoutLabel), m_layout);
+    form->addRow(pav::uiText(kPaperLabel), m_paper);
+    form->addRow(pav::uiText(kOrientationLabel), m_orientation);
+    form->addRow(pav::uiText(kCellLabel), m_cell);
+    form->addRow(pav::uiText(kOverlapLabel), m_overlap);
+    form->addRow(pav::uiText(kFabricLabel), m_fabric);
+    form->addRow(pav::uiText(kStrandsLabel), m_strands);
     form->addRow(QString(), m_blackAndWhite);
     auto* left = new QVBoxLayout;
     left->addLayout(form);
@@ -112,7 +109,7 @@ void PatternDialog::layOut() {
     buttons->addWidget(m_close);
     left->addLayout(buttons);
     auto* right = new QVBoxLayout;
-    right->addWidget(new QLabel(tr8(kPreviewLabel), this));
+    right->addWidget(new QLabel(pav::uiText(kPreviewLabel), this));
     right->addWidget(m_preview, 1);
     auto* window = new QHBoxLayout(this);
     window->addLayout(left);
@@ -173,7 +170,7 @@ PrintOutcome PatternDialog::printOn(QPrinter& printer) {
 }
 
 void PatternDialog::exportClicked() {
-    const QString chosen = QFileDialog::getSaveFileName(this, tr8(kExportDialogTitle), suggestedPdfPath(m_job.model()),
+    const QString chosen = QFileDialog::getSaveFileName(this, pav::uiText(kExportDialogTitle), suggestedPdfPath(m_job.model()),
                                                         QStringLiteral("PDF (*.pdf)"));
     if (!chosen.isEmpty()) exportTo(withPdfSuffix(chosen));
 }

@@ -3,6 +3,7 @@
 #include "chart/pattern/PatternOutput.h"
 #include "chart/pattern/PatternPages.h"
 #include "chart/window/PatternDialogTexts.h"
+#include "base/UiText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -27,11 +28,11 @@ int PatternDialogModel::pageCount() const {
 }
 
 QString PatternDialogModel::summary() const {
-    if (m_layout == OutputLayout::Sheet) return QString::fromUtf8(texts::kSheetSummary);
+    if (m_layout == OutputLayout::Sheet) return pav::uiText(texts::kSheetSummary);
     const pattern::PatternLayout layout = patternLayout();
     const pattern::FinishedSize size = pattern::finishedSize(m_chart.width(), m_chart.height(), m_options.fabricCount);
     const auto one = [](double value) { return QString::number(value, 'f', 1); };
-    return QString::fromUtf8(texts::kPatternSummary)
+    return pav::uiText(texts::kPatternSummary)
         .arg(layout.totalPages())
         .arg(layout.chartPages.size())
         .arg(one(size.widthCm), one(size.heightCm), one(size.widthIn), one(size.heightIn));

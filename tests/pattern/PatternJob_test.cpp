@@ -7,6 +7,7 @@
 
 #include "chart/window/PatternDialog.h"
 #include "chart/window/PatternDialogTexts.h"
+#include "base/UiText.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -66,7 +67,7 @@ TEST_F(PatternJobTest, DialogModelGivesPagesFinishedSizeAndAPreview) {
 
     model.setLayout(chart::OutputLayout::Sheet);
     EXPECT_EQ(model.pageCount(), 1);
-    EXPECT_EQ(model.summary(), QString::fromUtf8(chart::texts::kSheetSummary));
+    EXPECT_EQ(model.summary(), pav::uiText(chart::texts::kSheetSummary));
     EXPECT_TRUE(model.preview(360).isNull());
 }
 
@@ -80,7 +81,7 @@ TEST_F(PatternJobTest, DialogWritesTheLayoutAndOptionsChosen) {
     ASSERT_TRUE(cell && layout && summary);
     EXPECT_EQ(layout->currentText(), QStringLiteral("单页"));
     EXPECT_FALSE(cell->isEnabled());
-    EXPECT_EQ(summary->text(), QString::fromUtf8(chart::texts::kSheetSummary));
+    EXPECT_EQ(summary->text(), pav::uiText(chart::texts::kSheetSummary));
     ASSERT_EQ(dialog.exportTo(path("sheet.pdf")), PrintOutcome::Printed);
     EXPECT_EQ(pattern::test::pdfPages(path("sheet.pdf")), 1);
 
