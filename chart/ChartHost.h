@@ -1,7 +1,11 @@
 #pragma once
 // What the chart window needs from the main window: the size of the stitch
-// picture it charts, the reduction mode, and the controls it disables while a
+// picture it charts, the reduction mode, how stitches find their threads, the
+// stitch colours before the reduction, and the controls it disables while a
 // generation or a print job runs.
+
+#include "colour/RgbGrid.h"
+#include "colour/ThreadMatcher.h"
 
 namespace pav::chart {
 
@@ -13,6 +17,11 @@ public:
     virtual int stitchPictureHeight() const = 0;
     // The main window's reduction mode code (0, 1, 2, 3, 4, 8, 16 or 99).
     virtual int colorBit() const = 0;
+    // The criterion by which the colour index matches a stitch to a thread.
+    virtual colour::FitCriterion fitCriterion() const { return colour::FitCriterion::Rgb; }
+    // The fabric's stitch colours as the last reduction found them, for the chart's
+    // quality figures; null when there are none (the charted colours stand in then).
+    virtual const colour::RgbGrid* stitchesBeforeReduction() const { return nullptr; }
     // Enables or disables "效果预览->", "导入图片", "绣图图库" and the zoom, width and height bars.
     virtual void setMainControlsEnabled(bool enabled) = 0;
 };

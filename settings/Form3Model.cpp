@@ -1,5 +1,6 @@
 #include "settings/Form3Model.h"
 
+#include "colour/BestThreadsReduction.h"
 #include "base/UiText.h"
 #include "image/ColorReduction.h"
 #include "settings/BasicInteger.h"
@@ -23,6 +24,55 @@ bool endsWithColourSuffix(std::string_view text) {
     return text.ends_with(kColourSuffix);
 }
 
+template <class Value>
+struct Named {
+    std::string_view text;
+    Value value;
+};
+
+using colour::Cleanup;
+using colour::Dither;
+using colour::FitCriterion;
+
+// The items of the three choice lists, in list order.
+constexpr Named<Dither> kDithers[] = {
+    {kDitherNone, Dither::None}, {kDitherFloydSteinberg, Dither::FloydSteinberg}, {kDitherAtkinson, Dither::Atkinson}};
+constexpr Named<Cleanup> kCleanups[] = {
+    {kCleanupOff, Cleanup::Off}, {kCleanupLight, Cleanup::Light}, {kCleanupStrong, Cleanup::Strong}};
+constexpr Named<FitCriterion> kMatches[] = {{kMatchRgb, FitCriterion::Rgb},
+                                            {kMatchPerceptual, FitCriterion::Ciede2000}};
+
+template <class Value, std::size_t N>
+std::vector<std::string> textsOf(const Named<Value> (&table)[N]) {
+    std::vector<std::string> texts;
+    for (const auto& entry : table) texts.emplace_back(entry.text);
+    return texts;
+}
+
+template <class Value, std::size_t N>
+std::optional<Value> valueOf(const Named<Value> (&table)[N], std::string_view text) {
+    for (const auto& entry : table)
+        if (entry.text == text) return entry.value;
+    return std::nullopt;
+}
+
+// "不使用" first, then every allowed number of threads.
+std::vector<std::string> bestThreadItems() {
+    std::vector<std::string> items{std::string(kBestThreadsOff)};
+    for (int n = colour::kMinBestThreads; n <= colour::kMaxBestThreads; ++n) items.push_back(std::to_string(n));
+    return items;
+}
+
+// The message and title for a list whose text names no choice.
+std::string_view rejectionText(Form3Combo combo) {
+    switch (combo) {
+    case Form3Combo::Combo6: return kDitherError;
+    case Form3Combo::Combo7: return kCleanupError;
+    case Form3Combo::Combo8: return kMatchError;
+    default: return kBestThreadsError;
+    }
+}
+
 } // namespace
 
 Form3Model::Form3Model(ChartSettingsTarget target, Text1ClickMemory& text1Clicks, pav::MessageSink& messages)
@@ -37,10 +87,16 @@ void Form3Model::load() {
                                          std::string(kModeBlackWhite), std::string(kModeHighColour),
                                          std::string(kModeNone)};
     m_items[slot(Form3Combo::Combo4)] = forcedCountItems();
-    m_texts = {std::string(kRangeDmc), std::string(kYes), std::string(kModeBlackWhite),
-               std::string(kForcedOff)};
+    m_items[slot(Form3Combo::Combo5)] = bestThreadItems();
+    m_items[slot(Form3Combo::Combo6)] = textsOf(kDithers);
+    m_items[slot(Form3Combo::Combo7)] = textsOf(kCleanups);
+    m_items[slot(Form3Combo::Combo8)] = textsOf(kMatches);
+    m_texts = {std::string(kRangeDmc),      std::string(kYes),         std::string(kModeBlackWhite),
+               std::string(kForcedOff),     std::string(kBestThreadsOff), std::string(kDitherNone),
+               std::string(kCleanupLight),  std::string(kMatchRgb)};
     m_text1 = pav::uiString(kText1Hint);
     m_text1IsHint = true;
+    m_rejected.reset();
     notifyChanged();
 }
 
@@ -69,6 +125,14 @@ void Form3Model::languageChanged() {
 }
 
 Form3Model::ApplyResult Form3Model::command1Click() {
+    const ColourChoiceTexts colours = colourChoiceFor(text(Form3Combo::Combo5), text(Form3Combo::Combo6),
+                                                      text(Form3Combo::Combo7), text(Form3Combo::Combo8));
+    if (!colours.choice) {
+        m_rejected = colours.rejected;
+        m_messages.showMessage(std::string(rejectionText(colours.rejected)), std::string(kChoiceErrorTitle));
+        return ApplyResult::StayedOpen;
+    }
+    m_rejected.reset();
     m_target.xiutuTitle = m_text1;
     m_target.whichType = text(Form3Combo::Combo1);
     m_target.autoColor = 0;
@@ -83,11 +147,13 @@ Form3Model::ApplyResult Form3Model::command1Click() {
         if (!count) {
             m_target.ColorBit = 8;
             m_messages.showMessage(std::string(kForcedCountInvalidText), std::string(kForcedWarningTitle));
+            m_rejected = Form3Combo::Combo4;
             return ApplyResult::StayedOpen;
         }
         m_target.rdColorNum = *count;
         m_messages.showMessage(std::string(kForcedWarningText), std::string(kForcedWarningTitle));
     }
+    m_target.colourChoice = *colours.choice;
     requestClose();
     return ApplyResult::Closed;
 }
@@ -113,6 +179,28 @@ std::optional<std::int32_t> Form3Model::colorBitForMode(std::string_view text) {
 std::optional<std::int32_t> Form3Model::forcedColourCount(std::string_view textBeforeSuffix) {
     // Any whole number is taken, also one below 1: the reduction keeps every colour for those.
     return basicIntegerValue(textBeforeSuffix);
+}
+
+Form3Model::ColourChoiceTexts Form3Model::colourChoiceFor(std::string_view bestThreads, std::string_view dither,
+                                                          std::string_view cleanup, std::string_view match) {
+    ColourChoiceTexts result;
+    pav::chart::ColourChoice choice;
+    if (bestThreads != kBestThreadsOff) {
+        // Typed numbers read as in the forced reduction's list (blanks around, rounding).
+        const auto count = basicIntegerValue(bestThreads);
+        if (!count || !colour::isValidThreadCount(*count)) return result;
+        choice.bestThreads = *count;
+    }
+    const auto d = valueOf(kDithers, dither);
+    const auto c = valueOf(kCleanups, cleanup);
+    const auto m = valueOf(kMatches, match);
+    result.rejected = !d ? Form3Combo::Combo6 : !c ? Form3Combo::Combo7 : Form3Combo::Combo8;
+    if (!d || !c || !m) return result;
+    choice.dither = *d;
+    choice.cleanup = *c;
+    choice.criterion = *m;
+    result.choice = choice;
+    return result;
 }
 
 void Form3Model::notifyChanged() {

@@ -1,7 +1,8 @@
 #pragma once
 // The chart-settings dialog: thread range, chart name, automatic reduction,
-// reduction mode and forced reduction. Every opening starts from the same
-// initial texts; "确定" writes the choices into the main and chart windows.
+// reduction mode and forced reduction, then the best-N threads with their
+// dithering and cleanup, and the matching criterion. Every opening starts from
+// the same initial texts; "确定" writes the choices into the main and chart windows.
 
 #include <array>
 #include <cstdint>
@@ -23,8 +24,18 @@ public:
     virtual void closeRequested() {}
 };
 
-// The four editable lists, top to bottom.
-enum class Form3Combo { Combo1, Combo2, Combo3, Combo4 };
+// The editable lists, top to bottom.
+enum class Form3Combo {
+    Combo1, // thread range
+    Combo2, // automatic reduction
+    Combo3, // reduction mode
+    Combo4, // forced reduction
+    Combo5, // best-N threads ("智能配色")
+    Combo6, // dithering
+    Combo7, // cleanup of isolated stitches
+    Combo8, // matching criterion
+};
+inline constexpr std::size_t kForm3ComboCount = 8;
 
 class Form3Model {
 public:
@@ -52,10 +63,14 @@ public:
     // The user chose another language: a name box still holding the hint gets the hint in it.
     void languageChanged();
 
-    // "确定": writes the choices in a fixed order and closes. A forced-reduction
-    // text whose number part is not a whole number stops it there with ColorBit 8;
-    // the dialog stays open and the values already written stay written.
+    // "确定": writes the choices in a fixed order and closes. A text of the colour
+    // controls (Combo5 to Combo8) that names no choice shows its message first and
+    // writes nothing. A forced-reduction text whose number part is not a whole
+    // number stops it with ColorBit 8; the dialog stays open and the values already
+    // written stay written. The colour choice is written last.
     ApplyResult command1Click();
+    // The list whose text kept the dialog open at the last "确定"; none after a close.
+    std::optional<Form3Combo> rejectedCombo() const { return m_rejected; }
     // "取消": closes and changes nothing.
     void command2Click();
 
@@ -64,6 +79,14 @@ public:
     // The colour count of a Combo4 text ending in "色"; nullopt when it is not a
     // whole number of 32 bits (see basicIntegerValue for what counts as one).
     static std::optional<std::int32_t> forcedColourCount(std::string_view textBeforeSuffix);
+    // The colour choice the texts of Combo5 to Combo8 name; the first list whose text
+    // names nothing when one does not.
+    struct ColourChoiceTexts {
+        std::optional<pav::chart::ColourChoice> choice;
+        Form3Combo rejected = Form3Combo::Combo5;
+    };
+    static ColourChoiceTexts colourChoiceFor(std::string_view bestThreads, std::string_view dither,
+                                             std::string_view cleanup, std::string_view match);
 
 private:
     void notifyChanged();
@@ -74,10 +97,11 @@ private:
     pav::MessageSink& m_messages;
     Form3Observer* m_observer = nullptr;
 
-    std::array<std::vector<std::string>, 4> m_items;
-    std::array<std::string, 4> m_texts;
+    std::array<std::vector<std::string>, kForm3ComboCount> m_items;
+    std::array<std::string, kForm3ComboCount> m_texts;
     std::string m_text1;
     bool m_text1IsHint = true;
+    std::optional<Form3Combo> m_rejected;
 };
 
 } // namespace pav::settings

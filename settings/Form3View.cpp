@@ -17,7 +17,9 @@ namespace pav::settings {
 namespace {
 
 constexpr Form3Combo kCombos[] = {Form3Combo::Combo1, Form3Combo::Combo2, Form3Combo::Combo3,
-                                  Form3Combo::Combo4};
+                                  Form3Combo::Combo4, Form3Combo::Combo5, Form3Combo::Combo6,
+                                  Form3Combo::Combo7, Form3Combo::Combo8};
+static_assert(std::size(kCombos) == kForm3ComboCount);
 
 QString qs(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -89,8 +91,8 @@ Form3View::~Form3View() {
 }
 
 void Form3View::buildControls() {
-    for (int i = 0; i < 4; ++i)
-        m_combos[i] = editableList(i + 1);
+    for (std::size_t i = 0; i < m_combos.size(); ++i)
+        m_combos[i] = editableList(static_cast<int>(i) + 1);
     m_text1 = new QLineEdit;
     m_text1->setObjectName(QStringLiteral("Text1"));
     m_text1->installEventFilter(this);
@@ -109,6 +111,15 @@ void Form3View::buildControls() {
     fields->addWidget(m_combos[2], 3, 1);
     fields->addWidget(label("Label6", kLabel6Forced), 4, 0);
     fields->addWidget(m_combos[3], 4, 1);
+    // The colour controls, below the ones the dialog always had.
+    fields->addWidget(label("Label7", kLabel7BestThreads), 5, 0);
+    fields->addWidget(m_combos[4], 5, 1);
+    fields->addWidget(label("Label8", kLabel8Dither), 6, 0);
+    fields->addWidget(m_combos[5], 6, 1);
+    fields->addWidget(label("Label9", kLabel9Cleanup), 7, 0);
+    fields->addWidget(m_combos[6], 7, 1);
+    fields->addWidget(label("Label10", kLabel10Match), 8, 0);
+    fields->addWidget(m_combos[7], 8, 1);
 
     m_command1 = button("Command1", kCommand1Ok);
     m_command2 = button("Command2", kCommand2Cancel);
@@ -158,10 +169,11 @@ void Form3View::reject() {
 
 void Form3View::applyClicked() {
     if (m_model.command1Click() == Form3Model::ApplyResult::Closed) return;
-    // The forced-reduction text was not a whole number: point at it.
-    QComboBox* forced = m_combos[3];
-    forced->setFocus();
-    forced->lineEdit()->selectAll();
+    // Point at the text that kept the dialog open.
+    const auto rejected = m_model.rejectedCombo().value_or(Form3Combo::Combo4);
+    QComboBox* combo = m_combos[static_cast<std::size_t>(rejected)];
+    combo->setFocus();
+    combo->lineEdit()->selectAll();
 }
 
 void Form3View::controlsChanged() {

@@ -38,7 +38,7 @@ private:
     void applyClicked();
 
     Form3Model& m_model;
-    std::array<QComboBox*, 4> m_combos{};
+    std::array<QComboBox*, kForm3ComboCount> m_combos{};
     QLineEdit* m_text1 = nullptr;
     QPushButton* m_command1 = nullptr;
     QPushButton* m_command2 = nullptr;

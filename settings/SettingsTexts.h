@@ -43,6 +43,29 @@ inline constexpr std::string_view kForcedWarningTitle = "Korvane inc.";
 // A forced colour count that is not a number: the dialog stays open for mending.
 inline constexpr std::string_view kForcedCountInvalidText = "  强制减色的颜色数不是有效的数字，请重新输入。  ";
 
+// The colour controls below the forced reduction: the best-N threads, dithering,
+// cleanup of isolated stitches and the matching criterion.
+inline constexpr std::string_view kLabel7BestThreads = "智能配色：";
+inline constexpr std::string_view kLabel8Dither = "抖动：";
+inline constexpr std::string_view kLabel9Cleanup = "清除孤立针：";
+inline constexpr std::string_view kLabel10Match = "匹配方法：";
+inline constexpr std::string_view kBestThreadsOff = "不使用";
+inline constexpr std::string_view kDitherNone = "无";
+inline constexpr std::string_view kDitherFloydSteinberg = "Floyd-Steinberg";
+inline constexpr std::string_view kDitherAtkinson = "Atkinson";
+inline constexpr std::string_view kCleanupOff = "关";
+inline constexpr std::string_view kCleanupLight = "轻";
+inline constexpr std::string_view kCleanupStrong = "强";
+inline constexpr std::string_view kMatchRgb = "RGB";
+inline constexpr std::string_view kMatchPerceptual = "感知(CIEDE2000)";
+
+// What "确定" says when one of those controls holds a text it cannot use; nothing is applied then.
+inline constexpr std::string_view kBestThreadsError = "  输入有错误：智能配色只能是“不使用”或2到100的数字  ";
+inline constexpr std::string_view kDitherError = "  输入有错误：抖动只能选“无”、“Floyd-Steinberg”或“Atkinson”  ";
+inline constexpr std::string_view kCleanupError = "  输入有错误：清除孤立针只能选“关”、“轻”或“强”  ";
+inline constexpr std::string_view kMatchError = "  输入有错误：匹配方法只能选“RGB”或“感知(CIEDE2000)”  ";
+inline constexpr std::string_view kChoiceErrorTitle = "Korvane inc.";
+
 // About box (Form4).
 inline constexpr std::string_view kForm4Caption = "Korvane inc.";
 inline constexpr std::string_view kForm4Label2 = "Pavlenta     Version 2.4";

@@ -7,7 +7,10 @@
 #include "chart/Chart.h"
 #include "chart/ChartStyleNames.h"
 #include "chart/oxs/OxsFile.h"
+#include "colour/ChartQuality.h"
 
+#include <cmath>
+#include <cstdio>
 #include <optional>
 #include <string>
 
@@ -80,6 +83,19 @@ inline const char* oxsErrorText(oxs::OxsError error) {
     case OxsError::CannotWrite: return "文件不能写入。";
     }
     return "";
+}
+
+// The status line's quality figures after a generation: "平均色差 3.8，孤立针 2.4%"
+// (the isolated stitches as a share of all stitches, to one decimal, ".0" left off).
+inline std::string qualityText(const colour::ChartQuality& quality, int stitches) {
+    const double share = stitches > 0 ? 100.0 * quality.isolatedStitches / stitches : 0.0;
+    const double tenths = std::round(share * 10.0) / 10.0;
+    char text[96];
+    if (tenths == std::floor(tenths))
+        std::snprintf(text, sizeof text, "平均色差 %.1f，孤立针 %.0f%%", quality.meanDeltaE2000, tenths);
+    else
+        std::snprintf(text, sizeof text, "平均色差 %.1f，孤立针 %.1f%%", quality.meanDeltaE2000, tenths);
+    return text;
 }
 
 // The style list's items, in the list's order.

@@ -6,6 +6,7 @@
 #include "chart/ChartSaver.h"
 #include "chart/ChartSheet.h"
 #include "chart/Fabric.h"
+#include "chart/StitchGrid.h"
 #include "chart/oxs/OxsFile.h"
 #include "palette/ColorIndex.h"
 #include "palette/ThreadPalette.h"
@@ -43,6 +44,7 @@ void Form7Model::load() {
     m_command4Enabled = true;
     m_busy = false;
     m_givenChart = false;
+    m_qualityText.clear();
     m_chartW = chartSide(m_host.stitchPictureWidth());
     m_chartH = chartSide(m_host.stitchPictureHeight());
     m_canvas = newCanvas(canvasWidth(m_chartW), canvasHeight(m_chartW, m_chartH, 0));
@@ -275,6 +277,7 @@ void Form7Model::beginGeneration() {
     m_chartW = chartSide(m_host.stitchPictureWidth());
     m_chartH = chartSide(m_host.stitchPictureHeight());
     m_busy = true;
+    m_qualityText.clear();
     notifyControls();
 }
 
@@ -288,11 +291,14 @@ bool Form7Model::buildColourIndex(const TaskDelegate& task) {
     // The box's change rule keeps it numeric, so reading it before the matching
     // rather than between matching and counting makes no difference.
     request.threshold = threshold();
+    request.matcher = &palette::dmcMatcher(m_host.fitCriterion());
     ChartResult result = makeChart(m_state, request, task, &m_genRunning);
     if (result.error == ChartError::TooManyColours) m_messages.showMessage(kTooManyColours, kTooManyTitle);
     if (result.error == ChartError::TooManySymbols) m_messages.showMessage(kTooManySymbols, kTooManyTitle);
     if (result.error != ChartError::None) return false;
     m_chart = std::move(result.chart);
+    const colour::RgbGrid* before = m_host.stitchesBeforeReduction();
+    m_quality = chartQuality(before ? *before : colour::RgbGrid{}, m_chart);
     return true;
 }
 
@@ -328,6 +334,8 @@ void Form7Model::endGeneration(bool completed) {
     if (completed) {
         setCommand5Caption(kPrintCaption);
         m_command5Action = Command5Action::Print;
+        // A chart given from a file has no picture it was made from: no figures for it.
+        if (!m_givenChart) m_qualityText = texts::qualityText(m_quality, m_chart.width() * m_chart.height());
     }
     m_busy = false;
     notifyControls();

@@ -141,6 +141,10 @@ public:
     const ChartGeometry& geometry() const { return m_geometry; }
     // The chart of the last completed colour index: what the sheet, a print and a PDF show.
     const Chart& chart() const { return m_chart; }
+    // The quality figures of the last completed generation, and the line that shows
+    // them beside the status line (empty until a generation completes).
+    const colour::ChartQuality& quality() const { return m_quality; }
+    const std::string& qualityText() const { return m_qualityText; }
     int saveCounter() const { return m_saveCounter; }
     palette::ProgramState& programState() { return m_state; }
     ChartHost& host() { return m_host; }
@@ -209,6 +213,8 @@ private:
     bool m_genRunning = false;
     ChartGeometry m_geometry;
     Chart m_chart;
+    colour::ChartQuality m_quality;
+    std::string m_qualityText;
     int m_saveCounter = 0;
     QImage m_canvas;
 };

@@ -75,6 +75,8 @@ void Form7View::createControls() {
     m_editColours = named(withUiText(new QPushButton(this), texts::kEditColours), "EditColours");
     m_pattern = named(withUiText(new QPushButton(this), texts::kPatternButton), "Pattern");
     m_label1 = named(new QLabel(uiText(m_model.label1Text()), this), "Label1");
+    m_quality = named(new QLabel(this), "Quality");
+    m_quality->setVisible(false);
     m_shape2 = named(new QFrame(this), "Shape2");
     m_shape2->setFrameShape(QFrame::Box);
     m_shape2->setFixedSize(kProgressFrameWidth, 12);
@@ -109,6 +111,7 @@ void Form7View::layOut() {
     options->addWidget(m_editColours);
     auto* status = new QHBoxLayout;
     status->addWidget(m_label1);
+    status->addWidget(m_quality);
     status->addStretch();
     // The output beside the status line: the row above is as wide as the window may be.
     status->addWidget(m_pattern);
@@ -202,6 +205,8 @@ void Form7View::form7ControlsChanged() {
     m_command5->setText(uiText(m_model.command5Caption()));
     m_label1->setText(uiText(m_model.label1Text()));
     m_label1->setVisible(m_model.label1Visible());
+    m_quality->setText(qs(m_model.qualityText()));
+    m_quality->setVisible(!m_model.qualityText().empty());
     if (m_model.busy() != m_cursorBusy) {
         m_cursorBusy = m_model.busy();
         if (m_cursorBusy)

@@ -86,6 +86,7 @@ private:
     std::function<void()> m_patternHandler;
     std::function<bool()> m_jobRunning;
     QLabel* m_label1 = nullptr;
+    QLabel* m_quality = nullptr; // the quality figures after a generation
     QFrame* m_shape2 = nullptr;
     QFrame* m_shape1 = nullptr;
     QWidget* m_picture2 = nullptr;

@@ -13,8 +13,12 @@ struct FakeHost : ChartHost {
     double width = 20;
     int height = 17;
     int bits = 16;
+    colour::FitCriterion criterion = colour::FitCriterion::Rgb;
+    const colour::RgbGrid* before = nullptr;
     std::vector<bool> enabledCalls;
     double stitchPictureWidth() const override { return width; }
+    colour::FitCriterion fitCriterion() const override { return criterion; }
+    const colour::RgbGrid* stitchesBeforeReduction() const override { return before; }
     int stitchPictureHeight() const override { return height; }
     int colorBit() const override { return bits; }
     void setMainControlsEnabled(bool enabled) override { enabledCalls.push_back(enabled); }

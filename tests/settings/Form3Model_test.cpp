@@ -1,5 +1,8 @@
 #include "settings/Form3Model.h"
 
+#include <optional>
+#include <utility>
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -28,6 +31,14 @@ struct RecordingObserver : Form3Observer {
     void closeRequested() override { closed = true; }
 };
 
+using colour::Cleanup;
+using colour::Dither;
+using colour::FitCriterion;
+using pav::chart::ColourChoice;
+
+// A colour choice the dialog's initial texts do not make.
+constexpr ColourChoice kOldChoice{7, Dither::Atkinson, Cleanup::Strong, FitCriterion::Ciede2000};
+
 // The members the dialog writes, starting from values no step of "确定" produces,
 // so that every write and every value left alone shows.
 struct Owners {
@@ -36,7 +47,8 @@ struct Owners {
     std::int32_t rdColorNum = 42;
     std::string xiutuTitle = "old title";
     std::string whichType = "old range";
-    ChartSettingsTarget target() { return {ColorBit, autoColor, rdColorNum, xiutuTitle, whichType}; }
+    pav::chart::ColourChoice colourChoice = kOldChoice;
+    ChartSettingsTarget target() { return {ColorBit, autoColor, rdColorNum, xiutuTitle, whichType, colourChoice}; }
 };
 
 // One dialog of a fresh run, with its owners, message recorder and observer.
@@ -186,6 +198,132 @@ TEST(Form3Model, LoadFillsTheListsAndResetsEveryText) {
     EXPECT_EQ(model.text(Form3Combo::Combo3), "高清黑白图片");
     EXPECT_EQ(model.text(Form3Combo::Combo4), "不使用");
     EXPECT_EQ(model.text1(), kHint);
+
+    const auto& threads = model.items(Form3Combo::Combo5);
+    ASSERT_EQ(threads.size(), 100u);
+    EXPECT_EQ(threads[0], "不使用");
+    EXPECT_EQ(threads[1], "2");
+    EXPECT_EQ(threads.back(), "100");
+    EXPECT_THAT(model.items(Form3Combo::Combo6), ElementsAre("无", "Floyd-Steinberg", "Atkinson"));
+    EXPECT_THAT(model.items(Form3Combo::Combo7), ElementsAre("关", "轻", "强"));
+    EXPECT_THAT(model.items(Form3Combo::Combo8), ElementsAre("RGB", "感知(CIEDE2000)"));
+    EXPECT_EQ(model.text(Form3Combo::Combo5), "不使用");
+    EXPECT_EQ(model.text(Form3Combo::Combo6), "无");
+    EXPECT_EQ(model.text(Form3Combo::Combo7), "轻");
+    EXPECT_EQ(model.text(Form3Combo::Combo8), "RGB");
+}
+
+// The colour controls: each text either names a choice, written with the others,
+// or shows the message of the first list that names none and writes nothing at all.
+struct ColourCase {
+    const char* name;
+    const char* combo5;
+    const char* combo6;
+    const char* combo7;
+    const char* combo8;
+    std::optional<ColourChoice> written; // nullopt: refused
+    Form3Combo rejected;
+    const char* message;
+};
+
+constexpr const char* kBestError = "  输入有错误：智能配色只能是“不使用”或2到100的数字  ";
+constexpr const char* kDitherError = "  输入有错误：抖动只能选“无”、“Floyd-Steinberg”或“Atkinson”  ";
+constexpr const char* kCleanupError = "  输入有错误：清除孤立针只能选“关”、“轻”或“强”  ";
+constexpr const char* kMatchError = "  输入有错误：匹配方法只能选“RGB”或“感知(CIEDE2000)”  ";
+constexpr ColourChoice kInitialChoice{0, Dither::None, Cleanup::Light, FitCriterion::Rgb};
+
+// clang-format off
+const ColourCase kColourCases[] = {
+    {"initial texts",      nullptr, nullptr,          nullptr, nullptr,           kInitialChoice, {}, nullptr},
+    {"30 threads",         "30",    nullptr,          nullptr, nullptr,           ColourChoice{30, Dither::None, Cleanup::Light, FitCriterion::Rgb}, {}, nullptr},
+    {"lowest, blanks",     " 2 ",   "Floyd-Steinberg","关",    nullptr,           ColourChoice{2, Dither::FloydSteinberg, Cleanup::Off, FitCriterion::Rgb}, {}, nullptr},
+    {"highest",            "100",   "Atkinson",       "强",    "感知(CIEDE2000)", ColourChoice{100, Dither::Atkinson, Cleanup::Strong, FitCriterion::Ciede2000}, {}, nullptr},
+    {"criterion alone",    nullptr, nullptr,          nullptr, "感知(CIEDE2000)", ColourChoice{0, Dither::None, Cleanup::Light, FitCriterion::Ciede2000}, {}, nullptr},
+    {"one thread",         "1",     nullptr,          nullptr, nullptr,           std::nullopt, Form3Combo::Combo5, kBestError},
+    {"101 threads",        "101",   nullptr,          nullptr, nullptr,           std::nullopt, Form3Combo::Combo5, kBestError},
+    {"suffix of forced",   "30色",  nullptr,          nullptr, nullptr,           std::nullopt, Form3Combo::Combo5, kBestError},
+    {"letters",            "abc",   nullptr,          nullptr, nullptr,           std::nullopt, Form3Combo::Combo5, kBestError},
+    {"empty",              "",      nullptr,          nullptr, nullptr,           std::nullopt, Form3Combo::Combo5, kBestError},
+    {"dither lower case",  "30",    "atkinson",       nullptr, nullptr,           std::nullopt, Form3Combo::Combo6, kDitherError},
+    {"cleanup unknown",    nullptr, nullptr,          "中",    nullptr,           std::nullopt, Form3Combo::Combo7, kCleanupError},
+    {"match unknown",      nullptr, nullptr,          nullptr, "CIEDE2000",       std::nullopt, Form3Combo::Combo8, kMatchError},
+    {"first bad list",     "x",     "y",              "z",     "w",               std::nullopt, Form3Combo::Combo5, kBestError},
+};
+// clang-format on
+
+TEST(Form3Model, ColourControlsWriteTheirChoiceOrRefuseEverything) {
+    for (const ColourCase& c : kColourCases) {
+        SCOPED_TRACE(c.name);
+        Dialog dialog;
+        auto& [owners, clicks, sink, observer, model] = dialog;
+        model.setText(Form3Combo::Combo3, "8bit");
+        const std::pair<Form3Combo, const char*> texts[] = {
+            {Form3Combo::Combo5, c.combo5}, {Form3Combo::Combo6, c.combo6},
+            {Form3Combo::Combo7, c.combo7}, {Form3Combo::Combo8, c.combo8}};
+        for (const auto& [combo, text] : texts)
+            if (text) model.setText(combo, text);
+
+        const auto result = model.command1Click();
+
+        if (c.written) {
+            EXPECT_EQ(result, Form3Model::ApplyResult::Closed);
+            EXPECT_EQ(owners.colourChoice, *c.written);
+            EXPECT_EQ(owners.ColorBit, 8);
+            EXPECT_TRUE(sink.messages.empty());
+            EXPECT_FALSE(model.rejectedCombo());
+        } else {
+            EXPECT_EQ(result, Form3Model::ApplyResult::StayedOpen);
+            EXPECT_FALSE(observer.closed);
+            EXPECT_EQ(model.rejectedCombo(), c.rejected);
+            EXPECT_THAT(sink.messages, ElementsAre(Message{c.message, "Korvane inc."}));
+            // Nothing at all was applied.
+            EXPECT_EQ(owners.colourChoice, kOldChoice);
+            EXPECT_EQ(owners.ColorBit, 5);
+            EXPECT_EQ(owners.autoColor, 7);
+            EXPECT_EQ(owners.xiutuTitle, "old title");
+            EXPECT_EQ(owners.whichType, "old range");
+        }
+    }
+}
+
+TEST(Form3Model, BestThreadsBesideTheForcedReduction) {
+    {
+        // Both are written; the main window's driver lets the threads win.
+        Dialog dialog;
+        dialog.model.setText(Form3Combo::Combo4, "60色");
+        dialog.model.setText(Form3Combo::Combo5, "30");
+        EXPECT_EQ(dialog.model.command1Click(), Form3Model::ApplyResult::Closed);
+        EXPECT_EQ(dialog.owners.ColorBit, 99);
+        EXPECT_EQ(dialog.owners.rdColorNum, 60);
+        EXPECT_EQ(dialog.owners.colourChoice.bestThreads, 30);
+        EXPECT_EQ(dialog.sink.messages.size(), 1u);
+    }
+    {
+        // The forced count's error stops the steps before the colour choice.
+        Dialog dialog;
+        dialog.model.setText(Form3Combo::Combo4, "a色");
+        dialog.model.setText(Form3Combo::Combo5, "30");
+        EXPECT_EQ(dialog.model.command1Click(), Form3Model::ApplyResult::StayedOpen);
+        EXPECT_EQ(dialog.model.rejectedCombo(), Form3Combo::Combo4);
+        EXPECT_EQ(dialog.owners.ColorBit, 8);
+        EXPECT_EQ(dialog.owners.colourChoice, kOldChoice);
+    }
+}
+
+TEST(Form3Model, RefusedColourTextCanBeMended) {
+    Dialog dialog;
+    auto& [owners, clicks, sink, observer, model] = dialog;
+    model.setText(Form3Combo::Combo5, "300");
+    ASSERT_EQ(model.command1Click(), Form3Model::ApplyResult::StayedOpen);
+    EXPECT_EQ(model.text(Form3Combo::Combo5), "300");
+    model.setText(Form3Combo::Combo5, "40");
+    EXPECT_EQ(model.command1Click(), Form3Model::ApplyResult::Closed);
+    EXPECT_EQ(owners.colourChoice.bestThreads, 40);
+    EXPECT_EQ(owners.ColorBit, 4);
+    EXPECT_FALSE(model.rejectedCombo());
+    // The next opening starts from "不使用" again.
+    model.load();
+    EXPECT_EQ(model.text(Form3Combo::Combo5), "不使用");
 }
 
 TEST(Form3Model, OnlyTheFirstClickOfTheRunClearsTheName) {

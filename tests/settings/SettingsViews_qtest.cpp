@@ -37,6 +37,7 @@ class SettingsViewsTest : public QObject {
     std::int32_t m_rdColorNum = 42;
     std::string m_title = "old";
     std::string m_range = "old";
+    pav::chart::ColourChoice m_colours;
     Text1ClickMemory m_clicks;
     RecordingSink m_sink;
     std::unique_ptr<Form3Model> m_model;
@@ -67,9 +68,11 @@ private slots:
         m_autoColor = 7;
         m_rdColorNum = 42;
         m_title = m_range = "old";
+        m_colours = {};
         m_sink.messages.clear();
         m_model = std::make_unique<Form3Model>(
-            ChartSettingsTarget{m_colorBit, m_autoColor, m_rdColorNum, m_title, m_range}, m_clicks, m_sink);
+            ChartSettingsTarget{m_colorBit, m_autoColor, m_rdColorNum, m_title, m_range, m_colours}, m_clicks,
+            m_sink);
         m_view = std::make_unique<Form3View>(*m_model);
         m_view->showSettings();
         QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
@@ -135,6 +138,45 @@ private slots:
         QVERIFY(m_view->isVisible());
         QCOMPARE(combo(4)->lineEdit()->selectedText(), QString("a色"));
         QCOMPARE(m_sink.messages, QStringList({"Korvane inc.|  强制减色的颜色数不是有效的数字，请重新输入。  "}));
+    }
+
+    void colourControlsSitBelowAndApply() {
+        QCOMPARE(child<QLabel>("Label7")->text(), QString("智能配色："));
+        QCOMPARE(child<QLabel>("Label8")->text(), QString("抖动："));
+        QCOMPARE(child<QLabel>("Label9")->text(), QString("清除孤立针："));
+        QCOMPARE(child<QLabel>("Label10")->text(), QString("匹配方法："));
+        QCOMPARE(combo(5)->currentText(), QString("不使用"));
+        QCOMPARE(combo(6)->currentText(), QString("无"));
+        QCOMPARE(combo(7)->currentText(), QString("轻"));
+        QCOMPARE(combo(8)->currentText(), QString("RGB"));
+        QCOMPARE(itemsOf(combo(8)), QStringList({"RGB", "感知(CIEDE2000)"}));
+        for (int n = 5; n <= 8; ++n) {
+            QVERIFY(combo(n)->isEditable());
+            QVERIFY(combo(n)->y() > combo(4)->y());
+        }
+        QVERIFY(child<QPushButton>("Command1")->y() > combo(8)->y());
+
+        type(combo(5), "30");
+        combo(6)->setCurrentIndex(1); // Floyd-Steinberg
+        combo(7)->setCurrentIndex(2); // 强
+        combo(8)->setCurrentIndex(1); // 感知(CIEDE2000)
+        clickOk();
+        QVERIFY(!m_view->isVisible());
+        QCOMPARE(m_colours.bestThreads, 30);
+        QVERIFY(m_colours.dither == pav::colour::Dither::FloydSteinberg);
+        QVERIFY(m_colours.cleanup == pav::colour::Cleanup::Strong);
+        QVERIFY(m_colours.criterion == pav::colour::FitCriterion::Ciede2000);
+        QCOMPARE(m_colorBit, 4);
+    }
+
+    void badThreadCountShowsItsMessageAndPointsAtIt() {
+        type(combo(5), "150");
+        clickOk();
+        QVERIFY(m_view->isVisible());
+        QCOMPARE(m_sink.messages, QStringList({"Korvane inc.|  输入有错误：智能配色只能是“不使用”或2到100的数字  "}));
+        QCOMPARE(combo(5)->lineEdit()->selectedText(), QString("150"));
+        QCOMPARE(m_colorBit, 5);
+        QCOMPARE(m_colours.bestThreads, 0);
     }
 
     void cancelAndEscapeChangeNothing() {

@@ -1,0 +1,24 @@
+#pragma once
+// How the colours of the next chart are chosen beyond the reduction mode: the
+// best-N thread reduction with its dithering and cleanup, and the criterion by
+// which the chart window's colour index finds a stitch's thread. The settings
+// dialog writes it into the main window; the command line fills it from options.
+
+#include "colour/IsolatedCleanup.h"
+#include "colour/ThreadAssignment.h"
+#include "colour/ThreadMatcher.h"
+
+namespace pav::chart {
+
+struct ColourChoice {
+    // 0: off; 2..100: the best-N reduction, which overrides the reduction mode.
+    int bestThreads = 0;
+    colour::Dither dither = colour::Dither::None;
+    colour::Cleanup cleanup = colour::Cleanup::Light;
+    colour::FitCriterion criterion = colour::FitCriterion::Rgb;
+
+    bool usesBestThreads() const { return bestThreads != 0; }
+    friend bool operator==(const ColourChoice&, const ColourChoice&) = default;
+};
+
+} // namespace pav::chart

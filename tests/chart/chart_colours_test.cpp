@@ -1,0 +1,110 @@
+// The colour choices as the chart window sees them: the matching criterion the
+// host names, and the quality figures of every completed chart.
+
+#include "ChartTestSupport.h"
+
+#include "chart/StitchGrid.h"
+#include "colour/ColourSpace.h"
+
+#include <utility>
+
+namespace pav::chart::test {
+namespace {
+
+using colour::FitCriterion;
+
+// A colour whose nearest thread by the RGB rule is not its nearest by CIEDE2000.
+const std::int32_t kTeal = palette::makeRgb(0, 82, 53);
+
+TEST(ChartColours, TheHostsCriterionMatchesTheStitches) {
+    const int byRgb = palette::dmcMatcher(FitCriterion::Rgb).nearestRow(kTeal);
+    const int byDeltaE = palette::dmcMatcher(FitCriterion::Ciede2000).nearestRow(kTeal);
+    ASSERT_NE(byRgb, byDeltaE);
+    for (const auto& [criterion, row] : {std::pair{FitCriterion::Rgb, byRgb}, {FitCriterion::Ciede2000, byDeltaE}}) {
+        ChartRun run(4, 3, [](int, int) { return kTeal; });
+        run.host.criterion = criterion;
+        run.generate();
+        ASSERT_EQ(run.model.chart().threads().size(), 1u);
+        EXPECT_EQ(run.model.chart().threads()[0].row, row);
+        EXPECT_EQ(run.state->index.at(3, 2), row);
+    }
+}
+
+// Two threads in halves with one stitch of the right-hand thread alone on the left.
+constexpr int W = 6, H = 4;
+std::int32_t halves(int x, int y) {
+    const bool right = x >= W / 2 || (x == 0 && y == 1);
+    return threadColor(sampleRows()[right ? 1 : 0]);
+}
+
+TEST(ChartColours, QualityFiguresCompareWithTheStitchesBeforeReduction) {
+    ChartRun run(W, H, halves);
+    EXPECT_EQ(run.model.qualityText(), "");
+
+    // Before the reduction the lone stitch was another colour; everything else was already a thread.
+    colour::RgbGrid before = stitchGrid(run.state->colors, W, H);
+    const std::int32_t was = palette::makeRgb(200, 30, 40);
+    before.cells[1 * W + 0] = was;
+    run.host.before = &before;
+    run.generate();
+
+    const double error = colour::deltaE2000(colour::labFromRgb(was), colour::labFromRgb(halves(0, 1)));
+    EXPECT_NEAR(run.model.quality().meanDeltaE2000, error / (W * H), 1e-9);
+    EXPECT_EQ(run.model.quality().isolatedStitches, 1);
+    EXPECT_EQ(run.model.qualityText(), texts::qualityText(run.model.quality(), W * H));
+    EXPECT_EQ(run.model.label1Text().find("平均色差"), std::string::npos); // the status line keeps its own text
+
+    // No stitches before reduction, or ones of another size: the charted colours stand in.
+    const colour::RgbGrid other = stitchGrid(run.state->colors, W - 1, H);
+    for (const colour::RgbGrid* none : {static_cast<const colour::RgbGrid*>(nullptr), &other}) {
+        run.host.before = none;
+        run.generate();
+        EXPECT_EQ(run.model.quality().meanDeltaE2000, 0.0);
+        EXPECT_EQ(run.model.quality().isolatedStitches, 1);
+    }
+
+    run.model.load(); // a new opening shows no figures
+    EXPECT_EQ(run.model.qualityText(), "");
+}
+
+TEST(ChartColours, AnAbortedGenerationShowsNoFigures) {
+    ChartRun run(W, H, halves);
+    run.generate();
+    ASSERT_NE(run.model.qualityText(), "");
+    TaskDelegate events;
+    events.yield = [&] { run.model.command5Clicked(); };
+    run.model.setPrintHandler([] {});
+    run.model.load();
+    run.generate(events);
+    EXPECT_EQ(run.model.command5Caption(), "中止");
+    EXPECT_EQ(run.model.qualityText(), "");
+}
+
+TEST(ChartColours, BareCellsCountAsWhiteFabric) {
+    Chart chart(2, 1);
+    chart.threads().push_back(ChartThread{.rgb = palette::makeRgb(0, 0, 0)});
+    chart.setThreadAt(0, 0, 0);
+    const colour::RgbGrid before{2, 1, {palette::makeRgb(0, 0, 0), palette::kWhite}};
+    const colour::ChartQuality quality = chartQuality(before, chart);
+    EXPECT_EQ(quality.meanDeltaE2000, 0.0);
+    EXPECT_EQ(quality.isolatedStitches, 2);
+}
+
+TEST(ChartColours, QualityTextRoundsTheShareOfIsolatedStitches) {
+    struct Case {
+        double meanDeltaE;
+        int isolated, stitches;
+        const char* text;
+    };
+    const Case cases[] = {
+        {3.84, 2, 100, "平均色差 3.8，孤立针 2%"},
+        {10.26, 3, 1000, "平均色差 10.3，孤立针 0.3%"},
+        {5.0, 703, 1000, "平均色差 5.0，孤立针 70.3%"},
+        {0.0, 0, 0, "平均色差 0.0，孤立针 0%"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(texts::qualityText({c.meanDeltaE, c.isolated}, c.stitches), c.text);
+}
+
+} // namespace
+} // namespace pav::chart::test
