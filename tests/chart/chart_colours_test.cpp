@@ -3,9 +3,13 @@
 
 #include "ChartTestSupport.h"
 
+#include "chart/BestThreadsStep.h"
 #include "chart/StitchGrid.h"
 #include "colour/ColourSpace.h"
+#include "palette/ThreadCatalogue.h"
 
+#include <set>
+#include <stdexcept>
 #include <utility>
 
 namespace pav::chart::test {
@@ -104,6 +108,62 @@ TEST(ChartColours, QualityTextRoundsTheShareOfIsolatedStitches) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(texts::qualityText({c.meanDeltaE, c.isolated}, c.stitches), c.text);
+}
+
+bool isDmcColour(std::int32_t rgb) {
+    for (const auto& thread : palette::ThreadCatalogue::of(palette::ThreadBrand::Dmc).threads())
+        if (thread.rgb == rgb) return true;
+    return false;
+}
+
+std::set<std::int32_t> coloursOf(const palette::StitchMatrix& colors, int width, int height) {
+    std::set<std::int32_t> colours;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) colours.insert(colors.at(x, y));
+    return colours;
+}
+
+TEST(BestThreadsStep, ATwoThreadFabricKeepsItsTwoThreads) {
+    auto matrix = std::make_unique<palette::StitchMatrix>();
+    matrix->fill(kTeal); // beyond the area: left alone
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x) matrix->at(x, y) = threadColor(sampleRows()[x < W / 2 ? 0 : 1]);
+    const auto before = *matrix;
+    EXPECT_EQ(reduceStitchesToBestThreads(*matrix, W, H, ColourChoice{30}), 2);
+    for (int y = 0; y < H + 2; ++y)
+        for (int x = 0; x < W + 2; ++x) ASSERT_EQ(matrix->at(x, y), before.at(x, y)) << x << "," << y;
+}
+
+TEST(BestThreadsStep, APhotoGetsAtMostNThreadsTheSameEveryTime) {
+    constexpr int w = 60, h = 40;
+    auto photo = std::make_unique<palette::StitchMatrix>();
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) photo->at(x, y) = palette::makeRgb(x * 4, y * 6, (x * y) % 256);
+    for (const auto dither : {colour::Dither::None, colour::Dither::FloydSteinberg, colour::Dither::Atkinson}) {
+        SCOPED_TRACE(static_cast<int>(dither));
+        const ColourChoice choice{8, dither, colour::Cleanup::Light};
+        auto first = std::make_unique<palette::StitchMatrix>(*photo);
+        auto second = std::make_unique<palette::StitchMatrix>(*photo);
+        const int used = reduceStitchesToBestThreads(*first, w, h, choice);
+        reduceStitchesToBestThreads(*second, w, h, choice);
+        const std::set<std::int32_t> colours = coloursOf(*first, w, h);
+        EXPECT_EQ(static_cast<int>(colours.size()), used);
+        EXPECT_LE(used, 8);
+        EXPECT_GE(used, 2);
+        for (const std::int32_t c : colours) EXPECT_TRUE(isDmcColour(c)) << std::hex << c;
+        EXPECT_EQ(coloursOf(*second, w, h), colours);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) ASSERT_EQ(first->at(x, y), second->at(x, y));
+    }
+}
+
+TEST(BestThreadsStep, AnEmptyAreaIsLeftAloneAndTheCountIsChecked) {
+    auto matrix = std::make_unique<palette::StitchMatrix>();
+    matrix->fill(kTeal);
+    EXPECT_EQ(reduceStitchesToBestThreads(*matrix, 0, 5, ColourChoice{30}), 0);
+    EXPECT_EQ(matrix->at(0, 0), kTeal);
+    for (const int count : {0, 1, 101})
+        EXPECT_THROW(reduceStitchesToBestThreads(*matrix, 4, 4, ColourChoice{count}), std::invalid_argument);
 }
 
 } // namespace

@@ -1,0 +1,38 @@
+#include "chart/BestThreadsStep.h"
+
+#include "chart/StitchGrid.h"
+#include "colour/BestThreadsReduction.h"
+#include "palette/ThreadCatalogue.h"
+
+#include <vector>
+
+namespace pav::chart {
+namespace {
+
+// The DMC colours, by row from 1: what the best threads are chosen from.
+const std::vector<std::int32_t>& dmcColours() {
+    static const std::vector<std::int32_t> colours = [] {
+        std::vector<std::int32_t> list;
+        for (const palette::CatalogueThread& thread : palette::ThreadCatalogue::of(palette::ThreadBrand::Dmc).threads())
+            list.push_back(thread.rgb);
+        return list;
+    }();
+    return colours;
+}
+
+} // namespace
+
+int reduceStitchesToBestThreads(palette::StitchMatrix& colors, int width, int height, const ColourChoice& choice) {
+    const colour::RgbGrid picture = stitchGrid(colors, width, height);
+    colour::BestThreadsOptions options;
+    options.threads = choice.bestThreads;
+    options.dither = choice.dither;
+    options.cleanup = choice.cleanup;
+    const colour::BestThreadsResult result = colour::reduceToBestThreads(picture, dmcColours(), options);
+    std::size_t i = 0;
+    for (int y = 0; y < picture.height; ++y)
+        for (int x = 0; x < picture.width; ++x) colors.at(x, y) = dmcColours()[result.stitches[i++]];
+    return static_cast<int>(result.threads.size());
+}
+
+} // namespace pav::chart

@@ -1,0 +1,17 @@
+#pragma once
+// The best-N reduction as a step over the fabric's stitch colours: the stitches of
+// the matrix area become the colours of at most N DMC threads chosen for them, with
+// the choice's dithering and cleanup. The main window's reduction driver and the
+// command line run this same step.
+
+#include "chart/ColourChoice.h"
+#include "palette/ProgramState.h"
+
+namespace pav::chart {
+
+// Reduces the area 0 <= x < width, 0 <= y < height of colors (clamped to the
+// matrix) in place and returns how many threads its stitches use. An empty area
+// is left alone (0). Throws std::invalid_argument unless choice.bestThreads is 2..100.
+int reduceStitchesToBestThreads(palette::StitchMatrix& colors, int width, int height, const ColourChoice& choice);
+
+} // namespace pav::chart
