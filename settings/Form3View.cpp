@@ -101,25 +101,23 @@ void Form3View::buildControls() {
     fields->setHorizontalSpacing(8);
     fields->setVerticalSpacing(8);
     fields->setColumnMinimumWidth(1, 170);
-    fields->addWidget(label("Label2", kLabel2Range), 0, 0);
-    fields->addWidget(m_combos[0], 0, 1);
-    fields->addWidget(label("Label3", kLabel3Name), 1, 0);
-    fields->addWidget(m_text1, 1, 1);
-    fields->addWidget(label("Label4", kLabel4Auto), 2, 0);
-    fields->addWidget(m_combos[1], 2, 1);
-    fields->addWidget(label("Label5", kLabel5Mode), 3, 0);
-    fields->addWidget(m_combos[2], 3, 1);
-    fields->addWidget(label("Label6", kLabel6Forced), 4, 0);
-    fields->addWidget(m_combos[3], 4, 1);
-    // The colour controls, below the ones the dialog always had.
-    fields->addWidget(label("Label7", kLabel7BestThreads), 5, 0);
-    fields->addWidget(m_combos[4], 5, 1);
-    fields->addWidget(label("Label8", kLabel8Dither), 6, 0);
-    fields->addWidget(m_combos[5], 6, 1);
-    fields->addWidget(label("Label9", kLabel9Cleanup), 7, 0);
-    fields->addWidget(m_combos[6], 7, 1);
-    fields->addWidget(label("Label10", kLabel10Match), 8, 0);
-    fields->addWidget(m_combos[7], 8, 1);
+    // Top to bottom; the colour controls sit below the ones the dialog always had.
+    const struct {
+        const char* name;
+        std::string_view text;
+        QWidget* field;
+    } rows[] = {
+        {"Label2", kLabel2Range, m_combos[0]},        {"Label3", kLabel3Name, m_text1},
+        {"Label4", kLabel4Auto, m_combos[1]},         {"Label5", kLabel5Mode, m_combos[2]},
+        {"Label6", kLabel6Forced, m_combos[3]},       {"Label7", kLabel7BestThreads, m_combos[4]},
+        {"Label8", kLabel8Dither, m_combos[5]},       {"Label9", kLabel9Cleanup, m_combos[6]},
+        {"Label10", kLabel10Match, m_combos[7]},
+    };
+    int row = 0;
+    for (const auto& r : rows) {
+        fields->addWidget(label(r.name, r.text), row, 0);
+        fields->addWidget(r.field, row++, 1);
+    }
 
     m_command1 = button("Command1", kCommand1Ok);
     m_command2 = button("Command2", kCommand2Cancel);
