@@ -2,6 +2,7 @@
 
 #include "chart/StitchGrid.h"
 #include "colour/BestThreadsReduction.h"
+#include "image/RgbValue.h"
 #include "palette/ThreadCatalogue.h"
 
 #include <vector>
@@ -33,6 +34,17 @@ int reduceStitchesToBestThreads(palette::StitchMatrix& colors, int width, int he
     for (int y = 0; y < picture.height; ++y)
         for (int x = 0; x < picture.width; ++x) colors.at(x, y) = dmcColours()[result.stitches[i++]];
     return static_cast<int>(result.threads.size());
+}
+
+QImage stitchesPicture(const palette::StitchMatrix& colors, int width, int height) {
+    const colour::RgbGrid grid = stitchGrid(colors, width, height);
+    if (grid.size() == 0) return QImage();
+    QImage picture(grid.width, grid.height, QImage::Format_RGB32);
+    for (int y = 0; y < grid.height; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
+        for (int x = 0; x < grid.width; ++x) line[x] = image::toQRgb(grid.at(x, y));
+    }
+    return picture;
 }
 
 } // namespace pav::chart

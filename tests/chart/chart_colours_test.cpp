@@ -130,6 +130,9 @@ TEST(BestThreadsStep, ATwoThreadFabricKeepsItsTwoThreads) {
         for (int x = 0; x < W; ++x) matrix->at(x, y) = threadColor(sampleRows()[x < W / 2 ? 0 : 1]);
     const auto before = *matrix;
     EXPECT_EQ(reduceStitchesToBestThreads(*matrix, W, H, ColourChoice{30}), 2);
+    const QImage picture = stitchesPicture(*matrix, W, H);
+    ASSERT_EQ(picture.size(), QSize(W, H));
+    EXPECT_EQ(picture.pixel(W - 1, H - 1), qrgbOf(matrix->at(W - 1, H - 1)));
     for (int y = 0; y < H + 2; ++y)
         for (int x = 0; x < W + 2; ++x) ASSERT_EQ(matrix->at(x, y), before.at(x, y)) << x << "," << y;
 }
@@ -161,6 +164,7 @@ TEST(BestThreadsStep, AnEmptyAreaIsLeftAloneAndTheCountIsChecked) {
     auto matrix = std::make_unique<palette::StitchMatrix>();
     matrix->fill(kTeal);
     EXPECT_EQ(reduceStitchesToBestThreads(*matrix, 0, 5, ColourChoice{30}), 0);
+    EXPECT_TRUE(stitchesPicture(*matrix, 0, 5).isNull());
     EXPECT_EQ(matrix->at(0, 0), kTeal);
     for (const int count : {0, 1, 101})
         EXPECT_THROW(reduceStitchesToBestThreads(*matrix, 4, 4, ColourChoice{count}), std::invalid_argument);
