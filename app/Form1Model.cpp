@@ -1,6 +1,8 @@
 #include "app/Form1Model.h"
 
+#include "chart/BestThreadsStep.h"
 #include "chart/Fabric.h"
+#include "chart/StitchGrid.h"
 #include "image/RgbValue.h"
 
 #include <algorithm>
@@ -352,6 +354,7 @@ void Form1Model::fillMatrix() {
 void Form1Model::previewRoutine() {
     m_previewDone = 1;
     fillMatrix();
+    keepStitchesBeforeReduction();
     m_command2Enabled = false;
     notify(Form1Change::Buttons);
     setBusy(true);
@@ -441,6 +444,15 @@ void Form1Model::reduceByColorBit() {
 }
 
 void Form1Model::reductionDriver() {
+    if (colourChoice.usesBestThreads()) {
+        // Like the forced reduction, and in its place: the fabric as it is now.
+        previewRoutine();
+        setBusy(true);
+        reduceToBestThreads();
+        setLabel4(texts::kReductionDone);
+        setBusy(false);
+        return;
+    }
     if (ColorBit == pav::image::kColorBitNone) {
         previewRoutine();
         return;
@@ -455,6 +467,7 @@ void Form1Model::reductionDriver() {
         return;
     }
     if (!prepareStitchPicture()) return;
+    const pav::colour::RgbGrid before = pav::chart::stitchGrid(m_state.colors, chartWidth(), chartHeight());
     setBusy(true);
     m_task.letEventsRun();
     reduceByColorBit();
@@ -464,6 +477,7 @@ void Form1Model::reductionDriver() {
         notify(Form1Change::Fabric);
     }
     previewRoutine();
+    m_beforeReduction = before;
     setBusy(false);
 }
 
@@ -480,6 +494,32 @@ void Form1Model::reduceToTopColours(int n) {
     if (!painted->isNull()) m_picture4.paste(*painted, windowOrigin());
     notify(Form1Change::Fabric);
     showMatrixS();
+}
+
+void Form1Model::reduceToBestThreads() {
+    const int w = passesBelow(frameW());
+    const int h = passesBelow(frameH());
+    pav::chart::reduceStitchesToBestThreads(m_state.colors, w, h, colourChoice);
+    const QImage painted = pav::chart::stitchesPicture(m_state.colors, w, h);
+    if (!painted.isNull()) m_picture4.paste(painted, windowOrigin());
+    notify(Form1Change::Fabric);
+    showMatrixS();
+}
+
+int Form1Model::chartWidth() const {
+    return std::clamp(static_cast<int>(roundHalfEven(frameW())), 0, pav::palette::kMatrixSide);
+}
+
+int Form1Model::chartHeight() const {
+    return std::clamp(static_cast<int>(roundHalfEven(frameH())), 0, pav::palette::kMatrixSide);
+}
+
+void Form1Model::keepStitchesBeforeReduction() {
+    m_beforeReduction = pav::chart::stitchGrid(m_state.colors, chartWidth(), chartHeight());
+}
+
+const pav::colour::RgbGrid* Form1Model::stitchesBeforeReduction() const {
+    return m_beforeReduction.size() != 0 ? &m_beforeReduction : nullptr;
 }
 
 void Form1Model::label11Click() {

@@ -23,6 +23,7 @@
 #include "image/SourcePicture.h"
 #include "app/WorkingPicture.h"
 #include "chart/ChartHost.h"
+#include "chart/ColourChoice.h"
 #include "chart/Fabric.h"
 #include "image/ClsDIB.h"
 #include "base/TaskDelegate.h"
@@ -83,6 +84,9 @@ public:
     std::int32_t ColorBit = 0;
     std::int32_t rdColorNum = 0;
     std::int32_t autoColor = 0;
+    // Best-N threads, dithering, cleanup and matching, from the chart-settings
+    // dialog; a number of threads overrides ColorBit in the reduction driver.
+    pav::chart::ColourChoice colourChoice;
     std::int32_t moveX1 = 0;
     std::int32_t moveY1 = 0;
     float xyRate = 1.0f;
@@ -126,10 +130,14 @@ public:
     void previewRoutine();  // Command2
     void showMatrixS();
     // "超级减色" (Label10). With ColorBit 99: a preview, then the N most
-    // frequent colours (reduceToTopColours with rdColorNum).
+    // frequent colours (reduceToTopColours with rdColorNum). A best-N choice in
+    // colourChoice takes the place of every mode: a preview, then reduceToBestThreads.
     void reductionDriver();
     void command4Click();  // "效果预览->": the reduction driver, in every mode
     void reduceToTopColours(int n);
+    // The best-N reduction of colourChoice over the fabric's stitches, into the
+    // matrix and onto Picture4; colourChoice.bestThreads is 2..100.
+    void reduceToBestThreads();
     void label11Click();  // "还原色彩"
     void label5Click();   // "+"
     void label6Click();   // "-"
@@ -192,7 +200,10 @@ public:
     // ---- ChartHost ----
     double stitchPictureWidth() const override { return m_frame.width / kTwipsPerPixel; }
     int stitchPictureHeight() const override;
-    int colorBit() const override { return ColorBit; }
+    // The best-N threads stand in for the mode: their stitches are thread colours, shown as they are.
+    int colorBit() const override { return colourChoice.usesBestThreads() ? 0 : ColorBit; }
+    pav::colour::FitCriterion fitCriterion() const override { return colourChoice.criterion; }
+    const pav::colour::RgbGrid* stitchesBeforeReduction() const override;
     void setMainControlsEnabled(bool enabled) override;
 
     // ---- what the view shows ----
@@ -253,6 +264,10 @@ private:
     double frameH() const { return m_frame.height / kTwipsPerPixel; }
     QPoint windowOrigin() const;  // where the fabric reads Picture4
     void fillMatrix();
+    // The chart window's size of the stitch picture: the frame rounded half to even.
+    int chartWidth() const;
+    int chartHeight() const;
+    void keepStitchesBeforeReduction();
     bool writeStitchPicture();
     bool prepareStitchPicture();  // fill, write "tmppicv.bmp", load it: steps shared by reduction and saving
     void stampText(double left, double top);
@@ -282,6 +297,8 @@ private:
     std::int32_t m_upY = 0;
     int m_effectCount = 0;
     pav::image::ClsDIB m_stitchDIB;
+    // The fabric's stitch colours as the last reduction found them (the chart's quality figures).
+    pav::colour::RgbGrid m_beforeReduction;
     pav::image::ClsDIB m_reducedDIB;
     pav::palette::ProgramState m_state;
 

@@ -52,7 +52,7 @@ ProgramWindows::ProgramWindows(Form1Model& main, Form1View& mainView, pav::Messa
       m_printJob(m_chartModel, messages),
       m_sources(std::make_unique<pav::sources::SourceWindows>(*this, m_paths, messages, &mainView)),
       m_settingsModel(pav::settings::ChartSettingsTarget{main.ColorBit, main.autoColor, main.rdColorNum, m_xiutuTitle,
-                                                         m_whichType},
+                                                         m_whichType, main.colourChoice},
                       m_text1Clicks, messages) {
     // The print dialog opens first, so that no page is printed without the user's choice.
     m_chartModel.setPrintHandler([this] { pav::print::printFromDialog(m_chartView, m_printJob); });

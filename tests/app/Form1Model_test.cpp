@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "AppTestSupport.h"
+#include "image/RgbValue.h"
 #include "tests/base/UserFolders.h"
 
 using namespace pav::app;
@@ -565,6 +566,62 @@ TEST_F(MainWindow, ForcedReductionReadsTheFabricAsItIsNow) {
     model.generate();
     EXPECT_EQ(nav.calls, (std::vector<std::string>{"chart", "browser beside", "chart"}));
     EXPECT_TRUE(sink.messages.empty());
+}
+
+TEST_F(MainWindow, BestThreadsTakeThePlaceOfEveryModeAndKeepThePictureBefore) {
+    // Four pure quadrants and four threads: each quadrant becomes one DMC thread near it,
+    // whatever mode the dialog left (grey, or the forced reduction to two colours).
+    struct Entry {
+        const char* name;
+        void (Form1Model::*click)();
+        std::int32_t colorBit;
+    };
+    const std::vector<Entry> entries = {
+        {"超级减色", &Form1Model::reductionDriver, 2},
+        {"生成", &Form1Model::generate, 99},
+        {"效果预览->", &Form1Model::command4Click, 4},
+    };
+    for (const Entry& e : entries) {
+        SCOPED_TRACE(e.name);
+        startWith(solidPicture(50, 50, Qt::white));
+        model.previewRoutine();
+        install(quadrantPicture(400, 400));  // not previewed yet
+        model.ColorBit = e.colorBit;
+        model.rdColorNum = 2;
+        model.colourChoice = {4, pav::colour::Dither::FloydSteinberg, pav::colour::Cleanup::Light};
+        (model.*e.click)();
+
+        const std::set<std::int32_t> colours = fabricColours();
+        EXPECT_EQ(colours.size(), 4u);
+        EXPECT_EQ(colours.count(kRed) + colours.count(kGreen) + colours.count(kBlue), 0u); // threads, not the pure colours
+        const std::int32_t topLeft = cell(0, 0);
+        EXPECT_GT(pav::palette::redOf(topLeft), 150);
+        EXPECT_LT(pav::palette::greenOf(topLeft), 100);
+        EXPECT_EQ(picture4At(229, 0), pav::image::toQRgb(cell(229, 0)));
+        EXPECT_EQ(model.label4(), "减色处理完毕");
+        EXPECT_EQ(model.colorBit(), 0); // the legend shows the threads' own colours
+
+        const pav::colour::RgbGrid* before = model.stitchesBeforeReduction();
+        ASSERT_NE(before, nullptr);
+        EXPECT_EQ(before->width, 230);
+        EXPECT_EQ(before->at(0, 0), kRed);
+        EXPECT_EQ(before->at(229, 229), rgb(255, 255, 0));
+    }
+    EXPECT_TRUE(sink.messages.empty());
+}
+
+TEST_F(MainWindow, ModesKeepTheStitchesTheyReduced) {
+    startWith(solidPicture(300, 300, QColor(128, 128, 128)));
+    model.ColorBit = 1;
+    model.reductionDriver();
+    ASSERT_EQ(fabricColours(), (std::set<std::int32_t>{rgb(0, 0, 0), kWhite}));
+    const pav::colour::RgbGrid* before = model.stitchesBeforeReduction();
+    ASSERT_NE(before, nullptr);
+    EXPECT_EQ(before->at(5, 5), rgb(128, 128, 128));
+    EXPECT_EQ(model.colorBit(), 1);
+    EXPECT_EQ(model.fitCriterion(), pav::colour::FitCriterion::Rgb);
+    model.colourChoice.criterion = pav::colour::FitCriterion::Ciede2000;
+    EXPECT_EQ(model.fitCriterion(), pav::colour::FitCriterion::Ciede2000);
 }
 
 TEST_F(MainWindow, UnwritableStitchPictureLeavesMatrixAndPicture4Alone) {
