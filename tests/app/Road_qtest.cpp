@@ -228,9 +228,12 @@ private slots:
         struct Case {
             QString name, range, mode, forced;
             int mostThreads;
+            QString bestThreads = "不使用", match = "RGB";
         };
+        // The best threads take the place of the grey mode; the chart matches them by CIEDE2000.
         const std::vector<Case> cases = {{"MyRose", "DMC", "高分辨彩色图", pav::uiText("不使用"), 216},
-                                         {"Twelve", "CC", "高分辨彩色图", "12" + pav::uiText("色"), 12}};
+                                         {"Twelve", "CC", "高分辨彩色图", "12" + pav::uiText("色"), 12},
+                                         {"Smart", "DMC", "高清黑白图片", pav::uiText("不使用"), 20, "20", "感知(CIEDE2000)"}};
         Program program;
         QVERIFY(QTest::qWaitForWindowExposed(program.view.get()));
         for (const Case& c : cases) {
@@ -241,6 +244,8 @@ private slots:
             control<QComboBox>(dialog, "Combo1")->setEditText(c.range);
             control<QComboBox>(dialog, "Combo3")->setEditText(pav::uiText(c.mode.toStdString()));
             control<QComboBox>(dialog, "Combo4")->setEditText(c.forced);
+            control<QComboBox>(dialog, "Combo5")->setEditText(pav::uiText(c.bestThreads.toStdString()));
+            control<QComboBox>(dialog, "Combo8")->setEditText(pav::uiText(c.match.toStdString()));
             QTest::mouseClick(control<QPushButton>(dialog, "Command1"), Qt::LeftButton);
             QTRY_VERIFY(!settingsDialog());
 
@@ -253,6 +258,10 @@ private slots:
             QCOMPARE(QString::fromStdString(sheet.whichType()), c.range);
             const int threads = sheet.programState().maxColor;
             QVERIFY2(threads > 1 && threads <= c.mostThreads, qPrintable(c.name + " " + QString::number(threads)));
+            QCOMPARE(program.model.fitCriterion() == pav::colour::FitCriterion::Ciede2000, c.match != "RGB");
+            QLabel* quality = control<QLabel>(chart, "Quality");
+            QVERIFY(quality->isVisible());
+            QVERIFY2(quality->text().startsWith("平均色差 "), qPrintable(quality->text()));
         }
     }
 
