@@ -71,8 +71,13 @@ TEST(ChartColours, QualityFiguresCompareWithTheStitchesBeforeReduction) {
     EXPECT_EQ(run.model.qualityText(), "");
 }
 
-TEST(ChartColours, AnAbortedGenerationShowsNoFigures) {
+TEST(ChartColours, AnAbortedGenerationOrAGivenChartShowsNoFigures) {
     ChartRun run(W, H, halves);
+    run.generate();
+    ASSERT_NE(run.model.qualityText(), "");
+    // A chart from a file was made from no picture the window knows.
+    ASSERT_TRUE(run.model.showChart(run.model.chart(), TaskDelegate{}));
+    EXPECT_EQ(run.model.qualityText(), "");
     run.generate();
     ASSERT_NE(run.model.qualityText(), "");
     TaskDelegate events;
