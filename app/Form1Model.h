@@ -200,8 +200,7 @@ public:
     // ---- ChartHost ----
     double stitchPictureWidth() const override { return m_frame.width / kTwipsPerPixel; }
     int stitchPictureHeight() const override;
-    // The best-N threads stand in for the mode: their stitches are thread colours, shown as they are.
-    int colorBit() const override { return colourChoice.usesBestThreads() ? 0 : ColorBit; }
+    int colorBit() const override { return pav::chart::sheetColorBit(ColorBit, colourChoice); }
     pav::colour::FitCriterion fitCriterion() const override { return colourChoice.criterion; }
     const pav::colour::RgbGrid* stitchesBeforeReduction() const override;
     void setMainControlsEnabled(bool enabled) override;

@@ -21,4 +21,10 @@ struct ColourChoice {
     friend bool operator==(const ColourChoice&, const ColourChoice&) = default;
 };
 
+// The reduction mode code a sheet's swatches follow (modes 2 and 4 grey them): the
+// best threads take the mode's place, and their stitches are thread colours.
+inline int sheetColorBit(int colorBit, const ColourChoice& choice) {
+    return choice.usesBestThreads() ? 0 : colorBit;
+}
+
 } // namespace pav::chart

@@ -17,25 +17,33 @@
 #include <QGuiApplication>
 
 #include "ChartSummary.h"
+#include "ColourWords.h"
 #include "base/SafeFile.h"
 #include "base/WholeNumber.h"
+#include "chart/BestThreadsStep.h"
 #include "chart/ChartFonts.h"
 #include "chart/ChartFromIndex.h"
 #include "chart/ChartSaver.h"
 #include "chart/ChartSheet.h"
 #include "chart/ChartStyleNames.h"
+#include "chart/ColourChoice.h"
+#include "chart/StitchGrid.h"
 #include "chart/Fabric.h"
 #include "chart/oxs/OxsFile.h"
 #include "chart/print/SheetOutput.h"
 #include "image/ClsDIB.h"
 #include "image/Dither.h"
 #include "image/SourcePicture.h"
+#include "colour/BestThreads.h"
 #include "palette/ColorIndex.h"
+#include "palette/ColourMatcher.h"
 
 namespace pav::cli {
 
 const char* const kChartUsage =
-    "chart IN [--width N] [--mode 0|1|2|3|4|8|16 | --colors 3..60] [--style blocks+symbols|symbols|blocks] "
+    "chart IN [--width N] [--mode 0|1|2|3|4|8|16 | --colors 3..60 | --threads 2..100 "
+    "[--dither none|floyd-steinberg|atkinson] [--cleanup off|light|strong]] [--match rgb|ciede2000] "
+    "[--style blocks+symbols|symbols|blocks] "
     "[--threshold N] [--title T] [--range R] [-o CHART.bmp] [--stitches S.bmp] [--effect E.bmp] [--pdf CHART.pdf] "
     "[--oxs CHART.oxs] [--json] [--pattern FILE.pdf [--paper A4|Letter|A3] [--cell-mm X] [--overlap N] "
     "[--fabric-count N] [--strands N] [--bw]]; IN may be an .oxs chart file: no picture, no reduction, every output "
@@ -62,10 +70,22 @@ struct ChartArgs {
     std::string stitches, effect, pdf, oxs;
     bool json = false;
     PatternArgs pattern;
+    chart::ColourChoice colours; // --threads, --dither, --cleanup, --match
 };
 
 [[noreturn]] void usageError(const std::string& why) {
     throw CliError(ExitCode::Usage, "chart: " + why + " (usage: " + kChartUsage + ")");
+}
+
+template <class Value, std::size_t N>
+Value wordOption(const std::string& name, const std::string& text, const Word<Value> (&words)[N]) {
+    std::string choices;
+    for (const auto& w : words) {
+        if (text == w.word) return w.value;
+        if (!choices.empty()) choices += '|';
+        choices += w.word;
+    }
+    usageError("unknown " + name + " '" + text + "' (" + choices + ")");
 }
 
 int integerOption(const std::string& name, const std::string& text, int low, int high) {
@@ -105,6 +125,7 @@ bool isChartFile(const std::string& path) {
 ChartArgs parseArgs(const std::vector<std::string>& args) {
     ChartArgs a;
     bool modeGiven = false;
+    bool bestThreadOptions = false, matchGiven = false; // --dither or --cleanup; --match
     std::vector<std::string> files;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& word = args[i];
@@ -118,6 +139,18 @@ ChartArgs parseArgs(const std::vector<std::string>& args) {
             if (a.mode > 4 && a.mode != 8 && a.mode != 16) usageError("unknown mode " + std::to_string(a.mode));
             modeGiven = true;
         } else if (word == "--colors") a.colors = integerOption(word, value(), 3, 60);
+        else if (word == "--threads")
+            a.colours.bestThreads = integerOption(word, value(), colour::kMinBestThreads, colour::kMaxBestThreads);
+        else if (word == "--dither") {
+            a.colours.dither = wordOption(word, value(), kDitherWords);
+            bestThreadOptions = true;
+        } else if (word == "--cleanup") {
+            a.colours.cleanup = wordOption(word, value(), kCleanupWords);
+            bestThreadOptions = true;
+        } else if (word == "--match") {
+            a.colours.criterion = wordOption(word, value(), kMatchWords);
+            matchGiven = true;
+        }
         else if (word == "--style") a.style = styleOf(value());
         else if (word == "--threshold") {
             a.threshold = value();
@@ -140,11 +173,16 @@ ChartArgs parseArgs(const std::vector<std::string>& args) {
     if (files.size() != 1) usageError("expected one picture IN");
     if (modeGiven && a.colors) usageError("--mode and --colors exclude each other");
     if (const std::string problem = patternArgsProblem(a.pattern); !problem.empty()) usageError(problem);
+    const bool threads = a.colours.usesBestThreads();
+    if (threads && (modeGiven || a.colors)) usageError("--threads excludes --mode and --colors");
+    if (bestThreadOptions && !threads) usageError("--dither and --cleanup apply only with --threads");
     a.input = absolute(files[0]);
     for (std::string* path : {&a.output, &a.stitches, &a.effect, &a.pdf, &a.oxs, &a.pattern.path})
         *path = absolute(*path);
-    if (isChartFile(a.input) && (a.width || a.colors || modeGiven || !a.stitches.empty() || !a.effect.empty()))
-        usageError("an .oxs chart has no picture to reduce: --width, --mode, --colors, --stitches and --effect do not apply");
+    if (isChartFile(a.input) && (a.width || a.colors || modeGiven || threads || matchGiven || bestThreadOptions ||
+                                 !a.stitches.empty() || !a.effect.empty()))
+        usageError("an .oxs chart has no picture to reduce: --width, --mode, --colors, --threads, --dither, --cleanup, "
+                   "--match, --stitches and --effect do not apply");
     return a;
 }
 
@@ -308,7 +346,14 @@ void runChart(const Invocation& invocation) {
         outputs.addBmp(args.stitches, before);
     }
     const int colorBit = args.colors ? image::kColorBitMostFrequent : args.mode;
-    reduceFabric(state.colors, fabric, chart::reductionOfColorBit(colorBit, args.colors.value_or(0)));
+    const chart::Reduction reduction = chart::reductionOfColorBit(colorBit, args.colors.value_or(0));
+    // What the quality figures compare the chart with: the stitches before the reduction.
+    const colour::RgbGrid before =
+        chart::stitchGrid(state.colors, chart::chartSide(fabric.width), chart::chartSide(fabric.height));
+    if (args.colours.usesBestThreads())
+        chart::reduceStitchesToBestThreads(state.colors, fabric.paintedWidth(), fabric.paintedHeight(), args.colours);
+    else
+        reduceFabric(state.colors, fabric, reduction);
     if (!args.effect.empty()) {
         image::ClsDIB after;
         paintStitches(state.colors, fabric, after);
@@ -321,16 +366,18 @@ void runChart(const Invocation& invocation) {
     request.title = chart::chartTitle(args.title).toStdString();
     request.rangeName = chart::chartRange(args.range);
     palette::parseThreshold(args.threshold, request.threshold);
+    request.matcher = &palette::dmcMatcher(args.colours.criterion);
     const chart::ChartResult made = chart::makeChart(state, request, TaskDelegate{}, nullptr);
     if (made.error == chart::ChartError::TooManyColours)
-        throw CliError(ExitCode::Failure, "more than 500 colours in the fabric; reduce them with --mode or --colors");
+        throw CliError(ExitCode::Failure, "more than 500 colours in the fabric; reduce them with --mode, --colors or --threads");
     if (made.error == chart::ChartError::TooManySymbols)
         throw CliError(ExitCode::Failure, "more than 240 threads on the chart, past the symbols; reduce them with "
-                                          "--mode, --colors or a higher --threshold");
+                                          "--mode, --colors, --threads or a higher --threshold");
     if (made.error != chart::ChartError::None) throw CliError(ExitCode::Failure, "the chart could not be made");
 
-    const PictureChoice choice{colorBit, args.colors, request.threshold};
-    finish(args, made.chart, colorBit, outputs,
+    const PictureChoice choice{colorBit, args.colors, request.threshold, reduction.kind, args.colours,
+                               chart::chartQuality(before, made.chart)};
+    finish(args, made.chart, chart::sheetColorBit(colorBit, args.colours), outputs,
            [&](QSize canvas, std::optional<int> pages) {
                return pictureSummary(made.chart, choice, canvas, PatternFigures{args.pattern, pages});
            });

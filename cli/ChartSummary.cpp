@@ -1,5 +1,7 @@
 #include "ChartSummary.h"
 
+#include "ColourWords.h"
+
 #include "palette/ThreadPalette.h"
 
 #include <cstdio>
@@ -39,6 +41,32 @@ std::string patternEnd(const chart::Chart& chart, const PatternFigures& pattern)
     return json + "}";
 }
 
+const char* reductionName(const PictureChoice& choice) {
+    if (choice.colourChoice.usesBestThreads()) return "best-threads";
+    switch (choice.reduction) {
+    case chart::ReductionKind::None: return "none";
+    case chart::ReductionKind::Dithered: return "ordered-dither";
+    case chart::ReductionKind::MostFrequent: return "most-frequent";
+    }
+    return "";
+}
+
+// The reduction and matching used, and how well the chart renders the picture.
+std::string colourFields(const PictureChoice& choice) {
+    const chart::ColourChoice& c = choice.colourChoice;
+    std::string json = ",\"reduction\":" + jsonString(reductionName(choice));
+    json += ",\"bestThreads\":";
+    json += c.usesBestThreads() ? "{\"threads\":" + std::to_string(c.bestThreads) +
+                                      ",\"dither\":" + jsonString(wordOf(c.dither, kDitherWords)) +
+                                      ",\"cleanup\":" + jsonString(wordOf(c.cleanup, kCleanupWords)) + "}"
+                                : std::string("null");
+    json += ",\"match\":" + jsonString(wordOf(c.criterion, kMatchWords));
+    char quality[96];
+    std::snprintf(quality, sizeof quality, ",\"quality\":{\"meanDeltaE2000\":%.3f,\"isolatedStitches\":%d}",
+                  choice.quality.meanDeltaE2000, choice.quality.isolatedStitches);
+    return json + quality;
+}
+
 } // namespace
 
 std::string jsonString(const std::string& text) {
@@ -61,8 +89,9 @@ std::string jsonString(const std::string& text) {
 std::string pictureSummary(const chart::Chart& chart, const PictureChoice& choice, QSize canvas,
                            const PatternFigures& pattern) {
     std::string json = "{\"fabric\":" + sizeObject(chart.width(), chart.height());
-    json += ",\"mode\":" + std::to_string(choice.mode);
+    json += ",\"mode\":" + (choice.colourChoice.usesBestThreads() ? std::string("null") : std::to_string(choice.mode));
     json += ",\"colors\":" + (choice.colours ? std::to_string(*choice.colours) : std::string("null"));
+    json += colourFields(choice);
     json += ",\"range\":" + jsonString(chart.rangeName);
     json += ",\"threshold\":" + std::to_string(choice.threshold);
     json += ",\"maxColor\":" + std::to_string(chart.legend().size());

@@ -6,6 +6,9 @@
 #include "PatternArgs.h"
 
 #include "chart/Chart.h"
+#include "chart/ColourChoice.h"
+#include "chart/Fabric.h"
+#include "colour/ChartQuality.h"
 
 #include <QSize>
 
@@ -19,6 +22,9 @@ struct PictureChoice {
     int mode = 16;              // the reduction mode code; 99 for --colors
     std::optional<int> colours; // --colors
     int threshold = 0;
+    chart::ReductionKind reduction = chart::ReductionKind::Dithered; // the mode's, unless best threads replace it
+    chart::ColourChoice colourChoice;                                // --threads, --dither, --cleanup, --match
+    colour::ChartQuality quality;
 };
 
 std::string jsonString(const std::string& text);

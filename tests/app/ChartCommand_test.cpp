@@ -73,6 +73,13 @@ TEST_F(ChartCommand, WritesTheChartTheStitchPicturesAndTheSummary) {
     EXPECT_EQ(json["fabric"].toObject()["height"].toInt(), 172);
     EXPECT_EQ(json["mode"].toInt(), 16);
     EXPECT_TRUE(json["colors"].isNull());
+    EXPECT_EQ(json["reduction"].toString(), "ordered-dither");
+    EXPECT_TRUE(json["bestThreads"].isNull());
+    EXPECT_EQ(json["match"].toString(), "rgb");
+    // 216 colours ordered-dithered: most stitches stand alone, and the error is far from zero.
+    const QJsonObject quality = json["quality"].toObject();
+    EXPECT_GT(quality["meanDeltaE2000"].toDouble(), 1.0);
+    EXPECT_GT(quality["isolatedStitches"].toInt(), 0);
     EXPECT_EQ(json["range"].toString(), "DMC");
     EXPECT_EQ(json["threshold"].toInt(), 20);
     EXPECT_EQ(json["total"].toInt(), 230 * 172);
@@ -114,6 +121,49 @@ TEST_F(ChartCommand, ColoursWidthStyleAndPdf) {
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdf.read(5).startsWith("%PDF"));
     EXPECT_TRUE(QFile::exists(file("c.bmp")));
+}
+
+// A smooth picture: the best threads with each dither, cleanup and matching are named in
+// the summary, never exceed their number, and clean up better than the ordered dither.
+TEST_F(ChartCommand, BestThreadsWithTheirDitherCleanupAndMatching) {
+    QImage smooth(240, 160, QImage::Format_RGB32);
+    for (int y = 0; y < 160; ++y)
+        for (int x = 0; x < 240; ++x) smooth.setPixel(x, y, qRgb(x, 60 + y / 2, 255 - x));
+    const QString in = picture(smooth, "smooth.png");
+    const CliRun ordered = run({in, "--width", "120", "--match", "ciede2000", "--json"});
+    ASSERT_EQ(ordered.exitCode, 0) << ordered.err.toStdString();
+    const QJsonObject before = QJsonDocument::fromJson(ordered.out).object();
+    EXPECT_EQ(before["match"].toString(), "ciede2000");
+
+    struct Case {
+        QStringList options;
+        const char* dither;
+        const char* cleanup;
+    };
+    const std::vector<Case> cases = {
+        {{"--threads", "12"}, "none", "light"},
+        {{"--threads", "12", "--dither", "floyd-steinberg", "--cleanup", "strong"}, "floyd-steinberg", "strong"},
+        {{"--threads", "12", "--dither", "atkinson", "--cleanup", "off"}, "atkinson", "off"},
+    };
+    for (const Case& c : cases) {
+        const CliRun r = run(QStringList{in, "--width", "120", "--threshold", "0", "--json"} + c.options);
+        ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+        const QJsonObject json = QJsonDocument::fromJson(r.out).object();
+        EXPECT_TRUE(json["mode"].isNull());
+        EXPECT_EQ(json["reduction"].toString(), "best-threads");
+        const QJsonObject best = json["bestThreads"].toObject();
+        EXPECT_EQ(best["threads"].toInt(), 12);
+        EXPECT_EQ(best["dither"].toString(), c.dither);
+        EXPECT_EQ(best["cleanup"].toString(), c.cleanup);
+        EXPECT_EQ(json["match"].toString(), "rgb");
+        EXPECT_LE(json["threads"].toArray().size(), 12);
+        EXPECT_GE(json["threads"].toArray().size(), 6);
+        const QJsonObject quality = json["quality"].toObject();
+        EXPECT_LT(quality["meanDeltaE2000"].toDouble(), before["quality"].toObject()["meanDeltaE2000"].toDouble());
+        if (QString(c.cleanup) != "off") {
+            EXPECT_LT(quality["isolatedStitches"].toInt(), before["quality"].toObject()["isolatedStitches"].toInt() / 10);
+        }
+    }
 }
 
 TEST_F(ChartCommand, DefaultWidthStaysWithinTheZoomBarOfASmallPicture) {
@@ -191,6 +241,14 @@ TEST_F(ChartCommand, FailuresGiveOneLineAndTheirExitCode) {
         {{noisy, "--mode", "4", "--colors", "5"}, 2, "exclude each other"},
         {{noisy, "--style", "dots"}, 2, "unknown style"},
         {{noisy, "--threshold", "abc"}, 2, "--threshold needs a number"},
+        {{noisy, "--threads", "1"}, 2, "--threads must be 2..100"},
+        {{noisy, "--threads", "thirty"}, 2, "--threads needs a whole number"},
+        {{noisy, "--threads", "30", "--mode", "4"}, 2, "--threads excludes --mode and --colors"},
+        {{noisy, "--colors", "5", "--threads", "30"}, 2, "--threads excludes --mode and --colors"},
+        {{noisy, "--threads", "30", "--dither", "ordered"}, 2, "unknown --dither 'ordered'"},
+        {{noisy, "--threads", "30", "--cleanup", "Light"}, 2, "unknown --cleanup 'Light'"},
+        {{noisy, "--cleanup", "light"}, 2, "apply only with --threads"},
+        {{noisy, "--match", "lab"}, 2, "unknown --match 'lab' (rgb|ciede2000)"},
     };
     for (const Case& c : cases) {
         const CliRun r = run(c.args);
