@@ -91,7 +91,9 @@ TEST(ChartColours, AnAbortedGenerationOrAGivenChartShowsNoFigures) {
 
 TEST(ChartColours, BareCellsCountAsWhiteFabric) {
     Chart chart(2, 1);
-    chart.threads().push_back(ChartThread{.rgb = palette::makeRgb(0, 0, 0)});
+    ChartThread black;
+    black.rgb = palette::makeRgb(0, 0, 0);
+    chart.threads().push_back(black);
     chart.setThreadAt(0, 0, 0);
     const colour::RgbGrid before{2, 1, {palette::makeRgb(0, 0, 0), palette::kWhite}};
     const colour::ChartQuality quality = chartQuality(before, chart);

@@ -69,11 +69,14 @@ struct Case {
     chart::ChartStyle style;
     const char* styleWord;
     std::string range;
+    chart::ColourChoice colourChoice{}; // the settings dialog's colour controls
+    QStringList colourArgs{};           // the same as options
 };
 
 struct WindowChart {
     QByteArray stitches, effect, sheet;
     QJsonArray threads;
+    colour::ChartQuality quality;
 };
 
 // What a user gets through the windows.
@@ -100,6 +103,7 @@ WindowChart throughTheWindows(const Case& c, const QString& folder) {
     main.autoColor = 0;
     main.ColorBit = c.colorBit;
     main.rdColorNum = c.colours;
+    main.colourChoice = c.colourChoice;
     main.generate();
     EXPECT_TRUE(navigation.shown);
     EXPECT_TRUE(main.makeStitchPicture(picture));
@@ -111,6 +115,7 @@ WindowChart throughTheWindows(const Case& c, const QString& folder) {
     window.setStyle(c.style);
     window.command1Clicked(TaskDelegate{});
     made.sheet = chart::canvasBmpBytes(window.canvas());
+    made.quality = window.quality();
     // The summary lists the threads on the sheet: not those whose stitches went to a listed one.
     for (const chart::ChartThread& thread : window.chart().threads())
         if (thread.count > 0)
@@ -149,6 +154,14 @@ TEST(CliMatchesWindows, SamePictureSameChart) {
         {"start picture as it is", start, 117, 0, 0, ChartStyle::BlocksOnly, "blocks", "DMC"},
         {"tall greys", dir.filePath("tall.png"), 200, 2, 0, ChartStyle::BlocksAndSymbols, "blocks+symbols", "DMC"},
         {"tall own colours", dir.filePath("tall.png"), 60, 3, 0, ChartStyle::SymbolsOnly, "symbols", "CC"},
+        // The best threads in the grey mode's place, matched by CIEDE2000; and in the forced reduction's place.
+        {"parrot best 20", parrot, 90, 4, 0, ChartStyle::BlocksAndSymbols, "blocks+symbols", "DMC",
+         {20, colour::Dither::FloydSteinberg, colour::Cleanup::Strong, colour::FitCriterion::Ciede2000},
+         {"--threads", "20", "--dither", "floyd-steinberg", "--cleanup", "strong", "--match", "ciede2000"}},
+        {"tall best 8", dir.filePath("tall.png"), 60, 99, 12, ChartStyle::SymbolsOnly, "symbols", "DMC",
+         {8}, {"--threads", "8"}},
+        {"parrot 12 colours by CIEDE2000", parrot, 90, 99, 12, ChartStyle::BlocksOnly, "blocks", "DMC",
+         {0, colour::Dither::None, colour::Cleanup::Light, colour::FitCriterion::Ciede2000}, {"--match", "ciede2000"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -156,8 +169,9 @@ TEST(CliMatchesWindows, SamePictureSameChart) {
         QStringList args{"chart", c.picture, "--style", c.styleWord, "--range", QString::fromStdString(c.range),
                          "-o", "sheet.bmp", "--stitches", "stitches.bmp", "--effect", "effect.bmp", "--json"};
         if (c.width) args << "--width" << QString::number(*c.width);
-        if (c.colorBit == 99) args << "--colors" << QString::number(c.colours);
-        else args << "--mode" << QString::number(c.colorBit);
+        if (c.colourChoice.usesBestThreads()) args << c.colourArgs;
+        else if (c.colorBit == 99) args << "--colors" << QString::number(c.colours) << c.colourArgs;
+        else args << "--mode" << QString::number(c.colorBit) << c.colourArgs;
         const app::testing::CliRun cli = app::testing::runCli(args, dir.path());
         ASSERT_EQ(cli.exitCode, 0) << cli.err.toStdString();
         EXPECT_EQ(fileBytes(dir.filePath("stitches.bmp")), windows.stitches);
@@ -171,6 +185,9 @@ TEST(CliMatchesWindows, SamePictureSameChart) {
         }
         EXPECT_FALSE(threads.isEmpty());
         EXPECT_EQ(threads, windows.threads);
+        const QJsonObject quality = QJsonDocument::fromJson(cli.out).object()["quality"].toObject();
+        EXPECT_NEAR(quality["meanDeltaE2000"].toDouble(), windows.quality.meanDeltaE2000, 0.0005);
+        EXPECT_EQ(quality["isolatedStitches"].toInt(), windows.quality.isolatedStitches);
     }
 }
 
