@@ -332,6 +332,62 @@
         <translation>  The number of forced colours is not a valid number. Please type it again.  </translation>
     </message>
     <message>
+        <source>智能配色：</source>
+        <translation>Best threads:</translation>
+    </message>
+    <message>
+        <source>抖动：</source>
+        <translation>Dithering:</translation>
+    </message>
+    <message>
+        <source>清除孤立针：</source>
+        <translation>Lone stitches:</translation>
+    </message>
+    <message>
+        <source>匹配方法：</source>
+        <translation>Matching:</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>关</source>
+        <translation>Keep</translation>
+    </message>
+    <message>
+        <source>轻</source>
+        <translation>Light</translation>
+    </message>
+    <message>
+        <source>强</source>
+        <translation>Strong</translation>
+    </message>
+    <message>
+        <source>感知(CIEDE2000)</source>
+        <translation>Perceptual (CIEDE2000)</translation>
+    </message>
+    <message>
+        <source>  输入有错误：智能配色只能是“不使用”或2到100的数字  </source>
+        <translation>  Wrong input: best threads can only be “Off” or a number from 2 to 100  </translation>
+    </message>
+    <message>
+        <source>  输入有错误：抖动只能选“无”、“Floyd-Steinberg”或“Atkinson”  </source>
+        <translation>  Wrong input: dithering can only be “None”, “Floyd-Steinberg” or “Atkinson”  </translation>
+    </message>
+    <message>
+        <source>  输入有错误：清除孤立针只能选“关”、“轻”或“强”  </source>
+        <translation>  Wrong input: lone stitches can only be “Keep”, “Light” or “Strong”  </translation>
+    </message>
+    <message>
+        <source>  输入有错误：匹配方法只能选“RGB”或“感知(CIEDE2000)”  </source>
+        <translation>  Wrong input: matching can only be “RGB” or “Perceptual (CIEDE2000)”  </translation>
+    </message>
+    <message>
+        <source>平均色差 %1，孤立针 %2%</source>
+        <translation>Mean colour difference %1, lone stitches %2%</translation>
+    </message>
+    <message>
         <source>==确定==</source>
         <translation>==OK==</translation>
     </message>

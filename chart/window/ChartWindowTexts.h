@@ -10,7 +10,6 @@
 #include "colour/ChartQuality.h"
 
 #include <cmath>
-#include <cstdio>
 #include <optional>
 #include <string>
 
@@ -85,17 +84,14 @@ inline const char* oxsErrorText(oxs::OxsError error) {
     return "";
 }
 
-// The status line's quality figures after a generation: "平均色差 3.8，孤立针 2.4%"
+// The quality figures beside the status line after a generation: "平均色差 3.8，孤立针 2.4%"
 // (the isolated stitches as a share of all stitches, to one decimal, ".0" left off).
+inline constexpr const char* kQualityText = "平均色差 %1，孤立针 %2%";
 inline std::string qualityText(const colour::ChartQuality& quality, int stitches) {
     const double share = stitches > 0 ? 100.0 * quality.isolatedStitches / stitches : 0.0;
     const double tenths = std::round(share * 10.0) / 10.0;
-    char text[96];
-    if (tenths == std::floor(tenths))
-        std::snprintf(text, sizeof text, "平均色差 %.1f，孤立针 %.0f%%", quality.meanDeltaE2000, tenths);
-    else
-        std::snprintf(text, sizeof text, "平均色差 %.1f，孤立针 %.1f%%", quality.meanDeltaE2000, tenths);
-    return text;
+    const QString shown = QString::number(tenths, 'f', tenths == std::floor(tenths) ? 0 : 1);
+    return pav::uiText(kQualityText).arg(QString::number(quality.meanDeltaE2000, 'f', 1), shown).toStdString();
 }
 
 // The style list's items, in the list's order.

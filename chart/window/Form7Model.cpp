@@ -44,7 +44,7 @@ void Form7Model::load() {
     m_command4Enabled = true;
     m_busy = false;
     m_givenChart = false;
-    m_qualityText.clear();
+    m_qualityShown = false;
     m_chartW = chartSide(m_host.stitchPictureWidth());
     m_chartH = chartSide(m_host.stitchPictureHeight());
     m_canvas = newCanvas(canvasWidth(m_chartW), canvasHeight(m_chartW, m_chartH, 0));
@@ -277,7 +277,7 @@ void Form7Model::beginGeneration() {
     m_chartW = chartSide(m_host.stitchPictureWidth());
     m_chartH = chartSide(m_host.stitchPictureHeight());
     m_busy = true;
-    m_qualityText.clear();
+    m_qualityShown = false;
     notifyControls();
 }
 
@@ -335,7 +335,7 @@ void Form7Model::endGeneration(bool completed) {
         setCommand5Caption(kPrintCaption);
         m_command5Action = Command5Action::Print;
         // A chart given from a file has no picture it was made from: no figures for it.
-        if (!m_givenChart) m_qualityText = texts::qualityText(m_quality, m_chart.width() * m_chart.height());
+        m_qualityShown = !m_givenChart;
     }
     m_busy = false;
     notifyControls();

@@ -142,9 +142,11 @@ public:
     // The chart of the last completed colour index: what the sheet, a print and a PDF show.
     const Chart& chart() const { return m_chart; }
     // The quality figures of the last completed generation, and the line that shows
-    // them beside the status line (empty until a generation completes).
+    // them beside the status line in the user's language (empty until a generation completes).
     const colour::ChartQuality& quality() const { return m_quality; }
-    const std::string& qualityText() const { return m_qualityText; }
+    std::string qualityText() const {
+        return m_qualityShown ? texts::qualityText(m_quality, m_chart.width() * m_chart.height()) : std::string();
+    }
     int saveCounter() const { return m_saveCounter; }
     palette::ProgramState& programState() { return m_state; }
     ChartHost& host() { return m_host; }
@@ -214,7 +216,7 @@ private:
     ChartGeometry m_geometry;
     Chart m_chart;
     colour::ChartQuality m_quality;
-    std::string m_qualityText;
+    bool m_qualityShown = false;
     int m_saveCounter = 0;
     QImage m_canvas;
 };

@@ -261,7 +261,8 @@ private slots:
             QCOMPARE(program.model.fitCriterion() == pav::colour::FitCriterion::Ciede2000, c.match != "RGB");
             QLabel* quality = control<QLabel>(chart, "Quality");
             QVERIFY(quality->isVisible());
-            QVERIFY2(quality->text().startsWith("平均色差 "), qPrintable(quality->text()));
+            QCOMPARE(quality->text(), QString::fromStdString(sheet.qualityText()));
+            QVERIFY2(quality->text().endsWith("%"), qPrintable(quality->text()));
         }
     }
 
