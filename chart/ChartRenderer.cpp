@@ -17,7 +17,6 @@
 #include <cmath>
 #include <vector>
 
-#include <sys/mman.h>
 
 namespace pav::chart {
 namespace {
@@ -326,55 +325,8 @@ SymbolFitter symbolFitter(QPainter& painter, const ChartGeometry& g) {
                         QRect(1 - dx, 1 - baseline, cell - 1, cell - 1));
 }
 
-// A sheet canvas is tens of megabytes that are all written once by the white fill:
-// in 4 KB pages that first touch is most of a sheet's time. A large canvas gets a
-// mapping of its own, aligned for 2 MB pages and asking for them.
-struct Mapping {
-    void* start = nullptr;
-    std::size_t size = 0;
-};
-
-void unmap(void* info) {
-    auto* mapping = static_cast<Mapping*>(info);
-    ::munmap(mapping->start, mapping->size);
-    delete mapping;
-}
-
-QImage largeImage(int width, int height) {
-    constexpr std::size_t kHugePage = 2u << 20;
-    const std::size_t bytes = 4 * static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
-    if (bytes < 2 * kHugePage) return QImage(width, height, QImage::Format_RGB32);
-    const std::size_t size = (bytes + kHugePage - 1) / kHugePage * kHugePage;
-    void* mapped = ::mmap(nullptr, size + kHugePage, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (mapped == MAP_FAILED) return QImage(width, height, QImage::Format_RGB32);
-    // Keep only the aligned part of the over-sized mapping.
-    auto* base = static_cast<std::uint8_t*>(mapped);
-    auto* start = reinterpret_cast<std::uint8_t*>((reinterpret_cast<std::uintptr_t>(base) + kHugePage - 1) &
-                                                  ~std::uintptr_t{kHugePage - 1});
-    if (start > base) ::munmap(base, static_cast<std::size_t>(start - base));
-    if (start + size < base + size + kHugePage)
-        ::munmap(start + size, static_cast<std::size_t>(base + size + kHugePage - (start + size)));
-#ifdef MADV_HUGEPAGE
-    ::madvise(start, size, MADV_HUGEPAGE);
-#endif
-    auto* mapping = new Mapping{start, size};
-    QImage image(start, width, height, 4 * static_cast<qsizetype>(width), QImage::Format_RGB32, unmap, mapping);
-    if (image.isNull()) {
-        unmap(mapping);
-        return QImage(width, height, QImage::Format_RGB32);
-    }
-    return image;
-}
-
 } // namespace
 
-QImage newCanvas(int width, int height) {
-    QImage canvas = largeImage(std::max(width, 1), std::max(height, 1));
-    canvas.setDotsPerMeterX(kDotsPerMeter96);
-    canvas.setDotsPerMeterY(kDotsPerMeter96);
-    canvas.fill(Qt::white);
-    return canvas;
-}
 
 void writeText(QPainter& painter, const ChartGeometry& geometry, QPointF topLeft, const QString& text) {
     double x = topLeft.x();
@@ -620,63 +572,12 @@ void drawFooter(QPainter& painter, const ChartGeometry& g, int chartW, int chart
     writeText(painter, g, QPointF(g.leftMargin, g.footerTop) + g.footerOffset, footerText(chartW, chartH));
 }
 
-QColor symbolInk(std::int32_t background) {
-    // Relative luminance of the sRGB background; black and white contrast equally at 0.179.
-    static const std::array<double, 256> linear = [] {
-        std::array<double, 256> table{};
-        for (int i = 0; i < 256; ++i) {
-            const double c = i / 255.0;
-            table[static_cast<std::size_t>(i)] =
-                c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-        }
-        return table;
-    }();
-    const double luminance = 0.2126 * linear[static_cast<std::size_t>(palette::redOf(background))] +
-                             0.7152 * linear[static_cast<std::size_t>(palette::greenOf(background))] +
-                             0.0722 * linear[static_cast<std::size_t>(palette::blueOf(background))];
-    return luminance < 0.179 ? QColor(Qt::white) : QColor(Qt::black);
-}
 
-DirectPixels directPixels(QPainter& painter) {
-    QPaintDevice* device = painter.device();
-    if (device == nullptr || device->devType() != QInternal::Image) return {};
-    if (painter.combinedTransform().type() != QTransform::TxNone || painter.hasClipping()) return {};
-    auto* image = static_cast<QImage*>(device);
-    if (image->format() != QImage::Format_RGB32) return {};
-    return DirectPixels{reinterpret_cast<QRgb*>(image->bits()), image->bytesPerLine() / 4, image->width(),
-                        image->height()};
-}
 
-void DirectPixels::fill(QRect rect, QRgb colour) const {
-    rect &= QRect(0, 0, width, height);
-    for (int y = rect.top(); y <= rect.bottom(); ++y)
-        std::fill(bits + y * stride + rect.left(), bits + y * stride + rect.right() + 1, colour);
-}
 
-std::int32_t swatchColor(std::int32_t rgb, int colorBit) {
-    if (colorBit != 2 && colorBit != 4) return rgb;
-    if (palette::greenOf(rgb) == 255 && palette::blueOf(rgb) == 255) return rgb;
-    const int grey = (palette::redOf(rgb) + palette::greenOf(rgb) + palette::blueOf(rgb)) / 3;
-    return palette::makeRgb(grey, grey, grey);
-}
 
-QString chartTitle(const std::string& title) {
-    return title.empty() ? pav::uiText(kDefaultTitle) : QString::fromStdString(title);
-}
 
-std::string chartRange(const std::string& whichType) {
-    return whichType.empty() ? kDefaultRange : whichType;
-}
 
-QString chartSubtitle(const std::string& whichType, int maxColor, int chartW, int chartH) {
-    return pav::uiText("绣线:%1  颜色数：%2   宽x高：%3x%4")
-        .arg(QString::fromStdString(whichType), QString::number(maxColor), QString::number(chartW),
-             QString::number(chartH));
-}
 
-QString footerText(int chartW, int chartH) {
-    return pav::uiText("注:全部线量总和为%1，线量不是某种长度单位，只是用来说明各颜色线所占比例.")
-        .arg(static_cast<long long>(chartW) * chartH);
-}
 
 } // namespace pav::chart
