@@ -1,6 +1,5 @@
 #include "chart/ChartSaver.h"
 
-#include "base/ProgramFolder.h"
 
 #include "base/SafeFile.h"
 #include "image/BmpWriter.h"
@@ -9,10 +8,6 @@ namespace pav::chart {
 
 QString chartFileName(int counter) {
     return QStringLiteral("myxiu%1.bmp").arg(counter, 3, 10, QLatin1Char('0'));
-}
-
-QString programFolder() {
-    return QString::fromStdString(pav::programFolder());
 }
 
 QByteArray canvasBmpBytes(const QImage& canvas) {

@@ -12,9 +12,6 @@ namespace pav::chart {
 // "myxiu" + counter with at least three digits + ".bmp": myxiu001.bmp, myxiu1000.bmp.
 QString chartFileName(int counter);
 
-// The folder that holds the program's executable.
-QString programFolder();
-
 // The whole canvas as the bytes of a 24-bit BMP file (rows bottom-up, the canvas's
 // resolution in the header); empty for an empty canvas.
 QByteArray canvasBmpBytes(const QImage& canvas);

@@ -193,18 +193,16 @@ QFrame* Form9View::listFrame(Form9Model::ListSide side) const {
 // ---------------------------------------------------------------- opening and model changes
 
 bool Form9View::openEditor(int colorBit, const std::string& folder) {
-    if (!m_model->open(colorBit, folder)) {
-        hide();
-        return false;
-    }
-    show();
-    raise();
-    activateWindow();
-    return true;
+    return showOpened(m_model->open(colorBit, folder));
 }
 
 bool Form9View::openEditorOnStitches(int width, int height) {
-    if (!m_model->openStitches(width, height)) {
+    return showOpened(m_model->openStitches(width, height));
+}
+
+// The window comes up on a stitch picture that opened and goes away otherwise.
+bool Form9View::showOpened(bool opened) {
+    if (!opened) {
         hide();
         return false;
     }

@@ -58,6 +58,7 @@ public:
     QLabel* targetSwatch() const { return m_label7; }
 
 private:
+    bool showOpened(bool opened);
     void form9Changed(Part part) override;
     void buildControls();
     void buildLists();

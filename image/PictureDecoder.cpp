@@ -61,10 +61,6 @@ int be16(const QByteArray& d, qsizetype at) {
     return (static_cast<unsigned char>(d[at]) << 8) | static_cast<unsigned char>(d[at + 1]);
 }
 
-int le16(const QByteArray& d, qsizetype at) {
-    return static_cast<unsigned char>(d[at]) | (static_cast<unsigned char>(d[at + 1]) << 8);
-}
-
 bool isProgressiveSof(int marker) {
     return marker == 0xC2 || marker == 0xC6 || marker == 0xCA || marker == 0xCE;
 }

@@ -1,5 +1,7 @@
 #include "program/ProgramWindows.h"
 
+#include "base/SaveFolders.h"
+
 #include <QEvent>
 #include <QFileDialog>
 
@@ -124,7 +126,7 @@ void ProgramWindows::startScreenCapture() { m_sources->startCapture(); }
 void ProgramWindows::openChartFile() {
     if (!m_chartModel.mayShowChart()) return;
     const QString path = QFileDialog::getOpenFileName(&m_mainView, pav::uiText(pav::app::texts::kOpenChartFile),
-                                                      pav::chart::programFolder(),
+                                                      QString::fromStdString(pav::saveFolder()),
                                                       pav::uiText(pav::chart::texts::kChartFileFilter));
     if (!path.isEmpty()) openChartFile(path);
 }

@@ -418,7 +418,11 @@ TEST(ChartThreshold, FoldingFollowsTheMatchingCriterion) {
          {std::pair{palette::FitCriterion::Rgb, 2}, std::pair{palette::FitCriterion::Ciede2000, 0}}) {
         Chart chart(3, 1);
         chart.range = ThreadRange::OwnColours;
-        for (const std::int32_t rgb : {lighter, grey, redder}) chart.threads().push_back(ChartThread{.rgb = rgb});
+        for (const std::int32_t rgb : {lighter, grey, redder}) {
+            ChartThread thread;
+            thread.rgb = rgb;
+            chart.threads().push_back(thread);
+        }
         chart.threads()[1].listed = false;
         for (int x = 0; x < 3; ++x) chart.setThreadAt(x, 0, x);
         palette::ProgramState state;

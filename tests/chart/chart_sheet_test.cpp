@@ -266,17 +266,28 @@ INSTANTIATE_TEST_SUITE_P(Styles, SheetStyles,
                                            StyleCase{texts::styleText(ChartStyle::SymbolsOnly), false, true},
                                            StyleCase{texts::styleText(ChartStyle::BlocksOnly), true, false}));
 
-TEST(SheetSymbols, StampsGiveThePixelsOfDrawingTheCharacter) {
-    ensureGuiApp();
-    const int w = 24, h = 20; // 480 cells: every one of the 240 symbols, on light and dark blocks
+// 24 x 20 cells: every one of the 240 symbols, on light blocks and then on dark ones.
+Chart everySymbolChart() {
+    const int w = 24, h = 20;
     Chart chart(w, h);
     const palette::SymbolSet set = palette::loadxiuChr();
-    for (int p = 1; p <= 240; ++p) chart.threads().push_back(ChartThread{.symbol = set.at(p)});
+    for (int p = 1; p <= 240; ++p) {
+        ChartThread thread;
+        thread.symbol = set.at(p);
+        chart.threads().push_back(thread);
+    }
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
             chart.setThreadAt(x, y, (x + y * w) % 240);
             chart.setBlockColour(x, y, (x + y * w) < 240 ? palette::makeRgb(250, 240, 200) : palette::makeRgb(20, 30, 90));
         }
+    return chart;
+}
+
+TEST(SheetSymbols, StampsGiveThePixelsOfDrawingTheCharacter) {
+    ensureGuiApp();
+    const Chart chart = everySymbolChart();
+    const int w = chart.width(), h = chart.height();
     ChartGeometry g = canvasGeometry();
     g.gridTop = 61;
     const SymbolInput input{chart, allCells(chart), true};
@@ -300,15 +311,8 @@ TEST(SheetSymbols, StampsGiveThePixelsOfDrawingTheCharacter) {
 // grid lines around them keep every pixel, on light and dark blocks.
 TEST(SheetSymbols, EverySymbolStaysInsideItsCellInterior) {
     ensureGuiApp();
-    const int w = 24, h = 20;
-    Chart chart(w, h);
-    const palette::SymbolSet set = palette::loadxiuChr();
-    for (int p = 1; p <= 240; ++p) chart.threads().push_back(ChartThread{.symbol = set.at(p)});
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            chart.setThreadAt(x, y, (x + y * w) % 240);
-            chart.setBlockColour(x, y, (x + y * w) < 240 ? palette::makeRgb(250, 240, 200) : palette::makeRgb(20, 30, 90));
-        }
+    const Chart chart = everySymbolChart();
+    const int w = chart.width(), h = chart.height();
     ChartGeometry g = canvasGeometry();
     g.gridTop = 61;
     const QRect cells = allCells(chart);
@@ -329,7 +333,9 @@ TEST(SheetSymbols, EverySymbolStaysInsideItsCellInterior) {
         for (int y = 0; y <= 10 * h; ++y)
             for (int x = 0; x <= 10 * w; ++x) {
                 const bool line = x % 10 == 0 || y % 10 == 0;
-                if (line) ASSERT_EQ(sheet.pixel(L + x, T + y), grid.pixel(L + x, T + y)) << "line pixel " << x << ", " << y;
+                if (line) {
+                    ASSERT_EQ(sheet.pixel(L + x, T + y), grid.pixel(L + x, T + y)) << "line pixel " << x << ", " << y;
+                }
             }
         for (int c = 0; c < w * h; ++c) {
             const QRect interior(L + 10 * (c % w) + 1, T + 10 * (c / w) + 1, 9, 9);

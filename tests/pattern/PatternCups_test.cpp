@@ -10,23 +10,9 @@
 namespace pav::print::test {
 namespace {
 
-class PatternCupsTest : public ::testing::Test {
+class PatternCupsTest : public CupsJobTest {
 protected:
-    void SetUp() override {
-        if (!cups().m_running) GTEST_SKIP() << "CUPS cannot be started here: " << cups().m_why.toStdString();
-        job.setEvents(&events.task);
-        m_before = cups().m_cups.outputs().size();
-    }
-    static CupsEnvironment& cups() { return *cupsEnvironment; }
-    QStringList printed(int expected) {
-        EXPECT_TRUE(cups().m_cups.waitForOutputs(m_before + expected, 60000)) << cups().m_cups.log().toStdString();
-        return cups().m_cups.outputs().mid(m_before);
-    }
-
-    qsizetype m_before = 0;
-    ChartUnderTest chart{150, 120, 20};
-    RecordedEvents events;
-    PrintJob job{chart.model, chart.messages};
+    PatternCupsTest() : CupsJobTest(150, 120, 20) {}
 };
 
 // Every page of the pattern comes out of the queue, or the range the print dialog asked for.

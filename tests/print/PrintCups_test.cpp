@@ -9,25 +9,9 @@
 namespace pav::print::test {
 namespace {
 
-class PrintCupsTest : public ::testing::Test {
+class PrintCupsTest : public CupsJobTest {
 protected:
-    void SetUp() override {
-        if (!cups().m_running) GTEST_SKIP() << "CUPS cannot be started here: " << cups().m_why.toStdString();
-        job.setEvents(&events.task);
-        m_before = cups().m_cups.outputs().size();
-    }
-    static CupsEnvironment& cups() { return *cupsEnvironment; }
-    // Waits for the queue to finish and returns the PDFs it wrote for this test.
-    QStringList printed(int expected) {
-        EXPECT_TRUE(cups().m_cups.waitForOutputs(m_before + expected, 60000))
-            << cups().m_cups.log().toStdString();
-        return cups().m_cups.outputs().mid(m_before);
-    }
-
-    qsizetype m_before = 0;
-    ChartUnderTest chart{100, 100, 30};
-    RecordedEvents events;
-    PrintJob job{chart.model, chart.messages};
+    PrintCupsTest() : CupsJobTest(100, 100, 30) {}
 };
 
 // The page that comes out of the queue is the chart at the scale the job laid

@@ -2,6 +2,7 @@
 // progress, the buttons, the abort when the window closes, re-entry and errors.
 
 #include "PrintFixture.h"
+#include "base/SaveFolders.h"
 
 #include "chart/ChartSaver.h"
 
@@ -161,7 +162,7 @@ TEST_F(PrintJobTest, ExportOffersTheTitleAsAFileName) {
     chart.model.setXiutuTitle("花/鸟:春");
     const QFileInfo offered(suggestedPdfPath(chart.model));
     EXPECT_EQ(offered.fileName(), QStringLiteral("花_鸟_春.pdf"));
-    EXPECT_EQ(offered.absolutePath(), QFileInfo(chart::programFolder()).absoluteFilePath());
+    EXPECT_EQ(offered.absolutePath(), QFileInfo(QString::fromStdString(pav::saveFolder())).absoluteFilePath());
     EXPECT_EQ(withPdfSuffix(QStringLiteral("/x/chart")), QStringLiteral("/x/chart.pdf"));
     EXPECT_EQ(withPdfSuffix(QStringLiteral("/x/chart.PDF")), QStringLiteral("/x/chart.PDF"));
 }
