@@ -1,6 +1,7 @@
 // Pavlenta: builds the dither table, opens the main window on the start
 // picture "logo.dll" of the program's data folder, and runs until the main window closes.
-// `--lang en` starts it in English.
+// `--lang en` starts it in English. PAVLENTA_FIRST_PAINT traces the first paint
+// (program/FirstPaintTrace.h).
 
 #include <cstdio>
 #include <optional>
@@ -12,6 +13,7 @@
 #include "app/Form1Model.h"
 #include "base/ProgramFolder.h"
 #include "base/UiText.h"
+#include "program/FirstPaintTrace.h"
 #include "program/ProgramWindows.h"
 #include "app/views/Form1View.h"
 #include "app/views/MessageBoxSink.h"
@@ -54,6 +56,8 @@ int main(int argc, char** argv) {
     pav::app::ProgramWindows windows(model, view, messages);
     model.setNavigation(&windows);
 
+    pav::app::traceFirstPaint(view.findChild<QWidget*>(QStringLiteral("Picture1")),
+                              [&model] { return model.previewDone() != 0; });
     view.show();
     pav::app::keepOnScreen(&view);
     model.formLoad(QDir(QString::fromStdString(pav::dataFolder())).filePath(QStringLiteral("logo.dll")).toStdString());
