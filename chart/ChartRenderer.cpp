@@ -21,7 +21,6 @@
 namespace pav::chart {
 namespace {
 
-constexpr int kDotsPerMeter96 = 3780; // 96 dots per inch
 const QColor kThinLine(166, 166, 166);
 const QColor kHeavyLine(66, 66, 66);
 const QColor kLetter(255, 11, 11);
@@ -99,6 +98,23 @@ bool drawThinLines(QPainter& painter, const ChartGeometry& g, int w, int h, cons
     return true;
 }
 
+// The rows 0 .. rows - 1 of a block of cells that can put pixels on the painter's
+// canvas, a cell's margin each way: all of them but where a band of a sheet is drawn.
+struct RowSpan {
+    int first = 0;
+    int end = 0; // one past the last
+};
+RowSpan rowsOnCanvas(QPainter& painter, const ChartGeometry& g, int rows) {
+    const RowSpan all{0, rows};
+    QPaintDevice* device = painter.device();
+    const std::optional<QPoint> shift = wholePixelShift(painter);
+    if (device == nullptr || device->devType() != QInternal::Image || !shift || g.cell <= 0) return all;
+    const double top = -shift->y(), bottom = top + device->height();
+    const int first = static_cast<int>(std::floor((top - g.gridTop) / g.cell)) - 1;
+    const int end = static_cast<int>(std::ceil((bottom - g.gridTop) / g.cell)) + 1;
+    return RowSpan{std::clamp(first, 0, rows), std::clamp(end, 0, rows)};
+}
+
 std::int32_t blockColourOf(const ChartGeometry& g, const Chart& chart, int x, int y) {
     if (!g.blocksInThreadColour) return chart.blockColour(x, y);
     return chart.threads()[static_cast<std::size_t>(chart.threadAt(x, y))].rgb;
@@ -117,8 +133,13 @@ bool drawColourBlocks(QPainter& painter, const ChartGeometry& g, const GridInput
     const DirectPixels direct = pixelBlocks ? directPixels(painter) : DirectPixels{};
     // Blocks that fill their cells merge with their row's neighbours of the same colour.
     const bool touching = g.blockInset == 0 && g.blockSize == g.cell && !direct;
+    const RowSpan drawn = rowsOnCanvas(painter, g, cells.height());
     for (int row = 0; row < cells.height(); ++row) {
         const int y = cells.top() + row;
+        if (row < drawn.first || row >= drawn.end) {
+            job.progress(row + 1, cells.height());
+            continue;
+        }
         for (int column = 0; column < cells.width(); ++column) {
             const int x = cells.left() + column;
             if (touching && in.chart.stitched(x, y)) {
@@ -315,9 +336,9 @@ QPointF symbolOrigin(const ChartGeometry& g, int x, int y) {
 SymbolFitter symbolFitter(QPainter& painter, const ChartGeometry& g) {
     QPaintDevice* device = painter.device();
     const bool pixels = device != nullptr && device->devType() == QInternal::Image &&
-                        painter.combinedTransform().type() == QTransform::TxNone && g.snapText && whole(g.cell) &&
+                        wholePixelShift(painter) && g.snapText && whole(g.cell) &&
                         whole(g.symbolDx) && whole(g.symbolBaseline);
-    if (!pixels) return SymbolFitter(g.symbolFont, kDotsPerMeter96, kDotsPerMeter96, std::nullopt);
+    if (!pixels) return SymbolFitter(g.symbolFont, kCanvasDotsPerMeter, kCanvasDotsPerMeter, std::nullopt);
     const auto* image = static_cast<const QImage*>(device);
     const int cell = static_cast<int>(g.cell), dx = static_cast<int>(g.symbolDx);
     const int baseline = static_cast<int>(g.symbolBaseline);
@@ -450,9 +471,14 @@ bool drawSymbols(QPainter& painter, const ChartGeometry& g, const SymbolInput& i
     for (const ChartThread& thread : in.chart.threads()) symbols.push_back(QString::fromStdString(thread.symbol));
     const QFont* font = &g.symbolFont;
     const QRect& cells = in.cells;
+    const RowSpan drawn = rowsOnCanvas(painter, g, cells.height());
     job.progress(0, cells.height());
     for (int row = 0; row < cells.height(); ++row) {
         const int y = cells.top() + row;
+        if (row < drawn.first || row >= drawn.end) {
+            job.progress(row + 1, cells.height());
+            continue;
+        }
         for (int column = 0; column < cells.width(); ++column) {
             const int x = cells.left() + column;
             if (!job.carryOn()) return false;

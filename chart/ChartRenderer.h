@@ -39,7 +39,10 @@ struct JobControl {
     }
 };
 
-// A white canvas at 96 dots per inch, the resolution the sheet's fonts are sized for.
+// 96 dots per inch, the resolution the sheet's fonts are sized for.
+inline constexpr int kCanvasDotsPerMeter = 3780;
+
+// A white canvas at that resolution.
 QImage newCanvas(int width, int height);
 
 // The title centred on the sheet and the subtitle at the left margin; returns the y below them.
@@ -108,17 +111,25 @@ void drawFooter(QPainter& painter, const ChartGeometry& geometry, int chartW, in
 // is too dark for black to be read (whichever contrasts more).
 QColor symbolInk(std::int32_t background);
 
+// The painter's shift in whole pixels when it draws onto its device 1:1: no scaling,
+// no rotation, and a translation (if any) by whole pixels, as onto a band of a sheet.
+std::optional<QPoint> wholePixelShift(const QPainter& painter);
+
 // The pixels of a 32-bit canvas that a painter draws onto 1:1 (no scaling, no
-// clipping): hot loops set whole pixels there directly. Empty for printers and
-// scaled painters, which take the painter's own calls.
+// clipping, at most a whole-pixel shift): hot loops set whole pixels there
+// directly, in the painter's coordinates. Empty for printers and scaled painters,
+// which take the painter's own calls.
 struct DirectPixels {
     QRgb* bits = nullptr;
     qsizetype stride = 0; // in pixels
     int width = 0;
     int height = 0;
+    QPoint shift; // from the painter's coordinates to the canvas's pixels
 
     explicit operator bool() const { return bits != nullptr; }
     void set(int x, int y, QRgb colour) const {
+        x += shift.x();
+        y += shift.y();
         if (x >= 0 && x < width && y >= 0 && y < height) bits[y * stride + x] = colour;
     }
     void fill(QRect rect, QRgb colour) const;

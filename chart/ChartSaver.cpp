@@ -4,6 +4,8 @@
 #include "base/SafeFile.h"
 #include "image/BmpWriter.h"
 
+#include <algorithm>
+
 namespace pav::chart {
 
 QString chartFileName(int counter) {
@@ -13,7 +15,7 @@ QString chartFileName(int counter) {
 QByteArray canvasBmpBytes(const QImage& canvas) {
     QByteArray bytes;
     if (canvas.isNull()) return bytes;
-    bytes.reserve(image::bmp24FileSize(canvas));
+    bytes.reserve(image::bmp24FileSize(canvas.size()));
     image::writeBmp24(canvas, [&](const char* data, qint64 size) {
         bytes.append(data, size);
         return true;
@@ -23,6 +25,18 @@ QByteArray canvasBmpBytes(const QImage& canvas) {
 
 ByteMaker canvasBmp(const QImage& canvas) {
     return [&canvas](const ByteSink& sink) { return image::writeBmp24(canvas, sink); };
+}
+
+ByteMaker sheetBmp(const Chart& chart, const SheetOptions& options) {
+    return [&chart, &options](const ByteSink& sink) {
+        constexpr int kBandBytes = 2 << 20;
+        const QSize size = sheetSize(chart);
+        if (!image::writeBmp24Header(size, kCanvasDotsPerMeter, kCanvasDotsPerMeter, sink)) return false;
+        const int bandRows = std::max(1, kBandBytes / (4 * size.width()));
+        return drawChartSheetInBands(chart, options, bandRows, [&](const QImage& band, int, int count) {
+            return image::writeBmp24Rows(band, 0, count, sink);
+        });
+    };
 }
 
 bool saveCanvasBmp(const QImage& canvas, const QString& path, QString* error) {

@@ -2,6 +2,7 @@
 // Writing the chart canvas to a numbered BMP file.
 
 #include "base/SafeFile.h"
+#include "chart/ChartSheet.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -17,6 +18,11 @@ QString chartFileName(int counter);
 QByteArray canvasBmpBytes(const QImage& canvas);
 // The same bytes streamed from the canvas, which must outlive the maker.
 ByteMaker canvasBmp(const QImage& canvas);
+
+// The bytes canvasBmp makes of the chart's sheet, drawn and streamed a band of a few
+// megabytes at a time instead of on a whole canvas; chart and options must outlive
+// the maker.
+ByteMaker sheetBmp(const Chart& chart, const SheetOptions& options);
 
 // Writes the whole canvas as a 24-bit BMP. The file appears under path only when
 // complete (it is written under a temporary name in the same folder and renamed);

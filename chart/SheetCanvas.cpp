@@ -3,6 +3,7 @@
 #include "chart/ChartRenderer.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 #include <sys/mman.h>
@@ -10,7 +11,6 @@
 namespace pav::chart {
 namespace {
 
-constexpr int kDotsPerMeter96 = 3780; // 96 dots per inch
 
 // A sheet canvas is tens of megabytes that are all written once by the white fill:
 // in 4 KB pages that first touch is most of a sheet's time. A large canvas gets a
@@ -56,24 +56,33 @@ QImage largeImage(int width, int height) {
 
 QImage newCanvas(int width, int height) {
     QImage canvas = largeImage(std::max(width, 1), std::max(height, 1));
-    canvas.setDotsPerMeterX(kDotsPerMeter96);
-    canvas.setDotsPerMeterY(kDotsPerMeter96);
+    canvas.setDotsPerMeterX(kCanvasDotsPerMeter);
+    canvas.setDotsPerMeterY(kCanvasDotsPerMeter);
     canvas.fill(Qt::white);
     return canvas;
 }
 
+std::optional<QPoint> wholePixelShift(const QPainter& painter) {
+    const QTransform transform = painter.combinedTransform();
+    if (transform.type() > QTransform::TxTranslate) return std::nullopt;
+    const double dx = transform.dx(), dy = transform.dy();
+    if (dx != std::floor(dx) || dy != std::floor(dy)) return std::nullopt;
+    return QPoint(static_cast<int>(dx), static_cast<int>(dy));
+}
+
 DirectPixels directPixels(QPainter& painter) {
     QPaintDevice* device = painter.device();
-    if (device == nullptr || device->devType() != QInternal::Image) return {};
-    if (painter.combinedTransform().type() != QTransform::TxNone || painter.hasClipping()) return {};
+    if (device == nullptr || device->devType() != QInternal::Image || painter.hasClipping()) return {};
+    const std::optional<QPoint> shift = wholePixelShift(painter);
+    if (!shift) return {};
     auto* image = static_cast<QImage*>(device);
     if (image->format() != QImage::Format_RGB32) return {};
     return DirectPixels{reinterpret_cast<QRgb*>(image->bits()), image->bytesPerLine() / 4, image->width(),
-                        image->height()};
+                        image->height(), *shift};
 }
 
 void DirectPixels::fill(QRect rect, QRgb colour) const {
-    rect &= QRect(0, 0, width, height);
+    rect = rect.translated(shift) & QRect(0, 0, width, height);
     for (int y = rect.top(); y <= rect.bottom(); ++y)
         std::fill(bits + y * stride + rect.left(), bits + y * stride + rect.right() + 1, colour);
 }

@@ -262,34 +262,20 @@ void reduceFabric(palette::StitchMatrix& colours, chart::FabricSize fabric, cons
 
 struct MadeChart {
     chart::Chart chart;
-    QImage canvas;
 };
-
-// The sheet as the chart window draws it.
-QImage sheetOf(const chart::Chart& chart, const ChartArgs& args, int colorBit) {
-    QImage canvas = chart::newSheetCanvas(chart);
-    chart::ChartGeometry geometry = chart::canvasGeometry();
-    if (!chart::drawChartSheet(canvas, geometry, chart, chart::SheetOptions{args.style, colorBit}))
-        throw CliError(ExitCode::Failure, "the chart could not be drawn");
-    return canvas;
-}
 
 // The sheet, the PDF, the chart file and the pattern of a chart; then every file at
 // once, then the summary, told the pattern's page count when one was made.
 void finish(const ChartArgs& args, const chart::Chart& chart, int colorBit, Outputs& outputs,
             const std::function<std::string(QSize, std::optional<int> pages)>& summary) {
-    QSize sheetSize;
-    {
-        // The sheet's rows go straight to its file; the canvas is gone before the PDF is made.
-        const QImage canvas = sheetOf(chart, args, colorBit);
-        sheetSize = canvas.size();
-        outputs.stage(args.output, chart::canvasBmp(canvas));
-    }
+    // The sheet is drawn a band at a time, each band's rows going straight to its file.
+    const QSize sheetSize = chart::sheetSize(chart);
+    const chart::SheetOptions sheet{args.style, colorBit};
+    outputs.stage(args.output, chart::sheetBmp(chart, sheet));
     if (!args.pdf.empty()) {
         QByteArray pdf;
         QString error;
-        const print::PrintSheet sheet{chart, args.style, colorBit};
-        if (print::makeSheetPdf(sheet, chart::JobControl{}, print::defaultPdfLayout(), pdf, &error) !=
+        if (print::makeSheetPdf(print::PrintSheet{chart, args.style, colorBit}, chart::JobControl{}, print::defaultPdfLayout(), pdf, &error) !=
             print::PrintOutcome::Printed)
             throw CliError(ExitCode::Output, "cannot write '" + args.pdf + "': " + error.toStdString());
         outputs.add(args.pdf, pdf);

@@ -12,6 +12,8 @@
 #include <QBuffer>
 #include <QFontMetricsF>
 
+#include <cstring>
+
 namespace pav::chart::test {
 namespace {
 
@@ -541,6 +543,46 @@ TEST(SheetBmp, StreamedBytesAreThoseOfQtsWriter) {
         EXPECT_EQ(canvasBmpBytes(canvas), expected) << size.width() << " x " << size.height();
     }
     EXPECT_TRUE(canvasBmpBytes(QImage()).isEmpty());
+}
+
+// Drawn a band at a time, the sheet is the one drawn whole, pixel for pixel and
+// byte for byte as a file: bands whose edges cut through cells, symbols, legend
+// texts and back stitches, and a band as tall as the sheet.
+TEST(SheetBmp, BandsMakeTheWholeSheet) {
+    ensureGuiApp();
+    Chart chart = everySymbolChart();
+    chart.title = "分段";
+    chart.recount();
+    chart.backStitches.push_back(BackStitch{.x1 = 0, .y1 = 0, .x2 = 30, .y2 = 17, .thread = 5, .attributes = {}});
+    chart.backStitches.push_back(BackStitch{.x1 = 2, .y1 = 40, .x2 = 47, .y2 = 40, .thread = 239, .attributes = {}});
+    for (const ChartStyle style : {ChartStyle::BlocksAndSymbols, ChartStyle::SymbolsOnly, ChartStyle::BlocksOnly}) {
+        const SheetOptions options{style, 16};
+        QImage whole = newSheetCanvas(chart);
+        ChartGeometry g = canvasGeometry();
+        ASSERT_TRUE(drawChartSheet(whole, g, chart, options));
+        for (const int bandRows : {37, 170, whole.height()}) {
+            QImage assembled(whole.size(), QImage::Format_RGB32);
+            assembled.fill(Qt::black);
+            int lowest = whole.height();
+            ASSERT_TRUE(drawChartSheetInBands(chart, options, bandRows, [&](const QImage& band, int first, int count) {
+                EXPECT_EQ(first + count, lowest) << "bands run from the bottom up";
+                EXPECT_LE(count, bandRows);
+                lowest = first;
+                for (int row = 0; row < count; ++row)
+                    std::memcpy(assembled.scanLine(first + row), band.constScanLine(row),
+                                static_cast<std::size_t>(4 * band.width()));
+                return true;
+            }));
+            EXPECT_EQ(lowest, 0);
+            EXPECT_TRUE(sameRegion(assembled, whole, whole.rect())) << bandRows << " rows a band";
+        }
+        QByteArray streamed;
+        ASSERT_TRUE(sheetBmp(chart, options)([&](const char* data, qint64 size) {
+            streamed.append(data, size);
+            return true;
+        }));
+        EXPECT_EQ(streamed, canvasBmpBytes(whole));
+    }
 }
 
 } // namespace
