@@ -98,21 +98,42 @@ bool drawThinLines(QPainter& painter, const ChartGeometry& g, int w, int h, cons
     return true;
 }
 
+// The y range of the painter's coordinates that lands on its canvas when it draws
+// 1:1 onto an image, as onto a band of a sheet: what lies wholly outside it needs
+// no drawing. None for printers and scaled painters, where everything is drawn.
+struct CanvasRows {
+    double top = 0;
+    double bottom = 0; // one past the last
+};
+std::optional<CanvasRows> canvasRows(QPainter& painter) {
+    QPaintDevice* device = painter.device();
+    if (device == nullptr || device->devType() != QInternal::Image) return std::nullopt;
+    const std::optional<QPoint> shift = wholePixelShift(painter);
+    if (!shift) return std::nullopt;
+    return CanvasRows{double(-shift->y()), double(-shift->y() + device->height())};
+}
+
 // The rows 0 .. rows - 1 of a block of cells that can put pixels on the painter's
-// canvas, a cell's margin each way: all of them but where a band of a sheet is drawn.
+// canvas, a cell's margin each way.
 struct RowSpan {
     int first = 0;
     int end = 0; // one past the last
 };
 RowSpan rowsOnCanvas(QPainter& painter, const ChartGeometry& g, int rows) {
-    const RowSpan all{0, rows};
-    QPaintDevice* device = painter.device();
-    const std::optional<QPoint> shift = wholePixelShift(painter);
-    if (device == nullptr || device->devType() != QInternal::Image || !shift || g.cell <= 0) return all;
-    const double top = -shift->y(), bottom = top + device->height();
-    const int first = static_cast<int>(std::floor((top - g.gridTop) / g.cell)) - 1;
-    const int end = static_cast<int>(std::ceil((bottom - g.gridTop) / g.cell)) + 1;
+    const std::optional<CanvasRows> canvas = canvasRows(painter);
+    if (!canvas || g.cell <= 0) return RowSpan{0, rows};
+    const int first = static_cast<int>(std::floor((canvas->top - g.gridTop) / g.cell)) - 1;
+    const int end = static_cast<int>(std::ceil((canvas->bottom - g.gridTop) / g.cell)) + 1;
     return RowSpan{std::clamp(first, 0, rows), std::clamp(end, 0, rows)};
+}
+
+// Whether a line of text in the painter's font whose box starts at top falls
+// wholly off the canvas, with a line's height to spare either way.
+bool textOffCanvas(QPainter& painter, double top) {
+    const std::optional<CanvasRows> canvas = canvasRows(painter);
+    if (!canvas) return false;
+    const double line = QFontMetricsF(painter.font(), painter.device()).height();
+    return top >= canvas->bottom + line || top + 2 * line <= canvas->top;
 }
 
 std::int32_t blockColourOf(const ChartGeometry& g, const Chart& chart, int x, int y) {
@@ -235,6 +256,7 @@ double legendTextRoom(const ChartGeometry& g) {
 // narrowed (down to 60 %) and then made smaller, so that it ends within its cell
 // and keeps as much of its height as it can.
 void writeTextWithin(QPainter& painter, const ChartGeometry& g, QPointF topLeft, const QString& text, double width) {
+    if (textOffCanvas(painter, topLeft.y())) return;
     const QFont font = painter.font();
     const auto advance = [&](const QFont& f) { return QFontMetricsF(f, painter.device()).horizontalAdvance(text); };
     const double wide = advance(font);
@@ -350,6 +372,7 @@ SymbolFitter symbolFitter(QPainter& painter, const ChartGeometry& g) {
 
 
 void writeText(QPainter& painter, const ChartGeometry& geometry, QPointF topLeft, const QString& text) {
+    if (textOffCanvas(painter, topLeft.y())) return;
     double x = topLeft.x();
     double baseline = topLeft.y() + textAscent(painter.font(), painter.device());
     if (geometry.snapText) {

@@ -361,11 +361,14 @@ void runChart(const Invocation& invocation) {
                                           "--mode, --colors, --threads or a higher --threshold");
     if (made.error != chart::ChartError::None) throw CliError(ExitCode::Failure, "the chart could not be made");
 
-    const PictureChoice choice{colorBit, args.colors, request.threshold, reduction.kind, args.colours,
-                               chart::chartQuality(before, made.chart)};
+    // The quality figures are worked out only for the summary that shows them.
+    const auto choice = [&] {
+        return PictureChoice{colorBit,      args.colors, request.threshold, reduction.kind,
+                             args.colours, chart::chartQuality(before, made.chart)};
+    };
     finish(args, made.chart, chart::sheetColorBit(colorBit, args.colours), outputs,
            [&](QSize canvas, std::optional<int> pages) {
-               return pictureSummary(made.chart, choice, canvas, PatternFigures{args.pattern, pages});
+               return pictureSummary(made.chart, choice(), canvas, PatternFigures{args.pattern, pages});
            });
 }
 

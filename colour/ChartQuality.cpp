@@ -3,6 +3,7 @@
 #include "colour/ColourSpace.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <stdexcept>
 #include <unordered_map>
 #include <vector>
@@ -38,9 +39,24 @@ ChartQuality measureQuality(const RgbGrid& before, std::span<const int> threads,
     std::vector<Lab> threadLabs;
     threadLabs.reserve(threadColours.size());
     for (const std::int32_t c : threadColours) threadLabs.push_back(labFromRgb(c));
+    // A chart repeats few pairs of stitch colour and thread: each pair's difference is
+    // worked out once, and a run of the same pair costs no lookup at all.
+    std::unordered_map<std::uint64_t, double> differences;
+    differences.reserve(std::min<std::size_t>(before.size(), 4096));
+    std::uint64_t lastPair = 0;
+    double lastDifference = -1;
     double sum = 0;
-    for (std::size_t i = 0; i < before.size(); ++i)
-        sum += deltaE2000(labFromRgb(before.cells[i]), threadLabs.at(threads[i]));
+    for (std::size_t i = 0; i < before.size(); ++i) {
+        const std::uint64_t pair = std::uint64_t{static_cast<std::uint32_t>(before.cells[i])} << 32 |
+                                   static_cast<std::uint32_t>(threads[i]);
+        if (pair != lastPair || lastDifference < 0) {
+            const auto [it, added] = differences.try_emplace(pair, 0.0);
+            if (added) it->second = deltaE2000(labFromRgb(before.cells[i]), threadLabs.at(threads[i]));
+            lastPair = pair;
+            lastDifference = it->second;
+        }
+        sum += lastDifference;
+    }
     quality.meanDeltaE2000 = sum / static_cast<double>(before.size());
     quality.isolatedStitches = countIsolated(threads, before.width, before.height);
     return quality;

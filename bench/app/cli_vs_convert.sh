@@ -26,13 +26,16 @@ convert -size 4000x3000 -seed 7 plasma:fractal -quality 88 plasma.jpg
 convert -size 4000x3000 -seed 11 gradient:'#3060c0-#e0a040' -attenuate 0.6 +noise Gaussian -quality 88 photo.jpg
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
-# One run: wall seconds, CPU seconds (user + system) and peak memory in kB, a line to each file.
+# One run: wall seconds (the shell's microsecond clock: time's own is in hundredths),
+# CPU seconds (user + system) and peak memory in kB, a line to each file.
 measure() {
     local tag="$1"
     shift
+    local start="$EPOCHREALTIME"
     /usr/bin/time -f '%e %U %S %M' -o run.txt "$@" >/dev/null 2>&1
-    read -r wall user system peak <run.txt
-    echo "$wall" >>"$tag.wall"
+    local end="$EPOCHREALTIME"
+    read -r _ user system peak <run.txt
+    echo "$end - $start" | bc >>"$tag.wall"
     echo "$user + $system" | bc >>"$tag.cpu"
     echo "$peak" >>"$tag.peak"
 }
