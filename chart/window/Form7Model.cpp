@@ -311,6 +311,7 @@ int Form7Model::threshold() {
 }
 
 void Form7Model::sizeCanvas() {
+    m_canvas = QImage(); // the old sheet goes before the new one takes its memory
     m_canvas = newSheetCanvas(m_chart);
     m_geometry.sheetWidth = m_canvas.width();
     notifyCanvas();
