@@ -8,6 +8,8 @@
 #include <QSaveFile>
 #include <QXmlStreamWriter>
 
+#include <vector>
+
 
 #ifndef PAV_VERSION
 #define PAV_VERSION "0"
@@ -86,6 +88,16 @@ void writePalette(QXmlStreamWriter& xml, const Chart& chart) {
 
     const auto& catalogue = palette::ThreadCatalogue::of(palette::ThreadBrand::Dmc);
     const auto& threads = chart.threads();
+    // A file that says nothing lists the threads it stitches: a thread listed without
+    // a stitch says so, or reopening the file would drop it from the legend.
+    std::vector<bool> stitched(threads.size(), false);
+    for (int y = 0; y < chart.height(); ++y)
+        for (int x = 0; x < chart.width(); ++x)
+            if (const int thread = chart.threadAt(x, y); thread >= 0 && static_cast<std::size_t>(thread) < threads.size())
+                stitched[static_cast<std::size_t>(thread)] = true;
+    for (const BackStitch& stitch : chart.backStitches)
+        if (stitch.thread >= 0 && static_cast<std::size_t>(stitch.thread) < threads.size())
+            stitched[static_cast<std::size_t>(stitch.thread)] = true;
     for (std::size_t t = 0; t < threads.size(); ++t) {
         const ChartThread& thread = threads[t];
         static const XmlAttributes none;
@@ -101,6 +113,7 @@ void writePalette(QXmlStreamWriter& xml, const Chart& chart) {
             xml.writeAttribute(name, keptOr(kept, name, names::threadDefault(name, thread)));
         xml.writeAttribute(names::kSymbol, qs(thread.symbol));
         if (!thread.listed) xml.writeAttribute(names::kListed, "false");
+        else if (!stitched[t]) xml.writeAttribute(names::kListed, "true");
         writeOthers(xml, kept, {names::kName, "printcolor", "blendcolor", "strands"});
         xml.writeEndElement();
     }

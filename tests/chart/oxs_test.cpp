@@ -147,6 +147,31 @@ TEST(OxsRoundTrip, ChartsWithUnstitchedCellsBackStitchesAndAManySymbolsLegendSur
                            ShownChart(chart).model.canvas().rect()));
 }
 
+// Whether a thread has a legend entry survives saving whatever its stitches: a thread
+// whose stitches were all merged away stays listed, one under the threshold stays off.
+TEST(OxsRoundTrip, LegendEntriesSurviveWithOrWithoutStitches) {
+    Chart chart(4, 3);
+    const auto& dmc = palette::ThreadCatalogue::of(palette::ThreadBrand::Dmc);
+    const struct {
+        bool stitched, listed;
+    } threads[] = {{true, true}, {false, true}, {false, false}, {true, false}};
+    for (int t = 0; t < 4; ++t) {
+        ChartThread thread;
+        thread.row = 10 + t;
+        thread.number = dmc.thread(thread.row).number;
+        thread.rgb = dmc.thread(thread.row).rgb;
+        thread.symbol = palette::loadxiuChr().at(t + 1);
+        thread.listed = threads[t].listed;
+        chart.threads().push_back(thread);
+        if (threads[t].stitched) {
+            chart.setThreadAt(t, 1, t);
+            chart.setBlockColour(t, 1, thread.rgb);
+        }
+    }
+    chart.recount();
+    expectSameChart(saveAndReopen(chart), chart);
+}
+
 TEST(OxsWrite, TheDocumentHasTheExchangeFormatsShape) {
     Chart chart(3, 2);
     ChartThread black;
