@@ -330,16 +330,16 @@ void Form1Model::setMainControlsEnabled(bool enabled) {
 QPoint Form1Model::windowOrigin() const { return ifScale != 0 ? QPoint(moveX1, moveY1) : QPoint(0, 0); }
 
 void Form1Model::fillMatrix() {
-    auto& matrix = m_state.colors;
-    const int maxX = std::min(static_cast<int>(picmaxW), pav::palette::kMatrixSide - 1);
-    const int maxY = std::min(picmaxH, pav::palette::kMatrixSide - 1);
+    auto& matrix = m_stitches;
+    const int maxX = std::min(static_cast<int>(picmaxW), matrix.width - 1);
+    const int maxY = std::min(picmaxH, matrix.height - 1);
     // From 0: a stitch the fabric does not paint (the last column of a width that
     // holds a fraction) is white, not whatever an earlier fabric left there.
     for (int y = 0; y <= maxY; ++y)
         for (int x = 0; x <= maxX; ++x) matrix.at(x, y) = kWhite;
 
-    const int w = passesBelow(frameW());
-    const int h = passesBelow(frameH());
+    const int w = std::min(passesBelow(frameW()), matrix.width);
+    const int h = std::min(passesBelow(frameH()), matrix.height);
     if (w == 0 || h == 0) return;
     const QImage window = m_picture4.region(QRect(windowOrigin(), QSize(w, h)));
     for (int y = 0; y < h; ++y) {
@@ -367,7 +367,7 @@ void Form1Model::previewRoutine() {
 void Form1Model::showMatrixS() {
     const int s = m_cellSize;
     const QRgb grid = qRgb(200, 200, 200);
-    const auto& matrix = m_state.colors;
+    const auto& matrix = m_stitches;
     for (int py = 0; py < kPreviewHeight; ++py) {
         auto* line = reinterpret_cast<QRgb*>(m_picture1.scanLine(py));
         const int row = py / s + m_viewY;
@@ -378,7 +378,7 @@ void Form1Model::showMatrixS() {
                 continue;
             }
             const int column = px / s + m_viewX;
-            const bool beyond = column + 1 > picmaxW || row + 1 > picmaxH;
+            const bool beyond = column + 1 > picmaxW || row + 1 > picmaxH || !matrix.contains(column, row);
             line[px] = beyond ? qRgb(255, 255, 255) : toQRgb(matrix.at(column, row));
         }
     }
@@ -398,7 +398,7 @@ void Form1Model::label6Click() {
 // ---------------------------------------------------------------- reduction
 
 bool Form1Model::makeStitchPicture(pav::image::ClsDIB& picture5) const {
-    return pav::chart::makeStitchPicture(m_state.colors, pav::chart::FabricSize{frameW(), frameH()}, picture5);
+    return pav::chart::makeStitchPicture(m_stitches, pav::chart::FabricSize{frameW(), frameH()}, picture5);
 }
 
 bool Form1Model::writeStitchPicture() {
@@ -425,10 +425,10 @@ Form1Model::StitchLoad Form1Model::loadStitchPicture() {
 
 bool Form1Model::prepareStitchPicture() {
     // The matrix and Picture4 stay as they were when the stitch picture cannot be written.
-    const pav::palette::StitchMatrix before = m_state.colors;
+    const pav::colour::RgbGrid before = m_stitches;
     fillMatrix();
     if (!writeStitchPicture()) {
-        m_state.colors = before;
+        m_stitches = before;
         m_messages.showMessage(texts::kCannotWriteStitchPicture, texts::kErrorTitle, pav::MessageIcon::Error);
         return false;
     }
@@ -465,7 +465,7 @@ void Form1Model::reductionDriver() {
         return;
     }
     if (!prepareStitchPicture()) return;
-    const pav::colour::RgbGrid before = pav::chart::stitchGrid(m_state.colors, chartWidth(), chartHeight());
+    const pav::colour::RgbGrid before = pav::chart::stitchGrid(m_stitches, chartWidth(), chartHeight());
     setBusy(true);
     m_task.letEventsRun();
     reduceByColorBit();
@@ -487,7 +487,7 @@ void Form1Model::command4Click() {
 }
 
 void Form1Model::reduceToTopColours(int n) {
-    const std::optional<QImage> painted = pav::chart::reduceToMostFrequent(m_state.colors, picW, picH, n, m_task);
+    const std::optional<QImage> painted = pav::chart::reduceToMostFrequent(m_stitches, picW, picH, n, m_task);
     if (!painted) return;
     if (!painted->isNull()) m_picture4.paste(*painted, windowOrigin());
     notify(Form1Change::Fabric);
@@ -497,27 +497,32 @@ void Form1Model::reduceToTopColours(int n) {
 void Form1Model::reduceToBestThreads() {
     const int w = passesBelow(frameW());
     const int h = passesBelow(frameH());
-    pav::chart::reduceStitchesToBestThreads(m_state.colors, w, h, colourChoice);
-    const QImage painted = pav::chart::stitchesPicture(m_state.colors, w, h);
+    pav::chart::reduceStitchesToBestThreads(m_stitches, w, h, colourChoice);
+    const QImage painted = pav::chart::stitchesPicture(m_stitches, w, h);
     if (!painted.isNull()) m_picture4.paste(painted, windowOrigin());
     notify(Form1Change::Fabric);
     showMatrixS();
 }
 
 int Form1Model::chartWidth() const {
-    return std::clamp(static_cast<int>(roundHalfEven(frameW())), 0, pav::palette::kMatrixSide);
+    return std::clamp(static_cast<int>(roundHalfEven(frameW())), 0, m_stitches.width);
 }
 
 int Form1Model::chartHeight() const {
-    return std::clamp(static_cast<int>(roundHalfEven(frameH())), 0, pav::palette::kMatrixSide);
+    return std::clamp(static_cast<int>(roundHalfEven(frameH())), 0, m_stitches.height);
 }
 
 void Form1Model::keepStitchesBeforeReduction() {
-    m_beforeReduction = pav::chart::stitchGrid(m_state.colors, chartWidth(), chartHeight());
+    m_beforeReduction = pav::chart::stitchGrid(m_stitches, chartWidth(), chartHeight());
 }
 
 const pav::colour::RgbGrid* Form1Model::stitchesBeforeReduction() const {
     return m_beforeReduction.size() != 0 ? &m_beforeReduction : nullptr;
+}
+
+void Form1Model::takeEditedStitches(const pav::colour::RgbGrid& stitches) {
+    for (int y = 0; y < std::min(stitches.height, m_stitches.height); ++y)
+        std::copy_n(stitches.row(y), std::min(stitches.width, m_stitches.width), m_stitches.row(y));
 }
 
 void Form1Model::label11Click() {

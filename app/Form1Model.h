@@ -28,7 +28,8 @@
 #include "image/ClsDIB.h"
 #include "base/TaskDelegate.h"
 #include "base/UiText.h"
-#include "palette/ProgramState.h"
+#include "colour/RgbGrid.h"
+#include "palette/RgbValues.h"
 
 namespace pav::app {
 
@@ -187,8 +188,8 @@ public:
     bool makeStitchPicture(pav::image::ClsDIB& picture5) const;
     pav::image::ClsDIB& stitchDIB() { return m_stitchDIB; }
     pav::image::ClsDIB& reducedDIB() { return m_reducedDIB; }
-    pav::palette::ProgramState& state() { return m_state; }
-    const pav::palette::ProgramState& state() const { return m_state; }
+    // The colour editor's "完成": the stitches of the edited chart take the place of the fabric's.
+    void takeEditedStitches(const pav::colour::RgbGrid& stitches);
     pav::MessageSink& messages() { return m_messages; }
     const pav::TaskDelegate& task() const { return m_task; }
     void setTask(pav::TaskDelegate task) { m_task = std::move(task); }
@@ -200,6 +201,9 @@ public:
     // ---- ChartHost ----
     double stitchPictureWidth() const override { return m_frame.width / kTwipsPerPixel; }
     int stitchPictureHeight() const override;
+    const pav::colour::RgbGrid& stitchColours() const override { return m_stitches; }
+    // The same stitches to write, for the steps (and tests) that set them directly.
+    pav::colour::RgbGrid& stitchColours() { return m_stitches; }
     int colorBit() const override { return pav::chart::sheetColorBit(ColorBit, colourChoice); }
     pav::colour::FitCriterion fitCriterion() const override { return colourChoice.criterion; }
     const pav::colour::RgbGrid* stitchesBeforeReduction() const override;
@@ -299,7 +303,9 @@ private:
     // The fabric's stitch colours as the last reduction found them (the chart's quality figures).
     pav::colour::RgbGrid m_beforeReduction;
     pav::image::ClsDIB m_reducedDIB;
-    pav::palette::ProgramState m_state;
+    // The stitch colours, one per fabric cell from the top-left corner, over the
+    // largest fabric and one more column and row (what the preview clears).
+    pav::colour::RgbGrid m_stitches = pav::colour::filledGrid(231, 251, pav::palette::kWhite);
 
     std::shared_ptr<const SourcePicture> m_source;  // Picture3
     image::PictureError m_pictureError;

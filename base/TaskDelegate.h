@@ -18,6 +18,9 @@ struct TaskDelegate {
     std::function<void(int done, int total)> progress;
     // The status line text.
     std::function<void(const std::string& text)> status;
+    // Whether the work should go on: false asks it to stop at its next check.
+    // None never stops it. May be asked from a worker thread.
+    std::function<bool()> keepGoing;
 
     void letEventsRun() const {
         if (yield) yield();
@@ -28,6 +31,7 @@ struct TaskDelegate {
     void say(const std::string& text) const {
         if (status) status(text);
     }
+    bool carryOn() const { return !keepGoing || keepGoing(); }
 };
 
 } // namespace pav

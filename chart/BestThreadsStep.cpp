@@ -5,6 +5,7 @@
 #include "image/RgbValue.h"
 #include "palette/ThreadCatalogue.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace pav::chart {
@@ -23,8 +24,9 @@ const std::vector<std::int32_t>& dmcColours() {
 
 } // namespace
 
-int reduceStitchesToBestThreads(palette::StitchMatrix& colors, int width, int height, const ColourChoice& choice) {
-    const colour::RgbGrid picture = stitchGrid(colors, width, height);
+int reduceStitchesToBestThreads(colour::RgbGrid& colors, int width, int height, const ColourChoice& choice) {
+    const colour::RgbGrid picture =
+        stitchGrid(colors, std::clamp(width, 0, colors.width), std::clamp(height, 0, colors.height));
     colour::BestThreadsOptions options;
     options.threads = choice.bestThreads;
     options.dither = choice.dither;
@@ -36,8 +38,9 @@ int reduceStitchesToBestThreads(palette::StitchMatrix& colors, int width, int he
     return static_cast<int>(result.threads.size());
 }
 
-QImage stitchesPicture(const palette::StitchMatrix& colors, int width, int height) {
-    const colour::RgbGrid grid = stitchGrid(colors, width, height);
+QImage stitchesPicture(const colour::RgbGrid& colors, int width, int height) {
+    const colour::RgbGrid grid =
+        stitchGrid(colors, std::clamp(width, 0, colors.width), std::clamp(height, 0, colors.height));
     if (grid.size() == 0) return QImage();
     QImage picture(grid.width, grid.height, QImage::Format_RGB32);
     for (int y = 0; y < grid.height; ++y) {

@@ -5,19 +5,20 @@
 // command line run this same step.
 
 #include "chart/ColourChoice.h"
-#include "palette/ProgramState.h"
+#include "colour/RgbGrid.h"
+#include "palette/RgbValues.h"
 
 #include <QImage>
 
 namespace pav::chart {
 
 // Reduces the area 0 <= x < width, 0 <= y < height of colors (clamped to the
-// matrix) in place and returns how many threads its stitches use. An empty area
+// grid) in place and returns how many threads its stitches use. An empty area
 // is left alone (0). Throws std::invalid_argument unless choice.bestThreads is 2..100.
-int reduceStitchesToBestThreads(palette::StitchMatrix& colors, int width, int height, const ColourChoice& choice);
+int reduceStitchesToBestThreads(colour::RgbGrid& colors, int width, int height, const ColourChoice& choice);
 
 // The stitches of that area as a picture, one pixel each: what the main window
 // pastes back onto its working picture after the reduction. Null for an empty area.
-QImage stitchesPicture(const palette::StitchMatrix& colors, int width, int height);
+QImage stitchesPicture(const colour::RgbGrid& colors, int width, int height);
 
 } // namespace pav::chart

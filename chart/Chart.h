@@ -13,8 +13,9 @@
 
 namespace pav::chart {
 
-// The largest fabric the chart area holds.
-inline constexpr int kMaxChartSide = 321;
+// The largest chart side: files and the command line may chart this much, memory
+// in proportion to the chart (the main window's fabric stays within 230 x 250).
+inline constexpr int kMaxChartSide = 2000;
 // A cell with no stitch on it.
 inline constexpr int kNoStitch = -1;
 
@@ -35,6 +36,7 @@ struct ChartThread {
     int row = 0;            // catalogue row; 0 for a colour of its own
     std::int32_t rgb = 0;   // R + 256*G + 65536*B
     std::string number;     // "310", "#FFC9B8"
+    std::string name;       // the thread's colour name; empty when unknown
     int count = 0;          // stitches of this thread
     std::string symbol;     // UTF-8; empty when the symbol set has run out
     bool listed = true;     // has a legend entry (count at least the ignore threshold)

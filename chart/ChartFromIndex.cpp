@@ -1,46 +1,33 @@
 #include "chart/ChartFromIndex.h"
 
-#include "palette/ColorIndex.h"
 #include "palette/ThreadPalette.h"
 
 #include <algorithm>
 
 namespace pav::chart {
 
-ChartResult makeChart(palette::ProgramState& state, const ChartRequest& request, const TaskDelegate& task,
-                      bool* running) {
-    std::string range = request.rangeName.empty() ? std::string("DMC") : request.rangeName;
-    bool carryOn = true;
-    bool* flag = running ? running : &carryOn;
-    palette::ColorIndexJob job;
-    job.chartW = request.width;
-    job.chartH = request.height;
-    job.whichType = &range;
-    job.genRunning = flag;
-    job.task = &task;
+ChartResult makeChart(const colour::RgbGrid& stitches, const ChartRequest& request, const TaskDelegate& task) {
+    const std::string range = request.rangeName.empty() ? std::string("DMC") : request.rangeName;
+    palette::ColourIndexJob job;
+    job.rangeName = range;
+    job.threshold = request.threshold;
     job.matcher = request.matcher;
+    job.task = &task;
 
     ChartResult result;
-    const palette::IndexResult matched = palette::makeColorIndex(state, job, 0);
-    if (matched == palette::IndexResult::TooManyColours) result.error = ChartError::TooManyColours;
-    if (matched != palette::IndexResult::Done || !*flag) {
+    palette::ColourIndex index;
+    const palette::IndexResult indexed = palette::indexColours(stitches, job, index);
+    if (indexed == palette::IndexResult::TooManyColours) result.error = ChartError::TooManyColours;
+    if (indexed != palette::IndexResult::Done || !task.carryOn()) {
         if (result.error == ChartError::None) result.error = ChartError::Aborted;
         return result;
     }
-    palette::IndexResult counted = palette::sortColorIndex(state, job, request.threshold);
     // A threshold no thread reaches would leave a sheet of symbols with no legend at all.
-    if (counted == palette::IndexResult::Done && state.maxColor == 0 && request.threshold > 0)
-        counted = palette::sortColorIndex(state, job, 0);
-    if (counted != palette::IndexResult::Done || !*flag) {
-        result.error = ChartError::Aborted;
-        return result;
-    }
-    Chart chart = chartFromColourIndex(state, request.width, request.height, range, palette::loadxiuChr());
-    foldUnlistedThreads(chart, state,
-                        request.matcher ? request.matcher->criterion() : palette::FitCriterion::Rgb);
+    if (index.listedCount() == 0 && request.threshold > 0) palette::listEveryEntry(index);
+    Chart chart = chartFromColourIndex(index, stitches, range, palette::loadxiuChr());
+    foldUnlistedThreads(chart, request.matcher ? request.matcher->criterion() : palette::FitCriterion::Rgb);
     for (const ChartThread& thread : chart.threads()) {
         if (thread.count > 0 && thread.symbol.empty()) {
-            *flag = false;
             result.error = ChartError::TooManySymbols;
             return result;
         }
@@ -50,7 +37,7 @@ ChartResult makeChart(palette::ProgramState& state, const ChartRequest& request,
     return result;
 }
 
-void foldUnlistedThreads(Chart& chart, palette::ProgramState& state, palette::FitCriterion criterion) {
+void foldUnlistedThreads(Chart& chart, palette::FitCriterion criterion) {
     std::vector<ChartThread>& threads = chart.threads();
     const std::vector<int> listed = chart.legend();
     if (listed.empty() || listed.size() == threads.size()) return;
@@ -63,68 +50,43 @@ void foldUnlistedThreads(Chart& chart, palette::ProgramState& state, palette::Fi
         target[t] = threads[t].listed ? static_cast<int>(t)
                                       : listed[static_cast<std::size_t>(nearest.nearest(threads[t].rgb))];
 
-    const bool threadRows = chart.range == ThreadRange::Dmc;
     for (int y = 0; y < chart.height(); ++y) {
         for (int x = 0; x < chart.width(); ++x) {
             const int t = chart.threadAt(x, y);
             if (t == kNoStitch || threads[static_cast<std::size_t>(t)].listed) continue;
-            const int to = target[static_cast<std::size_t>(t)];
-            chart.setThreadAt(x, y, to);
-            state.index.at(x, y) = threadRows ? threads[static_cast<std::size_t>(to)].row : to + 1;
+            chart.setThreadAt(x, y, target[static_cast<std::size_t>(t)]);
         }
     }
     chart.recount();
-    for (int k = 1; k <= std::min(state.maxColor, palette::kListCapacity); ++k) {
-        palette::LegendRecord& record = state.legend[static_cast<std::size_t>(k)];
-        if (record.position >= 1 && record.position <= static_cast<int>(threads.size()))
-            record.quantity =
-                palette::paddedRight(std::to_string(threads[static_cast<std::size_t>(record.position - 1)].count), 4);
-    }
 }
 
-Chart chartFromColourIndex(const palette::ProgramState& state, int width, int height,
+Chart chartFromColourIndex(const palette::ColourIndex& index, const colour::RgbGrid& stitches,
                            const std::string& rangeName, const palette::SymbolSet& symbols) {
-    Chart chart(std::min(width, palette::kMatrixSide), std::min(height, palette::kMatrixSide));
+    Chart chart(index.width, index.height);
     chart.rangeName = rangeName.empty() ? std::string("DMC") : rangeName;
     chart.range = threadRangeOf(chart.rangeName);
-    const bool threadRows = chart.range == ThreadRange::Dmc;
     const auto& catalogue = palette::ThreadCatalogue::of(palette::ThreadBrand::Dmc);
 
-    // Threads are the colour list's entries, position p being thread p - 1.
-    const int count = std::clamp(state.colorCount, 0, palette::kListCapacity);
-    std::vector<int> threadOfRow(static_cast<std::size_t>(catalogue.size()) + 1, kNoStitch);
-    for (int p = 1; p <= count; ++p) {
-        const std::int32_t entry = state.colorList[static_cast<std::size_t>(p)];
+    // Entry p is thread p, drawn with symbol p + 1.
+    for (std::size_t p = 0; p < index.entries.size(); ++p) {
+        const std::int32_t entry = index.entries[p];
         ChartThread thread;
-        if (threadRows) {
+        if (index.threadRows) {
             thread.row = entry;
             thread.rgb = catalogue.thread(entry).rgb;
             thread.number = catalogue.thread(entry).number;
-            threadOfRow[static_cast<std::size_t>(entry)] = p - 1;
         } else {
             thread.rgb = entry;
             thread.number = palette::hexColourText(entry);
         }
-        thread.symbol = symbols.at(p);
-        thread.listed = false;
+        thread.symbol = symbols.at(static_cast<int>(p) + 1);
+        thread.listed = p < index.listed.size() && index.listed[p];
         chart.threads().push_back(std::move(thread));
     }
-    for (int k = 1; k <= std::min(state.maxColor, palette::kListCapacity); ++k) {
-        const int p = state.legend[static_cast<std::size_t>(k)].position;
-        if (p >= 1 && p <= count) chart.threads()[static_cast<std::size_t>(p - 1)].listed = true;
-    }
-
     for (int y = 0; y < chart.height(); ++y) {
         for (int x = 0; x < chart.width(); ++x) {
-            const std::int32_t value = state.index.at(x, y);
-            int thread = kNoStitch;
-            if (threadRows) {
-                if (value >= 1 && value <= catalogue.size()) thread = threadOfRow[static_cast<std::size_t>(value)];
-            } else if (value >= 1 && value <= count) {
-                thread = value - 1;
-            }
-            chart.setThreadAt(x, y, thread);
-            chart.setBlockColour(x, y, state.colors.at(x, y));
+            chart.setThreadAt(x, y, index.cells[static_cast<std::size_t>(y) * index.width + x]);
+            chart.setBlockColour(x, y, stitches.at(x, y));
         }
     }
     chart.recount();

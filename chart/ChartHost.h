@@ -1,6 +1,6 @@
 #pragma once
 // What the chart window needs from the main window: the size of the stitch
-// picture it charts, the reduction mode, how stitches find their threads, the
+// picture it charts, the stitches themselves, the reduction mode, how stitches find their threads, the
 // stitch colours before the reduction, and the controls it disables while a
 // generation or a print job runs.
 
@@ -15,6 +15,9 @@ public:
     // Fabric frame size in pixels (one pixel per stitch); the width may hold a fraction.
     virtual double stitchPictureWidth() const = 0;
     virtual int stitchPictureHeight() const = 0;
+    // The fabric's stitch colours as the last preview or reduction left them, from
+    // the top-left corner; the chart reads its width x height of them (white past the grid).
+    virtual const colour::RgbGrid& stitchColours() const = 0;
     // The main window's reduction mode code (0, 1, 2, 3, 4, 8, 16 or 99).
     virtual int colorBit() const = 0;
     // The criterion by which the colour index matches a stitch to a thread.

@@ -4,7 +4,7 @@
 #include "chart/ChartFonts.h"
 #include "chart/SymbolStamps.h"
 #include "image/RgbValue.h"
-#include "palette/ProgramState.h"
+#include "palette/RgbValues.h"
 #include "base/UiText.h"
 
 #include <QFontMetricsF>

@@ -19,6 +19,8 @@ constexpr int kBarMinimum = 16;
 constexpr int kZoomMinimum = 32;
 constexpr int kSampleCapacity = 6000;
 constexpr std::int32_t kWhite = palette::kWhite;
+// The side a fabric frame is measured within: far past the 230 x 250 fabric.
+constexpr int kMaxFrameSide = 321;
 
 // The picture's proportion as the main window keeps it: in single precision.
 float proportion(QSize picture) {
@@ -35,16 +37,16 @@ double heightForWidth(double width, float rate) {
 } // namespace
 
 int FabricSize::roundedWidth() const {
-    return std::clamp(roundedInt(width), 1, palette::kMatrixSide);
+    return std::clamp(roundedInt(width), 1, kMaxFrameSide);
 }
 
 int FabricSize::roundedHeight() const {
-    return std::clamp(roundedInt(height), 1, palette::kMatrixSide);
+    return std::clamp(roundedInt(height), 1, kMaxFrameSide);
 }
 
 int FabricSize::passesBelow(double limit) {
     if (!(limit > 0)) return 0;
-    return std::min(static_cast<int>(std::floor(limit - 1)) + 1, palette::kMatrixSide);
+    return std::min(static_cast<int>(std::floor(limit - 1)) + 1, kMaxFrameSide);
 }
 
 int chartSide(double pixels) {
@@ -96,10 +98,11 @@ FabricSize wholeFabric(QSize picture, int zoom) {
     return FabricSize{picW * kTwips / kTwips, picH * kTwips / kTwips};
 }
 
-void fillFabricStitches(palette::StitchMatrix& colours, const image::SourcePicture& picture, FabricSize fabric) {
-    colours.fill(kWhite);
+colour::RgbGrid fabricStitches(const image::SourcePicture& picture, FabricSize fabric) {
     const int w = fabric.paintedWidth(), h = fabric.paintedHeight();
-    if (w == 0 || h == 0) return;
+    colour::RgbGrid colours =
+        colour::filledGrid(std::max(w, fabric.roundedWidth()), std::max(h, fabric.roundedHeight()), kWhite);
+    if (w == 0 || h == 0) return colours;
     const QImage stitches =
         picture.stretched(QSize(roundedInt(fabric.width), roundedInt(fabric.height)), QRect(0, 0, w, h));
     for (int y = 0; y < std::min(h, stitches.height()); ++y) {
@@ -107,9 +110,10 @@ void fillFabricStitches(palette::StitchMatrix& colours, const image::SourcePictu
         std::int32_t* row = colours.row(y);
         for (int x = 0; x < std::min(w, stitches.width()); ++x) row[x] = image::fromQRgb(line[x]);
     }
+    return colours;
 }
 
-bool makeStitchPicture(const palette::StitchMatrix& colours, FabricSize fabric, image::ClsDIB& picture) {
+bool makeStitchPicture(const colour::RgbGrid& colours, FabricSize fabric, image::ClsDIB& picture) {
     const int w = fabric.roundedWidth(), h = fabric.roundedHeight();
     const int paintedW = fabric.paintedWidth(), paintedH = fabric.paintedHeight();
     if (!picture.Create(w, h, 24, true)) return false;
@@ -118,7 +122,8 @@ bool makeStitchPicture(const palette::StitchMatrix& colours, FabricSize fabric, 
     for (int y = 0; y < h; ++y) {
         std::uint8_t* p = data + static_cast<std::size_t>(h - 1 - y) * stride;
         for (int x = 0; x < w; ++x, p += 3) {
-            const std::int32_t c = (x < paintedW && y < paintedH) ? colours.at(x, y) : kWhite;
+            const bool painted = x < paintedW && y < paintedH && colours.contains(x, y);
+            const std::int32_t c = painted ? colours.at(x, y) : kWhite;
             p[0] = static_cast<std::uint8_t>((c >> 16) & 255);
             p[1] = static_cast<std::uint8_t>((c >> 8) & 255);
             p[2] = static_cast<std::uint8_t>(c & 255);
@@ -149,10 +154,10 @@ bool reduceStitchPicture(const image::ClsDIB& stitches, const Reduction& reducti
     return reduced.Reduce(stitches, reduction.mode, reduction.rotate);
 }
 
-void readReducedStitches(palette::StitchMatrix& colours, const image::ClsDIB& reduced, FabricSize fabric) {
+void readReducedStitches(colour::RgbGrid& colours, const image::ClsDIB& reduced, FabricSize fabric) {
     const QImage picture = reduced.ToQImage();
-    const int w = std::min(fabric.paintedWidth(), picture.width());
-    const int h = std::min(fabric.paintedHeight(), picture.height());
+    const int w = std::min({fabric.paintedWidth(), picture.width(), colours.width});
+    const int h = std::min({fabric.paintedHeight(), picture.height(), colours.height});
     for (int y = 0; y < h; ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
         std::int32_t* row = colours.row(y);
@@ -160,7 +165,7 @@ void readReducedStitches(palette::StitchMatrix& colours, const image::ClsDIB& re
     }
 }
 
-std::optional<QImage> reduceToMostFrequent(palette::StitchMatrix& matrix, double picW, int picH, int n,
+std::optional<QImage> reduceToMostFrequent(colour::RgbGrid& matrix, double picW, int picH, int n,
                                            const TaskDelegate& task) {
     std::vector<std::int32_t> palette(kSampleCapacity + 1, 0);
     std::vector<std::int32_t> counts(kSampleCapacity + 1, 0);
@@ -169,8 +174,8 @@ std::optional<QImage> reduceToMostFrequent(palette::StitchMatrix& matrix, double
     int columnStep = roundedInt(picW / 20.0);
     if (rowStep < 1) rowStep = 1;
     if (columnStep < 1) columnStep = 1;
-    const int lastColumn = FabricSize::passesBelow(picW) - 1;
-    const double lastRow = std::min(static_cast<double>(picH), static_cast<double>(palette::kMatrixSide)) - 1;
+    const int lastColumn = std::min(FabricSize::passesBelow(picW), matrix.width) - 1;
+    const double lastRow = std::min(static_cast<double>(picH), static_cast<double>(matrix.height)) - 1;
     const auto forEachSample = [&](auto&& visit) {
         for (double y = 0; y <= lastRow; y += rowStep) {
             const int row = roundedInt(y);
@@ -214,7 +219,7 @@ std::optional<QImage> reduceToMostFrequent(palette::StitchMatrix& matrix, double
     }
 
     const int width = lastColumn + 1;
-    const int height = FabricSize::passesBelow(picH);
+    const int height = std::min(FabricSize::passesBelow(picH), matrix.height);
     const std::span<const std::int32_t> kept(palette.data() + 1, static_cast<std::size_t>(n));
     QImage painted(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
     for (int y = 0; y < height; ++y) {

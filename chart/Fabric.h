@@ -8,7 +8,8 @@
 #include "image/ClsDIB.h"
 #include "image/ColorReduction.h"
 #include "image/SourcePicture.h"
-#include "palette/ProgramState.h"
+#include "colour/RgbGrid.h"
+#include "palette/RgbValues.h"
 
 #include <QImage>
 #include <QSize>
@@ -56,14 +57,14 @@ FabricFit fabricFitFor(QSize picture);
 // and as tall as the picture's proportion gives, within 230 x 250.
 FabricSize wholeFabric(QSize picture, int zoom);
 
-// The stitch colour matrix of a fabric: the picture stretched onto the fabric's
-// rounded size (area averaging), read over the painted stitches; every other
-// cell of the matrix is white.
-void fillFabricStitches(palette::StitchMatrix& colours, const image::SourcePicture& picture, FabricSize fabric);
+// The stitch colours of a fabric: the picture stretched onto the fabric's
+// rounded size (area averaging), read over the painted stitches, in a grid that
+// holds both the painted stitches and the rounded size; other cells are white.
+colour::RgbGrid fabricStitches(const image::SourcePicture& picture, FabricSize fabric);
 
 // The fabric's stitches as a 24-bit picture of its rounded size, white past the
 // painted stitches: what "tmppicv.bmp" holds. False when out of memory.
-bool makeStitchPicture(const palette::StitchMatrix& colours, FabricSize fabric, image::ClsDIB& picture);
+bool makeStitchPicture(const colour::RgbGrid& colours, FabricSize fabric, image::ClsDIB& picture);
 
 // A reduction of the fabric's colours.
 enum class ReductionKind {
@@ -84,8 +85,8 @@ Reduction reductionOfColorBit(int colorBit, int mostFrequentColours = 0);
 // Reduces a 24-bit stitch picture by a dithered reduction into reduced (nothing for the other kinds).
 bool reduceStitchPicture(const image::ClsDIB& stitches, const Reduction& reduction, image::ClsDIB& reduced);
 
-// Copies a reduced picture's colours into the painted stitches of the matrix.
-void readReducedStitches(palette::StitchMatrix& colours, const image::ClsDIB& reduced, FabricSize fabric);
+// Copies a reduced picture's colours into the painted stitches of the grid.
+void readReducedStitches(colour::RgbGrid& colours, const image::ClsDIB& reduced, FabricSize fabric);
 
 // The N most frequent colours: samples the fabric on a 20 x 20 lattice
 // (picW x picH, the fabric's fields), keeps the n most frequent sampled
@@ -93,7 +94,7 @@ void readReducedStitches(palette::StitchMatrix& colours, const image::ClsDIB& re
 // painted stitches' new colours (none when n covers every sampled colour or is
 // below 1: nothing changes then). task's yield runs at every sample and every
 // step of the selection.
-std::optional<QImage> reduceToMostFrequent(palette::StitchMatrix& colours, double picW, int picH, int n,
+std::optional<QImage> reduceToMostFrequent(colour::RgbGrid& colours, double picW, int picH, int n,
                                            const TaskDelegate& task);
 
 } // namespace pav::chart

@@ -3,7 +3,7 @@
 #include "chart/ChartRenderer.h"
 
 #include "base/UiText.h"
-#include "palette/ProgramState.h"
+#include "palette/RgbValues.h"
 
 #include <array>
 #include <cmath>

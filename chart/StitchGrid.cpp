@@ -5,13 +5,10 @@
 
 namespace pav::chart {
 
-colour::RgbGrid stitchGrid(const palette::StitchMatrix& colors, int width, int height) {
-    colour::RgbGrid grid;
-    grid.width = std::clamp(width, 0, palette::kMatrixSide);
-    grid.height = std::clamp(height, 0, palette::kMatrixSide);
-    grid.cells.reserve(static_cast<std::size_t>(grid.width) * grid.height);
-    for (int y = 0; y < grid.height; ++y)
-        for (int x = 0; x < grid.width; ++x) grid.cells.push_back(colors.at(x, y));
+colour::RgbGrid stitchGrid(const colour::RgbGrid& colours, int width, int height) {
+    colour::RgbGrid grid = colour::filledGrid(width, height, palette::kWhite);
+    for (int y = 0; y < std::min(grid.height, colours.height); ++y)
+        std::copy_n(colours.row(y), std::min(grid.width, colours.width), grid.row(y));
     return grid;
 }
 

@@ -5,13 +5,13 @@
 #include "chart/Chart.h"
 #include "colour/ChartQuality.h"
 #include "colour/RgbGrid.h"
-#include "palette/ProgramState.h"
+#include "palette/RgbValues.h"
 
 namespace pav::chart {
 
-// The stitch colours of the matrix area 0 <= x < width, 0 <= y < height (each
-// clamped to the matrix), row by row.
-colour::RgbGrid stitchGrid(const palette::StitchMatrix& colors, int width, int height);
+// The stitch colours of the area 0 <= x < width, 0 <= y < height of colours, row
+// by row; cells past colours' edges are white.
+colour::RgbGrid stitchGrid(const colour::RgbGrid& colours, int width, int height);
 
 // The colour of every cell of the chart as its block shows it, row by row.
 colour::RgbGrid blockColours(const Chart& chart);

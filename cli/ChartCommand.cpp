@@ -51,8 +51,6 @@ const char* const kChartUsage =
 
 namespace {
 
-using palette::ProgramState;
-
 // The fabric of a whole-mode chart never exceeds 230 x 250 stitches; twice that
 // keeps the area-averaged stretch as good as from the full photo.
 const QSize kPictureDetail(460, 500);
@@ -230,7 +228,7 @@ private:
 };
 
 // The fabric's stitches as a 24-bit picture: before the reduction (--stitches) and after it (--effect).
-void paintStitches(const palette::StitchMatrix& colours, chart::FabricSize fabric, image::ClsDIB& picture) {
+void paintStitches(const colour::RgbGrid& colours, chart::FabricSize fabric, image::ClsDIB& picture) {
     if (!chart::makeStitchPicture(colours, fabric, picture)) throw CliError(ExitCode::Failure, "out of memory");
 }
 
@@ -247,7 +245,7 @@ chart::FabricSize fabricOf(const image::SourcePicture& picture, const ChartArgs&
 }
 
 // The main window's reduction of the fabric, as "生成" runs it.
-void reduceFabric(palette::StitchMatrix& colours, chart::FabricSize fabric, const chart::Reduction& reduction) {
+void reduceFabric(colour::RgbGrid& colours, chart::FabricSize fabric, const chart::Reduction& reduction) {
     if (reduction.kind == chart::ReductionKind::MostFrequent) {
         chart::reduceToMostFrequent(colours, fabric.width, static_cast<int>(fabric.height), reduction.colours,
                                     TaskDelegate{});
@@ -322,38 +320,36 @@ void runChart(const Invocation& invocation) {
     const auto picture = image::SourcePicture::decode(args.input, &fault, kPictureDetail);
     if (!picture) throw CliError(ExitCode::Input, "cannot read picture '" + args.input + "': " + fault.reason);
     const chart::FabricSize fabric = fabricOf(*picture, args);
-    palette::ProgramState state;
-    chart::fillFabricStitches(state.colors, *picture, fabric);
+    colour::RgbGrid stitches = chart::fabricStitches(*picture, fabric);
 
     Outputs outputs;
     if (!args.stitches.empty()) {
         image::ClsDIB before;
-        paintStitches(state.colors, fabric, before);
+        paintStitches(stitches, fabric, before);
         outputs.addBmp(args.stitches, before);
     }
     const int colorBit = args.colors ? image::kColorBitMostFrequent : args.mode;
     const chart::Reduction reduction = chart::reductionOfColorBit(colorBit, args.colors.value_or(0));
     // What the quality figures compare the chart with: the stitches before the reduction.
     const colour::RgbGrid before =
-        chart::stitchGrid(state.colors, chart::chartSide(fabric.width), chart::chartSide(fabric.height));
+        chart::stitchGrid(stitches, chart::chartSide(fabric.width), chart::chartSide(fabric.height));
     if (args.colours.usesBestThreads())
-        chart::reduceStitchesToBestThreads(state.colors, fabric.paintedWidth(), fabric.paintedHeight(), args.colours);
+        chart::reduceStitchesToBestThreads(stitches, fabric.paintedWidth(), fabric.paintedHeight(), args.colours);
     else
-        reduceFabric(state.colors, fabric, reduction);
+        reduceFabric(stitches, fabric, reduction);
     if (!args.effect.empty()) {
         image::ClsDIB after;
-        paintStitches(state.colors, fabric, after);
+        paintStitches(stitches, fabric, after);
         outputs.addBmp(args.effect, after);
     }
 
     chart::ChartRequest request;
-    request.width = chart::chartSide(fabric.width);
-    request.height = chart::chartSide(fabric.height);
     request.title = chart::chartTitle(args.title).toStdString();
     request.rangeName = chart::chartRange(args.range);
     palette::parseThreshold(args.threshold, request.threshold);
     request.matcher = &palette::dmcMatcher(args.colours.criterion);
-    const chart::ChartResult made = chart::makeChart(state, request, TaskDelegate{}, nullptr);
+    const chart::ChartResult made = chart::makeChart(
+        chart::stitchGrid(stitches, chart::chartSide(fabric.width), chart::chartSide(fabric.height)), request, TaskDelegate{});
     if (made.error == chart::ChartError::TooManyColours)
         throw CliError(ExitCode::Failure, "more than 500 colours in the fabric; reduce them with --mode, --colors or --threads");
     if (made.error == chart::ChartError::TooManySymbols)

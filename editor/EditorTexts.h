@@ -14,9 +14,4 @@ inline constexpr const char* kDone = "完成";
 // %1 the colour total, %2 the replacements made.
 inline constexpr const char* kCounter = "颜色总数：%1  替换%2 处";
 
-inline constexpr const char* kErrorTitle = "错误！";
-// %1 the chart file's name.
-inline constexpr const char* kTooLargeText = "绣图文件 %1 超过 321 x 321 针，不能编辑。";
-inline constexpr const char* kUnreadableText = "不能读取绣图文件 %1，请重新点击“编辑”。";
-
 } // namespace pav::editor::texts

@@ -1,22 +1,14 @@
 #include "editor/Form9Model.h"
 
-#include "base/SaveFolders.h"
 #include "base/UiText.h"
 #include "editor/EditorTexts.h"
 #include "image/RgbValue.h"
-#include "palette/ColourMatcher.h"
-#include "palette/ThreadPalette.h"
-
-#include <QDir>
-#include <QImageReader>
 
 #include <algorithm>
 
 namespace pav::editor {
 
 namespace {
-
-using palette::kMatrixSide;
 
 constexpr QRgb kListGrid = qRgb(222, 222, 222);
 constexpr QRgb kZoomGrid = qRgb(200, 200, 200);
@@ -29,8 +21,9 @@ constexpr int kZoomBlock = 6;
 // Inside an 18 x 14 list cell the swatch fills offsets 1..15 across and 1..11 down.
 constexpr int kSwatchW = 15;
 constexpr int kSwatchH = 11;
+// The colour list never holds more entries than a chart may have colours.
+constexpr int kListCapacity = 500;
 
-using image::fromQRgb;
 using image::toQRgb;
 
 bool insideImage(const QImage& image, int x, int y) {
@@ -42,100 +35,41 @@ void plot(QImage& image, int x, int y, QRgb colour) {
     if (insideImage(image, x, y)) image.setPixel(x, y, colour);
 }
 
-// Releases the "a long edit is running" flag however the edit ends.
-class EditingScope {
-public:
-    explicit EditingScope(bool& flag) : m_flag(flag) { m_flag = true; }
-    ~EditingScope() { m_flag = false; }
-    EditingScope(const EditingScope&) = delete;
-    EditingScope& operator=(const EditingScope&) = delete;
-
-private:
-    bool& m_flag;
-};
+// The chart's stitches one pixel each, bare cells white.
+QImage stitchPicture(const chart::Chart& chart) {
+    QImage picture(chart.width(), chart.height(), QImage::Format_RGB32);
+    for (int y = 0; y < chart.height(); ++y)
+        for (int x = 0; x < chart.width(); ++x)
+            picture.setPixel(x, y, chart.stitched(x, y) ? toQRgb(chart.blockColour(x, y)) : kBackground);
+    return picture;
+}
 
 } // namespace
 
-Form9Model::Form9Model(palette::ProgramState& state, EditorHost* host, MessageSink* messages,
-                       const TaskDelegate* task)
-    : m_state(state), m_host(host), m_messages(messages), m_task(task) {}
+Form9Model::Form9Model(EditorHost* host) : m_host(host) {}
 
 void Form9Model::notify(Form9Observer::Part part) {
     if (m_observer) m_observer->form9Changed(part);
 }
 
-void Form9Model::yieldNow() const {
-    if (m_task) m_task->letEventsRun();
-}
-
-std::string Form9Model::stitchPictureName(int colorBit) {
-    return colorBit < 1 ? "tmppicv.bmp" : "tmpcolorv.bmp";
-}
-
 // ---------------------------------------------------------------- opening
 
-bool Form9Model::open(int colorBit, const std::string& folder) {
+bool Form9Model::open(const chart::Chart& chart) {
     m_open = false;
-    const std::string name = stitchPictureName(colorBit);
-    const std::string path =
-        folder.empty()
-            ? workingFile(name)
-            : QDir(QString::fromStdString(folder)).filePath(QString::fromStdString(name)).toStdString();
-    if (!loadThumbnail(path)) {
+    if (chart.width() < 1 || chart.height() < 1) {
         // Nothing of an earlier chart stays on show.
+        m_opened = m_chart = chart::Chart();
         m_thumbnail = QImage();
         m_chartW = m_chartH = 0;
         notify(Form9Observer::Part::Opened);
         return false;
     }
+    m_opened = chart;
+    m_chart = chart;
+    m_thumbnail = stitchPicture(chart);
     resetForOpening();
     notify(Form9Observer::Part::Opened);
-    copyMatrices();
     m_open = true;
-    return true;
-}
-
-bool Form9Model::openStitches(int width, int height) {
-    m_open = false;
-    if (width < 1 || height < 1 || width > kMatrixSide || height > kMatrixSide) {
-        m_thumbnail = QImage();
-        m_chartW = m_chartH = 0;
-        notify(Form9Observer::Part::Opened);
-        return false;
-    }
-    m_thumbnail = QImage(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) m_thumbnail.setPixel(x, y, toQRgb(m_state.colors.at(x, y)));
-    resetForOpening();
-    notify(Form9Observer::Part::Opened);
-    copyMatrices();
-    m_open = true;
-    return true;
-}
-
-bool Form9Model::loadThumbnail(const std::string& path) {
-    QImageReader reader(QString::fromStdString(path));
-    const std::string name = QFileInfo(QString::fromStdString(path)).fileName().toStdString();
-    // The working matrices hold 321 x 321 stitches; a larger picture cannot be a chart of this program.
-    // Its size is known from the header: a huge one is refused as such, not decoded first (which could
-    // fail on the decoder's memory limit and be reported as unreadable).
-    const auto tooLarge = [](QSize size) { return size.width() > kMatrixSide || size.height() > kMatrixSide; };
-    const auto refuseTooLarge = [&] {
-        if (m_messages)
-            m_messages->showMessage(pav::uiText(texts::kTooLargeText).arg(QString::fromStdString(name)).toStdString(), texts::kErrorTitle,
-                                    MessageIcon::Error);
-        return false;
-    };
-    if (tooLarge(reader.size())) return refuseTooLarge();
-    QImage picture = reader.read();
-    if (picture.isNull()) {
-        if (m_messages)
-            m_messages->showMessage(pav::uiText(texts::kUnreadableText).arg(QString::fromStdString(name)).toStdString(), texts::kErrorTitle,
-                                    MessageIcon::Error);
-        return false;
-    }
-    if (tooLarge(picture.size())) return refuseTooLarge();
-    m_thumbnail = picture.convertToFormat(QImage::Format_RGB32);
     return true;
 }
 
@@ -149,7 +83,6 @@ void Form9Model::resetForOpening() {
     m_magnified = QImage(std::max(zoomW, 1), std::max(zoomH, 1), QImage::Format_RGB32);
     m_magnified.fill(kBackground);
     m_magnifiedCellsPainted = 0;
-    m_magnifiedBusy = false;
 
     // The lists stay empty until the first press on the thumbnail or the first replace or undo.
     m_sourceList = QImage(kListW, kListInitialH, QImage::Format_RGB32);
@@ -159,42 +92,34 @@ void Form9Model::resetForOpening() {
     m_listScrollMax = 0;
     m_listsDrawn = false;
 
-    m_colorTotal = std::clamp(m_state.maxColor, 0, palette::kListCapacity);
+    // Every thread with stitches, in the chart's order.
+    m_list.clear();
+    for (std::size_t t = 0; t < m_chart.threads().size() && m_list.size() < kListCapacity; ++t)
+        if (m_chart.threads()[t].count > 0) m_list.push_back(static_cast<int>(t));
+    m_colorTotal = static_cast<int>(m_list.size());
     m_srcColor = kNone;
     m_dstColor = kNone;
 
-    // Each opening charts a new picture: pairs recorded on an earlier chart would
-    // rewrite this one wrongly, and its lists would never appear again.
-    m_replaceCount = 0;
+    // Each opening edits a new chart: commands done on an earlier one do not apply to it.
+    m_edits.clear();
     m_undoEnabled = false;
     m_counter = QString::fromUtf8(kInitialCounter);
     m_thumbnailPresses = 0;
 }
 
-void Form9Model::copyMatrices() {
-    for (int y = 0; y < m_chartH; ++y) {
-        for (int x = 0; x < m_chartW; ++x) {
-            m_editMatrix.at(x, y) = m_state.colors.at(x, y);
-            m_editThreads.at(x, y) = m_state.index.at(x, y);
-            yieldNow();
-        }
-    }
-}
-
 // ---------------------------------------------------------------- lists
 
-std::int32_t Form9Model::threadColor(std::int32_t row) const {
-    if (row < 1 || row > palette::kTableRows) return kNone;
-    return m_state.dmc[row].color;
+std::int32_t Form9Model::threadColor(int thread) const {
+    if (thread < 0 || thread >= static_cast<int>(m_chart.threads().size())) return kNone;
+    return m_chart.threads()[static_cast<std::size_t>(thread)].rgb;
 }
 
-std::int32_t Form9Model::swatchRgb(std::int32_t row) const {
-    return row == kNone ? kNone : threadColor(row);
+std::int32_t Form9Model::swatchRgb(std::int32_t thread) const {
+    return thread == kNone ? kNone : threadColor(thread);
 }
 
-bool Form9Model::isListedRow(std::int32_t row) const {
-    const auto first = m_state.colorList.begin() + 1;
-    return std::find(first, first + m_colorTotal, row) != first + m_colorTotal;
+bool Form9Model::isListed(int thread) const {
+    return std::find(m_list.begin(), m_list.begin() + m_colorTotal, thread) != m_list.begin() + m_colorTotal;
 }
 
 QRect Form9Model::swatchRect(int i) {
@@ -212,13 +137,12 @@ void Form9Model::drawColorLists() {
     m_sourceScroll = m_targetScroll = 0;
 
     for (int i = 1; i <= m_colorTotal; ++i) {
-        const std::int32_t colour = threadColor(m_state.colorList[i]);
+        const std::int32_t colour = threadColor(listThread(i));
         if (colour == kNone) continue;
         const QRect cell = swatchRect(i);
         for (int y = cell.top(); y <= cell.bottom(); ++y) {
             for (int x = cell.left(); x <= cell.right(); ++x) {
                 m_sourceList.setPixel(x, y, toQRgb(colour));
-                yieldNow();
             }
         }
     }
@@ -253,15 +177,8 @@ void Form9Model::moveOverThumbnail(int x, int y) {
 
 void Form9Model::pressThumbnail() {
     if (!m_open) return;
-    // Decided now: presses that arrive while this one draws must not take its turn to draw the lists.
     const bool firstPress = ++m_thumbnailPresses == 1;
-    // A press while the view is still drawing (events run inside the drawing)
-    // leaves the drawing alone; only the press that started it ends it.
-    if (!m_magnifiedBusy) {
-        m_magnifiedBusy = true;
-        drawMagnified();
-        m_magnifiedBusy = false;
-    }
+    drawMagnified();
     if (firstPress) drawColorLists();
 }
 
@@ -273,16 +190,15 @@ void Form9Model::drawMagnified() {
     const int w = m_magnified.width(), h = m_magnified.height();
     for (int yy = 0; yy <= h - 1; yy += kZoomCell) {
         for (int xx = 0; xx <= w - 1; xx += kZoomCell) {
-            // The program-wide matrix, not the working copy: the view shows the
-            // chart as it was handed over until "完成" writes it back.
+            // The chart as it was handed over, not as edited: the view shows it so until the next opening.
             const int cx = sx + xx / kZoomCell, cy = sy + yy / kZoomCell;
-            const QRgb k =
-                cx < kMatrixSide && cy < kMatrixSide ? toQRgb(m_state.colors.at(cx, cy)) : kBackground;
+            const QRgb k = m_opened.contains(cx, cy) && m_opened.stitched(cx, cy)
+                               ? toQRgb(m_opened.blockColour(cx, cy))
+                               : kBackground;
             for (int b = 0; b < kZoomBlock; ++b)
                 for (int a = 0; a < kZoomBlock; ++a)
                     plot(m_magnified, xx + a, yy + b, k);
             ++m_magnifiedCellsPainted;
-            yieldNow();
             // The cell's top and left edges; together they make the grid lines across the view.
             for (int a = 0; a < kZoomCell; ++a)
                 plot(m_magnified, xx + a, yy, kZoomGrid);
@@ -295,8 +211,8 @@ void Form9Model::drawMagnified() {
 
 // ---------------------------------------------------------------- picking
 
-void Form9Model::pick(ListSide side, std::int32_t row) {
-    (side == ListSide::Source ? m_srcColor : m_dstColor) = row;
+void Form9Model::pick(ListSide side, int thread) {
+    (side == ListSide::Source ? m_srcColor : m_dstColor) = thread;
     notify(Form9Observer::Part::Swatches);
 }
 
@@ -307,10 +223,11 @@ void Form9Model::pressMagnified(int x, int y) {
         return;
     const int columns = (m_magnified.width() + kZoomCell - 1) / kZoomCell;
     if ((y / kZoomCell) * columns + x / kZoomCell >= m_magnifiedCellsPainted) return;
-    // The view shows the stitch colours as handed over; each stands for its
-    // nearest thread, the rule by which the editing entry listed the threads.
-    const int row = palette::nearestThreadRow(fromQRgb(m_magnified.pixel(x, y)));
-    if (isListedRow(row)) pick(ListSide::Source, row);
+    // The view shows the chart as handed over: a press picks the thread that stitch had then.
+    const int cx = m_magnifiedOrigin.x() + x / kZoomCell, cy = m_magnifiedOrigin.y() + y / kZoomCell;
+    if (!m_opened.contains(cx, cy) || !m_opened.stitched(cx, cy)) return;
+    const int thread = m_opened.threadAt(cx, cy);
+    if (isListed(thread)) pick(ListSide::Source, thread);
 }
 
 int Form9Model::listEntryAt(int x, int y) const {
@@ -321,16 +238,10 @@ int Form9Model::listEntryAt(int x, int y) const {
 }
 
 void Form9Model::pressList(ListSide side, int x, int y) {
-    if (!m_open || !m_listsDrawn || listEntryAt(x, y) == 0) return;
-    const QImage& image = list(side);
-    if (!insideImage(image, x, y)) return;
-    const std::int32_t pressed = fromQRgb(image.pixel(x, y));
-    for (int c = 1; c <= m_colorTotal; ++c) {
-        if (threadColor(m_state.colorList[c]) == pressed) {
-            pick(side, m_state.colorList[c]);
-            return;
-        }
-    }
+    if (!m_open || !m_listsDrawn) return;
+    const int i = listEntryAt(x, y);
+    if (i == 0 || !insideImage(list(side), x, y)) return;
+    pick(side, listThread(i));
 }
 
 // ---------------------------------------------------------------- replace, undo, done
@@ -340,18 +251,12 @@ void Form9Model::languageChanged() {
 }
 
 void Form9Model::setCounter() {
-    m_counter = pav::uiText(texts::kCounter).arg(m_colorTotal).arg(m_replaceCount);
+    m_counter = pav::uiText(texts::kCounter).arg(m_colorTotal).arg(replaceCount());
     notify(Form9Observer::Part::Counter);
 }
 
-// Open, not inside another handler's loop, and the chart window not reading the shared data.
-bool Form9Model::mayEdit() const {
-    return m_open && !m_editing && (!m_host || m_host->stitchDataFree());
-}
-
 void Form9Model::replace() {
-    if (!mayEdit()) return;
-    EditingScope scope(m_editing);
+    if (!m_open) return;
     drawColorLists();
     if (m_srcColor >= 0 && m_dstColor >= 0 && m_dstColor != m_srcColor) {
         replaceColor(m_srcColor, m_dstColor);
@@ -362,99 +267,59 @@ void Form9Model::replace() {
     drawColorLists();
 }
 
-void Form9Model::replaceColor(std::int32_t src, std::int32_t dst) {
-    if (m_replaceCount >= kReplaceLimit) return;
-    auto& list = m_state.colorList;
-    const int total = m_colorTotal;
-    for (int i = 1; i <= total; ++i) {
-        if (list[i] != src) continue;
-        for (int j = i; j <= m_colorTotal - 1; ++j)
-            list[j] = list[j + 1];
-        m_colorTotal = std::max(1, m_colorTotal - 1);
-        std::vector<bool>* changed = nullptr;
-        if (m_replaceCount < kUndoCapacity) {
-            m_undoFrom[m_replaceCount] = src;
-            m_undoTo[m_replaceCount] = dst;
-            changed = &m_undoStitches[static_cast<std::size_t>(m_replaceCount)];
-            ++m_replaceCount;
-        }
-        recolorThread(src, dst, changed);
-    }
-    m_state.colorCount = m_colorTotal;
-}
-
-void Form9Model::recolorThread(std::int32_t from, std::int32_t to, std::vector<bool>* changed) {
-    const int w = m_chartW, h = m_chartH;
-    if (changed) changed->assign(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), false);
-    const std::int32_t colour = threadColor(to);
-    if (colour == kNone) return;
-    for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x) {
-            if (m_editThreads.at(x, y) == from) {
-                m_editThreads.at(x, y) = to;
-                m_editMatrix.at(x, y) = colour;
-                plot(m_thumbnail, x, y, toQRgb(colour));
-                if (changed) (*changed)[static_cast<std::size_t>(y) * static_cast<std::size_t>(w) + x] = true;
-            }
-            yieldNow();
-        }
-    }
-    notify(Form9Observer::Part::Thumbnail);
-}
-
-void Form9Model::restoreStitches(const std::vector<bool>& changed, std::int32_t to) {
-    const std::int32_t colour = threadColor(to);
-    if (colour == kNone) return;
-    const int w = m_chartW, h = m_chartH;
-    for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x) {
-            const std::size_t at = static_cast<std::size_t>(y) * static_cast<std::size_t>(w) + x;
-            if (at < changed.size() && changed[at]) {
-                m_editThreads.at(x, y) = to;
-                m_editMatrix.at(x, y) = colour;
-                plot(m_thumbnail, x, y, toQRgb(colour));
-            }
-            yieldNow();
-        }
-    }
+void Form9Model::replaceColor(int src, int dst) {
+    if (m_edits.size() >= kReplaceLimit) return;
+    const auto found = std::find(m_list.begin(), m_list.begin() + m_colorTotal, src);
+    if (found == m_list.begin() + m_colorTotal) return;
+    // The entries after it move down one place; the last place keeps its old
+    // value but is no longer counted, and the count never goes below 1.
+    std::copy(found + 1, m_list.begin() + m_colorTotal, found);
+    m_colorTotal = std::max(1, m_colorTotal - 1);
+    ReplaceThread command(src, dst);
+    command.apply(m_chart, [&](int x, int y) { plot(m_thumbnail, x, y, toQRgb(m_chart.blockColour(x, y))); });
+    m_edits.push(std::move(command));
     notify(Form9Observer::Part::Thumbnail);
 }
 
 void Form9Model::undo() {
-    if (!mayEdit()) return;
-    EditingScope scope(m_editing);
+    if (!m_open) return;
     drawColorLists();
     undoReplace();
-    if (m_replaceCount == 0) m_undoEnabled = false;
+    if (m_edits.empty()) m_undoEnabled = false;
     setCounter();
     drawColorLists();
 }
 
 void Form9Model::undoReplace() {
-    if (m_replaceCount == 0) return;
-    const int r = --m_replaceCount;
-    // Only the stitches this replacement changed go back; those that held the
-    // target thread before keep it.
-    restoreStitches(m_undoStitches[static_cast<std::size_t>(r)], m_undoFrom[r]);
+    if (m_edits.empty()) return;
+    // Only the stitches this replacement changed go back, with the colours they had.
+    const ReplaceThread command = m_edits.pop();
+    command.revert(m_chart, [&](int x, int y) { plot(m_thumbnail, x, y, toQRgb(m_chart.blockColour(x, y))); });
+    notify(Form9Observer::Part::Thumbnail);
     // The thread comes back at the end of the list, not at its former place.
-    if (m_colorTotal < palette::kListCapacity) {
+    if (m_colorTotal < kListCapacity) {
+        if (static_cast<int>(m_list.size()) <= m_colorTotal) m_list.resize(static_cast<std::size_t>(m_colorTotal) + 1);
+        m_list[static_cast<std::size_t>(m_colorTotal)] = command.from();
         ++m_colorTotal;
-        m_state.colorList[m_colorTotal] = m_undoFrom[r];
     }
-    m_state.colorCount = m_colorTotal;
+}
+
+chart::Chart Form9Model::editedChart() const {
+    chart::Chart edited = m_chart;
+    std::vector<bool> backStitched(edited.threads().size(), false);
+    for (const chart::BackStitch& stitch : edited.backStitches)
+        if (stitch.thread >= 0 && stitch.thread < static_cast<int>(backStitched.size()))
+            backStitched[static_cast<std::size_t>(stitch.thread)] = true;
+    for (std::size_t t = 0; t < edited.threads().size(); ++t) {
+        chart::ChartThread& thread = edited.threads()[t];
+        if (m_opened.threads()[t].count > 0 && thread.count == 0 && !backStitched[t]) thread.listed = false;
+    }
+    return edited;
 }
 
 void Form9Model::done() {
-    if (!mayEdit()) return;
-    EditingScope scope(m_editing);
-    const int w = m_chartW, h = m_chartH;
-    for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x) {
-            m_state.colors.at(x, y) = m_editMatrix.at(x, y);
-            yieldNow();
-        }
-    }
-    if (m_host) m_host->showChartWindow();
+    if (!m_open) return;
+    if (m_host) m_host->finishEditing(editedChart());
 }
 
 } // namespace pav::editor

@@ -1,23 +1,22 @@
 #pragma once
-// The chart colour editor: merges one thread of a prepared chart into another,
-// shows the result on a one-pixel-per-stitch thumbnail, undoes replacements
-// newest first, and on "完成" writes the edited stitches back into the
-// program-wide stitch colour matrix for the chart window to generate from.
+// The chart colour editor: merges one thread of a chart into another, shows the
+// result on a one-pixel-per-stitch thumbnail, undoes replacements newest first,
+// and on "完成" hands the edited chart to its host.
 //
-// The editor works on threads: the colour list holds thread rows, the swatches
-// show each row's thread colour, and a replacement of thread A by thread B gives
-// every stitch whose current thread is A the colour of B. The model owns the
-// pictures it draws (thumbnail, magnified view, the two swatch lists) as QImages;
-// the view only shows them and forwards presses.
+// The editor edits a Chart value: the colour list holds threads of that chart
+// (indices into its threads, those with stitches, in thread order), the swatches
+// show each thread's colour, and a replacement of thread A by thread B gives every
+// stitch whose thread is A thread B and its colour. Each replacement is a command
+// on an undo stack. The model owns the pictures it draws (thumbnail, magnified
+// view, the two swatch lists) as QImages; the view only shows them and forwards presses.
 
-#include "base/TaskDelegate.h"
-#include "palette/ProgramState.h"
+#include "chart/Chart.h"
+#include "editor/ColourEdits.h"
 
 #include <QImage>
 #include <QRect>
 #include <QString>
 
-#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -28,11 +27,8 @@ namespace pav::editor {
 class EditorHost {
 public:
     virtual ~EditorHost() = default;
-    // Shows the chart window (non-modal) after "完成" has written the matrix back.
-    virtual void showChartWindow() = 0;
-    // False while the chart window generates or prints from the stitch data and the
-    // colour list: replace, undo and "完成", which write them, wait until then.
-    virtual bool stitchDataFree() const { return true; }
+    // "完成": the edited chart, for the chart window to show or generate from.
+    virtual void finishEditing(const chart::Chart& edited) = 0;
 };
 
 class Form9Observer {
@@ -64,9 +60,8 @@ public:
     static constexpr int kZoomCell = 8;
     static constexpr int kMagnifiedMaxW = 385;
     static constexpr int kMagnifiedMaxH = 327;
-    // Recorded replacements: at most 201 are recorded, the arrays hold 300.
+    // At most 201 replacements are recorded.
     static constexpr int kReplaceLimit = 201;
-    static constexpr int kUndoCapacity = 300;
     static constexpr std::int32_t kNone = -1;
 
     static constexpr const char* kCaption = "绣图颜色替换－用来减少绣图颜色";
@@ -74,23 +69,14 @@ public:
 
     enum class ListSide { Source, Target };
 
-    Form9Model(palette::ProgramState& state, EditorHost* host, MessageSink* messages,
-               const TaskDelegate* task = nullptr);
+    explicit Form9Model(EditorHost* host);
 
     void setObserver(Form9Observer* observer) { m_observer = observer; }
 
-    // Opening: reads the stitch picture file ("tmpcolorv.bmp" when colorBit > 0,
-    // otherwise "tmppicv.bmp") from folder (empty = where the working files are). A file
-    // that is missing, unreadable or larger than the matrix gives a message and
-    // false, and the editor holds no chart.
-    bool open(int colorBit, const std::string& folder = std::string());
-    // Opening on stitch data already in the program state (a chart that was not
-    // made from the stitch picture, such as one read from a file): the thumbnail
-    // shows the width x height stitch colours of the matrix. False, with nothing
-    // open, for a size outside 1..321.
-    bool openStitches(int width, int height);
+    // Opening on a chart: what the chart window shows, or what it would generate.
+    // False, with nothing open, for a chart without cells.
+    bool open(const chart::Chart& chart);
     bool isOpen() const { return m_open; }
-    static std::string stitchPictureName(int colorBit);
 
     // Pointer moves over the thumbnail: the marker's bottom-right corner follows.
     void moveOverThumbnail(int x, int y);
@@ -117,49 +103,42 @@ public:
     int listScroll(ListSide side) const { return side == ListSide::Source ? m_sourceScroll : m_targetScroll; }
     int listScrollMax() const { return m_listScrollMax; }
     int colorTotal() const { return m_colorTotal; }
+    // The threads chosen to replace and to replace with (indices into the chart's threads), kNone for none.
     std::int32_t srcColor() const { return m_srcColor; }
     std::int32_t dstColor() const { return m_dstColor; }
-    // The thread colour a swatch label shows for a chosen row, kNone for none.
-    std::int32_t swatchRgb(std::int32_t row) const;
-    int replaceCount() const { return m_replaceCount; }
+    // The thread of colour-list entry i (1-based).
+    int listThread(int i) const { return m_list[static_cast<std::size_t>(i - 1)]; }
+    // The thread colour a swatch label shows for a chosen thread, kNone for none.
+    std::int32_t swatchRgb(std::int32_t thread) const;
+    int replaceCount() const { return m_edits.size(); }
     bool undoEnabled() const { return m_undoEnabled; }
     const QString& counterText() const { return m_counter; }
     // The user chose another language: a counter already composed is composed again.
     void languageChanged();
-    bool magnifiedBusy() const { return m_magnifiedBusy; }
-    std::int32_t editColor(int x, int y) const { return m_editMatrix.at(x, y); }
-    // The thread row each stitch has now, replacements included (0 for no stitch).
-    std::int32_t editThread(int x, int y) const { return m_editThreads.at(x, y); }
+    // The chart as edited so far, and as it was opened.
+    const chart::Chart& chart() const { return m_chart; }
+    const chart::Chart& openedChart() const { return m_opened; }
+    // The chart "完成" hands over: threads left without stitches leave the legend,
+    // unless back stitches use them.
+    chart::Chart editedChart() const;
     // The rectangle of colour-list entry i (1-based) in either list.
     static QRect swatchRect(int i);
 
 private:
-    bool mayEdit() const;
     void notify(Form9Observer::Part part);
-    void yieldNow() const;
-    bool loadThumbnail(const std::string& path);
     void resetForOpening();
-    void copyMatrices();
     void drawColorLists();
     void paintListGrid(int rows);
     void drawMagnified();
-    void replaceColor(std::int32_t src, std::int32_t dst);
+    void replaceColor(int src, int dst);
     void undoReplace();
-    // Every stitch whose current thread is from takes thread to (matrix and
-    // thumbnail); with `changed`, the stitches it changed are marked there.
-    void recolorThread(std::int32_t from, std::int32_t to, std::vector<bool>* changed = nullptr);
-    // The marked stitches take thread back to, whatever they hold now.
-    void restoreStitches(const std::vector<bool>& changed, std::int32_t to);
     void setCounter();
-    bool isListedRow(std::int32_t row) const;
-    std::int32_t threadColor(std::int32_t row) const;
+    bool isListed(int thread) const;
+    std::int32_t threadColor(int thread) const;
     int listEntryAt(int x, int y) const;
-    void pick(ListSide side, std::int32_t row);
+    void pick(ListSide side, int thread);
 
-    palette::ProgramState& m_state;
     EditorHost* m_host;
-    MessageSink* m_messages;
-    const TaskDelegate* m_task;
     Form9Observer* m_observer = nullptr;
 
     bool m_open = false;
@@ -175,30 +154,22 @@ private:
     int m_listScrollMax = 0;
     bool m_listsDrawn = false;
 
+    chart::Chart m_opened; // as handed over: the magnified view shows it until the next opening
+    chart::Chart m_chart;  // as edited
+    // The colour list: threads of the chart, m_colorTotal of them counted.
+    std::vector<int> m_list;
     int m_colorTotal = 0;
     std::int32_t m_srcColor = kNone;
     std::int32_t m_dstColor = kNone;
-    palette::StitchMatrix m_editMatrix;  // working copy of the stitch colours
-    palette::StitchMatrix m_editThreads; // the current thread row of each stitch
-
-    int m_replaceCount = 0;
-    std::array<std::int32_t, kUndoCapacity> m_undoFrom{};
-    std::array<std::int32_t, kUndoCapacity> m_undoTo{};
-    // The stitches each recorded replacement changed (one bit per stitch, row
-    // by row), so that undo gives back exactly those and not the stitches that
-    // held the target thread before.
-    std::vector<std::vector<bool>> m_undoStitches = std::vector<std::vector<bool>>(kUndoCapacity);
+    EditStack m_edits;
     bool m_undoEnabled = false;
     QString m_counter = QString::fromUtf8(kInitialCounter);
 
-    // Magnified view: presses counted since opening, the busy flag, and the
-    // marker origin and number of cells of the last drawing (for picking).
+    // Magnified view: presses counted since opening, and the marker origin and
+    // number of cells of the last drawing (for picking).
     int m_thumbnailPresses = 0;
-    bool m_magnifiedBusy = false;
     QPoint m_magnifiedOrigin;
     int m_magnifiedCellsPainted = 0;
-    // Replace, undo and done let events run; a second press meanwhile is ignored.
-    bool m_editing = false;
 };
 
 } // namespace pav::editor

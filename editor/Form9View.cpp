@@ -1,6 +1,5 @@
 #include "editor/Form9View.h"
 
-#include "app/views/MessageBoxSink.h"
 #include "base/UiText.h"
 #include "editor/EditorTexts.h"
 #include "editor/ImageBox.h"
@@ -29,7 +28,6 @@ constexpr int kScrollW = 17;
 constexpr int kMiddleW = 150;
 constexpr int kSwatchW = 44;
 constexpr int kRowH = 26;
-// Events run at most this often inside the model's long loops.
 
 QFrame* sunkenFrame(QWidget* parent) {
     auto* frame = new QFrame(parent);
@@ -40,15 +38,8 @@ QFrame* sunkenFrame(QWidget* parent) {
 
 } // namespace
 
-Form9View::Form9View(palette::ProgramState& state, EditorHost* host, QWidget* mainWindow,
-                     MessageSink* messages)
-    : QWidget(nullptr, Qt::Window) {
-    if (!messages) {
-        m_ownMessages = std::make_unique<app::MessageBoxSink>(this);
-        messages = m_ownMessages.get();
-    }
-    m_task.yield = [this] { letEventsRun(); };
-    m_model = std::make_unique<Form9Model>(state, host, messages, &m_task);
+Form9View::Form9View(EditorHost* host, QWidget* mainWindow) : QWidget(nullptr, Qt::Window) {
+    m_model = std::make_unique<Form9Model>(host);
     m_model->setObserver(this);
 
     setUiText(this, "windowTitle", Form9Model::kCaption);
@@ -192,12 +183,8 @@ QFrame* Form9View::listFrame(Form9Model::ListSide side) const {
 
 // ---------------------------------------------------------------- opening and model changes
 
-bool Form9View::openEditor(int colorBit, const std::string& folder) {
-    return showOpened(m_model->open(colorBit, folder));
-}
-
-bool Form9View::openEditorOnStitches(int width, int height) {
-    return showOpened(m_model->openStitches(width, height));
+bool Form9View::openColorEditor(const chart::Chart& chart) {
+    return showOpened(m_model->open(chart));
 }
 
 // The window comes up on a stitch picture that opened and goes away otherwise.
@@ -266,22 +253,14 @@ void Form9View::showLists() {
     }
 }
 
-void Form9View::showSwatch(QLabel* label, std::int32_t row) {
+void Form9View::showSwatch(QLabel* label, std::int32_t thread) {
     QPalette colours = label->palette();
-    const std::int32_t rgb = m_model->swatchRgb(row);
+    const std::int32_t rgb = m_model->swatchRgb(thread);
     colours.setColor(QPalette::Window,
                      rgb == Form9Model::kNone
                          ? palette().color(QPalette::Window)
-                         : QColor(palette::redOf(rgb), palette::greenOf(rgb), palette::blueOf(rgb)));
+                         : QColor(rgb & 255, (rgb >> 8) & 255, (rgb >> 16) & 255));
     label->setPalette(colours);
-}
-
-// Shows what the long loops have drawn so far and lets the user act, at most every kYieldEveryMs.
-void Form9View::letEventsRun() {
-    m_events.run([this] {
-        showImages();
-        showLists();
-    });
 }
 
 } // namespace pav::editor

@@ -5,10 +5,8 @@
 #include "editor/ColorEditorOpener.h"
 #include "editor/Form9Model.h"
 
-#include <QElapsedTimer>
 #include <QWidget>
 
-#include "base/EventPump.h"
 
 #include <memory>
 
@@ -24,9 +22,8 @@ class ImageBox;
 class Form9View : public QWidget, public ColorEditorOpener, private Form9Observer {
     Q_OBJECT
 public:
-    // mainWindow lends the editor its icon; messages may be null for the view's own message boxes.
-    Form9View(palette::ProgramState& state, EditorHost* host, QWidget* mainWindow = nullptr,
-              MessageSink* messages = nullptr);
+    // mainWindow lends the editor its icon.
+    explicit Form9View(EditorHost* host, QWidget* mainWindow = nullptr);
     ~Form9View() override;
 
 protected:
@@ -34,13 +31,8 @@ protected:
 
 public:
 
-    // Opens the editor on the current stitch picture and shows the window; a
-    // picture that cannot be read leaves the window hidden (the model has said why).
-    bool openEditor(int colorBit, const std::string& folder = std::string());
-    // What the main window's "编辑" calls once the stitch picture is ready.
-    bool openColorEditor(int colorBit) override { return openEditor(colorBit); }
-    // Opens the editor on the width x height stitches already in the program state.
-    bool openEditorOnStitches(int width, int height);
+    // Opens the editor on a chart and shows the window; a chart without cells leaves it hidden.
+    bool openColorEditor(const chart::Chart& chart) override;
 
     Form9Model& model() { return *m_model; }
 
@@ -67,14 +59,9 @@ private:
     void layOut();
     void showImages();
     void showLists();
-    void showSwatch(QLabel* label, std::int32_t row);
-    void letEventsRun();
+    void showSwatch(QLabel* label, std::int32_t thread);
 
-    std::unique_ptr<MessageSink> m_ownMessages;
-    TaskDelegate m_task;
     std::unique_ptr<Form9Model> m_model;
-    static constexpr int kYieldEveryMs = 30;
-    ThrottledEventPump m_events{kYieldEveryMs, false};
 
     ImageBox* m_picture1 = nullptr; // thumbnail with the marker
     ImageBox* m_picture2 = nullptr; // magnified view

@@ -1,92 +1,63 @@
 #pragma once
-// Turns the stitch colour matrix into threads: the stitch index matrix, the
-// colour list of threads in order of first appearance, and the legend list
-// with stitch counts and the ignore threshold.
+// The colour index: turns the stitches of a chart (a plain grid of RGB values)
+// into threads. Every distinct stitch colour is matched to its nearest thread,
+// each thread is kept once in order of first appearance (reading the stitches
+// row by row from the top, each row from the left), every stitch gets its
+// thread, and the threads used by at least the ignore threshold are listed.
 //
-// What the outputs hold after makeColorIndex then sortColorIndex ran to the end
-// (chart area 0 <= x < chartW, 0 <= y < chartH; "first appearance" means reading
-// the area row by row from the top, each row from the left):
+// Range "DMC" (an empty range name counts as "DMC"): the entries are catalogue
+// rows (1..423). Any other range name (the colour range "CC"): the entries are
+// the distinct stitch colours themselves, unmatched.
 //
-// Range "DMC" (an empty range name is made "DMC"):
-//   index[x, y]        the thread row (1..423) of the stitch.
-//   colorList[1..colorCount]
-//                      the distinct thread rows, in order of first appearance.
-//   colorList[colorCount+1 .. D] (D = number of distinct picture colours)
-//                      stale thread rows left from matching; read them never.
-//   colorList[D+1 .. 500]
-//                      kWhite (16777215), the never-filled mark.
-//   legend[1..maxColor]
-//                      one record per thread used by at least `threshold`
-//                      stitches, in order of first appearance: color = the
-//                      thread's colour, row = its thread row, position = its
-//                      colour-list position (so colorList[position] == row and the
-//                      entry's symbol is symbol number `position`), number = the
-//                      thread number blank-padded to 8 ("310     "), quantity =
-//                      its stitch count in decimal, blank-padded to 4 and never
-//                      cut ("19  ", "12345").
-//   legend[maxColor+1 .. 500]
-//                      reset records (LegendRecord{}).
-//
-// Any other range name (treated as the colour range "CC"): no thread is used.
-//   index[x, y]        the colour-list position of the stitch's colour.
-//   colorList[1..colorCount]
-//                      the distinct picture colours (RGB values), in order of
-//                      first appearance; later positions hold kWhite.
-//   legend[1..maxColor]
-//                      one record per colour used by at least `threshold`
-//                      stitches, in order of first appearance: color = the
-//                      colour itself, row = 0, position = its colour-list
-//                      position, number = "#RRGGBB" blank-padded to 8
-//                      ("#FFC9B8 "), quantity as above.
-//
-// In both ranges the symbol of a stitch is symbol number index-position: for
-// DMC the colour-list position of its thread row, for CC index[x, y] itself; a
-// legend record's symbol is symbol number `position`. Legend records are a
-// subsequence of the colour list in the same order; they are one to one with it
-// when no entry falls under the threshold.
-//
-// maxColor: after makeColorIndex the number of distinct threads (DMC) or
-// colours (CC); after sortColorIndex the number of legend records.
-//
-// The run stops early when *genRunning is seen false (IndexResult::Aborted) or at
-// the 501st distinct picture colour (IndexResult::TooManyColours). The outputs
-// are then partly rebuilt; colorCount and maxColor keep their earlier values.
+// The listed entries are a subsequence of the entries in the same order: the
+// legend. Entry p (0-based) is drawn with symbol p + 1. At most 500 distinct
+// stitch colours are indexed; the 501st stops the run (TooManyColours).
 
 #include "base/TaskDelegate.h"
+#include "colour/RgbGrid.h"
 #include "palette/ColourMatcher.h"
-#include "palette/ProgramState.h"
+#include "palette/RgbValues.h"
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace pav::palette {
 
 enum class IndexResult {
     Done,          // ran to the end
-    Aborted,       // genRunning was seen false; outputs are partial
-    TooManyColours // the 501st distinct colour: genRunning cleared; the caller says so
+    Aborted,       // the task asked to stop
+    TooManyColours // the 501st distinct colour; the caller says so
 };
 
-struct ColorIndexJob {
-    int chartW = 0; // chart area read: 0 <= x < chartW, 0 <= y < chartH (at most 321 each)
-    int chartH = 0;
-    std::string* whichType = nullptr; // range name; empty becomes "DMC"; none counts as "DMC"
-    bool* genRunning = nullptr;       // the chart window's abort flag; none never aborts
-    const TaskDelegate* task = nullptr;
+struct ColourIndex {
+    bool threadRows = true;            // entries are catalogue rows, not colours
+    std::vector<std::int32_t> entries; // thread rows or stitch colours, in order of first appearance
+    std::vector<int> cells;            // per stitch, row by row: its entry (0-based)
+    std::vector<int> counts;           // stitches per entry
+    std::vector<bool> listed;          // per entry: at least the threshold
+    int width = 0;
+    int height = 0;
+
+    int listedCount() const;
+};
+
+struct ColourIndexJob {
+    std::string rangeName = "DMC";
+    int threshold = 0;                      // the ignore threshold
     const ColourMatcher* matcher = nullptr; // how colours find threads; none = the RGB rule over DMC
+    const TaskDelegate* task = nullptr;     // events, progress, status and the abort question
 };
 
-// Matching: stitch index matrix, colour list and maxColor.
-// Lets events run before every stitch of the colour pass and checks genRunning
-// after it; progress once per row. The row rewrite that follows the matching
-// lets events run once per row but is never cut short.
-// Matching and the legend read the thread table itself, so they need no
-// earlier loadColor.
-IndexResult makeColorIndex(ProgramState& state, const ColorIndexJob& job, int unused = 0);
+// The index of stitches. Status lines and progress as the chart window shows them:
+// "正在创建颜色索引......" with one step per row while colours are collected (events
+// run at every stitch, the abort question after it), a reset while thread rows are
+// written, then "正在计算颜色数目等信息......" with one step per row while the
+// legend is counted (the abort question at every entry weighed).
+IndexResult indexColours(const colour::RgbGrid& stitches, const ColourIndexJob& job, ColourIndex& index);
 
-// Counting: the legend list and maxColor. threshold is the ignore threshold.
-// Never lets events run; checks genRunning each time it weighs an entry not yet
-// listed (stopping with the records made so far); progress once per row.
-IndexResult sortColorIndex(ProgramState& state, const ColorIndexJob& job, int threshold);
+// Lists every entry that has stitches: what a threshold no thread reaches gives way to.
+void listEveryEntry(ColourIndex& index);
 
 // Parses the ignore-threshold text as a 16-bit integer (blanks around it and a
 // sign allowed, digits only); false when it is not one.

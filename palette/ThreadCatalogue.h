@@ -3,7 +3,7 @@
 // brand is a typed id; its table is data in a file of its own (DmcTable.cpp),
 // so another brand is another table and one more id, not new code.
 
-#include "palette/ProgramState.h"
+#include "palette/RgbValues.h"
 
 #include <cstdint>
 #include <optional>

@@ -16,12 +16,4 @@ std::string hexColourText(std::int32_t rgb) {
     return text;
 }
 
-void loadColor(std::array<DmcThread, kTableRows + 1>& dmc) {
-    const auto& rows = dmcThreads();
-    for (int row = 1; row <= kThreadRows; ++row) {
-        dmc[row].color = rows[row - 1].color;
-        dmc[row].cindex = paddedRight(rows[row - 1].number, 10);
-    }
-}
-
 } // namespace pav::palette

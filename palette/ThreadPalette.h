@@ -1,8 +1,9 @@
 #pragma once
 // The DMC thread range: 423 threads, each identified by its row (1..423).
 
-#include "palette/ProgramState.h"
+#include "palette/RgbValues.h"
 
+#include <array>
 #include <cstddef>
 #include <string>
 
@@ -15,9 +16,6 @@ struct ThreadEntry {
 
 // The 423 rows in row order (element 0 is row 1).
 const std::array<ThreadEntry, kThreadRows>& dmcThreads();
-
-// Fills rows 1..423 of the table (colour and 10-character number). Idempotent.
-void loadColor(std::array<DmcThread, kTableRows + 1>& dmc);
 
 // text left-justified in a field of width characters (longer text is kept whole).
 std::string paddedRight(const std::string& text, std::size_t width);

@@ -7,6 +7,7 @@
 
 #include "app/MainTexts.h"
 #include "chart/ChartSaver.h"
+#include "chart/StitchGrid.h"
 
 #include "app/views/Form1View.h"
 #include "base/UiText.h"
@@ -50,7 +51,7 @@ void bringUp(Window* window) {
 } // namespace
 
 ProgramWindows::ProgramWindows(Form1Model& main, Form1View& mainView, pav::MessageSink& messages)
-    : m_main(main), m_mainView(mainView), m_messages(messages), m_chartModel(main.state(), main, messages),
+    : m_main(main), m_mainView(mainView), m_messages(messages), m_chartModel(main, messages),
       m_printJob(m_chartModel, messages),
       m_sources(std::make_unique<pav::sources::SourceWindows>(*this, m_paths, messages, &mainView)),
       m_settingsModel(pav::settings::ChartSettingsTarget{main.ColorBit, main.autoColor, main.rdColorNum, m_xiutuTitle,
@@ -116,8 +117,8 @@ void ProgramWindows::showAbout() {
 }
 
 void ProgramWindows::openEditor() {
-    if (!m_editorView) m_editorView = new pav::editor::Form9View(m_main.state(), this, &m_mainView, &m_messages);
-    runEditingEntry(m_main, *m_editorView);
+    if (!m_editorView) m_editorView = new pav::editor::Form9View(this, &m_mainView);
+    runEditingEntry(m_main, m_chartModel.chartRequest(), *m_editorView);
     if (m_editorView && m_editorView->isVisible()) keepOnScreen(m_editorView);
 }
 
@@ -141,21 +142,19 @@ bool ProgramWindows::openChartFile(const QString& path) {
     return m_chartModel.showChart(std::move(*chart), m_chartView->events());
 }
 
-void ProgramWindows::editShownChart() {
-    if (!m_chartEditorView)
-        m_chartEditorView = new pav::editor::Form9View(*m_chartEditState, &m_chartEditing, &m_mainView, &m_messages);
-    m_chartBeingEdited = m_chartModel.chart();
-    m_editingRows = pav::chart::prepareEditing(m_chartBeingEdited, *m_chartEditState);
-    m_chartEditorView->openEditorOnStitches(m_chartBeingEdited.width(), m_chartBeingEdited.height());
+void ProgramWindows::finishEditing(const pav::chart::Chart& edited) {
+    takeEditedChart(m_main, edited);
+    showChartWindow();
 }
 
-void ProgramWindows::finishChartEditing() {
-    if (!m_chartEditorView) return;
-    const pav::editor::Form9Model& editor = m_chartEditorView->model();
-    pav::chart::Chart edited = pav::chart::chartAfterEditing(m_chartBeingEdited, m_editingRows,
-                                                             [&](int x, int y) { return editor.editThread(x, y); });
+void ProgramWindows::editShownChart() {
+    if (!m_chartEditorView) m_chartEditorView = new pav::editor::Form9View(&m_chartEditing, &m_mainView);
+    m_chartEditorView->openColorEditor(m_chartModel.chart());
+}
+
+void ProgramWindows::finishChartEditing(const pav::chart::Chart& edited) {
     showChartWindow();
-    m_chartModel.showChart(std::move(edited), m_chartView->events());
+    m_chartModel.showChart(edited, m_chartView->events());
 }
 
 void ProgramWindows::closeOtherWindows() {

@@ -12,7 +12,6 @@
 #include "program/EditingEntry.h"
 #include "app/Form1Model.h"
 #include "app/MainNavigation.h"
-#include "chart/ChartEditing.h"
 #include "chart/window/Form7Model.h"
 #include "chart/window/PrintJob.h"
 #include "editor/Form9Model.h"
@@ -56,8 +55,9 @@ public:
     void startScreenCapture() override;
     void closeOtherWindows() override;
 
-    // ---- EditorHost (showChartWindow above) ----
-    bool stitchDataFree() const override { return m_main.stitchDataFree(); }
+    // ---- EditorHost: "完成" of the editor "编辑" opened ----
+    // The edited stitches become the main window's, and the chart window comes up to chart them.
+    void finishEditing(const pav::chart::Chart& edited) override;
 
     // ---- SourceHost ----
     bool loadSourcePicture(const std::string& path) override { return m_main.loadSourcePicture(path); }
@@ -79,14 +79,12 @@ public:
     bool openChartFile(const QString& path);
 
 private:
-    // The colour editor of a chart shown from a file: its own stitch data, so that
-    // the main window's picture, fabric and stitch data stay as they are; "完成"
-    // shows the edited chart in the chart window.
+    // The colour editor of a chart shown from a file: the main window's picture,
+    // fabric and stitches stay as they are; "完成" shows the edited chart in the chart window.
     class ShownChartEditing : public pav::editor::EditorHost {
     public:
         explicit ShownChartEditing(ProgramWindows& windows) : m_windows(windows) {}
-        void showChartWindow() override { m_windows.finishChartEditing(); }
-        bool stitchDataFree() const override { return !m_windows.m_chartModel.busy(); }
+        void finishEditing(const pav::chart::Chart& edited) override { m_windows.finishChartEditing(edited); }
 
     private:
         ProgramWindows& m_windows;
@@ -94,7 +92,7 @@ private:
 
     void passSettingsToChart();
     void editShownChart();
-    void finishChartEditing();
+    void finishChartEditing(const pav::chart::Chart& edited);
 
     Form1Model& m_main;
     Form1View& m_mainView;
@@ -120,9 +118,6 @@ private:
     QPointer<pav::editor::Form9View> m_editorView;
 
     ShownChartEditing m_chartEditing{*this};
-    std::unique_ptr<pav::palette::ProgramState> m_chartEditState = std::make_unique<pav::palette::ProgramState>();
-    pav::chart::Chart m_chartBeingEdited;
-    pav::chart::EditingRows m_editingRows;
     QPointer<pav::editor::Form9View> m_chartEditorView;
 };
 

@@ -492,14 +492,6 @@
         <translation>Colours: %1  replaced: %2</translation>
     </message>
     <message>
-        <source>绣图文件 %1 超过 321 x 321 针，不能编辑。</source>
-        <translation>The chart file %1 is larger than 321 x 321 stitches and cannot be edited.</translation>
-    </message>
-    <message>
-        <source>不能读取绣图文件 %1，请重新点击“编辑”。</source>
-        <translation>Cannot read the chart file %1. Please click "Edit" again.</translation>
-    </message>
-    <message>
         <source>绣图颜色替换－用来减少绣图颜色</source>
         <translation>Replace chart colours - to use fewer colours</translation>
     </message>
@@ -680,8 +672,8 @@
         <translation>The chart's width or height in the file is missing or wrong.</translation>
     </message>
     <message>
-        <source>绣图超过 321 x 321 针，不能打开。</source>
-        <translation>The chart is larger than 321 x 321 stitches and cannot be opened.</translation>
+        <source>绣图超过 2000 x 2000 针，不能打开。</source>
+        <translation>The chart is larger than 2000 x 2000 stitches and cannot be opened.</translation>
     </message>
     <message>
         <source>文件中的颜色表有误（缺少底布、序号重复或颜色有误）。</source>

@@ -1,11 +1,9 @@
 // The colour editor on the largest fabric (230 x 250 stitches, 120 threads):
-// opening, and one replacement with its undo, with a yield hook that does
-// nothing (as the window's throttled one does between its time slices).
+// opening, and one replacement with its undo.
 #include "editor/Form9Model.h"
 #include "palette/ThreadPalette.h"
 
 #include <QImage>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -20,53 +18,46 @@ constexpr int kH = 250;
 constexpr int kThreads = 120;
 
 struct NoHost : editor::EditorHost {
-    void showChartWindow() override {}
-};
-struct NoMessages : MessageSink {
-    void showMessage(const std::string&, const std::string&, MessageIcon) override {}
+    void finishEditing(const chart::Chart&) override {}
 };
 
 // Diagonal bands of threads 1..120, every thread listed once.
 struct Chart {
-    QTemporaryDir folder;
-    palette::ProgramState state;
     NoHost host;
-    NoMessages messages;
-    TaskDelegate task{[] {}, {}, {}};
+    chart::Chart chart{kW, kH};
 
     Chart() {
-        palette::loadColor(state.dmc);
-        QImage picture(kW, kH, QImage::Format_RGB32);
+        for (int row = 1; row <= kThreads; ++row) {
+            chart::ChartThread thread;
+            thread.row = row;
+            thread.rgb = palette::dmcThreads()[static_cast<std::size_t>(row - 1)].color;
+            thread.number = palette::dmcThreads()[static_cast<std::size_t>(row - 1)].number;
+            chart.threads().push_back(thread);
+        }
         for (int y = 0; y < kH; ++y) {
             for (int x = 0; x < kW; ++x) {
-                const int row = (x + y) % kThreads + 1;
-                const std::int32_t rgb = state.dmc[row].color;
-                state.colors.at(x, y) = rgb;
-                state.index.at(x, y) = row;
-                picture.setPixel(x, y,
-                                 qRgb(palette::redOf(rgb), palette::greenOf(rgb), palette::blueOf(rgb)));
+                const int t = (x + y) % kThreads;
+                chart.setThreadAt(x, y, t);
+                chart.setBlockColour(x, y, chart.threads()[static_cast<std::size_t>(t)].rgb);
             }
         }
-        for (int i = 1; i <= kThreads; ++i)
-            state.colorList[i] = i;
-        state.maxColor = state.colorCount = kThreads;
-        picture.save(folder.filePath(QStringLiteral("tmpcolorv.bmp")), "BMP");
+        chart.recount();
     }
 };
 
 void BM_Open(benchmark::State& bench) {
     Chart chart;
-    editor::Form9Model model(chart.state, &chart.host, &chart.messages, &chart.task);
+    editor::Form9Model model(&chart.host);
     for (auto _ : bench) {
-        if (!model.open(16, chart.folder.path().toStdString())) bench.SkipWithError("no chart");
+        if (!model.open(chart.chart)) bench.SkipWithError("no chart");
     }
 }
 BENCHMARK(BM_Open)->Unit(benchmark::kMillisecond);
 
 void BM_ReplaceAndUndo(benchmark::State& bench) {
     Chart chart;
-    editor::Form9Model model(chart.state, &chart.host, &chart.messages, &chart.task);
-    if (!model.open(16, chart.folder.path().toStdString())) bench.SkipWithError("no chart");
+    editor::Form9Model model(&chart.host);
+    if (!model.open(chart.chart)) bench.SkipWithError("no chart");
     model.pressThumbnail();
     const QPoint first = editor::Form9Model::swatchRect(1).center();
     const QPoint second = editor::Form9Model::swatchRect(2).center();

@@ -12,8 +12,8 @@ namespace {
 
 using namespace pav::palette;
 
-std::unique_ptr<ProgramState> chartOf500Colours() {
-    auto state = std::make_unique<ProgramState>();
+pav::colour::RgbGrid chartOf500Colours() {
+    pav::colour::RgbGrid stitches = pav::colour::filledGrid(320, 320, kWhite);
     std::mt19937 random(7);
     std::uniform_int_distribution<std::int32_t> anyColour(0, kWhite);
     std::array<std::int32_t, 500> palette{};
@@ -22,21 +22,20 @@ std::unique_ptr<ProgramState> chartOf500Colours() {
     // Every colour appears early so that all 500 are in use; the rest is random.
     std::uniform_int_distribution<int> anyOf(0, 499);
     for (int i = 0; i < 320 * 320; ++i)
-        state->colors.at(i % 320, i / 320) = palette[i < 500 ? i : anyOf(random)];
-    return state;
+        stitches.at(i % 320, i / 320) = palette[i < 500 ? i : anyOf(random)];
+    return stitches;
 }
 
 void runIndex(benchmark::State& bench, const pav::TaskDelegate* task) {
-    auto state = chartOf500Colours();
-    std::string range = "DMC";
-    bool running = true;
-    const ColorIndexJob job{320, 320, &range, &running, task, nullptr};
+    const pav::colour::RgbGrid stitches = chartOf500Colours();
+    const ColourIndexJob job{"DMC", 20, nullptr, task};
+    ColourIndex index;
+    IndexResult result = IndexResult::Done;
     for (auto _ : bench) {
-        makeColorIndex(*state, job, 0);
-        sortColorIndex(*state, job, 20);
-        benchmark::DoNotOptimize(state->maxColor);
+        result = indexColours(stitches, job, index);
+        benchmark::DoNotOptimize(index.entries.data());
     }
-    if (!running || state->maxColor < 2) bench.SkipWithError("the chart did not index");
+    if (result != IndexResult::Done || index.listedCount() < 2) bench.SkipWithError("the chart did not index");
 }
 
 void BM_ColorIndex320x320_500Colours(benchmark::State& bench) {

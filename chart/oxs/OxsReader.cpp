@@ -485,7 +485,7 @@ std::string errorReason(OxsError error) {
     case OxsError::DtdRefused: return "the file has a document type declaration, which is not accepted";
     case OxsError::WrongRoot: return "the file is not an OXS chart (its root element is not <chart>)";
     case OxsError::BadSize: return "the chart's width or height is missing or not a positive number";
-    case OxsError::ChartTooLarge: return "the chart is larger than 321 x 321 stitches";
+    case OxsError::ChartTooLarge: return "the chart is larger than 2000 x 2000 stitches";
     case OxsError::BadPalette: return "the palette is missing its cloth, repeats an index or has a bad colour";
     case OxsError::TooManyThreads: return "the palette has more than 500 threads";
     case OxsError::BadStitch: return "a stitch has missing or malformed coordinates";

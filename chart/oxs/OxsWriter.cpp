@@ -1,7 +1,7 @@
 #include "chart/oxs/OxsFile.h"
 
 #include "chart/oxs/OxsNames.h"
-#include "palette/ProgramState.h"
+#include "palette/RgbValues.h"
 #include "palette/ThreadCatalogue.h"
 
 #include <QBuffer>

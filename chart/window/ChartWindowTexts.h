@@ -72,7 +72,7 @@ inline const char* oxsErrorText(oxs::OxsError error) {
     case OxsError::DtdRefused: return "文件含有文档类型定义(DTD)，为了安全不能打开。";
     case OxsError::WrongRoot: return "文件不是OXS绣图文件。";
     case OxsError::BadSize: return "文件中绣图的宽度或高度缺失或有误。";
-    case OxsError::ChartTooLarge: return "绣图超过 321 x 321 针，不能打开。";
+    case OxsError::ChartTooLarge: return "绣图超过 2000 x 2000 针，不能打开。";
     case OxsError::BadPalette: return "文件中的颜色表有误（缺少底布、序号重复或颜色有误）。";
     case OxsError::TooManyThreads: return "文件中的颜色超过500种。";
     case OxsError::BadStitch: return "文件中有针法的位置缺失或有误。";

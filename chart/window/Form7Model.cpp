@@ -28,11 +28,10 @@ using namespace texts;
 
 } // namespace
 
-Form7Model::Form7Model(palette::ProgramState& state, ChartHost& host, MessageSink& messages)
-    : m_state(state), m_host(host), m_messages(messages), m_geometry(canvasGeometry()) {}
+Form7Model::Form7Model(ChartHost& host, MessageSink& messages)
+    : m_host(host), m_messages(messages), m_geometry(canvasGeometry()) {}
 
 void Form7Model::load() {
-    palette::loadColor(m_state.dmc);
     m_style = ChartStyle::SymbolsOnly;
     m_styleText = texts::styleText(m_style);
     m_thresholdText = kDefaultThreshold;
@@ -258,6 +257,7 @@ TaskDelegate Form7Model::windowTask(const TaskDelegate* const& events) {
         setStatus(text, true);
         if (events) events->say(text);
     };
+    task.keepGoing = [this] { return m_genRunning; };
     return task;
 }
 
@@ -281,18 +281,27 @@ void Form7Model::beginGeneration() {
     notifyControls();
 }
 
+ChartRequest Form7Model::chartRequest() const {
+    ChartRequest request;
+    request.title = m_xiutuTitle;
+    request.rangeName = chartRange(m_whichType);
+    int value = 0;
+    request.threshold = palette::parseThreshold(m_thresholdText, value) ? value : 0;
+    request.matcher = &palette::dmcMatcher(m_host.fitCriterion());
+    return request;
+}
+
 // Step 4: matching, then counting; either may end the generation.
 bool Form7Model::buildColourIndex(const TaskDelegate& task) {
-    ChartRequest request;
-    request.width = m_chartW;
-    request.height = m_chartH;
-    request.title = m_xiutuTitle;
+    ChartRequest request = chartRequest();
     request.rangeName = m_whichType;
     // The box's change rule keeps it numeric, so reading it before the matching
     // rather than between matching and counting makes no difference.
     request.threshold = threshold();
-    request.matcher = &palette::dmcMatcher(m_host.fitCriterion());
-    ChartResult result = makeChart(m_state, request, task, &m_genRunning);
+    ChartResult result = makeChart(stitchGrid(m_host.stitchColours(), m_chartW, m_chartH), request, task);
+    // A chart that cannot be made ends the generation as an abort does.
+    if (result.error == ChartError::TooManyColours || result.error == ChartError::TooManySymbols)
+        m_genRunning = false;
     if (result.error == ChartError::TooManyColours) m_messages.showMessage(kTooManyColours, kTooManyTitle);
     if (result.error == ChartError::TooManySymbols) m_messages.showMessage(kTooManySymbols, kTooManyTitle);
     if (result.error != ChartError::None) return false;

@@ -12,7 +12,6 @@
 #include "chart/ChartRenderer.h"
 #include "chart/ChartHost.h"
 #include "chart/window/ChartWindowTexts.h"
-#include "palette/ProgramState.h"
 
 #include <QImage>
 #include <QString>
@@ -50,7 +49,7 @@ public:
     // Milliseconds from any fixed start.
     using Clock = std::function<std::int64_t()>;
 
-    Form7Model(palette::ProgramState& state, ChartHost& host, MessageSink& messages);
+    Form7Model(ChartHost& host, MessageSink& messages);
 
     void setObserver(Form7Observer* observer) { m_observer = observer; }
     // Where saved charts go; the program's folder unless set.
@@ -105,6 +104,11 @@ public:
     void editColoursClicked();
     bool editColoursEnabled() const { return m_givenChart && exportEnabled() && !m_busy && m_editHandler; }
 
+    // How "生成" would match and count the stitches now: the title, the thread
+    // range, the ignore threshold and the matching rule. The colour editor's chart
+    // is made by it, so that the editor edits what this window shows.
+    ChartRequest chartRequest() const;
+
     // --- public members, written by the chart-settings dialog ---
     void setXiutuTitle(const std::string& title) { m_xiutuTitle = title; }
     const std::string& xiutuTitle() const { return m_xiutuTitle; }
@@ -148,7 +152,6 @@ public:
         return m_qualityShown ? texts::qualityText(m_quality, m_chart.width() * m_chart.height()) : std::string();
     }
     int saveCounter() const { return m_saveCounter; }
-    palette::ProgramState& programState() { return m_state; }
     ChartHost& host() { return m_host; }
 
     // For the print job, which reports in the same controls.
@@ -181,7 +184,6 @@ private:
     void notifyControls();
     void notifyCanvas();
 
-    palette::ProgramState& m_state;
     ChartHost& m_host;
     MessageSink& m_messages;
     Form7Observer* m_observer = nullptr;

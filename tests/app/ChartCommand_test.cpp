@@ -204,11 +204,11 @@ TEST_F(ChartCommand, AChartFileIsChartedAsItIsAndWrittenAgain) {
     // A bad file writes nothing; a picture option has nothing to work on.
     QFile bad(file("bad.oxs"));
     ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
-    bad.write("<chart><properties chartwidth=\"400\" chartheight=\"3\"/></chart>");
+    bad.write("<chart><properties chartwidth=\"2400\" chartheight=\"3\"/></chart>");
     bad.close();
     const CliRun refused = run({file("bad.oxs"), "-o", "bad.bmp", "--oxs", "bad-again.oxs", "--json"});
     EXPECT_EQ(refused.exitCode, 3);
-    EXPECT_TRUE(refused.err.contains("larger than 321 x 321")) << refused.err.toStdString();
+    EXPECT_TRUE(refused.err.contains("larger than 2000 x 2000")) << refused.err.toStdString();
     EXPECT_TRUE(refused.out.isEmpty());
     EXPECT_FALSE(QFile::exists(file("bad.bmp")));
     EXPECT_FALSE(QFile::exists(file("bad-again.oxs")));

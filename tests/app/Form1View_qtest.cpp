@@ -129,8 +129,8 @@ private slots:
         QCOMPARE(fabric->picture4Origin(), QPoint(-30, 0));
         // The fabric now starts at column 30 of the picture: still red, blue from column 90.
         QTest::mouseClick(control<QPushButton>("Command4"), Qt::LeftButton);
-        QCOMPARE(m_model->state().colors.at(89, 0), rgb(255, 0, 0));
-        QCOMPARE(m_model->state().colors.at(90, 0), rgb(0, 0, 255));
+        QCOMPARE(m_model->stitchColours().at(89, 0), rgb(255, 0, 0));
+        QCOMPARE(m_model->stitchColours().at(90, 0), rgb(0, 0, 255));
     }
 
     void textToolStampsWhereThePointerPresses() {
@@ -150,7 +150,7 @@ private slots:
         QVERIFY(!fabric->label8()->isVisible());
         bool black = false;
         for (int y = 0; y < 60; ++y)
-            for (int x = 0; x < 80; ++x) black = black || m_model->state().colors.at(x, y) == 0;
+            for (int x = 0; x < 80; ++x) black = black || m_model->stitchColours().at(x, y) == 0;
         QVERIFY(black);
     }
 

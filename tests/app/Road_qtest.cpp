@@ -179,8 +179,9 @@ private slots:
         QTest::mouseClick(control<QPushButton>(chart, "Command1"), Qt::LeftButton);
         QTRY_COMPARE(control<QPushButton>(chart, "Command5")->text(), pav::uiText("打印"));
         QVERIFY(program.sink.messages.empty());
-        QVERIFY(program.model.state().maxColor > 5);
-        QVERIFY(program.model.state().maxColor < 30);
+        const std::size_t listed = program.windows->chartModel().chart().legend().size();
+        QVERIFY(listed > 5);
+        QVERIFY(listed < 30);
     }
 
     void pictureToSavedChart() {
@@ -202,7 +203,7 @@ private slots:
             QTest::mouseClick(control<QPushButton>(&view, "Command4"), Qt::LeftButton);
             std::set<std::int32_t> colours;
             for (int y = 0; y < 250; ++y)
-                for (int x = 0; x < 150; ++x) colours.insert(model.state().colors.at(x, y));
+                for (int x = 0; x < 150; ++x) colours.insert(model.stitchColours().at(x, y));
             QVERIFY2(colours.size() <= most && colours.size() > 1, qPrintable(QString::number(mode)));
         }
 
@@ -256,7 +257,7 @@ private slots:
             pav::chart::Form7Model& sheet = program.windows->chartModel();
             QCOMPARE(QString::fromStdString(sheet.xiutuTitle()), c.name);
             QCOMPARE(QString::fromStdString(sheet.whichType()), c.range);
-            const int threads = sheet.programState().maxColor;
+            const int threads = static_cast<int>(sheet.chart().legend().size());
             QVERIFY2(threads > 1 && threads <= c.mostThreads, qPrintable(c.name + " " + QString::number(threads)));
             QCOMPARE(program.model.fitCriterion() == pav::colour::FitCriterion::Ciede2000, c.match != "RGB");
             QLabel* quality = control<QLabel>(chart, "Quality");
@@ -304,7 +305,7 @@ private slots:
         QVERIFY(chart);
         pav::chart::Form7Model& sheet = program.windows->chartModel();
         QTest::mouseClick(control<QPushButton>(chart, "Command1"), Qt::LeftButton);
-        const int undisturbed = sheet.programState().maxColor;
+        const int undisturbed = static_cast<int>(sheet.chart().legend().size());
         QTest::mouseClick(control<QPushButton>(program.view.get(), "Command4"), Qt::LeftButton);
 
         for (const char* label : {"Label9", "Label2"}) {
@@ -315,7 +316,7 @@ private slots:
             });
             QTest::mouseClick(control<QPushButton>(chart, "Command1"), Qt::LeftButton);
             QCOMPARE(QString::fromStdString(sheet.command5Caption()), QString("打印"));
-            QCOMPARE(sheet.programState().maxColor, undisturbed);
+            QCOMPARE(static_cast<int>(sheet.chart().legend().size()), undisturbed);
             QVERIFY2(!enabledInside, label);
             QVERIFY(control<QLabel>(program.view.get(), label)->isEnabled());
         }

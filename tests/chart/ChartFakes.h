@@ -15,6 +15,8 @@ struct FakeHost : ChartHost {
     int bits = 16;
     colour::FitCriterion criterion = colour::FitCriterion::Rgb;
     const colour::RgbGrid* before = nullptr;
+    colour::RgbGrid stitches = colour::filledGrid(321, 321, 16777215);
+    const colour::RgbGrid& stitchColours() const override { return stitches; }
     std::vector<bool> enabledCalls;
     double stitchPictureWidth() const override { return width; }
     colour::FitCriterion fitCriterion() const override { return criterion; }

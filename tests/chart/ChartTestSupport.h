@@ -9,7 +9,7 @@
 #include "chart/window/Form7Model.h"
 #include "base/TaskDelegate.h"
 #include "palette/ColourMatcher.h"
-#include "palette/ProgramState.h"
+#include "palette/RgbValues.h"
 #include "palette/ThreadPalette.h"
 
 #include <QGuiApplication>
@@ -47,12 +47,11 @@ inline QRgb qrgbOf(std::int32_t rgb) {
     return qRgb(palette::redOf(rgb), palette::greenOf(rgb), palette::blueOf(rgb));
 }
 
-// A chart window over its own program state, with a picture painted by paint(x, y).
+// A chart window over a fake main window, with a picture painted by paint(x, y).
 struct ChartRun {
-    std::unique_ptr<palette::ProgramState> state = std::make_unique<palette::ProgramState>();
     FakeHost host;
     RecordingSink sink;
-    Form7Model model{*state, host, sink};
+    Form7Model model{host, sink};
     std::int64_t clock = 1000; // milliseconds, moved by the test
 
     ChartRun(int w, int h, const std::function<std::int32_t(int, int)>& paint) {
@@ -60,10 +59,20 @@ struct ChartRun {
         model.setClock([this] { return clock; });
         host.width = w;
         host.height = h;
-        for (int y = 0; y < h && y < palette::kMatrixSide; ++y)
-            for (int x = 0; x < w && x < palette::kMatrixSide; ++x)
-                state->colors.at(x, y) = paint(x, y);
+        for (int y = 0; y < h && y < host.stitches.height; ++y)
+            for (int x = 0; x < w && x < host.stitches.width; ++x)
+                host.stitches.at(x, y) = paint(x, y);
         model.load();
+    }
+    // The stitch colours the window charts.
+    colour::RgbGrid& colours() { return host.stitches; }
+    const colour::RgbGrid& colours() const { return host.stitches; }
+    // The legend's length: what maxColor counts after a generation.
+    int maxColor() const { return static_cast<int>(model.chart().legend().size()); }
+    // The catalogue row of the thread at (x, y), 0 for none.
+    int rowAt(int x, int y) const {
+        const int t = model.chart().threadAt(x, y);
+        return t == kNoStitch ? 0 : model.chart().threads()[static_cast<std::size_t>(t)].row;
     }
     void generate(const TaskDelegate& events = {}) { model.command1Clicked(events); }
     const QImage& canvas() const { return model.canvas(); }

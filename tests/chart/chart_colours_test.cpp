@@ -30,7 +30,7 @@ TEST(ChartColours, TheHostsCriterionMatchesTheStitches) {
         run.generate();
         ASSERT_EQ(run.model.chart().threads().size(), 1u);
         EXPECT_EQ(run.model.chart().threads()[0].row, row);
-        EXPECT_EQ(run.state->index.at(3, 2), row);
+        EXPECT_EQ(run.rowAt(3, 2), row);
     }
 }
 
@@ -46,7 +46,7 @@ TEST(ChartColours, QualityFiguresCompareWithTheStitchesBeforeReduction) {
     EXPECT_EQ(run.model.qualityText(), "");
 
     // Before the reduction the lone stitch was another colour; everything else was already a thread.
-    colour::RgbGrid before = stitchGrid(run.state->colors, W, H);
+    colour::RgbGrid before = stitchGrid(run.colours(), W, H);
     const std::int32_t was = palette::makeRgb(200, 30, 40);
     before.cells[1 * W + 0] = was;
     run.host.before = &before;
@@ -59,7 +59,7 @@ TEST(ChartColours, QualityFiguresCompareWithTheStitchesBeforeReduction) {
     EXPECT_EQ(run.model.label1Text().find("平均色差"), std::string::npos); // the status line keeps its own text
 
     // No stitches before reduction, or ones of another size: the charted colours stand in.
-    const colour::RgbGrid other = stitchGrid(run.state->colors, W - 1, H);
+    const colour::RgbGrid other = stitchGrid(run.colours(), W - 1, H);
     for (const colour::RgbGrid* none : {static_cast<const colour::RgbGrid*>(nullptr), &other}) {
         run.host.before = none;
         run.generate();
@@ -122,7 +122,7 @@ bool isDmcColour(std::int32_t rgb) {
     return false;
 }
 
-std::set<std::int32_t> coloursOf(const palette::StitchMatrix& colors, int width, int height) {
+std::set<std::int32_t> coloursOf(const colour::RgbGrid& colors, int width, int height) {
     std::set<std::int32_t> colours;
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) colours.insert(colors.at(x, y));
@@ -130,8 +130,8 @@ std::set<std::int32_t> coloursOf(const palette::StitchMatrix& colors, int width,
 }
 
 TEST(BestThreadsStep, ATwoThreadFabricKeepsItsTwoThreads) {
-    auto matrix = std::make_unique<palette::StitchMatrix>();
-    matrix->fill(kTeal); // beyond the area: left alone
+    auto matrix = std::make_unique<colour::RgbGrid>(colour::filledGrid(321, 321, palette::kWhite));
+    std::fill(matrix->cells.begin(), matrix->cells.end(), kTeal); // beyond the area: left alone
     for (int y = 0; y < H; ++y)
         for (int x = 0; x < W; ++x) matrix->at(x, y) = threadColor(sampleRows()[x < W / 2 ? 0 : 1]);
     const auto before = *matrix;
@@ -145,14 +145,14 @@ TEST(BestThreadsStep, ATwoThreadFabricKeepsItsTwoThreads) {
 
 TEST(BestThreadsStep, APhotoGetsAtMostNThreadsTheSameEveryTime) {
     constexpr int w = 60, h = 40;
-    auto photo = std::make_unique<palette::StitchMatrix>();
+    auto photo = std::make_unique<colour::RgbGrid>(colour::filledGrid(321, 321, palette::kWhite));
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) photo->at(x, y) = palette::makeRgb(x * 4, y * 6, (x * y) % 256);
     for (const auto dither : {colour::Dither::None, colour::Dither::FloydSteinberg, colour::Dither::Atkinson}) {
         SCOPED_TRACE(static_cast<int>(dither));
         const ColourChoice choice{8, dither, colour::Cleanup::Light};
-        auto first = std::make_unique<palette::StitchMatrix>(*photo);
-        auto second = std::make_unique<palette::StitchMatrix>(*photo);
+        auto first = std::make_unique<colour::RgbGrid>(*photo);
+        auto second = std::make_unique<colour::RgbGrid>(*photo);
         const int used = reduceStitchesToBestThreads(*first, w, h, choice);
         reduceStitchesToBestThreads(*second, w, h, choice);
         const std::set<std::int32_t> colours = coloursOf(*first, w, h);
@@ -167,8 +167,8 @@ TEST(BestThreadsStep, APhotoGetsAtMostNThreadsTheSameEveryTime) {
 }
 
 TEST(BestThreadsStep, AnEmptyAreaIsLeftAloneAndTheCountIsChecked) {
-    auto matrix = std::make_unique<palette::StitchMatrix>();
-    matrix->fill(kTeal);
+    auto matrix = std::make_unique<colour::RgbGrid>(colour::filledGrid(321, 321, palette::kWhite));
+    std::fill(matrix->cells.begin(), matrix->cells.end(), kTeal);
     EXPECT_EQ(reduceStitchesToBestThreads(*matrix, 0, 5, ColourChoice{30}), 0);
     EXPECT_TRUE(stitchesPicture(*matrix, 0, 5).isNull());
     EXPECT_EQ(matrix->at(0, 0), kTeal);

@@ -6,6 +6,7 @@
 #include "chart/ChartFromIndex.h"
 #include "chart/ChartRenderer.h"
 #include "chart/Fabric.h"
+#include "chart/StitchGrid.h"
 
 #include <gtest/gtest.h>
 
@@ -71,11 +72,8 @@ TEST(ChartCoreIndex, ColourIndexBecomesAChart) {
     };
     for (const IndexCase& c : cases) {
         SCOPED_TRACE(c.name);
-        palette::ProgramState state;
-        const std::int32_t colours[2][3] = {{red, nearRed, blue}, {red, blue, odd}};
-        for (int y = 0; y < 2; ++y)
-            for (int x = 0; x < 3; ++x) state.colors.at(x, y) = colours[y][x];
-        const ChartResult result = makeChart(state, ChartRequest{3, 2, "t", c.range, c.threshold, nullptr}, TaskDelegate{}, nullptr);
+        const colour::RgbGrid stitches{3, 2, {red, nearRed, blue, red, blue, odd}};
+        const ChartResult result = makeChart(stitches, ChartRequest{"t", c.range, c.threshold, nullptr}, TaskDelegate{});
         ASSERT_EQ(result.error, ChartError::None);
         const Chart& chart = result.chart;
         EXPECT_EQ(chart.range, c.ownColours ? ThreadRange::OwnColours : ThreadRange::Dmc);
@@ -95,13 +93,14 @@ TEST(ChartCoreIndex, ColourIndexBecomesAChart) {
 }
 
 TEST(ChartCoreIndex, StopsAreValues) {
-    palette::ProgramState state;
-    for (int i = 0; i < 30 * 20; ++i) state.colors.at(i % 30, i / 30) = i * 3; // 600 colours
-    EXPECT_EQ(makeChart(state, ChartRequest{30, 20, "", "DMC", 0, nullptr}, TaskDelegate{}, nullptr).error, ChartError::TooManyColours);
+    colour::RgbGrid stitches = colour::filledGrid(30, 20, 0);
+    for (int i = 0; i < 30 * 20; ++i) stitches.cells[static_cast<std::size_t>(i)] = i * 3; // 600 colours
+    EXPECT_EQ(makeChart(stitches, ChartRequest{"", "DMC", 0, nullptr}, TaskDelegate{}).error, ChartError::TooManyColours);
     bool running = true;
     TaskDelegate task;
     task.yield = [&] { running = false; };
-    EXPECT_EQ(makeChart(state, ChartRequest{3, 3, "", "DMC", 0, nullptr}, task, &running).error, ChartError::Aborted);
+    task.keepGoing = [&] { return running; };
+    EXPECT_EQ(makeChart(stitchGrid(stitches, 3, 3), ChartRequest{"", "DMC", 0, nullptr}, task).error, ChartError::Aborted);
 }
 
 // A block of a chart is drawn as that part of the whole chart: the same cells,

@@ -375,7 +375,7 @@ TEST(ChartThreshold, ThreadsUnderTheThresholdGiveTheirStitchesToTheNearestListed
         const Chart& chart = run.model.chart();
         ASSERT_EQ(chart.threads().size(), 3u);
         EXPECT_EQ(static_cast<int>(chart.legend().size()), c.legend);
-        EXPECT_EQ(run.state->maxColor, c.legend);
+        EXPECT_EQ(run.maxColor(), c.legend);
         // Listed threads keep their colour-list positions and symbols: black, grey, white.
         EXPECT_EQ(chart.threads()[0].row, black);
         EXPECT_EQ(chart.threads()[1].row, grey);
@@ -388,16 +388,11 @@ TEST(ChartThreshold, ThreadsUnderTheThresholdGiveTheirStitchesToTheNearestListed
             for (int x = 0; x < W; ++x) {
                 const ChartThread& thread = chart.threads()[static_cast<std::size_t>(chart.threadAt(x, y))];
                 ASSERT_TRUE(thread.listed) << x << "," << y;
-                EXPECT_EQ(run.state->index.at(x, y), thread.row) << x << "," << y;
                 EXPECT_EQ(chart.blockColour(x, y), picture(x, y)) << x << "," << y;
             }
         const bool folded = c.legend == 2;
         EXPECT_EQ(chart.threadAt(5, 0), folded ? 2 : 1);
         EXPECT_EQ(chart.threads()[1].count, folded ? 0 : 19);
-        // The legend records count what the sheet shows.
-        const int whiteCount = chart.threads()[2].count;
-        EXPECT_EQ(run.state->legend[static_cast<std::size_t>(c.legend)].quantity,
-                  palette::paddedRight(std::to_string(whiteCount), 4));
     }
 }
 
@@ -406,7 +401,7 @@ TEST(ChartThreshold, AThresholdNoThreadReachesListsEveryThread) {
     run.model.setThresholdText("1000");
     run.generate();
     EXPECT_EQ(run.model.chart().legend().size(), 3u);
-    EXPECT_EQ(run.state->maxColor, 3);
+    EXPECT_EQ(run.maxColor(), 3);
     EXPECT_EQ(run.model.command5Caption(), "打印");
 }
 
@@ -425,10 +420,8 @@ TEST(ChartThreshold, FoldingFollowsTheMatchingCriterion) {
         }
         chart.threads()[1].listed = false;
         for (int x = 0; x < 3; ++x) chart.setThreadAt(x, 0, x);
-        palette::ProgramState state;
-        foldUnlistedThreads(chart, state, criterion);
+        foldUnlistedThreads(chart, criterion);
         EXPECT_EQ(chart.threadAt(1, 0), expected);
-        EXPECT_EQ(state.index.at(1, 0), expected + 1); // a colour range's index holds positions
         EXPECT_EQ(chart.threads()[static_cast<std::size_t>(expected)].count, 2);
     }
 }

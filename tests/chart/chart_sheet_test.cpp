@@ -42,7 +42,7 @@ TEST_P(SheetLayout, CanvasAndBandsFollowTheChartSizeAndTheLegend) {
     run.generate();
     const ChartGeometry& g = run.model.geometry();
     EXPECT_EQ(run.model.chartW(), c.chartW);
-    EXPECT_EQ(run.state->maxColor, c.threads);
+    EXPECT_EQ(run.maxColor(), c.threads);
     EXPECT_EQ(run.canvas().size(), QSize(10 * c.chartW + 83, 10 * c.h + 14 * c.legendRows + 260));
     EXPECT_EQ(g.gridTop, 61); // 11 + title line + 8 + two subtitle lines + 3 + 3 (12-pixel lines)
     EXPECT_EQ(g.legendTop, 61 + 10 * c.h + 58);
@@ -69,7 +69,7 @@ QRgb expectedGridPixel(const ChartRun& run, int X, int Y) {
             if ((X == L + 10 * i - 1 || X == L + 10 * i) && Y >= T && Y < T + 10 * h) return kHeavy;
     }
     if ((X - L) % 10 == 0 || (Y - T) % 10 == 0) return kThin;
-    return qrgbOf(run.state->colors.at((X - L) / 10, (Y - T) / 10));
+    return qrgbOf(run.colours().at((X - L) / 10, (Y - T) / 10));
 }
 
 // Every line pixel of the grid is a line pixel after the whole sheet is drawn:
@@ -90,7 +90,7 @@ TEST_P(SheetGrid, LinesAndBlocksLandOnTheirPixels) {
     run.model.setThresholdText("0");
     run.model.setStyleText(GetParam());
     run.generate();
-    ASSERT_EQ(run.state->maxColor, 26);
+    ASSERT_EQ(run.maxColor(), 26);
     const QImage& canvas = run.canvas();
     const int L = int(run.L()), T = int(run.T());
     for (int Y = T; Y <= T + 10 * h; ++Y)
@@ -395,7 +395,7 @@ TEST(SheetLegend, EachEntryShowsOneThreadAndCellsAfterTheLastStayEmpty) {
         return threadColor(y < 3 ? t1 : t3);
     });
     run.generate();
-    ASSERT_EQ(run.state->maxColor, 2);
+    ASSERT_EQ(run.maxColor(), 2);
     const QImage& canvas = run.canvas();
     const std::int32_t listedColours[] = {threadColor(t1), threadColor(t3)};
     const int toT1 = pav::nearestRgbIndex(listedColours, threadColor(t2)) == 0 ? 5 : 0;
@@ -480,7 +480,7 @@ TEST(SheetColourRange, CcChartsUseThePicturesOwnColours) {
     run.model.setWhichType("CC");
     run.model.setStyleText(texts::styleText(ChartStyle::BlocksAndSymbols));
     run.generate();
-    ASSERT_EQ(run.state->maxColor, 3);
+    ASSERT_EQ(run.maxColor(), 3);
     const QImage& canvas = run.canvas();
     const int L = int(run.L()), T = int(run.T());
     // Cell (4, 0) holds the second colour: its block and the symbol of colour-list position 2.

@@ -29,7 +29,6 @@ using namespace pav::chart::test;
 class Form7ViewTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<palette::ProgramState> m_state;
     FakeHost m_host;
     RecordingSink m_sink;
     std::unique_ptr<Form7Model> m_model;
@@ -50,16 +49,15 @@ class Form7ViewTest : public QObject {
 
 private slots:
     void init() {
-        m_state = std::make_unique<palette::ProgramState>();
         m_host = FakeHost{};
         m_host.width = 90;
         m_host.height = 70;
         for (int y = 0; y < 70; ++y)
             for (int x = 0; x < 90; ++x)
-                m_state->colors.at(x, y) =
+                m_host.stitches.at(x, y) =
                     palette::dmcThreads()[static_cast<std::size_t>((x / 6 + y / 7) % 9 * 11)].color;
         m_sink.messages.clear();
-        m_model = std::make_unique<Form7Model>(*m_state, m_host, m_sink);
+        m_model = std::make_unique<Form7Model>(m_host, m_sink);
         m_model->setClock([this] { return m_clock; });
         m_view = std::make_unique<Form7View>(*m_model);
         m_view->resize(700, 500);

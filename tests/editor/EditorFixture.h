@@ -1,15 +1,13 @@
 #pragma once
-// Shared set-up for the editor's tests: a program state with the thread table,
-// a private working folder, a chart staged the way the editing entry leaves it,
-// and recorders for messages and the chart window.
+// Shared set-up for the editor's tests: a chart made the way the chart window
+// makes it (the RGB rule, every thread listed), and a recorder for "完成".
 
+#include "chart/ChartFromIndex.h"
 #include "editor/Form9Model.h"
 #include "palette/ColourMatcher.h"
 #include "palette/ThreadPalette.h"
 
-#include <QDir>
 #include <QImage>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -20,26 +18,14 @@
 
 namespace pav::editor::test {
 
-struct Message {
-    std::string text;
-    std::string title;
-    MessageIcon icon;
-};
-
-class RecordingSink : public MessageSink {
-public:
-    void showMessage(const std::string& text, const std::string& title, MessageIcon icon) override {
-        messages.push_back({text, title, icon});
-    }
-    std::vector<Message> messages;
-};
-
 class RecordingHost : public EditorHost {
 public:
-    void showChartWindow() override { ++shown; }
-    bool stitchDataFree() const override { return free; }
+    void finishEditing(const chart::Chart& edited) override {
+        ++shown;
+        last = edited;
+    }
     int shown = 0;
-    bool free = true;
+    chart::Chart last;
 };
 
 inline QRgb qrgbOf(std::int32_t rgb) {
@@ -48,6 +34,9 @@ inline QRgb qrgbOf(std::int32_t rgb) {
 inline std::int32_t rgbOf(QRgb pixel) {
     return palette::makeRgb(qRed(pixel), qGreen(pixel), qBlue(pixel));
 }
+inline std::int32_t threadRgb(int row) {
+    return palette::dmcThreads()[static_cast<std::size_t>(row - 1)].color;
+}
 
 // Thread rows used by the tests (any distinct rows will do).
 constexpr int kRowA = 1;   // 3713
@@ -55,55 +44,59 @@ constexpr int kRowB = 6;   // 347
 constexpr int kRowC = 421; // 310, black
 constexpr int kRowD = 393; // 5200, white
 
+// The chart of w x h stitch colours from colourAt, as the colour index makes it
+// with every thread listed (but with no limit on the stitch colours): each
+// stitch's thread the nearest row of its colour, threads in order of first appearance.
+inline chart::Chart chartOf(int w, int h, const std::function<std::int32_t(int, int)>& colourAt) {
+    chart::Chart chart(w, h);
+    std::vector<int> threadOfRow(palette::kThreadRows + 1, -1);
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            const std::int32_t colour = colourAt(x, y);
+            const int row = palette::nearestThreadRow(colour);
+            int& thread = threadOfRow[static_cast<std::size_t>(row)];
+            if (thread < 0) {
+                thread = static_cast<int>(chart.threads().size());
+                chart::ChartThread entry;
+                entry.row = row;
+                entry.rgb = threadRgb(row);
+                entry.number = palette::dmcThreads()[static_cast<std::size_t>(row - 1)].number;
+                chart.threads().push_back(entry);
+            }
+            chart.setThreadAt(x, y, thread);
+            chart.setBlockColour(x, y, colour);
+        }
+    }
+    chart.recount();
+    return chart;
+}
+
 class EditorTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(m_folder.isValid());
-        palette::loadColor(state.dmc);
+    // Stages a w x h chart of the stitch colours colourAt.
+    void stageChart(int w, int h, const std::function<std::int32_t(int, int)>& colourAt) {
+        staged = chartOf(w, h, colourAt);
     }
-
-    std::string folder() const { return m_folder.path().toStdString(); }
-    std::string pathOf(const char* name) const {
-        return m_folder.filePath(QString::fromUtf8(name)).toStdString();
-    }
-    std::int32_t threadRgb(int row) const { return state.dmc[row].color; }
-
-    // Stages a w x h chart: stitch colours from colourAt, each stitch's thread the
-    // nearest row of its colour, the colour list the distinct rows in order of
-    // first appearance, maxColor their number; the stitch picture goes to file.
-    void stageChart(int w, int h, const std::function<std::int32_t(int, int)>& colourAt,
-                    const char* file = "tmpcolorv.bmp") {
-        QImage picture(w, h, QImage::Format_RGB32);
-        std::vector<std::int32_t> rows;
-        for (int y = 0; y < h; ++y) {
-            for (int x = 0; x < w; ++x) {
-                const std::int32_t colour = colourAt(x, y);
-                state.colors.at(x, y) = colour;
-                const int row = palette::nearestThreadRow(colour);
-                state.index.at(x, y) = row;
-                if (std::find(rows.begin(), rows.end(), row) == rows.end()) rows.push_back(row);
-                picture.setPixel(x, y, qrgbOf(colour));
-            }
-        }
-        for (std::size_t i = 0; i < rows.size(); ++i)
-            state.colorList[i + 1] = rows[i];
-        state.colorCount = state.maxColor = static_cast<int>(rows.size());
-        ASSERT_TRUE(picture.save(m_folder.filePath(QString::fromUtf8(file)), "BMP"));
-    }
-
     // A chart whose stitches carry exactly the thread colours of rowAt.
     void stageThreads(int w, int h, const std::function<int(int, int)>& rowAt) {
         stageChart(w, h, [&](int x, int y) { return threadRgb(rowAt(x, y)); });
     }
 
+    // The catalogue row of a thread of the edited chart, kNone for none.
+    std::int32_t rowOf(std::int32_t thread) const {
+        return thread == Form9Model::kNone ? Form9Model::kNone
+                                           : editor->chart().threads()[static_cast<std::size_t>(thread)].row;
+    }
+    // The rows of the colour list's counted entries, in order.
     std::vector<std::int32_t> listed() const {
-        return std::vector<std::int32_t>(state.colorList.begin() + 1,
-                                         state.colorList.begin() + 1 + editor->colorTotal());
+        std::vector<std::int32_t> rows;
+        for (int i = 1; i <= editor->colorTotal(); ++i) rows.push_back(rowOf(editor->listThread(i)));
+        return rows;
     }
 
-    bool openEditor(int colorBit = 16) {
-        editor = std::make_unique<Form9Model>(state, &host, &sink);
-        return editor->open(colorBit, folder());
+    bool openEditor() {
+        editor = std::make_unique<Form9Model>(&host);
+        return editor->open(staged);
     }
 
     // Presses the centre of list entry i (1-based) in one list.
@@ -119,13 +112,9 @@ protected:
         editor->replace();
     }
 
-    palette::ProgramState state;
-    RecordingSink sink;
+    chart::Chart staged;
     RecordingHost host;
     std::unique_ptr<Form9Model> editor;
-
-private:
-    QTemporaryDir m_folder;
 };
 
 } // namespace pav::editor::test

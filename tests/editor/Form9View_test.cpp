@@ -22,10 +22,9 @@ protected:
         static char name[] = "editor_view_test";
         static char* argv[] = {name, nullptr};
         if (!QApplication::instance()) new QApplication(argc, argv);
-        EditorTest::SetUp();
         // Two threads side by side, then a third: A | B | C columns.
         stageThreads(30, 20, [](int x, int) { return x < 10 ? kRowA : x < 20 ? kRowB : kRowC; });
-        view = std::make_unique<Form9View>(state, &host, nullptr, &sink);
+        view = std::make_unique<Form9View>(&host);
     }
     void TearDown() override { view.reset(); }
 
@@ -37,7 +36,7 @@ protected:
     std::unique_ptr<Form9View> view;
 };
 
-TEST_F(Form9ViewTest, WindowCarriesItsCaptionsAndOpensOnlyOnAReadablePicture) {
+TEST_F(Form9ViewTest, WindowCarriesItsCaptionsAndOpensOnlyOnAChartWithCells) {
     EXPECT_EQ(view->windowTitle(), QStringLiteral("绣图颜色替换－用来减少绣图颜色"));
     EXPECT_EQ(view->replaceButton()->text(), QStringLiteral("<－替换"));
     EXPECT_EQ(view->undoButton()->text(), QStringLiteral("撤销"));
@@ -50,11 +49,10 @@ TEST_F(Form9ViewTest, WindowCarriesItsCaptionsAndOpensOnlyOnAReadablePicture) {
     for (const char* caption : {"替换颜色", "目标颜色", "数量："})
         EXPECT_TRUE(captions.contains(QString::fromUtf8(caption))) << caption;
 
-    EXPECT_FALSE(view->openEditor(0, folder())); // no tmppicv.bmp
+    EXPECT_FALSE(view->openColorEditor(chart::Chart()));
     EXPECT_FALSE(view->isVisible());
-    EXPECT_EQ(sink.messages.size(), 1u);
 
-    ASSERT_TRUE(view->openEditor(16, folder()));
+    ASSERT_TRUE(view->openColorEditor(staged));
     EXPECT_TRUE(view->isVisible());
     EXPECT_FALSE(view->undoButton()->isEnabled());
     EXPECT_EQ(view->thumbnailBox()->size(), QSize(30, 20));
@@ -67,7 +65,7 @@ TEST_F(Form9ViewTest, WindowCarriesItsCaptionsAndOpensOnlyOnAReadablePicture) {
 }
 
 TEST_F(Form9ViewTest, ClicksPickReplaceUndoAndFinish) {
-    ASSERT_TRUE(view->openEditor(16, folder()));
+    ASSERT_TRUE(view->openColorEditor(staged));
     QTest::mouseMove(view->thumbnailBox(), QPoint(29, 19));
     clickAt(view->thumbnailBox(), QPoint(29, 19));
     EXPECT_EQ(view->model().marker().topLeft(), QPoint(22, 14));

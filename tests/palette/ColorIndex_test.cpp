@@ -12,73 +12,48 @@
 namespace pav::palette {
 namespace {
 
+struct QSizeLike {
+    int w, h;
+};
+
 constexpr std::int32_t hex(std::uint32_t rrggbb) {
     return makeRgb((rrggbb >> 16) & 255, (rrggbb >> 8) & 255, rrggbb & 255);
 }
 
-// Values the runs must leave alone where they stop early.
-constexpr std::int32_t kUntouched = -7;
-constexpr int kOldMaxColor = -3;
-constexpr int kOldCount = -4;
-
-const char* const kTooMany = "    绣图颜色太多，请减色后再生成。。。 ";
-
-class RecordingSink : public MessageSink {
-public:
-    void showMessage(const std::string& text, const std::string& title, MessageIcon icon) override {
-        messages.push_back(title + "|" + text);
-        icons.push_back(icon);
-    }
-    std::vector<std::string> messages;
-    std::vector<MessageIcon> icons;
-};
-
 // A chart drawn from letters: each string is a row, each letter a colour.
 class ColorIndexTest : public ::testing::Test {
 protected:
-    ColorIndexTest() {
-        state.index.fill(kUntouched);
-        state.maxColor = kOldMaxColor;
-        state.colorCount = kOldCount;
-        state.legend[3].row = 99; // left from an earlier run
-    }
+    ColorIndexTest() { task.keepGoing = [this] { return running; }; }
 
     void paint(const std::vector<std::string>& rows, const std::map<char, std::uint32_t>& colours) {
-        height = static_cast<int>(rows.size());
-        width = static_cast<int>(rows[0].size());
-        for (int y = 0; y < height; ++y)
-            for (int x = 0; x < width; ++x)
-                state.colors.at(x, y) = hex(colours.at(rows[y][x]));
+        stitches = colour::filledGrid(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()), 0);
+        for (int y = 0; y < stitches.height; ++y)
+            for (int x = 0; x < stitches.width; ++x) stitches.at(x, y) = hex(colours.at(rows[y][x]));
     }
 
-    ColorIndexJob job() { return ColorIndexJob{width, height, &range, &running, &task}; }
-    IndexResult make() { return makeColorIndex(state, job(), 0); }
-    IndexResult sort(int threshold) { return sortColorIndex(state, job(), threshold); }
-
-    std::vector<std::int32_t> indexRow(int y) const {
-        return std::vector<std::int32_t>(state.index.row(y), state.index.row(y) + width);
+    IndexResult run(int threshold) {
+        return indexColours(stitches, ColourIndexJob{range, threshold, nullptr, &task}, index);
     }
-    std::vector<std::int32_t> colorList(int from, int to) const {
-        return std::vector<std::int32_t>(state.colorList.begin() + from, state.colorList.begin() + to + 1);
+    // The entry of each stitch of row y, as its thread row (or colour).
+    std::vector<std::int32_t> entryRow(int y) const {
+        std::vector<std::int32_t> row;
+        for (int x = 0; x < stitches.width; ++x)
+            row.push_back(index.entries[static_cast<std::size_t>(index.cells[static_cast<std::size_t>(y * stitches.width + x)])]);
+        return row;
+    }
+    std::vector<std::int32_t> listedEntries() const {
+        std::vector<std::int32_t> listed;
+        for (std::size_t e = 0; e < index.entries.size(); ++e)
+            if (index.listed[e]) listed.push_back(index.entries[e]);
+        return listed;
     }
 
-    ProgramState state;
-    int width = 0;
-    int height = 0;
+    colour::RgbGrid stitches;
+    ColourIndex index;
     std::string range = "DMC";
     bool running = true;
     TaskDelegate task;
-    RecordingSink sink;
 };
-
-void expectRecord(const LegendRecord& record, std::int32_t color, int row, int position, const char* number,
-                  const char* quantity) {
-    EXPECT_EQ(record.color, color);
-    EXPECT_EQ(record.row, row);
-    EXPECT_EQ(record.position, position);
-    EXPECT_EQ(record.number, number);
-    EXPECT_EQ(record.quantity, quantity);
-}
 
 // Four picture colours, three threads: W and V share white, P is row 1 itself.
 const std::map<char, std::uint32_t> kFour = {
@@ -87,75 +62,58 @@ const std::map<char, std::uint32_t> kFour = {
 TEST_F(ColorIndexTest, DmcMainPath) {
     paint({"PWV", "KWP", "VVK"}, kFour);
     range = "";
-    ASSERT_EQ(make(), IndexResult::Done);
-    EXPECT_EQ(range, "DMC");
-    EXPECT_EQ(indexRow(0), (std::vector<std::int32_t>{1, 393, 393}));
-    EXPECT_EQ(indexRow(1), (std::vector<std::int32_t>{421, 393, 1}));
-    EXPECT_EQ(indexRow(2), (std::vector<std::int32_t>{393, 393, 421}));
-    EXPECT_EQ(state.index.at(3, 0), kUntouched); // outside the chart area
-    EXPECT_EQ(state.colorCount, 3);
-    EXPECT_EQ(state.maxColor, 3);
-    // Rows in first appearance, then the stale row of the fourth colour (K), then the mark.
-    EXPECT_EQ(colorList(1, 5), (std::vector<std::int32_t>{1, 393, 421, 421, kWhite}));
-    EXPECT_EQ(state.colorList[500], kWhite);
-
-    ASSERT_EQ(sort(0), IndexResult::Done);
-    EXPECT_EQ(state.maxColor, 3);
-    expectRecord(state.legend[1], hex(0xFFC9B8), 1, 1, "3713    ", "2   ");
-    expectRecord(state.legend[2], kWhite, 393, 2, "5200    ", "5   ");
-    expectRecord(state.legend[3], 0, 421, 3, "310     ", "2   ");
-    expectRecord(state.legend[4], kWhite, 0, 0, "        ", "0   ");
+    ASSERT_EQ(run(0), IndexResult::Done);
+    EXPECT_TRUE(index.threadRows);
+    EXPECT_EQ(entryRow(0), (std::vector<std::int32_t>{1, 393, 393}));
+    EXPECT_EQ(entryRow(1), (std::vector<std::int32_t>{421, 393, 1}));
+    EXPECT_EQ(entryRow(2), (std::vector<std::int32_t>{393, 393, 421}));
+    // Rows in order of first appearance, each with its stitches.
+    EXPECT_EQ(index.entries, (std::vector<std::int32_t>{1, 393, 421}));
+    EXPECT_EQ(index.counts, (std::vector<int>{2, 5, 2}));
+    EXPECT_EQ(index.listedCount(), 3);
 }
 
 TEST_F(ColorIndexTest, ThresholdKeepsStitchesButDropsLegendEntries) {
     // A: 19 stitches of row 1, B: 20 stitches of black, C: 1 stitch of white.
     paint({"AAAAAAAAAAAAAAAAAAAC", "BBBBBBBBBBBBBBBBBBBB"},
           {{'A', 0xFFC9B8}, {'B', 0x000000}, {'C', 0xFFFFFF}});
-    ASSERT_EQ(make(), IndexResult::Done);
     struct Case {
         int threshold;
-        std::vector<int> rows;
+        std::vector<std::int32_t> rows;
     };
     const Case cases[] = {
         {20, {421}}, {19, {1, 421}}, {2, {1, 421}}, {0, {1, 393, 421}}, {-5, {1, 393, 421}}, {21, {}},
     };
-    const std::map<int, int> positions = {{1, 1}, {393, 2}, {421, 3}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.threshold);
-        ASSERT_EQ(sort(c.threshold), IndexResult::Done);
-        ASSERT_EQ(state.maxColor, static_cast<int>(c.rows.size()));
-        for (std::size_t i = 0; i < c.rows.size(); ++i) {
-            EXPECT_EQ(state.legend[i + 1].row, c.rows[i]);
-            EXPECT_EQ(state.legend[i + 1].position, positions.at(c.rows[i]));
-        }
-        EXPECT_EQ(state.legend[c.rows.size() + 1].row, 0);
+        ASSERT_EQ(run(c.threshold), IndexResult::Done);
+        EXPECT_EQ(listedEntries(), c.rows);
+        EXPECT_EQ(index.entries, (std::vector<std::int32_t>{1, 393, 421})); // dropped threads keep their stitches
+        EXPECT_EQ(entryRow(0)[19], 393);
     }
-    EXPECT_EQ(state.index.at(0, 0), 1); // dropped threads keep their rows
-    EXPECT_EQ(state.index.at(19, 0), 393);
+    listEveryEntry(index);
+    EXPECT_EQ(listedEntries(), (std::vector<std::int32_t>{1, 393, 421}));
 }
 
-TEST_F(ColorIndexTest, QuantityShowsTheFullCount) {
-    // 12345 black stitches then 455 white ones on a 320 x 40 chart.
-    width = 320;
-    height = 40;
-    for (int i = 0; i < width * height; ++i)
-        state.colors.at(i % width, i / width) = i < 12345 ? 0 : kWhite;
-    ASSERT_EQ(make(), IndexResult::Done);
-    ASSERT_EQ(sort(20), IndexResult::Done);
-    ASSERT_EQ(state.maxColor, 2);
-    expectRecord(state.legend[1], 0, 421, 1, "310     ", "12345");
-    expectRecord(state.legend[2], kWhite, 393, 2, "5200    ", "455 ");
+TEST_F(ColorIndexTest, CountsAreWholeAndAnyChartSizeIsIndexed) {
+    // 12345 black stitches then the rest white, on a 320 x 40 and a 2000 x 7 chart.
+    for (const QSizeLike size : {QSizeLike{320, 40}, QSizeLike{2000, 7}}) {
+        stitches = colour::filledGrid(size.w, size.h, 0);
+        for (int i = 0; i < size.w * size.h; ++i) stitches.cells[static_cast<std::size_t>(i)] = i < 12345 ? 0 : kWhite;
+        ASSERT_EQ(run(20), IndexResult::Done);
+        EXPECT_EQ(index.entries, (std::vector<std::int32_t>{421, 393}));
+        EXPECT_EQ(index.counts, (std::vector<int>{12345, size.w * size.h - 12345}));
+    }
 }
 
 TEST_F(ColorIndexTest, OneColourChart) {
     paint({"KKKK", "KKKK"}, {{'K', 0x000000}});
-    ASSERT_EQ(make(), IndexResult::Done);
-    EXPECT_EQ(colorList(1, 2), (std::vector<std::int32_t>{421, kWhite}));
-    ASSERT_EQ(sort(20), IndexResult::Done);
-    EXPECT_EQ(state.maxColor, 0);
-    ASSERT_EQ(sort(8), IndexResult::Done);
-    EXPECT_EQ(state.maxColor, 1);
-    EXPECT_EQ(state.legend[1].quantity, "8   ");
+    ASSERT_EQ(run(20), IndexResult::Done);
+    EXPECT_EQ(index.entries, (std::vector<std::int32_t>{421}));
+    EXPECT_EQ(index.listedCount(), 0);
+    ASSERT_EQ(run(8), IndexResult::Done);
+    EXPECT_EQ(index.listedCount(), 1);
+    EXPECT_EQ(index.counts[0], 8);
 }
 
 TEST_F(ColorIndexTest, ColourRangeListsPictureColours) {
@@ -164,21 +122,12 @@ TEST_F(ColorIndexTest, ColourRangeListsPictureColours) {
         SCOPED_TRACE(name);
         paint({"PQP", "RPQ"}, colours);
         range = name;
-        ASSERT_EQ(make(), IndexResult::Done);
-        EXPECT_EQ(range, name);
-        EXPECT_EQ(indexRow(0), (std::vector<std::int32_t>{1, 2, 1}));
-        EXPECT_EQ(indexRow(1), (std::vector<std::int32_t>{3, 1, 2}));
-        EXPECT_EQ(colorList(1, 4), (std::vector<std::int32_t>{hex(0xFFC9B8), hex(0x0A0B0C), kWhite, kWhite}));
-        EXPECT_EQ(state.colorCount, 3);
-        EXPECT_EQ(state.maxColor, 3);
-
-        ASSERT_EQ(sort(2), IndexResult::Done); // R (one stitch) is under the threshold
-        EXPECT_EQ(state.maxColor, 2);
-        expectRecord(state.legend[1], hex(0xFFC9B8), 0, 1, "#FFC9B8 ", "3   ");
-        expectRecord(state.legend[2], hex(0x0A0B0C), 0, 2, "#0A0B0C ", "2   ");
-        ASSERT_EQ(sort(0), IndexResult::Done);
-        EXPECT_EQ(state.maxColor, 3);
-        expectRecord(state.legend[3], kWhite, 0, 3, "#FFFFFF ", "1   ");
+        ASSERT_EQ(run(2), IndexResult::Done); // R (one stitch) is under the threshold
+        EXPECT_FALSE(index.threadRows);
+        EXPECT_EQ(index.cells, (std::vector<int>{0, 1, 0, 2, 0, 1}));
+        EXPECT_EQ(index.entries, (std::vector<std::int32_t>{hex(0xFFC9B8), hex(0x0A0B0C), kWhite}));
+        EXPECT_EQ(listedEntries(), (std::vector<std::int32_t>{hex(0xFFC9B8), hex(0x0A0B0C)}));
+        EXPECT_EQ(index.counts, (std::vector<int>{3, 2, 1}));
     }
 }
 
@@ -190,56 +139,41 @@ TEST_F(ColorIndexTest, ProgressAndStatus) {
     };
     task.status = [&](const std::string& text) { events.push_back(text); };
     paint({"PW", "KW", "PP"}, kFour);
-    ASSERT_EQ(make(), IndexResult::Done);
-    const std::vector<std::string> matching = {"p0/3", "正在创建颜色索引......",
-                                               "y",    "y",
-                                               "p1/3", "y",
-                                               "y",    "p2/3",
-                                               "y",    "y",
-                                               "p3/3", "p0/3",
-                                               "y",    "y",
-                                               "y"};
-    EXPECT_EQ(events, matching);
-    events.clear();
-    ASSERT_EQ(sort(0), IndexResult::Done);
-    const std::vector<std::string> counting = {"p0/3", "正在计算颜色数目等信息......", "p1/3", "p2/3",
-                                               "p3/3"};
-    EXPECT_EQ(events, counting);
+    ASSERT_EQ(run(0), IndexResult::Done);
+    const std::vector<std::string> expected = {
+        "p0/3", "正在创建颜色索引......", "y", "y", "p1/3", "y", "y", "p2/3", "y", "y", "p3/3", // colours
+        "p0/3", "y",    "y",    "y",                                                                // thread rows
+        "p0/3", "正在计算颜色数目等信息......", "p1/3", "p2/3", "p3/3"};                         // counts
+    EXPECT_EQ(events, expected);
 }
 
-// The abort flag cleared by the k-th yield of the matching (the one before stitch k).
+// The abort asked at the k-th yield of the matching (the one before stitch k).
 TEST_F(ColorIndexTest, MatchingStopsAfterTheStitchThatSawTheAbort) {
     for (const int k : {1, 2, 5, 6}) {
         SCOPED_TRACE(k);
-        state.index.fill(kUntouched);
         running = true;
         int yields = 0;
         task.yield = [&] {
             if (++yields == k) running = false;
         };
         paint({"PWV", "KWP"}, kFour);
-        ASSERT_EQ(make(), IndexResult::Aborted);
+        ASSERT_EQ(run(0), IndexResult::Aborted);
         EXPECT_EQ(yields, k);
-        EXPECT_EQ(state.maxColor, kOldMaxColor);
-        EXPECT_EQ(state.colorCount, kOldCount);
-        // Stitches up to k carry their colour positions; the rest are untouched.
-        const std::int32_t positions[] = {1, 2, 3, 4, 2, 1};
-        for (int i = 0; i < 6; ++i)
-            EXPECT_EQ(state.index.at(i % 3, i / 3), i < k ? positions[i] : kUntouched) << i;
-        EXPECT_EQ(state.colorList[1], hex(0xFFC9B8)); // still exact colours: nothing matched
     }
 }
 
-TEST_F(ColorIndexTest, AbortDuringRowRewriteStillFinishes) {
+// An abort while the thread rows are written lets them finish; the count that follows stops.
+TEST_F(ColorIndexTest, AbortDuringRowRewriteStopsTheCount) {
     paint({"PWV", "KWP"}, kFour);
     int yields = 0;
     task.yield = [&] {
         if (++yields == 7) running = false; // first yield after the six stitches
     };
-    ASSERT_EQ(make(), IndexResult::Done);
-    EXPECT_FALSE(running);
-    EXPECT_EQ(indexRow(1), (std::vector<std::int32_t>{421, 393, 1}));
-    EXPECT_EQ(state.maxColor, 3);
+    std::vector<int> reports;
+    task.progress = [&](int done, int) { reports.push_back(done); };
+    ASSERT_EQ(run(0), IndexResult::Aborted);
+    EXPECT_EQ(yields, 8);                                   // both rows written
+    EXPECT_EQ(reports, (std::vector<int>{0, 1, 2, 0, 0})); // no row of the count
 }
 
 TEST_F(ColorIndexTest, CountingStopsAtTheNextEntryNotYetListed) {
@@ -249,77 +183,54 @@ TEST_F(ColorIndexTest, CountingStopsAtTheNextEntryNotYetListed) {
         int threshold;
         int clearAfterRow; // 0: cleared before the count starts
         IndexResult result;
-        std::vector<int> rowsListed;
     };
     const Case cases[] = {
-        {{"AA", "BB", "AA"}, 0, 0, IndexResult::Aborted, {}},
-        {{"AA", "BB", "AA"}, 0, 1, IndexResult::Aborted, {1}},
-        {{"AB", "BA", "AB"}, 0, 1, IndexResult::Done, {1, 421}}, // nothing new after row 1
-        {{"AC", "AA", "AA"}, 2, 1, IndexResult::Done, {1}},      // C never comes back
-        {{"AC", "AC", "AA"}, 3, 1, IndexResult::Aborted, {1}},   // C, still unlisted, is weighed again
-        {{"AA", "AA", "AB"}, 0, 2, IndexResult::Aborted, {1}},
+        {{"AA", "BB", "AA"}, 0, 0, IndexResult::Aborted},
+        {{"AA", "BB", "AA"}, 0, 1, IndexResult::Aborted},
+        {{"AB", "BA", "AB"}, 0, 1, IndexResult::Done}, // nothing new after row 1
+        {{"AC", "AA", "AA"}, 2, 1, IndexResult::Done}, // C never comes back
+        {{"AC", "AC", "AA"}, 3, 1, IndexResult::Aborted}, // C, still unlisted, is weighed again
+        {{"AA", "AA", "AB"}, 0, 2, IndexResult::Aborted},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.rows[0] + c.rows[1] + c.rows[2] + " after " + std::to_string(c.clearAfterRow));
         running = true;
-        task.progress = nullptr;
         paint(c.rows, colours);
-        ASSERT_EQ(make(), IndexResult::Done);
-        const int matched = state.maxColor;
-        task.progress = [&](int done, int) {
-            if (done == c.clearAfterRow) running = false;
+        bool counting = false;
+        task.status = [&](const std::string& text) {
+            counting = text.find("计算") != std::string::npos;
+            if (counting && c.clearAfterRow == 0) running = false;
         };
-        EXPECT_EQ(sort(c.threshold), c.result);
-        EXPECT_EQ(state.maxColor,
-                  c.result == IndexResult::Done ? static_cast<int>(c.rowsListed.size()) : matched);
-        for (std::size_t i = 0; i < c.rowsListed.size(); ++i)
-            EXPECT_EQ(state.legend[i + 1].row, c.rowsListed[i]);
-        EXPECT_EQ(state.legend[c.rowsListed.size() + 1].row, 0);
+        task.progress = [&](int done, int) {
+            if (counting && done == c.clearAfterRow) running = false;
+        };
+        EXPECT_EQ(run(c.threshold), c.result);
     }
 }
 
 // Dark colours i = R + 256*G, all of which match a handful of threads.
-void paintDistinct(ProgramState& state, int width, int height, int distinct) {
-    for (int i = 0; i < width * height; ++i)
-        state.colors.at(i % width, i / width) = (i % distinct) * 3;
+void paintDistinct(colour::RgbGrid& stitches, int width, int height, int distinct) {
+    stitches = colour::filledGrid(width, height, 0);
+    for (int i = 0; i < width * height; ++i) stitches.cells[static_cast<std::size_t>(i)] = (i % distinct) * 3;
 }
 
-TEST_F(ColorIndexTest, The501stColourStopsTheRun) {
-    width = 30;
-    height = 20;
-    paintDistinct(state, width, height, 501);
-    EXPECT_EQ(make(), IndexResult::TooManyColours);
-    EXPECT_TRUE(sink.messages.empty()); // the window that runs the index says so
-    EXPECT_FALSE(running);
-    EXPECT_EQ(state.maxColor, kOldMaxColor);
-    EXPECT_EQ(state.colorCount, kOldCount);
-    EXPECT_EQ(state.colorList[500], 499 * 3); // exact colours, unmatched
-    EXPECT_EQ(state.index.at(499 % 30, 499 / 30), 500);
-    EXPECT_EQ(state.index.at(500 % 30, 500 / 30), kUntouched);
-}
+TEST_F(ColorIndexTest, The501stColourStopsTheRunAndFiveHundredAreFine) {
+    paintDistinct(stitches, 30, 20, 501);
+    EXPECT_EQ(run(0), IndexResult::TooManyColours);
 
-TEST_F(ColorIndexTest, FiveHundredColoursAreFine) {
-    width = 30;
-    height = 20;
-    paintDistinct(state, width, height, 500);
-    ASSERT_EQ(make(), IndexResult::Done);
-    EXPECT_TRUE(sink.messages.empty());
-    EXPECT_TRUE(running);
-    ASSERT_GT(state.colorCount, 1);
-    ASSERT_LT(state.colorCount, 20);
+    paintDistinct(stitches, 30, 20, 500);
+    ASSERT_EQ(run(0), IndexResult::Done);
+    ASSERT_GT(index.entries.size(), 1u);
+    ASSERT_LT(index.entries.size(), 20u);
     // Every stitch carries the row of its own colour, and every row is listed.
-    for (int i = 0; i < width * height; ++i) {
-        const std::int32_t row = state.index.at(i % width, i / width);
-        EXPECT_EQ(row, nearestThreadRow(state.colors.at(i % width, i / width))) << i;
-    }
-    ASSERT_EQ(sort(0), IndexResult::Done);
+    for (int i = 0; i < 600; ++i)
+        EXPECT_EQ(index.entries[static_cast<std::size_t>(index.cells[static_cast<std::size_t>(i)])],
+                  nearestThreadRow(stitches.cells[static_cast<std::size_t>(i)]))
+            << i;
+    EXPECT_EQ(index.listedCount(), static_cast<int>(index.entries.size()));
     int total = 0;
-    for (int i = 1; i <= state.maxColor; ++i) {
-        EXPECT_EQ(state.colorList[state.legend[i].position], state.legend[i].row) << i;
-        total += std::stoi(state.legend[i].quantity);
-    }
-    EXPECT_EQ(state.maxColor, state.colorCount);
-    EXPECT_EQ(total, width * height);
+    for (const int count : index.counts) total += count;
+    EXPECT_EQ(total, 600);
 }
 
 TEST(ParseThreshold, SixteenBitIntegers) {

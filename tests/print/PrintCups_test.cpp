@@ -19,7 +19,7 @@ protected:
 TEST_F(PrintCupsTest, ChartComesOutOfTheDefaultQueue) {
     QPrinter printer(QPrinter::HighResolution);
     ASSERT_TRUE(printerReady(printer)) << "default queue: " << printer.printerName().toStdString();
-    const PaperChart sheet{100, 100, chart.state.maxColor};
+    const PaperChart sheet{100, 100, static_cast<int>(chart.model.chart().legend().size())};
     const PaperLayout layout = layOutPaper(sheet, paperSize(printer), paperText(printer));
     const QMarginsF margins = printer.pageLayout().margins(QPageLayout::Millimeter);
 

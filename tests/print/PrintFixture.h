@@ -76,20 +76,19 @@ public:
         : ChartUnderTest(chartW, chartH, vividThreadRows(threads), style) {}
     ChartUnderTest(int chartW, int chartH, const std::vector<int>& rows,
                    const std::string& style = chart::texts::styleText(chart::ChartStyle::BlocksAndSymbols))
-        : model(state, host, messages) {
+        : model(host, messages) {
         host.width = chartW;
         host.height = chartH;
         model.load();
         for (int y = 0; y < chartH; ++y)
             for (int x = 0; x < chartW; ++x)
-                state.colors.at(x, y) = state.dmc[rows[(x / 4 + (y / 4) * 7) % rows.size()]].color;
+                host.stitches.at(x, y) = palette::dmcThreads()[static_cast<std::size_t>(rows[(x / 4 + (y / 4) * 7) % rows.size()] - 1)].color;
         model.setStyleText(style);
         model.setThresholdText("0");
         model.command1Clicked(TaskDelegate{});
     }
 
     bool appReady = (ensureApp(), true); // the model's fonts need it
-    palette::ProgramState state;
     FakeHost host;
     RecordingSink messages;
     chart::Form7Model model;
@@ -224,7 +223,7 @@ inline PaperLayout pdfLayoutOf(chart::Form7Model& model, const QPageLayout& page
     sink.open(QIODevice::WriteOnly);
     QPdfWriter writer(&sink);
     writer.setPageLayout(page);
-    const PaperChart chart{model.chartW(), model.chartH(), model.programState().maxColor};
+    const PaperChart chart{model.chartW(), model.chartH(), static_cast<int>(model.chart().legend().size())};
     return layOutPaper(chart, paperSize(writer), paperText(writer));
 }
 

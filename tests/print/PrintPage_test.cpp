@@ -254,7 +254,7 @@ TEST_F(PrintPageTest, TallNarrowChartKeepsItsLegendOnThePage) {
 // total line are printed, not cut off.
 TEST_F(PrintPageTest, LargeChartWithManyThreadsFitsOnOnePage) {
     ChartUnderTest chart(230, 250, 120);
-    ASSERT_EQ(chart.state.maxColor, 120);
+    ASSERT_EQ(static_cast<int>(chart.model.chart().legend().size()), 120);
     const PaperLayout p = pdfLayoutOf(chart.model);
     const PageImage page = printed(chart, QStringLiteral("large.pdf"));
     ASSERT_FALSE(page.isNull());

@@ -109,7 +109,7 @@ WindowChart throughTheWindows(const Case& c, const QString& folder) {
     EXPECT_TRUE(main.makeStitchPicture(picture));
     made.effect = bmpBytes(picture);
 
-    chart::Form7Model window(main.state(), main, messages);
+    chart::Form7Model window(main, messages);
     window.load();
     window.setWhichType(c.range);
     window.setStyle(c.style);
