@@ -204,7 +204,7 @@ public:
     const pav::colour::RgbGrid& stitchColours() const override { return m_stitches; }
     // The same stitches to write, for the steps (and tests) that set them directly.
     pav::colour::RgbGrid& stitchColours() { return m_stitches; }
-    int colorBit() const override { return pav::chart::sheetColorBit(ColorBit, colourChoice); }
+    pav::chart::Swatches swatches() const override { return pav::chart::sheetSwatches(ColorBit, colourChoice); }
     pav::colour::FitCriterion fitCriterion() const override { return colourChoice.criterion; }
     const pav::colour::RgbGrid* stitchesBeforeReduction() const override;
     void setMainControlsEnabled(bool enabled) override;

@@ -26,6 +26,9 @@ enum class ThreadRange { Dmc, OwnColours };
 // The chart styles offered by the chart window's style list.
 enum class ChartStyle { BlocksAndSymbols, SymbolsOnly, BlocksOnly };
 
+// How the legend's swatches show a thread: in its colour, or grey (after a grey reduction).
+enum class Swatches { ThreadColours, Grey };
+
 // The range a name stands for: "DMC" is the catalogue's, any other the stitch colours'.
 inline ThreadRange threadRangeOf(const std::string& rangeName) {
     return palette::brandOfRange(rangeName) ? ThreadRange::Dmc : ThreadRange::OwnColours;

@@ -1,9 +1,10 @@
 #pragma once
 // What the chart window needs from the main window: the size of the stitch
-// picture it charts, the stitches themselves, the reduction mode, how stitches find their threads, the
+// picture it charts, the stitches themselves, how the swatches show, how stitches find their threads, the
 // stitch colours before the reduction, and the controls it disables while a
 // generation or a print job runs.
 
+#include "chart/Chart.h"
 #include "colour/RgbGrid.h"
 #include "colour/ThreadMatcher.h"
 
@@ -18,8 +19,8 @@ public:
     // The fabric's stitch colours as the last preview or reduction left them, from
     // the top-left corner; the chart reads its width x height of them (white past the grid).
     virtual const colour::RgbGrid& stitchColours() const = 0;
-    // The main window's reduction mode code (0, 1, 2, 3, 4, 8, 16 or 99).
-    virtual int colorBit() const = 0;
+    // How the sheet's legend shows the swatches: grey after a grey reduction.
+    virtual Swatches swatches() const = 0;
     // The criterion by which the colour index matches a stitch to a thread.
     virtual colour::FitCriterion fitCriterion() const { return colour::FitCriterion::Rgb; }
     // The fabric's stitch colours as the last reduction found them, for the chart's

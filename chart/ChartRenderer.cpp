@@ -600,7 +600,7 @@ void drawLegendEntries(QPainter& painter, const ChartGeometry& g, const LegendIn
             const QPointF cell(g.leftMargin + cw * k, g.legendTop + ch * r);
             const QPointF text = cell + g.legendTextOffset;
             if (!g.swatch.isEmpty()) {
-                const std::int32_t swatch = swatchColor(thread.rgb, in.colorBit);
+                const std::int32_t swatch = swatchColor(thread.rgb, in.swatches);
                 painter.fillRect(g.swatch.translated(cell), toQColor(swatch));
                 job.letEventsRun();
                 painter.setPen(symbolInk(swatch));

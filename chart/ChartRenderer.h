@@ -96,7 +96,7 @@ int drawLegendGrid(QPainter& painter, const ChartGeometry& geometry, int chartW,
 
 struct LegendInput {
     const Chart& chart; // its listed threads, in order
-    int colorBit = 0;   // the main window's reduction mode; 2 and 4 grey the swatches
+    Swatches swatches = Swatches::ThreadColours;
 };
 
 // Per legend entry: swatch, symbol, thread number and quantity of one thread;
@@ -136,8 +136,8 @@ struct DirectPixels {
 };
 DirectPixels directPixels(QPainter& painter);
 
-// The swatch colour of a thread: grey modes show (R + G + B) / 3 unless green and blue are both 255.
-std::int32_t swatchColor(std::int32_t rgb, int colorBit);
+// The swatch colour of a thread: grey swatches show (R + G + B) / 3 unless green and blue are both 255.
+std::int32_t swatchColor(std::int32_t rgb, Swatches swatches);
 
 // The title and the thread range a sheet shows when none was set.
 inline constexpr const char* kDefaultTitle = "我的绣图";

@@ -21,7 +21,7 @@ bool drawSheet(QPainter& painter, ChartGeometry& g, const Chart& chart, const Sh
     if (!grid) return false;
     g.legendTop = grid->bottom + 8;
     g.footerTop = drawLegendGrid(painter, g, w, h, listed);
-    drawLegendEntries(painter, g, LegendInput{chart, options.colorBit}, job);
+    drawLegendEntries(painter, g, LegendInput{chart, options.swatches}, job);
     drawFooter(painter, g, w, h);
 
     if (beforeSymbols) beforeSymbols();

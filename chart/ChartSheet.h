@@ -23,7 +23,7 @@ QImage newSheetCanvas(const Chart& chart);
 struct SheetOptions {
     // Read when each pass starts: the chart window's list may change it while the sheet is drawn.
     const ChartStyle& style;
-    int colorBit = 0; // the main window's reduction mode; 2 and 4 grey the legend's swatches
+    Swatches swatches = Swatches::ThreadColours;
 };
 
 // Draws the sheet on canvas (a new sheet canvas of the chart) with the canvas

@@ -4,6 +4,7 @@
 // which the chart window's colour index finds a stitch's thread. The settings
 // dialog writes it into the main window; the command line fills it from options.
 
+#include "chart/Chart.h"
 #include "colour/IsolatedCleanup.h"
 #include "colour/ThreadAssignment.h"
 #include "colour/ThreadMatcher.h"
@@ -21,10 +22,10 @@ struct ColourChoice {
     friend bool operator==(const ColourChoice&, const ColourChoice&) = default;
 };
 
-// The reduction mode code a sheet's swatches follow (modes 2 and 4 grey them): the
-// best threads take the mode's place, and their stitches are thread colours.
-inline int sheetColorBit(int colorBit, const ColourChoice& choice) {
-    return choice.usesBestThreads() ? 0 : colorBit;
+// The swatches of a sheet after the reduction mode code colorBit: the grey modes (2
+// and 4) grey them, unless the best threads took the mode's place (their stitches are thread colours).
+inline Swatches sheetSwatches(int colorBit, const ColourChoice& choice) {
+    return !choice.usesBestThreads() && (colorBit == 2 || colorBit == 4) ? Swatches::Grey : Swatches::ThreadColours;
 }
 
 } // namespace pav::chart

@@ -27,8 +27,8 @@ QColor symbolInk(std::int32_t background) {
     return luminance < 0.179 ? QColor(Qt::white) : QColor(Qt::black);
 }
 
-std::int32_t swatchColor(std::int32_t rgb, int colorBit) {
-    if (colorBit != 2 && colorBit != 4) return rgb;
+std::int32_t swatchColor(std::int32_t rgb, Swatches swatches) {
+    if (swatches != Swatches::Grey) return rgb;
     if (palette::greenOf(rgb) == 255 && palette::blueOf(rgb) == 255) return rgb;
     const int grey = (palette::redOf(rgb) + palette::greenOf(rgb) + palette::blueOf(rgb)) / 3;
     return palette::makeRgb(grey, grey, grey);

@@ -32,7 +32,7 @@ void ensureGuiApp() {
 struct Host : chart::ChartHost {
     double stitchPictureWidth() const override { return 230; }
     int stitchPictureHeight() const override { return 250; }
-    int colorBit() const override { return 16; }
+    chart::Swatches swatches() const override { return chart::Swatches::ThreadColours; }
     colour::RgbGrid stitches = colour::filledGrid(231, 251, palette::kWhite);
     const colour::RgbGrid& stitchColours() const override { return stitches; }
     void setMainControlsEnabled(bool) override {}
@@ -70,7 +70,7 @@ struct Chart {
         ensureGuiApp();
         paintPicture(host.stitches);
         model.load();
-        model.setStyleText(chart::texts::styleText(chart::ChartStyle::BlocksAndSymbols));
+        model.setStyle(chart::ChartStyle::BlocksAndSymbols);
         model.setThresholdText("0");
         events.yield = [] {};
     }

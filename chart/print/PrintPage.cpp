@@ -168,7 +168,7 @@ PageResult printChartPage(QPainter& painter, const QPagedPaintDevice& device, co
 
     say(job, kStatusLegend);
     paper.printLegendGrid(c.width(), c.height(), listed);
-    paper.printLegendEntries(chart::LegendInput{c, sheet.colorBit}, job);
+    paper.printLegendEntries(chart::LegendInput{c, sheet.swatches}, job);
     paper.printFooter(c.width(), c.height());
 
     job.progress(0, c.height());

@@ -24,7 +24,7 @@ namespace pav::print {
 struct PrintSheet {
     const chart::Chart& chart; // an empty title prints "我的绣图"
     chart::ChartStyle style = chart::ChartStyle::SymbolsOnly;
-    int colorBit = 0;          // the main window's reduction mode; 2 and 4 grey the swatches
+    chart::Swatches swatches = chart::Swatches::ThreadColours;
 };
 
 // Status line texts of the job, in the order it shows them.

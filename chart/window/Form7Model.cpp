@@ -52,14 +52,10 @@ void Form7Model::load() {
     setProgress(0, 0);
 }
 
-void Form7Model::setStyleText(const std::string& text) {
-    m_styleText = text;
-    m_style = styleOfText(text).value_or(ChartStyle::BlocksAndSymbols);
-    notifyControls();
-}
-
 void Form7Model::setStyle(ChartStyle style) {
-    setStyleText(texts::styleText(style));
+    m_style = style;
+    m_styleText = texts::styleText(style);
+    notifyControls();
 }
 
 void Form7Model::setThresholdText(std::string text) {
@@ -331,7 +327,7 @@ bool Form7Model::drawSheet(const TaskDelegate& task) {
     m_label1Visible = false;
     notifyControls();
     sizeCanvas();
-    return drawChartSheet(m_canvas, m_geometry, m_chart, SheetOptions{m_style, m_host.colorBit()},
+    return drawChartSheet(m_canvas, m_geometry, m_chart, SheetOptions{m_style, m_host.swatches()},
                           JobControl{&task, &m_genRunning}, [this] { setProgress(0, m_chartH); });
 }
 

@@ -68,8 +68,7 @@ public:
     // sized for the main window's stitch picture; the title, the thread range
     // and the save counter are kept.
     void load();
-    void setStyleText(const std::string& text); // Combo1: an item's text
-    void setStyle(ChartStyle style);
+    void setStyle(ChartStyle style); // Combo1
     void setThresholdText(std::string text);    // Combo2 change
     void check1Clicked();
     // Generation; events.yield is where the view lets pending events run.

@@ -132,7 +132,7 @@ void Form7View::connectControls() {
     // A chart given to the window (one read from a file) is drawn again in the style chosen.
     connect(m_combo1, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index < 0 || index >= static_cast<int>(std::size(texts::kStyles))) return;
-        m_model.setStyleText(texts::styleText(texts::kStyles[index]));
+        m_model.setStyle(texts::kStyles[index]);
         if (m_model.showsGivenChart() && !m_model.busy())
             runJob([this] { m_model.redrawShownChart(m_events); });
     });

@@ -21,7 +21,7 @@ QString suggestedPdfPath(const chart::Form7Model& model) {
 }
 
 PrintSheet sheetOf(chart::Form7Model& model) {
-    return PrintSheet{model.chart(), model.style(), model.host().colorBit()};
+    return PrintSheet{model.chart(), model.style(), model.host().swatches()};
 }
 
 bool writeChartPdf(chart::Form7Model& model, const QString& path, QString* error, const QPageLayout& layout) {

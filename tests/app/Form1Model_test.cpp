@@ -597,7 +597,7 @@ TEST_F(MainWindow, BestThreadsTakeThePlaceOfEveryModeAndKeepThePictureBefore) {
         EXPECT_LT(pav::palette::greenOf(topLeft), 100);
         EXPECT_EQ(picture4At(229, 0), pav::image::toQRgb(cell(229, 0)));
         EXPECT_EQ(model.label4(), "减色处理完毕");
-        EXPECT_EQ(model.colorBit(), 0); // the legend shows the threads' own colours
+        EXPECT_EQ(model.swatches(), pav::chart::Swatches::ThreadColours); // the legend shows the threads' own colours
 
         const pav::colour::RgbGrid* before = model.stitchesBeforeReduction();
         ASSERT_NE(before, nullptr);
@@ -616,7 +616,10 @@ TEST_F(MainWindow, ModesKeepTheStitchesTheyReduced) {
     const pav::colour::RgbGrid* before = model.stitchesBeforeReduction();
     ASSERT_NE(before, nullptr);
     EXPECT_EQ(before->at(5, 5), rgb(128, 128, 128));
-    EXPECT_EQ(model.colorBit(), 1);
+    EXPECT_EQ(model.swatches(), pav::chart::Swatches::ThreadColours);
+    model.ColorBit = 4;
+    EXPECT_EQ(model.swatches(), pav::chart::Swatches::Grey);
+    model.ColorBit = 1;
     EXPECT_EQ(model.fitCriterion(), pav::colour::FitCriterion::Rgb);
     model.colourChoice.criterion = pav::colour::FitCriterion::Ciede2000;
     EXPECT_EQ(model.fitCriterion(), pav::colour::FitCriterion::Ciede2000);

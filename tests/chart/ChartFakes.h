@@ -12,7 +12,7 @@ namespace pav::chart::test {
 struct FakeHost : ChartHost {
     double width = 20;
     int height = 17;
-    int bits = 16;
+    Swatches swatchKind = Swatches::ThreadColours;
     colour::FitCriterion criterion = colour::FitCriterion::Rgb;
     const colour::RgbGrid* before = nullptr;
     colour::RgbGrid stitches = colour::filledGrid(321, 321, 16777215);
@@ -22,7 +22,7 @@ struct FakeHost : ChartHost {
     colour::FitCriterion fitCriterion() const override { return criterion; }
     const colour::RgbGrid* stitchesBeforeReduction() const override { return before; }
     int stitchPictureHeight() const override { return height; }
-    int colorBit() const override { return bits; }
+    Swatches swatches() const override { return swatchKind; }
     void setMainControlsEnabled(bool enabled) override { enabledCalls.push_back(enabled); }
     // As the main window's controls stand now: enabled until a call says otherwise.
     bool mainControlsEnabled() const { return enabledCalls.empty() || enabledCalls.back(); }

@@ -82,7 +82,7 @@ TEST(ChartFlow, ReloadedWindowStartsIdle) {
     QTemporaryDir folder;
     ChartRun run(W, H, threeThreads);
     run.model.setSaveFolder(folder.path());
-    run.model.setStyleText(texts::styleText(ChartStyle::BlocksOnly));
+    run.model.setStyle(ChartStyle::BlocksOnly);
     run.model.setThresholdText("35");
     run.generate();
     run.model.command4Clicked();
@@ -113,7 +113,7 @@ TEST(ChartFlow, ProgressStartsEachPassAtTwoAndEndsFullOrReset) {
         log.model = &run.model;
         run.model.setObserver(&log);
         run.model.setProgressFrameWidth(170);
-        run.model.setStyleText(style);
+        run.model.setStyle(*chart::texts::styleOfText(style));
         run.generate();
         ASSERT_FALSE(log.fills.empty());
         EXPECT_EQ(log.fills.front(), 2);
@@ -170,7 +170,7 @@ class ChartAbort : public ::testing::TestWithParam<AbortCase> {};
 TEST_P(ChartAbort, FirstCheckThatSeesItEndsTheJobAndKeepsThePartialChart) {
     const AbortCase c = GetParam();
     ChartRun run(W, H, threeThreads);
-    run.model.setStyleText(texts::styleText(ChartStyle::BlocksAndSymbols));
+    run.model.setStyle(ChartStyle::BlocksAndSymbols);
     const QSize loadSize = run.canvas().size();
     int yields = 0;
     run.generate(actAtYield(
@@ -234,7 +234,7 @@ INSTANTIATE_TEST_SUITE_P(CheckPoints, ChartAbort,
 
 TEST(ChartAbortOther, ClosingTheWindowStopsTheJobLikeTheAbortButton) {
     ChartRun run(W, H, threeThreads);
-    run.model.setStyleText(texts::styleText(ChartStyle::BlocksAndSymbols));
+    run.model.setStyle(ChartStyle::BlocksAndSymbols);
     int yields = 0;
     run.generate(actAtYield(
         yieldsBefore(Stop::Symbols) + 3, [&] { run.model.unload(); }, &yields));
@@ -314,10 +314,10 @@ TEST(ChartAbortOther, Command5IgnoresPressesForAMomentAfterItsCaptionChanges) {
 
 TEST(ChartAbortOther, StyleChosenWhileTheLinesAreDrawnDecidesTheBlocks) {
     ChartRun run(W, H, threeThreads);
-    run.model.setStyleText(texts::styleText(ChartStyle::BlocksAndSymbols));
+    run.model.setStyle(ChartStyle::BlocksAndSymbols);
     int yields = 0;
     run.generate(actAtYield(
-        yieldsBefore(Stop::RowLines) + 1, [&] { run.model.setStyleText(texts::styleText(ChartStyle::SymbolsOnly)); }, &yields));
+        yieldsBefore(Stop::RowLines) + 1, [&] { run.model.setStyle(ChartStyle::SymbolsOnly); }, &yields));
     const int L = int(run.L()), T = int(run.T());
     EXPECT_EQ(run.canvas().pixel(L + 9, T + 9), kWhitePixel); // no block, symbols still drawn
     EXPECT_EQ(run.model.command5Caption(), "打印");

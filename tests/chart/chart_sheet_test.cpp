@@ -6,6 +6,7 @@
 
 #include "chart/ChartRenderer.h"
 #include "chart/ChartSaver.h"
+#include "chart/ColourChoice.h"
 #include "chart/SymbolStamps.h"
 #include "palette/SymbolSet.h"
 
@@ -88,7 +89,7 @@ TEST_P(SheetGrid, LinesAndBlocksLandOnTheirPixels) {
     // 26 threads (the capitals A .. Z), light and dark.
     ChartRun run(w, h, [](int x, int y) { return threadColor(sampleRows()[(3 * x + y) % 26 * 2]); });
     run.model.setThresholdText("0");
-    run.model.setStyleText(GetParam());
+    run.model.setStyle(*chart::texts::styleOfText(GetParam()));
     run.generate();
     ASSERT_EQ(run.maxColor(), 26);
     const QImage& canvas = run.canvas();
@@ -129,7 +130,7 @@ class SheetHeavyLines : public ::testing::TestWithParam<HeavyCase> {};
 TEST_P(SheetHeavyLines, OnlyEverySixteenthLineAndOnlyBeyondSixteenRowsAndColumns) {
     const HeavyCase c = GetParam();
     ChartRun run(c.w, c.h, cycling(c.w, 5));
-    run.model.setStyleText(texts::styleText(ChartStyle::BlocksOnly));
+    run.model.setStyle(ChartStyle::BlocksOnly);
     run.generate();
     const QImage& canvas = run.canvas();
     const int L = int(run.L()), T = int(run.T());
@@ -152,7 +153,7 @@ INSTANTIATE_TEST_SUITE_P(Sizes, SheetHeavyLines,
 TEST(SheetNumbering, RowLabelsColumnDigitsAndLettersStandWhereTheyBelong) {
     const int w = 130, h = 40;
     ChartRun run(w, h, cycling(w, 3));
-    run.model.setStyleText(texts::styleText(ChartStyle::BlocksOnly));
+    run.model.setStyle(ChartStyle::BlocksOnly);
     run.generate();
     const QImage& canvas = run.canvas();
     const int L = int(run.L()), T = int(run.T()), bottom = T + 10 * h;
@@ -232,7 +233,7 @@ TEST_P(SheetStyles, CellInteriorsHoldTheBlockAndTheSymbolOfTheStyle) {
     const StyleCase c = GetParam();
     const int side = 16;
     ChartRun run(side, side, fiveColours);
-    run.model.setStyleText(c.style);
+    run.model.setStyle(*chart::texts::styleOfText(c.style));
     run.generate();
     const QImage& canvas = run.canvas();
     const int L = int(run.L()), T = int(run.T());
@@ -459,7 +460,7 @@ TEST(SheetLegend, GreyModesGreyTheSwatches) {
         {palette::makeRgb(10, 255, 254), 2, palette::makeRgb(173, 173, 173)},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(swatchColor(c.rgb, c.colorBit), c.swatch) << c.rgb << " mode " << c.colorBit;
+        EXPECT_EQ(swatchColor(c.rgb, sheetSwatches(c.colorBit, ColourChoice{})), c.swatch) << c.rgb << " mode " << c.colorBit;
 }
 
 TEST(SheetFooter, TotalLineBelowTheLegend) {
@@ -478,7 +479,7 @@ TEST(SheetColourRange, CcChartsUseThePicturesOwnColours) {
                                     palette::makeRgb(30, 40, 250)};
     ChartRun run(20, 17, [&](int x, int y) { return colours[(x + y) % 3]; });
     run.model.setWhichType("CC");
-    run.model.setStyleText(texts::styleText(ChartStyle::BlocksAndSymbols));
+    run.model.setStyle(ChartStyle::BlocksAndSymbols);
     run.generate();
     ASSERT_EQ(run.maxColor(), 3);
     const QImage& canvas = run.canvas();
@@ -556,7 +557,7 @@ TEST(SheetBmp, BandsMakeTheWholeSheet) {
     chart.backStitches.push_back(BackStitch{.x1 = 0, .y1 = 0, .x2 = 30, .y2 = 17, .thread = 5, .attributes = {}});
     chart.backStitches.push_back(BackStitch{.x1 = 2, .y1 = 40, .x2 = 47, .y2 = 40, .thread = 239, .attributes = {}});
     for (const ChartStyle style : {ChartStyle::BlocksAndSymbols, ChartStyle::SymbolsOnly, ChartStyle::BlocksOnly}) {
-        const SheetOptions options{style, 16};
+        const SheetOptions options{style, Swatches::ThreadColours};
         QImage whole = newSheetCanvas(chart);
         ChartGeometry g = canvasGeometry();
         ASSERT_TRUE(drawChartSheet(whole, g, chart, options));

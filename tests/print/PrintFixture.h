@@ -83,7 +83,7 @@ public:
         for (int y = 0; y < chartH; ++y)
             for (int x = 0; x < chartW; ++x)
                 host.stitches.at(x, y) = palette::dmcThreads()[static_cast<std::size_t>(rows[(x / 4 + (y / 4) * 7) % rows.size()] - 1)].color;
-        model.setStyleText(style);
+        model.setStyle(*chart::texts::styleOfText(style));
         model.setThresholdText("0");
         model.command1Clicked(TaskDelegate{});
     }
