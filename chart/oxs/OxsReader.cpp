@@ -59,13 +59,20 @@ std::optional<long long> wholeNumber(const std::string* value) {
     return ok ? std::optional<long long>(number) : std::nullopt;
 }
 
-// A grid point in cells ("3", "3.5") as half cells, to the nearest half.
-std::optional<int> halfCells(const std::string* value) {
+// A grid position in cells ("3", "3.5"), within reach of the chart area.
+std::optional<double> cellsValue(const std::string* value) {
     if (!value) return std::nullopt;
     bool ok = false;
     const double cells = QString::fromStdString(*value).trimmed().toDouble(&ok);
     if (!ok || !std::isfinite(cells) || std::abs(cells) > 4 * kMaxChartSide) return std::nullopt;
-    return static_cast<int>(std::lround(cells * 2));
+    return cells;
+}
+
+// A grid point in cells as half cells, to the nearest half.
+std::optional<int> halfCells(const std::string* value) {
+    const std::optional<double> cells = cellsValue(value);
+    if (!cells) return std::nullopt;
+    return static_cast<int>(std::lround(*cells * 2));
 }
 
 // "RRGGBB", with or without "#", as R + 256*G + 65536*B.
@@ -121,6 +128,9 @@ private:
     void readFullStitches();
     void readBackStitches();
     XmlElement readTree(int depth);
+    void buildPartStitches(Chart& chart);
+    bool addPartStitch(Chart& chart, const XmlElement& element) const;
+    bool addObject(Chart& chart, const XmlElement& element) const;
     int countKept(const XmlElement& element);
     // Next token, refusing a DTD and any entity the reader could not resolve.
     QXmlStreamReader::TokenType next();
@@ -138,6 +148,7 @@ private:
     std::vector<RawStitch> m_stitches;
     std::vector<RawBackStitch> m_backStitches;
     std::vector<XmlElement> m_kept;
+    std::vector<XmlElement> m_partContainers; // partstitches and ornaments, read once the palette is known
     int m_notShown = 0;
 };
 
@@ -195,13 +206,14 @@ void Reader::readChildren() {
             readFullStitches();
         } else if (name == QLatin1String(names::kBackStitches)) {
             readBackStitches();
+        } else if (name == QLatin1String(names::kPartStitches) || name == QLatin1String(names::kOrnaments)) {
+            m_partContainers.push_back(readTree(1));
         } else if (name == QLatin1String(names::kFormat)) {
             readTree(1); // each file names the program that wrote it
         } else {
             XmlElement kept = readTree(1);
             // The standard containers are written in any case; an empty one says nothing.
-            const bool standard = kept.name == names::kPartStitches || kept.name == names::kOrnaments ||
-                                  kept.name == names::kCommentBoxes;
+            const bool standard = kept.name == names::kCommentBoxes;
             if (standard && kept.attributes.empty() && kept.text.empty() && kept.children.empty()) continue;
             m_notShown += countKept(kept);
             m_kept.push_back(std::move(kept));
@@ -336,6 +348,9 @@ Chart Reader::build() {
         used[static_cast<std::size_t>(raw.palindex - 1)] = true;
         chart.backStitches.push_back({raw.x1, raw.y1, raw.x2, raw.y2, raw.palindex - 1, std::move(raw.attributes)});
     }
+    buildPartStitches(chart);
+    for (const PartStitch& stitch : chart.partStitches) used[static_cast<std::size_t>(stitch.thread)] = true;
+    for (const Ornament& ornament : chart.ornaments) used[static_cast<std::size_t>(ornament.thread)] = true;
     chart.recount();
 
     // Without a word from the file, the legend lists every thread the chart uses.
@@ -348,6 +363,117 @@ Chart Reader::build() {
     chart.file.elements = std::move(m_kept);
     chart.file.notShown = m_notShown;
     return chart;
+}
+
+// The part stitches, knots and beads of the containers read; what is not one of
+// them (another program's objects, a stitch outside the chart or of a thread the
+// palette lacks) is kept as it was and written back, and counted as not shown.
+void Reader::buildPartStitches(Chart& chart) {
+    for (XmlElement& container : m_partContainers) {
+        XmlElement rest{container.name, container.attributes, container.text, {}};
+        const bool parts = container.name == names::kPartStitches;
+        for (XmlElement& child : container.children) {
+            const bool added = parts ? addPartStitch(chart, child) : addObject(chart, child);
+            if (!added) rest.children.push_back(std::move(child));
+        }
+        if (rest.attributes.empty() && rest.text.empty() && rest.children.empty()) continue;
+        m_notShown += countKept(rest);
+        m_kept.push_back(std::move(rest));
+    }
+}
+
+// A part stitch element: a half stitch, or one or two triangles (three-quarter stitches).
+bool Reader::addPartStitch(Chart& chart, const XmlElement& element) const {
+    if (element.name != names::kPartStitch || !element.children.empty()) return false;
+    const XmlAttributes& a = element.attributes;
+    const auto x = wholeNumber(findAttribute(a, names::kX));
+    const auto y = wholeNumber(findAttribute(a, names::kY));
+    const auto direction = wholeNumber(findAttribute(a, names::kDirection));
+    const std::string* given1 = findAttribute(a, names::kPalindex1);
+    const std::string* given2 = findAttribute(a, names::kPalindex2);
+    const auto palindex1 = given1 ? wholeNumber(given1) : std::optional<long long>(0);
+    const auto palindex2 = given2 ? wholeNumber(given2) : std::optional<long long>(0);
+    const long long threads = static_cast<long long>(chart.threads().size());
+    if (!x || !y || !direction || !palindex1 || !palindex2) return false;
+    if (*x < 0 || *y < 0 || *x >= chart.width() || *y >= chart.height()) return false;
+    if (*palindex1 < 0 || *palindex2 < 0 || *palindex1 > threads || *palindex2 > threads) return false;
+    XmlAttributes rest = a;
+    std::erase_if(rest, [](const XmlAttribute& attribute) { return names::isPartStitchKey(attribute.name); });
+    std::vector<PartStitch> made;
+    const auto part = [&](PartStitchKind kind, long long palindex, Diagonal diagonal, CellCorner corner) {
+        if (palindex > 0)
+            made.push_back({kind, static_cast<int>(*x), static_cast<int>(*y), diagonal, corner,
+                            static_cast<int>(palindex - 1), {}});
+    };
+    switch (*direction) {
+    case names::kHalfForward:
+    case names::kHalfBackward: {
+        // One thread: the first palette index, or the second where only it is given.
+        if (*palindex1 > 0 && *palindex2 > 0 && *palindex1 != *palindex2) return false;
+        const Diagonal diagonal = *direction == names::kHalfForward ? Diagonal::Forward : Diagonal::Backward;
+        part(PartStitchKind::Half, *palindex1 > 0 ? *palindex1 : *palindex2, diagonal, CellCorner::TopLeft);
+        if (*palindex1 > 0 && *palindex2 > 0) rest.push_back({names::kPalindex2, *given2});
+        break;
+    }
+    case names::kTrianglesBottomLeftTopRight:
+        part(PartStitchKind::ThreeQuarter, *palindex1, Diagonal::Forward, CellCorner::BottomLeft);
+        part(PartStitchKind::ThreeQuarter, *palindex2, Diagonal::Forward, CellCorner::TopRight);
+        break;
+    case names::kTrianglesTopLeftBottomRight:
+        part(PartStitchKind::ThreeQuarter, *palindex1, Diagonal::Forward, CellCorner::TopLeft);
+        part(PartStitchKind::ThreeQuarter, *palindex2, Diagonal::Forward, CellCorner::BottomRight);
+        break;
+    default: return false;
+    }
+    if (made.empty()) return false;
+    made.front().attributes = std::move(rest);
+    for (PartStitch& stitch : made) chart.partStitches.push_back(std::move(stitch));
+    return true;
+}
+
+// An ornament object: a French knot, a bead, or a quarter or petite stitch placed
+// by the top-left corner of its quarter of the cell.
+bool Reader::addObject(Chart& chart, const XmlElement& element) const {
+    if (element.name != names::kObject || !element.children.empty()) return false;
+    const XmlAttributes& a = element.attributes;
+    const std::string* type = findAttribute(a, names::kObjectType);
+    const std::string* x1 = findAttribute(a, names::kX1);
+    const std::string* y1 = findAttribute(a, names::kY1);
+    const auto x = cellsValue(x1);
+    const auto y = cellsValue(y1);
+    const auto palindex = wholeNumber(findAttribute(a, names::kPalindex));
+    if (!type || !x || !y || !palindex || *palindex < 1 || *palindex > static_cast<long long>(chart.threads().size()))
+        return false;
+    const QString kind = QString::fromStdString(*type).trimmed().toLower();
+    const bool knot = kind == QLatin1String(names::kKnotType);
+    const bool bead = kind.startsWith(QLatin1String(names::kBeadType));
+    const bool quarter = kind == QLatin1String(names::kQuarterType);
+    const bool petite = kind == QLatin1String(names::kPetiteType);
+    if (!knot && !bead && !quarter && !petite) return false;
+    // What the writer would not write itself stays: another form of the position, another bead size.
+    const int hx = quarter || petite ? static_cast<int>(std::floor(*x * 2)) : static_cast<int>(std::lround(*x * 2));
+    const int hy = quarter || petite ? static_cast<int>(std::floor(*y * 2)) : static_cast<int>(std::lround(*y * 2));
+    XmlAttributes rest;
+    for (const XmlAttribute& attribute : a) {
+        if (attribute.name == names::kPalindex) continue;
+        if (attribute.name == names::kObjectType && (knot || quarter || petite || *type == names::kBeadType)) continue;
+        if (attribute.name == names::kX1 && *x1 == names::cellsText(hx)) continue;
+        if (attribute.name == names::kY1 && *y1 == names::cellsText(hy)) continue;
+        rest.push_back(attribute);
+    }
+    const int thread = static_cast<int>(*palindex - 1);
+    if (knot || bead) {
+        if (!chart.containsPoint(hx, hy)) return false;
+        chart.ornaments.push_back({knot ? OrnamentKind::FrenchKnot : OrnamentKind::Bead, hx, hy, thread, std::move(rest)});
+        return true;
+    }
+    if (hx < 0 || hy < 0 || hx >= 2 * chart.width() || hy >= 2 * chart.height()) return false;
+    const bool right = hx % 2 == 1, bottom = hy % 2 == 1;
+    const CellCorner corner = bottom ? (right ? CellCorner::BottomRight : CellCorner::BottomLeft)
+                                     : (right ? CellCorner::TopRight : CellCorner::TopLeft);
+    chart.partStitches.push_back({quarter ? PartStitchKind::Quarter : PartStitchKind::Petite, hx / 2, hy / 2,
+                                  Diagonal::Forward, corner, thread, std::move(rest)});
+    return true;
 }
 
 // Palette items by their index (their place when they give none): 0 is the
