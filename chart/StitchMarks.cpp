@@ -20,6 +20,13 @@ using image::toQColor;
 const QColor kDark(24, 24, 24);
 // The area of a part stitch without colour: light enough to read its symbol on.
 const QColor kPartShade(0, 0, 0, 38);
+// The edge along a light thread's back stitch in colour.
+const QColor kEdge(110, 110, 110);
+
+// The smallest cell, in device pixels, that part stitches' small symbols are written in.
+constexpr double kSmallSymbolCell = 16;
+// Threads this light get a dark edge along their back stitches, or white ones would vanish on paper.
+constexpr int kLightLine = 215;
 
 // Line patterns of the back-stitch threads without colour, in pen widths.
 const std::array<QList<qreal>, 8> kPatterns = {{
@@ -94,12 +101,12 @@ PartShape partShape(const PartStitch& stitch, const QRectF& r) {
         return {QPolygonF({c, alongX, alongY}), (c + alongX + alongY) / 3, 0.5};
     }
     case PartStitchKind::Quarter: {
-        // The triangle between the corner and the middles of its two edges.
-        const QRectF q = quarterRect(r, stitch.corner);
+        // A triangle in the corner, its legs 0.7 of the cell's edges: told from a petite's square.
         const QPointF c = cornerOf(r, stitch.corner);
-        const QPointF onX(c.x() == q.left() ? q.right() : q.left(), c.y());
-        const QPointF onY(c.x(), c.y() == q.top() ? q.bottom() : q.top());
-        return {QPolygonF({c, onX, onY}), q.center(), 0.4};
+        const QPointF toCentre = r.center() - c;
+        const QPointF onX(c.x() + 1.4 * toCentre.x(), c.y());
+        const QPointF onY(c.x(), c.y() + 1.4 * toCentre.y());
+        return {QPolygonF({c, onX, onY}), (c + onX + onY) / 3, 0.4};
     }
     case PartStitchKind::Petite: {
         const QRectF q = quarterRect(r, stitch.corner);
@@ -142,6 +149,8 @@ void drawPartStitches(QPainter& painter, const ChartGeometry& g, const MarkInput
     const QFont fonts[] = {scaledFont(g.symbolFont, 0.5), scaledFont(g.symbolFont, 0.4)};
     QPen edge(kDark);
     edge.setWidthF(std::max(g.cell / 14, 0.0));
+    // A small symbol needs a cell of some size on the device: the sheet's 10 pixels show the shapes only.
+    const bool symbols = in.symbols && g.cell * painter.deviceTransform().m11() >= kSmallSymbolCell;
     for (const PartStitch& stitch : in.chart.partStitches) {
         if (!inBlock(cells, stitch.x, stitch.y) || !validThread(in.chart, stitch.thread)) continue;
         const ChartThread& thread = in.chart.threads()[static_cast<std::size_t>(stitch.thread)];
@@ -154,7 +163,7 @@ void drawPartStitches(QPainter& painter, const ChartGeometry& g, const MarkInput
             painter.setBrush(kPartShade);
         }
         painter.drawPolygon(shape.area);
-        if (!in.symbols || thread.symbol.empty()) continue;
+        if (!symbols || thread.symbol.empty()) continue;
         painter.setPen(in.colour ? symbolInk(thread.rgb) : QColor(Qt::black));
         drawCentredText(painter, shape.symbolScale < 0.5 ? fonts[1] : fonts[0], shape.symbolCentre,
                         QString::fromStdString(thread.symbol));
@@ -192,20 +201,42 @@ QPen backStitchPen(const Chart& chart, int thread, double width, bool colour) {
     return pen;
 }
 
+namespace {
+
+bool lightThread(const Chart& chart, int thread) {
+    const std::int32_t rgb = chart.threads()[static_cast<std::size_t>(thread)].rgb;
+    return (299 * palette::redOf(rgb) + 587 * palette::greenOf(rgb) + 114 * palette::blueOf(rgb)) / 1000 >= kLightLine;
+}
+
+double backStitchWidth(double cell, bool colour) {
+    return colour ? cell / 5 : cell / 6;
+}
+
+} // namespace
+
+void drawBackStitchLine(QPainter& painter, const Chart& chart, int thread, QLineF line, double cell, bool colour) {
+    if (!validThread(chart, thread)) return;
+    const double width = backStitchWidth(cell, colour);
+    if (colour && lightThread(chart, thread)) {
+        QPen edge(kEdge);
+        edge.setWidthF(width * 1.6);
+        edge.setCapStyle(Qt::RoundCap);
+        painter.setPen(edge);
+        painter.drawLine(line);
+    }
+    painter.setPen(backStitchPen(chart, thread, width, colour));
+    painter.drawLine(line);
+}
+
 void drawBackStitchLines(QPainter& painter, const ChartGeometry& g, const MarkInput& in) {
     const QRect cells = in.cells & QRect(0, 0, in.chart.width(), in.chart.height());
     if (in.chart.backStitches.empty() || cells.isEmpty()) return;
     painter.save();
     painter.setClipRect(blockRect(g, cells));
-    const double width = in.colour ? g.cell / 5 : g.cell / 6;
-    std::vector<QPen> pens;
-    for (int t = 0; t < static_cast<int>(in.chart.threads().size()); ++t)
-        pens.push_back(backStitchPen(in.chart, t, width, in.colour));
-    for (const BackStitch& stitch : in.chart.backStitches) {
-        if (!validThread(in.chart, stitch.thread)) continue;
-        painter.setPen(pens[static_cast<std::size_t>(stitch.thread)]);
-        painter.drawLine(gridPoint(g, cells, stitch.x1, stitch.y1), gridPoint(g, cells, stitch.x2, stitch.y2));
-    }
+    for (const BackStitch& stitch : in.chart.backStitches)
+        drawBackStitchLine(painter, in.chart, stitch.thread,
+                           QLineF(gridPoint(g, cells, stitch.x1, stitch.y1), gridPoint(g, cells, stitch.x2, stitch.y2)),
+                           g.cell, in.colour);
     painter.restore();
 }
 

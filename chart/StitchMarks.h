@@ -37,6 +37,9 @@ void drawStitchMarks(QPainter& painter, const ChartGeometry& geometry, const Mar
 std::vector<int> backStitchThreads(const Chart& chart);
 // A back-stitch thread's pen for a line width in the painter's units.
 QPen backStitchPen(const Chart& chart, int thread, double width, bool colour);
+// One back stitch of a thread as the grid of cells `cell` wide draws it: a fifth of
+// a cell in colour (light threads with a grey edge), a sixth dark.
+void drawBackStitchLine(QPainter& painter, const Chart& chart, int thread, QLineF line, double cell, bool colour);
 
 // One mark centred at centre, for a cell of the given size: the grid's and the key's.
 void drawKnotMark(QPainter& painter, QPointF centre, double cell, std::int32_t rgb, bool colour);

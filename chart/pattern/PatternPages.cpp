@@ -251,6 +251,8 @@ constexpr double kNumberColumn = 26;   // left
 constexpr double kStitchesColumn = 64; // right end
 constexpr double kSkeinsColumn = 80;   // right end
 
+constexpr double kKeyLineMm = 9;
+
 // A key row's mark where a thread's symbol goes: its line, its knot, its bead.
 void drawKeyMark(Sheet& s, const KeyRow& row, const QRectF& cellMm) {
     const chart::Chart& chart = s.source.chart;
@@ -261,8 +263,12 @@ void drawKeyMark(Sheet& s, const KeyRow& row, const QRectF& cellMm) {
     s.painter.setRenderHint(QPainter::Antialiasing, true);
     const double grid = s.source.layout.options.cellMm * s.d; // the marks as large as on the chart pages
     if (row.kind == KeyRowKind::BackStitch) {
-        s.painter.setPen(chart::backStitchPen(chart, row.thread, colour ? grid / 5 : grid / 6, colour));
-        s.painter.drawLine(QPointF(cell.left(), cell.center().y()), QPointF(cell.right(), cell.center().y()));
+        // Long enough to show its line's pattern.
+        const double y = cell.center().y();
+        chart::drawBackStitchLine(s.painter, chart, row.thread,
+                                  QLineF(s.at(cellMm.center().x() - kKeyLineMm / 2, 0).x(), y,
+                                         s.at(cellMm.center().x() + kKeyLineMm / 2, 0).x(), y),
+                                  grid, colour);
     } else if (row.kind == KeyRowKind::Knot) {
         chart::drawKnotMark(s.painter, cell.center(), grid * 1.5, rgb, colour);
     } else {
