@@ -185,6 +185,14 @@ DecodedPicture decodeBmp(const QByteArray& data, const HeldSize& held) {
     return d;
 }
 
+// Whether the PNG's pixels are 8-bit colour (with or without alpha), the kinds
+// Qt's reader shrinks while reading.
+bool pngShrinksRowByRow(const QByteArray& d) {
+    if (d.size() < 26) return false;
+    const int depth = static_cast<unsigned char>(d[24]), colourType = static_cast<unsigned char>(d[25]);
+    return depth == 8 && (colourType == 2 || colourType == 6);
+}
+
 PictureError checkPngData(const QByteArray& data) {
     // The closing IEND chunk is the last thing a PNG writer puts down.
     if (data.lastIndexOf("IEND") < 0) return fault(PictureFault::Incomplete, "truncated PNG file");
@@ -220,6 +228,27 @@ PictureError checkFormat(const QByteArray& format, const QByteArray& data) {
     if (format == "png") return checkPngData(data);
     if (format == "xbm") return checkXbmData(data);
     return {};
+}
+
+// The picture box-averaged down to `target`, converted a band of rows at a time:
+// beside the decoded picture only the target and one band are ever held, not a
+// full-size 32-bit copy as a scaling in one go would make.
+QImage shrunk(QImage image, QSize target) {
+    const bool alpha = image.hasAlphaChannel();
+    QImage out(target, alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    if (out.isNull()) return out;
+    RowShrink shrink(image.width(), image.height(), target.width(), target.height(),
+                     [&out](int row) { return reinterpret_cast<std::uint32_t*>(out.scanLine(row)); });
+    constexpr int kBandRows = 64;
+    for (int y = 0; y < image.height(); y += kBandRows) {
+        const QImage band = image.copy(0, y, image.width(), std::min(kBandRows, image.height() - y))
+                                .convertToFormat(alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+        if (band.isNull()) return QImage();
+        for (int r = 0; r < band.height(); ++r)
+            shrink.add(y + r, reinterpret_cast<const std::uint32_t*>(band.constScanLine(r)));
+    }
+    shrink.finish();
+    return out;
 }
 
 } // namespace
@@ -372,7 +401,12 @@ DecodedPicture decodePicture(const std::string& path, const HeldSize& held) {
             return failed(fault(PictureFault::TooLarge, "picture too large (" + sizeText(full) + ")"), full);
 
         QSize target = held ? held(full, scalesOnRead).boundedTo(full).expandedTo(QSize(1, 1)) : full;
-        if (scalesOnRead && target != full) {
+        // Qt's PNG reader shrinks colour pictures row by row, but grey and indexed
+        // ones only after making a 32-bit copy of the whole: those, when large, are
+        // read whole at their own depth and shrunk here.
+        const bool readerShrinks = scalesOnRead && !(format == "png" && pixels(full) > kMaxFullDecodePixels / 4 &&
+                                                     !pngShrinksRowByRow(data));
+        if (readerShrinks && target != full) {
             // The reader decodes at M/8 of the full size before its last scaling;
             // that intermediate picture must fit the budget too.
             int m = jpegScaleNumerator(full, target);
@@ -389,13 +423,13 @@ DecodedPicture decodePicture(const std::string& path, const HeldSize& held) {
         if (format == "jpeg" || format == "jpg")
             if (PictureError e = jpegNotesFault(notes); e.fault != PictureFault::None) return failed(e, full);
         wanted = target;
-        if (!scalesOnRead) target = full;
+        if (!readerShrinks) target = full;
         if (image.size() != target)
             return failed(fault(PictureFault::Incomplete, "picture file incomplete"), full);
     }
     data = QByteArray(); // the file's bytes go before a shrinking copy is made
-    if (image.width() > wanted.width() || image.height() > wanted.height())
-        image = image.scaled(wanted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (image.width() > wanted.width() || image.height() > wanted.height()) image = shrunk(std::move(image), wanted);
+    if (image.isNull()) return failed(fault(PictureFault::TooLarge, "picture too large (" + sizeText(full) + ")"), full);
     DecodedPicture d;
     d.image = std::move(image);
     d.fullSize = full;

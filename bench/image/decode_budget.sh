@@ -43,18 +43,19 @@ export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 over=0
-# measure COMMAND...: "seconds peak_MB exit" of one run.
+# measure STDERR COMMAND...: "seconds peak_MB exit" of one run, its stderr kept in STDERR.
 measure() {
-    local status=0
-    /usr/bin/time -f '%e %M' -o "$work/time.txt" "$@" >/dev/null 2>"$work/stderr.txt" || status=$?
-    awk -v s="$status" '{ printf "%.2f %.0f %d", $1, $2 / 1024, s }' "$work/time.txt"
+    local status=0 err="$1"
+    shift
+    /usr/bin/time -f '%e %M' -o "$work/time.txt" "$@" >/dev/null 2>"$err" || status=$?
+    tail -n1 "$work/time.txt" | awk -v s="$status" '{ printf "%.2f %.0f %d", $1, $2 / 1024, s }'
 }
 verdict() {
     awk -v t="$1" -v m="$2" -v lt="$limit_s" -v lm="$limit_mb" 'BEGIN { print (t <= lt && m <= lm) ? "ok" : "OVER" }'
 }
 printf '%-40s %6s %6s %4s  %-4s | %6s %6s  %-4s | %s\n' file cli_s cli_MB exit ok win_s win_MB ok "cli stderr"
 for file in "${files[@]}"; do
-    read -r s mb code <<<"$(measure env QT_QPA_PLATFORM=offscreen "$build/pavlenta-cli" chart "$file" -o "$work/out.bmp")"
+    read -r s mb code <<<"$(measure "$work/stderr.txt" env QT_QPA_PLATFORM=offscreen "$build/pavlenta-cli" chart "$file" -o "$work/out.bmp")"
     ok=$(verdict "$s" "$mb")
     [ "$ok" = ok ] || over=1
     ws="-" wmb="-" wok="-"
@@ -62,8 +63,7 @@ for file in "${files[@]}"; do
         folder="$work/run"
         rm -rf "$folder" && mkdir "$folder"
         cp "$build/pavlenta" "$folder/" && cp "$file" "$folder/logo.dll"
-        [ -f "$build/logo.dll" ] || true
-        read -r ws wmb _ <<<"$(cd "$folder" && DISPLAY="$display" PAVLENTA_FIRST_PAINT=quit measure timeout 30 ./pavlenta)"
+        read -r ws wmb _ <<<"$(cd "$folder" && DISPLAY="$display" PAVLENTA_FIRST_PAINT=quit measure "$work/window.txt" timeout 30 ./pavlenta)"
         wok=$(verdict "$ws" "$wmb")
         [ "$wok" = ok ] || over=1
     fi
