@@ -187,7 +187,7 @@ private:
                 // Pixels past the row's end are dropped: stop counting there.
                 const int n = std::min(count, std::max(0, w - x));
                 for (int i = 0; i < n; ++i) put(four ? (i & 1 ? code & 15 : code >> 4) : code);
-                x += count - n;
+                x = std::min(w, x + (count - n)); // past the end stays at the end, however long the row
                 continue;
             }
             if (code == 0) { // end of line
@@ -198,7 +198,7 @@ private:
                 return {};
             } else if (code == 2) { // jump right and up
                 if (at + 2 > end) return incomplete("truncated BMP file (run-length data ends before the picture)");
-                x += m_file[at];
+                x = std::min(w, x + m_file[at]);
                 for (int dy = m_file[at + 1]; dy > 0 && y < h; --dy) nextRow();
                 at += 2;
             } else { // a literal stretch of `code` indices, padded to a whole 16-bit word
@@ -207,7 +207,7 @@ private:
                 const int n = std::min(code, std::max(0, w - x));
                 for (int i = 0; i < n; ++i)
                     put(four ? (m_file[at + i / 2] >> (i & 1 ? 0 : 4)) & 15 : m_file[at + i]);
-                x += code - n;
+                x = std::min(w, x + (code - n));
                 at += bytes + (bytes & 1);
             }
         }

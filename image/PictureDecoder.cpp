@@ -89,7 +89,7 @@ private:
 PictureError jpegNotesFault(const ReaderNotes& notes) {
     if (notes.any("premature end"))
         return fault(PictureFault::Incomplete, "JPEG file incomplete (its picture data ends early)");
-    if (notes.any("bad Huffman code") || notes.any("instead of RST") || notes.any("progression"))
+    if (notes.any("bad Huffman code") || notes.any("instead of RST"))
         return fault(PictureFault::NotAPicture, "damaged JPEG file");
     return {};
 }
