@@ -39,6 +39,8 @@ TEST(PictureDecoder, DecodesSoundPicturesAtTheSizeAsked) {
         {"a.png", encoded(picture, "PNG")},
         // A JPEG named .bmp: the content decides.
         {"jpeg.bmp", encoded(picture, "JPEG")},
+        // Stray bytes before the end marker: libjpeg warns, but the picture is whole.
+        {"stray-bytes.jpg", encoded(picture, "JPEG").chopped(2) + QByteArray("\x12\x34\xFF\xD9", 4)},
     };
     for (const Case& c : cases) {
         const std::string path = QDir(dir.path()).filePath(c.name).toStdString();
