@@ -21,7 +21,8 @@ public:
         m_max = mask >> m_shift;
         if (m_max <= 0xFFFF) {
             m_table.resize(m_max + 1);
-            for (std::uint32_t v = 0; v <= m_max; ++v) m_table[v] = scale(v);
+            for (std::uint32_t v = 0; v <= m_max; ++v)
+                m_table[v] = scale(v);
         }
     }
     bool present() const { return m_mask != 0; }
@@ -53,8 +54,10 @@ Masks masksOf(std::span<const std::uint8_t> file, const BmpHeaderInfo& info) {
     Masks m;
     const bool fields = info.compression == BmpBitFields || info.compression == BmpAlphaBitFields;
     if (!fields) {
-        if (info.bitsPerPixel == 16) m = {0x7C00, 0x03E0, 0x001F, 0};
-        else m = {0x00FF0000, 0x0000FF00, 0x000000FF, 0};
+        if (info.bitsPerPixel == 16)
+            m = {0x7C00, 0x03E0, 0x001F, 0};
+        else
+            m = {0x00FF0000, 0x0000FF00, 0x000000FF, 0};
         return m;
     }
     const std::size_t at = kFileHeaderSize + 40;
@@ -137,16 +140,20 @@ private:
         const int w = m_info.width;
         switch (m_info.bitsPerPixel) {
         case 1:
-            for (int x = 0; x < w; ++x) m_row[x] = m_table[(src[x >> 3] >> (7 - (x & 7))) & 1];
+            for (int x = 0; x < w; ++x)
+                m_row[x] = m_table[(src[x >> 3] >> (7 - (x & 7))) & 1];
             break;
         case 4:
-            for (int x = 0; x < w; ++x) m_row[x] = m_table[(src[x >> 1] >> ((x & 1) ? 0 : 4)) & 15];
+            for (int x = 0; x < w; ++x)
+                m_row[x] = m_table[(src[x >> 1] >> ((x & 1) ? 0 : 4)) & 15];
             break;
         case 8:
-            for (int x = 0; x < w; ++x) m_row[x] = m_table[src[x]];
+            for (int x = 0; x < w; ++x)
+                m_row[x] = m_table[src[x]];
             break;
         case 16:
-            for (int x = 0; x < w; ++x) m_row[x] = masked(src[2 * x] | src[2 * x + 1] << 8);
+            for (int x = 0; x < w; ++x)
+                m_row[x] = masked(src[2 * x] | src[2 * x + 1] << 8);
             break;
         case 24:
             for (int x = 0; x < w; ++x, src += 3)
@@ -154,8 +161,8 @@ private:
             break;
         default: // 32
             for (int x = 0; x < w; ++x, src += 4)
-                m_row[x] = masked(std::uint32_t{src[0]} | std::uint32_t{src[1]} << 8 | std::uint32_t{src[2]} << 16 |
-                                  std::uint32_t{src[3]} << 24);
+                m_row[x] = masked(std::uint32_t{src[0]} | std::uint32_t{src[1]} << 8 |
+                                  std::uint32_t{src[2]} << 16 | std::uint32_t{src[3]} << 24);
             break;
         }
     }
@@ -180,13 +187,15 @@ private:
         std::size_t at = m_info.pixelOffset;
         const std::size_t end = m_file.size();
         while (y < h) {
-            if (at + 2 > end) return incomplete("truncated BMP file (run-length data ends before the picture)");
+            if (at + 2 > end)
+                return incomplete("truncated BMP file (run-length data ends before the picture)");
             const int count = m_file[at], code = m_file[at + 1];
             at += 2;
             if (count > 0) {
                 // Pixels past the row's end are dropped: stop counting there.
                 const int n = std::min(count, std::max(0, w - x));
-                for (int i = 0; i < n; ++i) put(four ? (i & 1 ? code & 15 : code >> 4) : code);
+                for (int i = 0; i < n; ++i)
+                    put(four ? (i & 1 ? code & 15 : code >> 4) : code);
                 x = std::min(w, x + (count - n)); // past the end stays at the end, however long the row
                 continue;
             }
@@ -194,16 +203,20 @@ private:
                 nextRow();
                 x = 0;
             } else if (code == 1) { // end of picture: the rows left take the background
-                while (y < h) nextRow();
+                while (y < h)
+                    nextRow();
                 return {};
             } else if (code == 2) { // jump right and up
-                if (at + 2 > end) return incomplete("truncated BMP file (run-length data ends before the picture)");
+                if (at + 2 > end)
+                    return incomplete("truncated BMP file (run-length data ends before the picture)");
                 x = std::min(w, x + m_file[at]);
-                for (int dy = m_file[at + 1]; dy > 0 && y < h; --dy) nextRow();
+                for (int dy = m_file[at + 1]; dy > 0 && y < h; --dy)
+                    nextRow();
                 at += 2;
             } else { // a literal stretch of `code` indices, padded to a whole 16-bit word
                 const std::size_t bytes = four ? (static_cast<std::size_t>(code) + 1) / 2 : code;
-                if (at + bytes > end) return incomplete("truncated BMP file (run-length data ends before the picture)");
+                if (at + bytes > end)
+                    return incomplete("truncated BMP file (run-length data ends before the picture)");
                 const int n = std::min(code, std::max(0, w - x));
                 for (int i = 0; i < n; ++i)
                     put(four ? (m_file[at + i / 2] >> (i & 1 ? 0 : 4)) & 15 : m_file[at + i]);
@@ -241,7 +254,8 @@ bool bmpHasAlpha(std::span<const std::uint8_t> file, const BmpHeaderInfo& info) 
     return false;
 }
 
-BmpReadResult readBmpRows(std::span<const std::uint8_t> file, const BmpHeaderInfo& info, const BmpRowSink& sink) {
+BmpReadResult readBmpRows(std::span<const std::uint8_t> file, const BmpHeaderInfo& info,
+                          const BmpRowSink& sink) {
     RowDecoder decoder(file, info);
     return decoder.run(sink);
 }

@@ -38,6 +38,7 @@ bool bmpHasAlpha(std::span<const std::uint8_t> file, const BmpHeaderInfo& info);
 
 // Every row of the picture to sink, each exactly once. Pixels a run-length
 // picture skips over take colour 0 of its table.
-BmpReadResult readBmpRows(std::span<const std::uint8_t> file, const BmpHeaderInfo& info, const BmpRowSink& sink);
+BmpReadResult readBmpRows(std::span<const std::uint8_t> file, const BmpHeaderInfo& info,
+                          const BmpRowSink& sink);
 
 } // namespace pav::image

@@ -8,7 +8,8 @@ RowShrink::RowShrink(int sourceWidth, int sourceHeight, int targetWidth, int tar
                      std::function<std::uint32_t*(int row)> target)
     : m_sourceHeight(sourceHeight), m_targetWidth(targetWidth), m_targetHeight(targetHeight),
       m_target(std::move(target)), m_columnOf(static_cast<std::size_t>(sourceWidth)),
-      m_width(static_cast<std::size_t>(targetWidth), 0), m_sums(4 * static_cast<std::size_t>(targetWidth), 0) {
+      m_width(static_cast<std::size_t>(targetWidth), 0),
+      m_sums(4 * static_cast<std::size_t>(targetWidth), 0) {
     for (int x = 0; x < sourceWidth; ++x) {
         const int column = static_cast<int>(std::int64_t{x} * targetWidth / sourceWidth);
         m_columnOf[static_cast<std::size_t>(x)] = column;
@@ -44,7 +45,8 @@ void RowShrink::flush() {
         const std::uint64_t n = std::uint64_t{m_width[static_cast<std::size_t>(x)]} * m_rows;
         std::uint64_t* sum = &m_sums[4 * static_cast<std::size_t>(x)];
         std::uint32_t p = 0;
-        for (int c = 0; c < 4; ++c) p = p << 8 | static_cast<std::uint32_t>((sum[c] + n / 2) / n);
+        for (int c = 0; c < 4; ++c)
+            p = p << 8 | static_cast<std::uint32_t>((sum[c] + n / 2) / n);
         out[x] = p;
         std::fill(sum, sum + 4, 0);
     }

@@ -87,7 +87,8 @@ const std::vector<Variant>& variants() {
         {"as written", [](const Bytes&) { return true; }, [](Bytes f) { return f; }},
         {"top-down", [](const Bytes& f) { return le32(f, 14) != 12 && le32(f, 30) != BmpRle8; }, topDownBmp},
         {"108-byte header", [](const Bytes& f) { return le32(f, 14) == 124; }, v4Header},
-        {"top-down, 108-byte header", [](const Bytes& f) { return le32(f, 14) == 124 && le32(f, 30) != BmpRle8; },
+        {"top-down, 108-byte header",
+         [](const Bytes& f) { return le32(f, 14) == 124 && le32(f, 30) != BmpRle8; },
          [](Bytes f) { return topDownBmp(v4Header(std::move(f))); }},
     };
     return list;
@@ -116,7 +117,8 @@ TEST(BmpReader, ReadsEveryLayoutOfTheReferenceWriter) {
             writeBytes(path, file);
             const DecodedPicture decoded = decodePicture(path);
             ASSERT_TRUE(decoded.ok()) << what << ": " << decoded.error.reason;
-            EXPECT_EQ(differences(decoded.image.convertToFormat(QImage::Format_ARGB32), expected), "") << what;
+            EXPECT_EQ(differences(decoded.image.convertToFormat(QImage::Format_ARGB32), expected), "")
+                << what;
 
             ClsDIB dib;
             ASSERT_TRUE(dib.LoadBitMapData(file)) << what << ": " << dib.LastError();
@@ -150,8 +152,10 @@ Bytes build(const HandMade& m) {
     f[28] = static_cast<std::uint8_t>(m.bits);
     putLe32(f, 30, m.compression);
     putLe32(f, 34, static_cast<std::uint32_t>(m.pixels.size()));
-    for (std::size_t i = 0; i < m.masks.size(); ++i) putLe32(f, 54 + 4 * i, m.masks[i]);
-    for (std::size_t i = 0; i < m.table.size(); ++i) putLe32(f, 14 + m.headerSize + maskBytes + 4 * i, m.table[i]);
+    for (std::size_t i = 0; i < m.masks.size(); ++i)
+        putLe32(f, 54 + 4 * i, m.masks[i]);
+    for (std::size_t i = 0; i < m.table.size(); ++i)
+        putLe32(f, 14 + m.headerSize + maskBytes + 4 * i, m.table[i]);
     f.insert(f.end(), m.pixels.begin(), m.pixels.end());
     putLe32(f, 2, static_cast<std::uint32_t>(f.size()));
     return f;
@@ -160,21 +164,23 @@ Bytes build(const HandMade& m) {
 Bytes le16s(std::initializer_list<std::uint16_t> values) {
     Bytes b;
     for (const std::uint16_t v : values)
-        for (int i = 0; i < 2; ++i) b.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+        for (int i = 0; i < 2; ++i)
+            b.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
     return b;
 }
 
 Bytes le32s(std::initializer_list<std::uint32_t> values) {
     Bytes b;
     for (const std::uint32_t v : values)
-        for (int i = 0; i < 4; ++i) b.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+        for (int i = 0; i < 4; ++i)
+            b.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
     return b;
 }
 
 TEST(BmpReader, ScalesEveryChannelToTheFullRange) {
-    const std::vector<std::uint32_t> table = {0x000000, 0x102030, 0xFF0000, 0x00FF00, 0x0000FF, 0x404040, 0x808080,
-                                              0xFFFFFF, 0x010203, 0x111111, 0x222222, 0x333333, 0x444444, 0x555555,
-                                              0x666666, 0x777777};
+    const std::vector<std::uint32_t> table = {0x000000, 0x102030, 0xFF0000, 0x00FF00, 0x0000FF, 0x404040,
+                                              0x808080, 0xFFFFFF, 0x010203, 0x111111, 0x222222, 0x333333,
+                                              0x444444, 0x555555, 0x666666, 0x777777};
     struct Case {
         const char* name;
         HandMade file;
@@ -182,53 +188,83 @@ TEST(BmpReader, ScalesEveryChannelToTheFullRange) {
     };
     const std::vector<Case> cases = {
         // 5-5-5 white is 255, not 248; 16 of 31 is 132.
-        {"16-bit 5-5-5", {3, 1, 16, BmpRgb, {}, {}, le16s({0x7FFF, 0x4210, 0x001F, 0})},
+        {"16-bit 5-5-5",
+         {3, 1, 16, BmpRgb, {}, {}, le16s({0x7FFF, 0x4210, 0x001F, 0})},
          {0xFFFFFFFF, 0xFF848484, 0xFF0000FF}},
         // 4-4-4 white is 255, not 240; 8 of 15 is 136.
-        {"16-bit 4-4-4 bit fields", {2, 1, 16, BmpBitFields, {0x0F00, 0x00F0, 0x000F}, {}, le16s({0x0FFF, 0x0888})},
+        {"16-bit 4-4-4 bit fields",
+         {2, 1, 16, BmpBitFields, {0x0F00, 0x00F0, 0x000F}, {}, le16s({0x0FFF, 0x0888})},
          {0xFFFFFFFF, 0xFF888888}},
-        {"16-bit 5-6-5", {2, 1, 16, BmpBitFields, {0xF800, 0x07E0, 0x001F}, {}, le16s({0xFFFF, 0x0400})},
+        {"16-bit 5-6-5",
+         {2, 1, 16, BmpBitFields, {0xF800, 0x07E0, 0x001F}, {}, le16s({0xFFFF, 0x0400})},
          {0xFFFFFFFF, 0xFF008200}},
         // 10-bit channels: 1023 is 255 and 512 rounds to 128, not black.
-        {"32-bit 10-bit masks", {2, 1, 32, BmpBitFields, {0x3FF00000, 0x000FFC00, 0x000003FF}, {},
-                                 le32s({0x3FFFFFFF, 0x20000000 | 0x3FF})},
+        {"32-bit 10-bit masks",
+         {2,
+          1,
+          32,
+          BmpBitFields,
+          {0x3FF00000, 0x000FFC00, 0x000003FF},
+          {},
+          le32s({0x3FFFFFFF, 0x20000000 | 0x3FF})},
          {0xFFFFFFFF, 0xFF8000FF}},
-        {"32-bit alpha bit fields", {2, 1, 32, BmpAlphaBitFields, {0x00FF0000, 0x0000FF00, 0x000000FF, 0xFF000000},
-                                     {}, le32s({0x80FF0000, 0xFF00FF00})},
+        {"32-bit alpha bit fields",
+         {2,
+          1,
+          32,
+          BmpAlphaBitFields,
+          {0x00FF0000, 0x0000FF00, 0x000000FF, 0xFF000000},
+          {},
+          le32s({0x80FF0000, 0xFF00FF00})},
          {0x80FF0000, 0xFF00FF00}},
-        {"16-bit alpha bit fields", {2, 1, 16, BmpAlphaBitFields, {0x0F00, 0x00F0, 0x000F, 0xF000}, {},
-                                     le16s({0x8F00, 0xF00F})},
+        {"16-bit alpha bit fields",
+         {2, 1, 16, BmpAlphaBitFields, {0x0F00, 0x00F0, 0x000F, 0xF000}, {}, le16s({0x8F00, 0xF00F})},
          {0x88FF0000, 0xFF0000FF}},
         // A 124-byte header's alpha mask over alpha that is zero everywhere: opaque.
-        {"32-bit alpha mask, no alpha", {2, 1, 32, BmpBitFields, {0x00FF0000, 0x0000FF00, 0x000000FF, 0xFF000000}, {},
-                                         le32s({0x00FF0000, 0x000000FF}), 124},
+        {"32-bit alpha mask, no alpha",
+         {2,
+          1,
+          32,
+          BmpBitFields,
+          {0x00FF0000, 0x0000FF00, 0x000000FF, 0xFF000000},
+          {},
+          le32s({0x00FF0000, 0x000000FF}),
+          124},
          {0xFFFF0000, 0xFF0000FF}},
         // The fourth byte of a plain 32-bit picture is not alpha.
-        {"32-bit plain", {2, 1, 32, BmpRgb, {}, {}, le32s({0x00102030, 0x7FFFFFFF})}, {0xFF102030, 0xFFFFFFFF}},
-        {"1-bit", {9, 1, 1, BmpRgb, {}, {0x000000, 0xFFFFFF}, {0xA5, 0x80, 0, 0}},
+        {"32-bit plain",
+         {2, 1, 32, BmpRgb, {}, {}, le32s({0x00102030, 0x7FFFFFFF})},
+         {0xFF102030, 0xFFFFFFFF}},
+        {"1-bit",
+         {9, 1, 1, BmpRgb, {}, {0x000000, 0xFFFFFF}, {0xA5, 0x80, 0, 0}},
          {0xFFFFFFFF, 0xFF000000, 0xFFFFFFFF, 0xFF000000, 0xFF000000, 0xFFFFFFFF, 0xFF000000, 0xFFFFFFFF,
           0xFFFFFFFF}},
         // Bottom row: a run of 1, 2, 1, a run of 7; then a literal 3, 4, 5, 6 on the top row.
-        {"RLE4", {4, 2, 4, BmpRle4, {}, table, {3, 0x12, 1, 0x70, 0, 0, 0, 4, 0x34, 0x56, 0, 1}},
+        {"RLE4",
+         {4, 2, 4, BmpRle4, {}, table, {3, 0x12, 1, 0x70, 0, 0, 0, 4, 0x34, 0x56, 0, 1}},
          {0xFF00FF00, 0xFF0000FF, 0xFF404040, 0xFF808080, 0xFF102030, 0xFFFF0000, 0xFF102030, 0xFFFFFFFF}},
         // A jump over (0, 0) to (1, 1): the skipped pixels take colour 0; runs past the row end are cut.
-        {"RLE8 jump", {3, 2, 8, BmpRle8, {}, table, {0, 2, 1, 1, 9, 7, 0, 1}},
+        {"RLE8 jump",
+         {3, 2, 8, BmpRle8, {}, table, {0, 2, 1, 1, 9, 7, 0, 1}},
          {0xFF000000, 0xFFFFFFFF, 0xFFFFFFFF, 0xFF000000, 0xFF000000, 0xFF000000}},
         // Every row closed by its end of line, the end mark missing: whole all the same.
-        {"RLE8 without end mark after the last row", {2, 2, 8, BmpRle8, {}, table, {2, 2, 0, 0, 2, 3, 0, 0}},
+        {"RLE8 without end mark after the last row",
+         {2, 2, 8, BmpRle8, {}, table, {2, 2, 0, 0, 2, 3, 0, 0}},
          {0xFF00FF00, 0xFF00FF00, 0xFFFF0000, 0xFFFF0000}},
     };
     for (const Case& c : cases) {
         HandMade m = c.file;
         // Uncompressed cases are one row long: padded to a whole 32-bit word, as a file holds it.
-        if (m.compression != BmpRle4 && m.compression != BmpRle8) m.pixels.resize((m.pixels.size() + 3) / 4 * 4, 0);
+        if (m.compression != BmpRle4 && m.compression != BmpRle8)
+            m.pixels.resize((m.pixels.size() + 3) / 4 * 4, 0);
         const Bytes file = build(m);
         std::string why;
         const QImage read = readerImage(file, &why);
         ASSERT_FALSE(read.isNull()) << c.name << ": " << why;
         for (int i = 0; i < c.file.width * c.file.height; ++i) {
             const int x = i % c.file.width, y = i / c.file.width;
-            EXPECT_EQ(read.pixel(x, y), c.rows[static_cast<std::size_t>(i)]) << c.name << " pixel " << x << "," << y;
+            EXPECT_EQ(read.pixel(x, y), c.rows[static_cast<std::size_t>(i)])
+                << c.name << " pixel " << x << "," << y;
         }
     }
 }
