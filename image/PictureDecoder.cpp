@@ -2,11 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
-#include <mutex>
 #include <span>
 #include <vector>
-#include <cstdio>
 
 #include <QBuffer>
 #include <QFile>
