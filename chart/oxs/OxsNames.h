@@ -100,7 +100,10 @@ inline bool isBackStitchKey(std::string_view name) {
 inline std::string cellsText(int halfCells) {
     if (halfCells % 2 == 0) return std::to_string(halfCells / 2);
     const int size = halfCells < 0 ? -halfCells : halfCells;
-    return (halfCells < 0 ? "-" : "") + std::to_string(size / 2) + ".5";
+    std::string text = halfCells < 0 ? "-" : "";
+    text += std::to_string(size / 2);
+    text += ".5";
+    return text;
 }
 
 // "RRGGBB".
