@@ -16,6 +16,7 @@
 
 #include "chart/ChartFonts.h"
 #include "chart/ChartPipeline.h"
+#include "chart/StitchMarks.h"
 #include "chart/oxs/OxsFile.h"
 #include "image/Dither.h"
 
@@ -56,6 +57,9 @@ void runChartFile(const ChartArgs& args) {
                                             (read.line > 0 ? " (line " + std::to_string(read.line) + ")" : ""));
     chart::Chart opened = read.chart;
     if (!args.title.empty()) opened.title = args.title;
+    // The outputs cannot show these; the user hears of it, as the pattern's cover says it.
+    if (const std::string missing = chart::notDrawnList(opened); !missing.empty())
+        std::fprintf(stderr, "pavlenta-cli: not drawn: %s (kept in a saved chart file)\n", missing.c_str());
     // A chart from a file has no reduction: its swatches keep their colours.
     Outputs outputs;
     finishChart(args, opened, chart::Swatches::ThreadColours, outputs, [&](QSize canvas, std::optional<int> pages) {

@@ -306,13 +306,12 @@ void Form9Model::undoReplace() {
 
 chart::Chart Form9Model::editedChart() const {
     chart::Chart edited = m_chart;
-    std::vector<bool> backStitched(edited.threads().size(), false);
-    for (const chart::BackStitch& stitch : edited.backStitches)
-        if (stitch.thread >= 0 && stitch.thread < static_cast<int>(backStitched.size()))
-            backStitched[static_cast<std::size_t>(stitch.thread)] = true;
+    // A thread the replacements left without full stitches keeps its legend entry
+    // while part stitches, back stitches, knots or beads still use it.
+    const std::vector<chart::StitchCounts> counts = edited.stitchCounts();
     for (std::size_t t = 0; t < edited.threads().size(); ++t) {
         chart::ChartThread& thread = edited.threads()[t];
-        if (m_opened.threads()[t].count > 0 && thread.count == 0 && !backStitched[t]) thread.listed = false;
+        if (m_opened.threads()[t].count > 0 && thread.count == 0 && !counts[t].any()) thread.listed = false;
     }
     return edited;
 }

@@ -119,7 +119,7 @@ public:
     const chart::Chart& chart() const { return m_chart; }
     const chart::Chart& openedChart() const { return m_opened; }
     // The chart "完成" hands over: threads left without stitches leave the legend,
-    // unless back stitches use them.
+    // unless part stitches, back stitches, knots or beads use them.
     chart::Chart editedChart() const;
     // The rectangle of colour-list entry i (1-based) in either list.
     static QRect swatchRect(int i);
