@@ -39,7 +39,8 @@ id=org.pavlenta.Pavlenta
 for file in bin/pavlenta bin/pavlenta-cli share/pavlenta/logo.dll share/pavlenta/动物/parrot.jpg \
     share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
     share/icons/hicolor/scalable/apps/pavlenta.svg share/icons/hicolor/48x48/apps/pavlenta.png \
-    share/icons/hicolor/256x256/apps/pavlenta.png share/man/man1/pavlenta-cli.1.gz share/man/man1/pavlenta.1.gz; do
+    share/icons/hicolor/256x256/apps/pavlenta.png share/man/man1/pavlenta-cli.1.gz share/man/man1/pavlenta.1.gz \
+    share/doc/pavlenta/copyright; do
     [ -f "$prefix/$file" ] || fail "$file is not installed"
 done
 for category in 动漫 美女 汽车 星座 动物 风景 艺术; do
