@@ -104,6 +104,7 @@ EditingResult runEditingEntry(Form1Model& main, ColorEditorOpener& editor) {
         const EditingResult matched = matchThreads(main);
         if (matched != EditingResult::Opened) return matched;
     }
+    main.setLabel4(texts::kProcessingDone);
     editor.openColorEditor(main.ColorBit);
     return EditingResult::Opened;
 }

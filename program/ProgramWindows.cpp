@@ -40,9 +40,7 @@ private:
 
 template <class Window>
 void bringUp(Window* window) {
-    keepOnScreen(window);
-    window->show();
-    keepOnScreen(window); // again with the frame the window manager added
+    showOnScreen(window);
     window->raise();
     window->activateWindow();
 }
@@ -132,7 +130,7 @@ void ProgramWindows::openChartFile() {
 }
 
 bool ProgramWindows::openChartFile(const QString& path) {
-    if (!m_chartModel.mayShowChart()) return false;
+    if (!m_chartModel.mayShowChart() || !m_chartModel.mayReplaceWithFile()) return false;
     std::optional<pav::chart::Chart> chart = m_chartModel.readChartFile(path);
     if (!chart) return false;
     // An editor still open on an earlier chart would bring that chart back.
@@ -155,7 +153,7 @@ void ProgramWindows::finishChartEditing() {
     pav::chart::Chart edited = pav::chart::chartAfterEditing(m_chartBeingEdited, m_editingRows,
                                                              [&](int x, int y) { return editor.editThread(x, y); });
     showChartWindow();
-    m_chartModel.showChart(std::move(edited), m_chartView->events());
+    if (m_chartModel.showChart(std::move(edited), m_chartView->events())) m_chartModel.markEdited();
 }
 
 void ProgramWindows::closeOtherWindows() {
@@ -169,11 +167,10 @@ void ProgramWindows::closeOtherWindows() {
 
 QPoint ProgramWindows::mainWindowTopLeft() const { return m_mainView.frameGeometry().topLeft(); }
 
-void ProgramWindows::hideMainWindow() { m_mainView.hide(); }
+void ProgramWindows::hideMainWindow() { hideKeepingPlace(&m_mainView); }
 
 void ProgramWindows::showMainWindow() {
-    m_mainView.show();
-    keepOnScreen(&m_mainView);
+    showInPlace(&m_mainView);
     m_mainView.raise();
     m_mainView.activateWindow();
 }

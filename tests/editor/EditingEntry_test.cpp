@@ -98,7 +98,7 @@ TEST_F(EditingEntryTest, MapsTheFabricToThreadRowsAndOpensTheEditorOnItsPicture)
         main->ColorBit = c.colorBit;
 
         ASSERT_EQ(run(), EditingResult::Opened);
-        EXPECT_EQ(main->label4(), "开始处理...");
+        EXPECT_EQ(main->label4(), "处理完毕"); // the work is done when the editor opens
         EXPECT_FALSE(main->busy());
         EXPECT_TRUE(sink.messages.empty());
         const auto& state = main->state();
