@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include <QDebug>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QPointer>
@@ -48,11 +47,8 @@ public:
     }
     bool eventFilter(QObject* watched, QEvent* event) override {
         const QEvent::Type type = event->type();
-        if (watched == m_window && (type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show)) {
-            if (qEnvironmentVariableIsSet("PAV_DEBUG_PLACE"))
-                qDebug() << "place" << type << m_window->geometry() << m_window->frameGeometry();
+        if (watched == m_window && (type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show))
             keepOnScreen(m_window);
-        }
         return false;
     }
 

@@ -16,7 +16,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QShortcut>
+#include <QAction>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -153,8 +153,11 @@ void Form7View::connectControls() {
             [this] { runJob([this] { m_model.command5Clicked(); }); });
     connect(m_command4, &QPushButton::clicked, this, [this] { m_model.command4Clicked(); });
     // Ctrl+S saves as "保存" does.
-    auto* save = new QShortcut(QKeySequence::Save, this);
-    connect(save, &QShortcut::activated, this, [this] { m_model.command4Clicked(); });
+    auto* save = new QAction(this);
+    save->setObjectName(QStringLiteral("SaveKey"));
+    save->setShortcut(QKeySequence::Save);
+    addAction(save);
+    connect(save, &QAction::triggered, this, [this] { m_model.command4Clicked(); });
     connect(m_exportPdf, &QPushButton::clicked, this, [this] {
         if (m_exportPdfHandler) runJob(m_exportPdfHandler);
     });

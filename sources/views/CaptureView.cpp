@@ -31,10 +31,26 @@ void CaptureView::showOverScreen() {
     showFullScreen();
     raise();
     activateWindow();
-    // A window that appears under a still pointer hears of it as a move: the rectangle starts there.
+    followPointer();
+}
+
+// A window that appears under a still pointer hears of it as a move: the rectangle
+// starts there. A window manager puts the window over the screen a moment after it
+// is shown, so this is done again when the window moves or changes size.
+void CaptureView::followPointer() {
     const QPointF at = toPicturePixels(mapFromGlobal(QCursor::pos()));
     m_model.mouseMove(at.x(), at.y());
     update();
+}
+
+void CaptureView::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    followPointer();
+}
+
+void CaptureView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    followPointer();
 }
 
 QPointF CaptureView::toPicturePixels(QPointF windowPoint) const {

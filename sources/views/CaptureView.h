@@ -28,9 +28,12 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void drawHint(QPainter& painter) const;
+    void followPointer();
     // Window coordinates to the screen picture's pixels.
     QPointF toPicturePixels(QPointF windowPoint) const;
 

@@ -26,6 +26,16 @@ QString allowedActions(const QWidget& window) {
     return out.contains(QLatin1String("_NET_WM_ACTION")) ? out : QString();
 }
 
+// The values of a window property as xprop prints them after " = ".
+QString windowProperty(const QWidget& window, const char* name) {
+    QProcess xprop;
+    xprop.start(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(window.winId()), QLatin1String(name)});
+    if (!xprop.waitForFinished(5000)) return {};
+    const QString out = QString::fromLocal8Bit(xprop.readAllStandardOutput()).trimmed();
+    const int at = out.indexOf(QLatin1String(" = "));
+    return at < 0 ? QString() : out.mid(at + 3);
+}
+
 bool framed(const QWidget& window) { return window.frameGeometry() != window.geometry(); }
 
 } // namespace
@@ -83,7 +93,9 @@ private slots:
         QCOMPARE(window.pos(), before);
     }
 
-    // The main window keeps its size: the window manager offers no maximise.
+    // The main window keeps its size: the window manager offers no maximise, and the
+    // hints that window managers draw their buttons from name none (MWM functions
+    // and decorations, whose maximise bits are 0x10 and 0x40).
     void theFixedMainWindowCannotBeMaximised() {
         pav::app::testing::ensureApplication();
         pav::app::testing::RecordingSink sink;
@@ -95,6 +107,12 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return !(actions = allowedActions(view)).isEmpty(); }, 3000));
         QVERIFY2(!actions.contains(QLatin1String("MAXIMIZE")), qPrintable(actions));
         QVERIFY(actions.contains(QLatin1String("_NET_WM_ACTION_CLOSE")));
+        const QStringList motif = windowProperty(view, "_MOTIF_WM_HINTS").split(QLatin1Char(','));
+        QVERIFY2(motif.size() >= 3, qPrintable(motif.join(',')));
+        bool ok = false;
+        const unsigned functions = motif[1].trimmed().toUInt(&ok, 16);
+        const unsigned decorations = motif[2].trimmed().toUInt(&ok, 16);
+        QVERIFY2((functions & 0x10) == 0 && (decorations & 0x40) == 0, qPrintable(motif.join(',')));
     }
 };
 

@@ -56,6 +56,10 @@ protected:
         ASSERT_TRUE(view) << (messages.shown.empty() ? "" : messages.shown[0].first);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(view.data()));
         EXPECT_EQ(host.hides, 1);
+        // A window manager puts the full-screen window at the screen's corner a moment later.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return view->mapToGlobal(QPoint(0, 0)) == QPoint(0, 0); }, 3000));
+        // The target window bypasses the window manager, which would leave it over the capture window.
+        target->lower();
         // On X the pointer really moves: its motion comes back from the server a little later.
         QTest::mouseMove(view.data(), pointer);
         ASSERT_TRUE(QTest::qWaitFor([&] { return view->model().capY() == pointer.y(); }, 2000));
@@ -107,6 +111,7 @@ TEST_F(CaptureDisplayTest, HintShownEscapeCancelsAndRightClickDoesNothing) {
     QPointer<CaptureView> view = startScreenCapture(host, messages, 150);
     ASSERT_TRUE(view);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(view.data()));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return view->mapToGlobal(QPoint(0, 0)) == QPoint(0, 0); }, 3000));
     QTest::mouseMove(view.data(), QPoint(600, 600));
     ASSERT_TRUE(QTest::qWaitFor([&] { return view->model().capY() == 600; }, 2000));
 
