@@ -32,11 +32,12 @@ done
 
 patterns=()
 set -f # the patterns are words here, not to be expanded
+# A Files field goes on over the lines that start with a blank.
 while read -r line; do
     for p in ${line#Files:}; do
         [ "$p" = "*" ] || patterns+=("$p")
     done
-done < <(grep '^Files:' "$copyright")
+done < <(awk '/^Files:/ {f=1; print; next} f && /^ / {print; next} {f=0}' "$copyright")
 set +f
 cd "$src"
 unrecorded=()
@@ -48,6 +49,7 @@ while IFS= read -r -d '' file; do
         [[ $file == $p ]] && { found=1; break; }
     done
     [ -n "$found" ] || unrecorded+=("$file")
-done < <(find ./assets ./docs ./tests/chart/oxs-fixtures -type f -print0)
+done < <(find ./assets ./docs ./tests/chart/oxs-fixtures ./tests/image/bmp-layouts ./tests/image/picture-fixtures \
+    -type f ! -name '*.sh' ! -name '*.py' -print0)
 [ ${#unrecorded[@]} -eq 0 ] || fail "no licence recorded for: ${unrecorded[*]}"
 echo "licence test: passed"
