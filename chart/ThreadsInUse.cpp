@@ -11,8 +11,13 @@ Chart withoutIdleThreads(const Chart& chart) {
     for (int y = 0; y < chart.height(); ++y)
         for (int x = 0; x < chart.width(); ++x)
             if (const int t = chart.threadAt(x, y); t >= 0 && static_cast<std::size_t>(t) < count) used[t] = true;
-    for (const BackStitch& stitch : chart.backStitches)
-        if (stitch.thread >= 0 && static_cast<std::size_t>(stitch.thread) < count) used[stitch.thread] = true;
+    const auto mark = [&](const auto& stitches) {
+        for (const auto& stitch : stitches)
+            if (stitch.thread >= 0 && static_cast<std::size_t>(stitch.thread) < count) used[stitch.thread] = true;
+    };
+    mark(chart.backStitches);
+    mark(chart.partStitches);
+    mark(chart.ornaments);
 
     bool idle = false;
     for (const bool u : used) idle = idle || !u;
@@ -35,8 +40,13 @@ Chart withoutIdleThreads(const Chart& chart) {
         for (int x = 0; x < chart.width(); ++x)
             if (const int t = chart.threadAt(x, y); t >= 0 && static_cast<std::size_t>(t) < count)
                 kept.setThreadAt(x, y, newIndex[t]);
-    for (BackStitch& stitch : kept.backStitches)
-        if (stitch.thread >= 0 && static_cast<std::size_t>(stitch.thread) < count) stitch.thread = newIndex[stitch.thread];
+    const auto renumber = [&](auto& stitches) {
+        for (auto& stitch : stitches)
+            if (stitch.thread >= 0 && static_cast<std::size_t>(stitch.thread) < count) stitch.thread = newIndex[stitch.thread];
+    };
+    renumber(kept.backStitches);
+    renumber(kept.partStitches);
+    renumber(kept.ornaments);
     return kept;
 }
 

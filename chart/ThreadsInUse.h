@@ -7,10 +7,10 @@
 
 namespace pav::chart {
 
-// The chart without threads that have no stitch (full or back) and no legend entry,
-// the cells and back stitches pointing at the same threads as before. A chart that
-// keeps elements of its file (half stitches, beads, ...) is given back whole:
-// those refer to the threads by their place in the list.
+// The chart without threads that have no stitch (full, part, back, knot or bead) and
+// no legend entry, every stitch pointing at the same thread as before. A chart that
+// keeps unread elements of its file is given back whole: those may refer to the
+// threads by their place in the list.
 Chart withoutIdleThreads(const Chart& chart);
 
 } // namespace pav::chart
