@@ -167,11 +167,10 @@ private slots:
         QVERIFY2(left.isEmpty(), qPrintable(left.join("\n")));
         QCOMPARE(control<QLineEdit>(program.view.get(), "Text1")->text(), QString("Type your text here"));
         // Nothing is cut off: the style list shows its longest item whole.
-        QTest::qWait(50);
         auto* style = control<QComboBox>(chartWindow(), "Combo1");
         for (int i = 0; i < style->count(); ++i)
-            QVERIFY2(style->width() >= style->fontMetrics().horizontalAdvance(style->itemText(i)) + 20,
-                     qPrintable(style->itemText(i)));
+            QTRY_VERIFY2(style->width() >= style->fontMetrics().horizontalAdvance(style->itemText(i)) + 20,
+                         qPrintable(style->itemText(i) + " in " + QString::number(style->width())));
         QCOMPARE(pav::uiText("星座"), QString("Constellations")); // Orion, Cassiopeia, the Big Dipper
         QVERIFY(control<QAction>(program.view.get(), "languageEn")->isChecked());
 

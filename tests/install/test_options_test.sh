@@ -51,5 +51,7 @@ grep -q -- '--only FOLDER' "$scratch/out" || fail "--help does not show --only"
 listed=$(ctest --test-dir "$build" -N -L '^settings$' | awk '/Test +#/ {print $3}')
 [ -n "$listed" ] || fail "no test carries the label settings"
 grep -qv '^settings_' <<<"$listed" && fail "--only settings would also run: $(grep -v '^settings_' <<<"$listed")"
-ctest --test-dir "$build" -N -L '^install$' | grep -q 'install_package_test' || fail "the install tests carry no label"
+# Read whole first: grep -q stopping early would fail the pipe under pipefail.
+installs=$(ctest --test-dir "$build" -N -L '^install$')
+grep -q 'install_package_test' <<<"$installs" || fail "the install tests carry no label"
 echo "test options test: passed"
