@@ -230,6 +230,9 @@ void Form7View::fillStyleList() {
     m_combo1->clear();
     for (const ChartStyle style : texts::kStyles) m_combo1->addItem(uiText(texts::styleText(style)));
     m_combo1->setCurrentText(uiText(m_model.styleText()));
+    // Wide enough at once for the items of the language now chosen.
+    m_combo1->setMinimumWidth(m_combo1->sizeHint().width());
+    if (layout()) layout()->activate();
 }
 
 void Form7View::changeEvent(QEvent* event) {
