@@ -232,6 +232,7 @@ void Form1Model::stampText(double left, double top) {
 
 void Form1Model::copyIntoPicture4(const QImage& block, QPoint at) {
     m_picture4.paste(block, at);
+    m_reducedWindow = QRect(); // a captured picture is a new, unreduced one
     notify(Form1Change::Fabric);
 }
 

@@ -140,6 +140,7 @@ bool Form1Model::loadSourcePicture(const std::string& path) {
         showModeButtons();
         m_source = std::move(source);
         resamplePicture4(m_source->size());  // Picture4 takes the picture at its natural size
+        clearPreview();
 
         wChange.setMax(picmaxW);
         Hchange.setMax(picmaxH);
@@ -276,6 +277,7 @@ void Form1Model::zoomRegion() {
 
 void Form1Model::resamplePicture4(QSize size) {
     m_picture4.resample(m_source, size);
+    m_reducedWindow = QRect();
     notify(Form1Change::Fabric);
 }
 
@@ -297,7 +299,14 @@ void Form1Model::command11Click() {
     moveX1 = 0;
     moveY1 = 0;
     ifScale = 0;
+    const int zoomBefore = zoom.Value();
     attempt([&] { zoom.setValue(roundHalfEven(frameW())); });
+    // A box that is not the picture at the fabric's size (after "还原色彩" or a new
+    // picture) is stretched whole even when the bar kept its value: the framing
+    // would otherwise stay a crop that no button brings back.
+    if (zoom.Value() == zoomBefore && picture4Size() != QSize(toInt32(frameW()), toInt32(frameH())))
+        zoomWhole();
+    clearPreview();
     showModeButtons();
 }
 
@@ -362,6 +371,11 @@ void Form1Model::previewRoutine() {
     m_command2Enabled = true;
     notify(Form1Change::Buttons);
     setBusy(false);
+}
+
+void Form1Model::clearPreview() {
+    m_picture1.fill(Qt::white);
+    notify(Form1Change::Preview);
 }
 
 void Form1Model::showMatrixS() {
@@ -465,6 +479,7 @@ void Form1Model::reductionDriver() {
         return;
     }
     if (!prepareStitchPicture()) return;
+    const bool unreduced = !fabricHoldsReduction();
     const pav::colour::RgbGrid before = pav::chart::stitchGrid(m_stitches, chartWidth(), chartHeight());
     setBusy(true);
     m_task.letEventsRun();
@@ -472,10 +487,11 @@ void Form1Model::reductionDriver() {
     setLabel4(texts::kReductionDone);
     if (m_reducedDIB.hDC() != 0) {
         m_picture4.paste(m_reducedDIB.ToQImage(), windowOrigin());
+        markFabricReduced();
         notify(Form1Change::Fabric);
     }
     previewRoutine();
-    m_beforeReduction = before;
+    if (unreduced) m_beforeReduction = before;
     setBusy(false);
 }
 
@@ -490,6 +506,7 @@ void Form1Model::reduceToTopColours(int n) {
     const std::optional<QImage> painted = pav::chart::reduceToMostFrequent(m_stitches, picW, picH, n, m_task);
     if (!painted) return;
     if (!painted->isNull()) m_picture4.paste(*painted, windowOrigin());
+    markFabricReduced();
     notify(Form1Change::Fabric);
     showMatrixS();
 }
@@ -500,6 +517,7 @@ void Form1Model::reduceToBestThreads() {
     pav::chart::reduceStitchesToBestThreads(m_stitches, w, h, colourChoice);
     const QImage painted = pav::chart::stitchesPicture(m_stitches, w, h);
     if (!painted.isNull()) m_picture4.paste(painted, windowOrigin());
+    markFabricReduced();
     notify(Form1Change::Fabric);
     showMatrixS();
 }
@@ -512,7 +530,18 @@ int Form1Model::chartHeight() const {
     return std::clamp(static_cast<int>(roundHalfEven(frameH())), 0, m_stitches.height);
 }
 
+void Form1Model::markFabricReduced() {
+    m_reducedWindow = QRect(windowOrigin(), QSize(chartWidth(), chartHeight()));
+}
+
+bool Form1Model::fabricHoldsReduction() const {
+    return !m_reducedWindow.isNull() && m_reducedWindow == QRect(windowOrigin(), QSize(chartWidth(), chartHeight()));
+}
+
 void Form1Model::keepStitchesBeforeReduction() {
+    // A fabric that shows reduced stitches keeps the stitches it was reduced from:
+    // reducing again must not measure the chart against its own colours.
+    if (fabricHoldsReduction()) return;
     m_beforeReduction = pav::chart::stitchGrid(m_stitches, chartWidth(), chartHeight());
 }
 

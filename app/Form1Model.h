@@ -130,6 +130,8 @@ public:
     // ---- preview and reduction ----
     void previewRoutine();  // Command2
     void showMatrixS();
+    // A new picture or framing: the effect of the old one is no longer shown.
+    void clearPreview();
     // "超级减色" (Label10). With ColorBit 99: a preview, then the N most
     // frequent colours (reduceToTopColours with rdColorNum). A best-N choice in
     // colourChoice takes the place of every mode: a preview, then reduceToBestThreads.
@@ -271,6 +273,9 @@ private:
     int chartWidth() const;
     int chartHeight() const;
     void keepStitchesBeforeReduction();
+    // Picture4 holds reduced stitches where the fabric reads it now (until it is resampled).
+    void markFabricReduced();
+    bool fabricHoldsReduction() const;
     bool writeStitchPicture();
     bool prepareStitchPicture();  // fill, write "tmppicv.bmp", load it: steps shared by reduction and saving
     void stampText(double left, double top);
@@ -302,6 +307,7 @@ private:
     pav::image::ClsDIB m_stitchDIB;
     // The fabric's stitch colours as the last reduction found them (the chart's quality figures).
     pav::colour::RgbGrid m_beforeReduction;
+    QRect m_reducedWindow; // the fabric window a reduction was pasted into; null when none
     pav::image::ClsDIB m_reducedDIB;
     // The stitch colours, one per fabric cell from the top-left corner, over the
     // largest fabric and one more column and row (what the preview clears).

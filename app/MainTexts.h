@@ -20,6 +20,7 @@ inline constexpr const char* kBarsResizeHint = "可以通过滚动条直接改�
 inline constexpr const char* kBarsMoveHint = "可以通过滚动条移动显示图像";
 inline constexpr const char* kProcessingStarted = "开始处理...";
 inline constexpr const char* kReductionDone = "减色处理完毕";
+inline constexpr const char* kProcessingDone = "处理完毕";
 inline constexpr const char* kEffectSavedPrefix = "绣图效果图保存到";
 inline constexpr const char* kFabricSizePrefix = "绣布：宽高";
 
@@ -75,6 +76,8 @@ inline constexpr const char* kFset1 = "软件设置";
 inline constexpr const char* kFset3 = "绣图设置";
 inline constexpr const char* kFset4 = "绣图图库";
 inline constexpr const char* kFreg4 = "关于...";
+inline constexpr const char* kHelpManual = "使用说明";
+inline constexpr const char* kNoHelpText = "  找不到使用说明文件README.md，也无法打开它。  ";
 // The language menu names each language in its own words, whichever is chosen.
 inline constexpr const char* kMenuLanguage = "Language / 语言";
 inline constexpr const char* kLanguageChinese = "中文";

@@ -14,6 +14,13 @@ public:
     virtual ~MessageSink() = default;
     virtual void showMessage(const std::string& text, const std::string& title,
                              MessageIcon icon = MessageIcon::None) = 0;
+    // A question with OK and Cancel buttons before work that cannot be undone;
+    // true when the user chose OK. Where nobody can answer, the work goes on.
+    virtual bool askToContinue(const std::string& text, const std::string& title) {
+        (void)text;
+        (void)title;
+        return true;
+    }
 };
 
 } // namespace pav

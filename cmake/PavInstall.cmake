@@ -46,7 +46,9 @@ endforeach()
 add_custom_target(pav_man_pages ALL DEPENDS ${pav_man_pages})
 install(FILES ${pav_man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
+# The licence of every installed file, in Debian's machine-readable form.
 install(FILES ${CMAKE_SOURCE_DIR}/README.md ${CMAKE_SOURCE_DIR}/assets/logo.dll.license
+        ${CMAKE_SOURCE_DIR}/packaging/copyright
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/pavlenta)
 
 # The Debian package: library dependencies come from dpkg-shlibdeps; what the

@@ -2,6 +2,12 @@
 
 set(PAV_TEST_OUTPUT_DIR ${CMAKE_BINARY_DIR}/tests)
 
+# The label of the tests of tests/<folder>/: the folder's name (scripts/test --only <folder>).
+function(pav_test_folder_label out)
+    get_filename_component(folder ${CMAKE_CURRENT_SOURCE_DIR} NAME)
+    set(${out} ${folder} PARENT_SCOPE)
+endfunction()
+
 # A test executable in build/tests, registered with ctest as one entry (the test
 # framework runs and reports every case itself). DISPLAY marks a test that needs
 # a real X display: it runs on the xcb platform under the Xvfb server that
@@ -15,7 +21,8 @@ function(pav_add_test_executable name display)
         set(platform offscreen)
     endif()
     add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${PAV_TEST_OUTPUT_DIR})
-    set_tests_properties(${name} PROPERTIES
+    pav_test_folder_label(folder)
+    set_tests_properties(${name} PROPERTIES LABELS ${folder}
         ENVIRONMENT "QT_QPA_PLATFORM=${platform};PAV_SOURCE_DIR=${CMAKE_SOURCE_DIR};PAV_BUILD_DIR=${CMAKE_BINARY_DIR}")
 endfunction()
 

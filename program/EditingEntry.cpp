@@ -73,6 +73,7 @@ EditingResult runEditingEntry(Form1Model& main, const chart::ChartRequest& recip
         main.messages().showMessage(chart::texts::kTooManySymbols, chart::texts::kTooManyTitle);
         return EditingResult::TooManySymbols;
     }
+    main.setLabel4(texts::kProcessingDone);
     editor.openColorEditor(made.chart);
     return EditingResult::Opened;
 }

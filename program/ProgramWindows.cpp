@@ -41,9 +41,7 @@ private:
 
 template <class Window>
 void bringUp(Window* window) {
-    keepOnScreen(window);
-    window->show();
-    keepOnScreen(window); // again with the frame the window manager added
+    showOnScreen(window);
     window->raise();
     window->activateWindow();
 }
@@ -133,7 +131,7 @@ void ProgramWindows::openChartFile() {
 }
 
 bool ProgramWindows::openChartFile(const QString& path) {
-    if (!m_chartModel.mayShowChart()) return false;
+    if (!m_chartModel.mayShowChart() || !m_chartModel.mayReplaceWithFile()) return false;
     std::optional<pav::chart::Chart> chart = m_chartModel.readChartFile(path);
     if (!chart) return false;
     // An editor still open on an earlier chart would bring that chart back.
@@ -154,7 +152,7 @@ void ProgramWindows::editShownChart() {
 
 void ProgramWindows::finishChartEditing(const pav::chart::Chart& edited) {
     showChartWindow();
-    m_chartModel.showChart(edited, m_chartView->events());
+    if (m_chartModel.showChart(edited, m_chartView->events())) m_chartModel.markEdited();
 }
 
 void ProgramWindows::closeOtherWindows() {
@@ -168,11 +166,10 @@ void ProgramWindows::closeOtherWindows() {
 
 QPoint ProgramWindows::mainWindowTopLeft() const { return m_mainView.frameGeometry().topLeft(); }
 
-void ProgramWindows::hideMainWindow() { m_mainView.hide(); }
+void ProgramWindows::hideMainWindow() { hideKeepingPlace(&m_mainView); }
 
 void ProgramWindows::showMainWindow() {
-    m_mainView.show();
-    keepOnScreen(&m_mainView);
+    showInPlace(&m_mainView);
     m_mainView.raise();
     m_mainView.activateWindow();
 }

@@ -16,6 +16,7 @@
 #include "program/FirstPaintTrace.h"
 #include "program/ProgramWindows.h"
 #include "app/views/Form1View.h"
+#include "app/views/LanguageMemory.h"
 #include "app/views/MessageBoxSink.h"
 #include "app/views/WindowPlacement.h"
 #include "chart/ChartFonts.h"
@@ -23,7 +24,8 @@
 
 namespace {
 
-// The language of `pavlenta --lang en|zh` (or --lang=en); Chinese when none is given.
+// The language of `pavlenta --lang en|zh` (or --lang=en); without the option the
+// language the menu chose last, or Chinese.
 std::optional<pav::UiLanguage> languageOfArguments(const QStringList& arguments) {
     for (int i = 1; i < arguments.size(); ++i) {
         QString name;
@@ -32,7 +34,7 @@ std::optional<pav::UiLanguage> languageOfArguments(const QStringList& arguments)
         else continue;
         return pav::uiLanguageNamed(name.toStdString());
     }
-    return pav::UiLanguage::Chinese;
+    return pav::app::rememberedLanguage().value_or(pav::UiLanguage::Chinese);
 }
 
 } // namespace
@@ -58,8 +60,7 @@ int main(int argc, char** argv) {
 
     pav::app::traceFirstPaint(view.findChild<QWidget*>(QStringLiteral("Picture1")),
                               [&model] { return model.previewDone() != 0; });
-    view.show();
-    pav::app::keepOnScreen(&view);
+    pav::app::showOnScreen(&view);
     model.formLoad(QDir(QString::fromStdString(pav::dataFolder())).filePath(QStringLiteral("logo.dll")).toStdString());
     return application.exec();
 }

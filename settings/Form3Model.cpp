@@ -1,5 +1,7 @@
 #include "settings/Form3Model.h"
 
+#include <utility>
+
 #include "colour/BestThreadsReduction.h"
 #include "base/UiText.h"
 #include "image/ColorReduction.h"
@@ -73,6 +75,38 @@ std::string_view rejectionText(Form3Combo combo) {
     }
 }
 
+// The mode text that selects a code, for showing the mode in effect; a forced
+// reduction names no mode of its own.
+std::string_view modeTextFor(std::int32_t colorBit) {
+    static constexpr std::pair<std::int32_t, std::string_view> kModeTexts[] = {
+        {1, kModeOneBit}, {2, kModeGrey}, {3, kModeLowColour}, {4, kModeBlackWhite},
+        {8, kModeEightBit}, {16, kModeHighColour}};
+    for (const auto& [code, text] : kModeTexts)
+        if (code == colorBit) return text;
+    return kModeNone;
+}
+
+template <class Value, std::size_t N>
+std::string_view textOf(const Named<Value> (&table)[N], Value value) {
+    for (const auto& entry : table)
+        if (entry.value == value) return entry.text;
+    return table[0].text;
+}
+
+// The texts of the lists for the values in effect, so that "确定" at once writes them back.
+std::array<std::string, kForm3ComboCount> textsInEffect(const ChartSettingsTarget& target) {
+    const pav::chart::ColourChoice& choice = target.colourChoice;
+    const bool forced = target.ColorBit == image::kColorBitMostFrequent;
+    return {target.whichType.empty() ? std::string(kRangeDmc) : target.whichType,
+            std::string(target.autoColor == 1 ? kNo : kYes),
+            std::string(modeTextFor(target.ColorBit)),
+            forced ? std::to_string(target.rdColorNum) + std::string(kColourSuffix) : std::string(kForcedOff),
+            choice.usesBestThreads() ? std::to_string(choice.bestThreads) : std::string(kBestThreadsOff),
+            std::string(textOf(kDithers, choice.dither)),
+            std::string(textOf(kCleanups, choice.cleanup)),
+            std::string(textOf(kMatches, choice.criterion))};
+}
+
 } // namespace
 
 Form3Model::Form3Model(ChartSettingsTarget target, Text1ClickMemory& text1Clicks, pav::MessageSink& messages)
@@ -91,11 +125,10 @@ void Form3Model::load() {
     m_items[slot(Form3Combo::Combo6)] = textsOf(kDithers);
     m_items[slot(Form3Combo::Combo7)] = textsOf(kCleanups);
     m_items[slot(Form3Combo::Combo8)] = textsOf(kMatches);
-    m_texts = {std::string(kRangeDmc),      std::string(kYes),         std::string(kModeBlackWhite),
-               std::string(kForcedOff),     std::string(kBestThreadsOff), std::string(kDitherNone),
-               std::string(kCleanupLight),  std::string(kMatchRgb)};
-    m_text1 = pav::uiString(kText1Hint);
-    m_text1IsHint = true;
+    // Every opening shows the settings in effect; an empty title shows the hint.
+    m_texts = textsInEffect(m_target);
+    m_text1IsHint = m_target.xiutuTitle.empty();
+    m_text1 = m_text1IsHint ? pav::uiString(kText1Hint) : m_target.xiutuTitle;
     m_rejected.reset();
     notifyChanged();
 }
@@ -113,7 +146,8 @@ void Form3Model::setText(Form3Combo combo, std::string text) {
 }
 
 void Form3Model::text1Click() {
-    if (!m_text1Clicks.registerClick()) return;
+    // Only the hint is cleared: a title in effect stays for editing.
+    if (!m_text1Clicks.registerClick() || !m_text1IsHint) return;
     m_text1.clear();
     m_text1IsHint = false;
     notifyChanged();
@@ -133,7 +167,8 @@ Form3Model::ApplyResult Form3Model::command1Click() {
         return ApplyResult::StayedOpen;
     }
     m_rejected.reset();
-    m_target.xiutuTitle = m_text1;
+    // The hint never becomes the title: an untouched box means the default title.
+    m_target.xiutuTitle = m_text1IsHint ? std::string() : m_text1;
     m_target.whichType = text(Form3Combo::Combo1);
     m_target.autoColor = 0;
     if (const auto code = colorBitForMode(text(Form3Combo::Combo3))) m_target.ColorBit = *code;

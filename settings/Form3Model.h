@@ -2,7 +2,7 @@
 // The chart-settings dialog: thread range, chart name, automatic reduction,
 // reduction mode and forced reduction, then the best-N threads with their
 // dithering and cleanup, and the matching criterion. Every opening starts from
-// the same initial texts; "确定" writes the choices into the main and chart windows.
+// the settings in effect; "确定" writes the choices into the main and chart windows.
 
 #include <array>
 #include <cstdint>
@@ -45,7 +45,7 @@ public:
 
     void setObserver(Form3Observer* observer) { m_observer = observer; }
 
-    // Window load: fills the lists and sets every control to its initial text.
+    // Window load: fills the lists and sets every control to the setting in effect.
     void load();
 
     const std::vector<std::string>& items(Form3Combo combo) const;

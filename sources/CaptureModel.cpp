@@ -43,4 +43,9 @@ void CaptureModel::click(const std::function<void()>& closeWindow) {
     m_host.showMainWindow();
 }
 
+void CaptureModel::cancel(const std::function<void()>& closeWindow) {
+    if (closeWindow) closeWindow();
+    m_host.showMainWindow();
+}
+
 } // namespace pav::sources

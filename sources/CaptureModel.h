@@ -36,6 +36,8 @@ public:
     // A click anywhere: putImage, then closeWindow (the view closes itself), then the main window
     // comes back, so that it returns with no capture window left over it.
     void click(const std::function<void()>& closeWindow = {});
+    // Escape: the window closes and the main window comes back with nothing copied.
+    void cancel(const std::function<void()>& closeWindow = {});
 
 private:
     SourceHost& m_host;

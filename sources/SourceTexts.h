@@ -41,6 +41,8 @@ inline void reportBadPicture(pav::MessageSink& messages, image::PictureFault fau
 }
 
 inline constexpr std::string_view kDriveNotReadyText = "驱动器没有准备好，无法打开：";
+// The one line over the frozen screen.
+inline constexpr std::string_view kCaptureHint = "移动鼠标让红框框住要截取的部分，单击左键截取；按Esc取消";
 inline constexpr std::string_view kCaptureFailedText =
     "无法截取屏幕：当前的显示环境不允许本程序读取屏幕画面。";
 

@@ -40,6 +40,10 @@
         <translation>Colour reduction done</translation>
     </message>
     <message>
+        <source>处理完毕</source>
+        <translation>Done</translation>
+    </message>
+    <message>
         <source>绣图效果图保存到</source>
         <translation>Preview picture saved to </translation>
     </message>
@@ -230,6 +234,34 @@
     <message>
         <source>输入有错误,只能是数字</source>
         <translation>Wrong input: numbers only</translation>
+    </message>
+    <message>
+        <source>  窗口中是打开的绣图文件。生成会用主窗口的图片做一张新绣图替换它，继续吗？  </source>
+        <translation>  The window shows a chart opened from a file. "Make" replaces it with a new chart of the main window's picture. Go on?  </translation>
+    </message>
+    <message>
+        <source>  当前的绣图还没有保存，打开绣图文件会替换它，继续吗？  </source>
+        <translation>  The chart shown has not been saved. Opening a chart file replaces it. Go on?  </translation>
+    </message>
+    <message>
+        <source>  没有找到打印机。请用“导出PDF”把绣图保存为PDF文件。  </source>
+        <translation>  No printer was found. Use "Export PDF" to save the chart as a PDF file.  </translation>
+    </message>
+    <message>
+        <source>移动鼠标让红框框住要截取的部分，单击左键截取；按Esc取消</source>
+        <translation>Move the mouse until the red frame holds the part to capture, then click the left button; Esc cancels</translation>
+    </message>
+    <message>
+        <source>使用说明</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>  找不到使用说明文件README.md，也无法打开它。  </source>
+        <translation>  The manual README.md cannot be found or opened.  </translation>
+    </message>
+    <message>
+        <source>  还没有绣图可以保存，请先按“生成”。  </source>
+        <translation>  There is no chart to save yet: press "Make" first.  </translation>
     </message>
     <message>
         <source>  绣图文件保存成功在</source>
@@ -445,7 +477,7 @@
     </message>
     <message>
         <source>星座</source>
-        <translation>Zodiac</translation>
+        <translation>Constellations</translation>
     </message>
     <message>
         <source>动物</source>
@@ -772,8 +804,20 @@
         <translation>Black and white (no colour blocks)</translation>
     </message>
     <message>
-        <source>第一页图样预览</source>
-        <translation>First chart page</translation>
+        <source>图样预览：第 %1 / %2 页</source>
+        <translation>Preview: page %1 of %2</translation>
+    </message>
+    <message>
+        <source>上一页</source>
+        <translation>Previous</translation>
+    </message>
+    <message>
+        <source>下一页</source>
+        <translation>Next</translation>
+    </message>
+    <message>
+        <source>每格大小只能是 %1 到 %2 毫米</source>
+        <translation>The cell size must be from %1 to %2 mm</translation>
     </message>
     <message>
         <source>打印...</source>

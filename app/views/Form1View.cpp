@@ -10,8 +10,10 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
 
 #include "app/MainTexts.h"
+#include "app/views/HelpFile.h"
 #include "app/views/LanguageMenu.h"
 #include "app/views/MainWidgets.h"
 #include "base/UiText.h"
@@ -51,6 +53,9 @@ Form1View::Form1View(Form1Model& model, QWidget* parent) : QMainWindow(parent), 
     connectControls();
     // The window cannot be resized: every resize comes back to 9000 x 6930 twips.
     setFixedSize(kWidth, kHeight);
+    // Nor maximised: a window manager would offer a maximise button that does nothing.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
     m_model.setObserver(this);
     syncBars();
@@ -80,7 +85,9 @@ void Form1View::closeEvent(QCloseEvent* event) {
 
 void Form1View::createMenus() {
     QMenu* file = withUiText(menuBar()->addMenu(QString()), texts::kMenuFile, "title");
-    withUiText(file->addAction(QString(), this, [this] { m_model.menuImportFile(); }), texts::kFop1)->setObjectName("fop1");
+    QAction* importFile = withUiText(file->addAction(QString(), this, [this] { m_model.menuImportFile(); }), texts::kFop1);
+    importFile->setObjectName("fop1");
+    importFile->setShortcut(QKeySequence::Open);
     withUiText(file->addAction(QString(), this, [this] { m_model.menuCapture(); }), texts::kFop2)->setObjectName("fop2");
     withUiText(file->addAction(QString(), this, [this] { m_model.generate(); }), texts::kFop3)->setObjectName("fop3");
     withUiText(file->addAction(QString(), this, [this] { m_model.menuOpenChartFile(); }), texts::kOpenChartFile)
@@ -97,7 +104,20 @@ void Form1View::createMenus() {
     addLanguageMenu(settings);
 
     QMenu* help = withUiText(menuBar()->addMenu(QString()), texts::kMenuHelp, "title");
+    QAction* manual = withUiText(help->addAction(QString(), this, [this] { openHelp(m_model.messages()); }),
+                                 texts::kHelpManual);
+    manual->setObjectName("helpManual");
+    manual->setShortcut(QKeySequence::HelpContents);
     withUiText(help->addAction(QString(), this, [this] { m_model.menuAbout(); }), texts::kFreg4)->setObjectName("freg4");
+
+    // Alt and a menu's letter opens it, as in other programs; the captions stay as they are.
+    const std::pair<Qt::Key, QMenu*> letters[] = {{Qt::Key_F, file}, {Qt::Key_S, settings}, {Qt::Key_H, help}};
+    for (const auto& [key, menu] : letters) {
+        auto* shortcut = new QShortcut(QKeyCombination(Qt::AltModifier, key), this);
+        connect(shortcut, &QShortcut::activated, this, [this, menu = menu] {
+            menuBar()->setActiveAction(menu->menuAction());
+        });
+    }
 }
 
 QPushButton* Form1View::makeButton(const char* name, const char* caption) {

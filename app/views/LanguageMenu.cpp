@@ -6,6 +6,7 @@
 #include <QMenu>
 
 #include "app/MainTexts.h"
+#include "app/views/LanguageMemory.h"
 
 namespace pav::app {
 
@@ -21,7 +22,9 @@ void addLanguageMenu(QMenu* menu) {
         action->setCheckable(true);
         action->setChecked(pav::uiLanguage() == language);
         group->addAction(action);
-        QObject::connect(action, &QAction::triggered, languages, [language] { switchLanguage(language); });
+        QObject::connect(action, &QAction::triggered, languages, [language] {
+            if (switchLanguage(language)) rememberLanguage(language);
+        });
     }
 }
 

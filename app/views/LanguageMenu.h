@@ -1,6 +1,6 @@
 #pragma once
-// The menu 设置 > "Language / 语言": Chinese or English for the rest of the run
-// (the next start is Chinese again). Every open window takes the new language at once.
+// The menu 设置 > "Language / 语言": Chinese or English, kept for the next start
+// (LanguageMemory). Every open window takes the new language at once.
 
 #include "base/UiText.h"
 

@@ -35,4 +35,19 @@ void MessageBoxSink::showMessage(const std::string& text, const std::string& tit
     if (busy) QApplication::restoreOverrideCursor();
 }
 
+bool MessageBoxSink::askToContinue(const std::string& text, const std::string& title) {
+    QMessageBox box(owner());
+    box.setWindowTitle(pav::uiText(title));
+    box.setText(pav::uiText(text));
+    box.setIcon(QMessageBox::Question);
+    box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+    box.setDefaultButton(QMessageBox::Cancel);
+    box.setEscapeButton(QMessageBox::Cancel);
+    const bool busy = QApplication::overrideCursor() != nullptr;
+    if (busy) QApplication::setOverrideCursor(Qt::ArrowCursor);
+    const bool ok = box.exec() == QMessageBox::Ok;
+    if (busy) QApplication::restoreOverrideCursor();
+    return ok;
+}
+
 } // namespace pav::app

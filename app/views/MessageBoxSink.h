@@ -14,6 +14,8 @@ public:
     explicit MessageBoxSink(QWidget* parent = nullptr) : m_parent(parent) {}
     void setParent(QWidget* parent) { m_parent = parent; }
     void showMessage(const std::string& text, const std::string& title, pav::MessageIcon icon) override;
+    // Cancel is the default button: Enter or Esc keep what would be lost.
+    bool askToContinue(const std::string& text, const std::string& title) override;
     // The window a message box is shown over now.
     QWidget* owner() const;
 

@@ -16,4 +16,14 @@ QRect placedInside(const QRect& frame, const QRect& available);
 // of the screen it is on.
 void keepOnScreen(QWidget* window);
 
+// Shows a top-level window inside the available area. A window manager adds the
+// frame only after the window is mapped, so the place is checked again when the
+// frame arrives (at the window's moves and resizes in the moment after showing).
+void showOnScreen(QWidget* window);
+
+// Hides a window and shows it again where it was: a window manager would
+// otherwise place a window mapped anew as it places a new one.
+void hideKeepingPlace(QWidget* window);
+void showInPlace(QWidget* window);
+
 } // namespace pav::app

@@ -1,6 +1,7 @@
 #include "chart/oxs/OxsFile.h"
 
 #include "chart/oxs/OxsNames.h"
+#include "chart/ThreadsInUse.h"
 #include "palette/RgbValues.h"
 #include "palette/ThreadCatalogue.h"
 
@@ -286,7 +287,8 @@ std::string paddedThreadNumber(const std::string& brand, const std::string& numb
     return brand + padding + number;
 }
 
-QByteArray writeOxs(const Chart& chart) {
+QByteArray writeOxs(const Chart& given) {
+    const Chart chart = withoutIdleThreads(given);
     QByteArray data;
     QBuffer buffer(&data);
     buffer.open(QIODevice::WriteOnly);

@@ -36,11 +36,13 @@ inline constexpr const char* kSavedText = "  绣图文件保存成功在";
 inline constexpr const char* kSavedTitle = "Korvane,make life fun!";
 inline constexpr const char* kSaveFailedText = "  绣图文件没有保存：";
 inline constexpr const char* kSaveFailedTitle = "Korvane";
+inline constexpr const char* kNothingToSaveText = "  还没有绣图可以保存，请先按“生成”。  ";
 inline constexpr const char* kTooManyColours = "    绣图颜色太多，请减色后再生成。。。 ";
 inline constexpr const char* kTooManyTitle = "Korvane inc.";
 // More threads on the sheet than there are symbols (240).
 inline constexpr const char* kTooManySymbols = "    绣图颜色超过240种，符号不够用，请减色后再生成。。。 ";
 
+inline constexpr const char* kNoPrinterText = "  没有找到打印机。请用“导出PDF”把绣图保存为PDF文件。  ";
 inline constexpr const char* kPdfFailedText = "  PDF文件没有保存：";
 inline constexpr const char* kPdfFailedTitle = "Korvane";
 inline constexpr const char* kPdfSavedText = "  PDF文件保存成功在";
@@ -52,6 +54,10 @@ inline constexpr const char* kEditColours = "编辑颜色";
 inline constexpr const char* kChartFileFilter = "OXS绣图文件 (*.oxs)";
 inline constexpr const char* kOpenFailedText = "  绣图文件不能打开：";
 inline constexpr const char* kOpenFailedTitle = "Korvane";
+// Before a chart on the sheet is replaced.
+inline constexpr const char* kGenerateReplacesFileText =
+    "  窗口中是打开的绣图文件。生成会用主窗口的图片做一张新绣图替换它，继续吗？  ";
+inline constexpr const char* kOpenReplacesUnsavedText = "  当前的绣图还没有保存，打开绣图文件会替换它，继续吗？  ";
 inline constexpr const char* kChartBusyText = "    正在生成或打印绣图，请稍后再打开绣图文件。 ";
 
 // The status line after opening a file with stitches or objects the sheet does not show.

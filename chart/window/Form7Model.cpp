@@ -44,6 +44,8 @@ void Form7Model::load() {
     m_busy = false;
     m_givenChart = false;
     m_qualityShown = false;
+    m_sheetBegun = false;
+    m_unsaved = false;
     m_chartW = chartSide(m_host.stitchPictureWidth());
     m_chartH = chartSide(m_host.stitchPictureHeight());
     m_canvas = newCanvas(canvasWidth(m_chartW), canvasHeight(m_chartW, m_chartH, 0));
@@ -77,6 +79,10 @@ void Form7Model::check1Clicked() {
 void Form7Model::command1Clicked(const TaskDelegate& events) {
     // The button is disabled while a generation runs; a click that slips through is ignored.
     if (m_generating || !m_command1Enabled) return;
+    // A chart opened from a file is not made from the main window's picture: say what goes.
+    if (m_givenChart && m_command5Action == Command5Action::Print &&
+        !m_messages.askToContinue(kGenerateReplacesFileText, kOpenFailedTitle))
+        return;
     m_generating = true;
     const TaskDelegate* const source = &events;
     const TaskDelegate task = windowTask(source);
@@ -106,6 +112,10 @@ bool Form7Model::showChart(Chart chart, const TaskDelegate& events) {
     if (completed && m_chart.file.notShown > 0) setStatus(texts::notShownText(m_chart.file.notShown), true);
     m_generating = false;
     return completed;
+}
+
+bool Form7Model::mayReplaceWithFile() {
+    return !m_unsaved || m_messages.askToContinue(kOpenReplacesUnsavedText, kOpenFailedTitle);
 }
 
 bool Form7Model::mayShowChart() {
@@ -143,6 +153,7 @@ bool Form7Model::saveChartFile(const QString& path) {
         m_messages.showMessage(text.toStdString(), kSaveFailedTitle, MessageIcon::Warning);
         return false;
     }
+    m_unsaved = false;
     m_messages.showMessage(pav::uiString(kSavedText) + QDir::toNativeSeparators(path).toStdString(), kSavedTitle);
     return true;
 }
@@ -171,6 +182,11 @@ void Form7Model::command5Clicked() {
 
 void Form7Model::command4Clicked() {
     if (!m_command4Enabled) return;
+    // An empty canvas is no chart: nothing is written and no success is reported.
+    if (!m_sheetBegun) {
+        m_messages.showMessage(kNothingToSaveText, kSaveFailedTitle);
+        return;
+    }
     ++m_saveCounter;
     const QString folder = m_saveFolder.isEmpty() ? QString::fromStdString(pav::saveFolder()) : m_saveFolder;
     const QString name = chartFileName(m_saveCounter);
@@ -181,6 +197,7 @@ void Form7Model::command4Clicked() {
         m_messages.showMessage(text.toStdString(), kSaveFailedTitle, MessageIcon::Warning);
         return;
     }
+    m_unsaved = false;
     QString shown = QDir::toNativeSeparators(folder);
     if (!shown.endsWith(QDir::separator())) shown += QDir::separator();
     m_messages.showMessage((pav::uiText(kSavedText) + shown + name).toStdString(), kSavedTitle);
@@ -261,6 +278,7 @@ TaskDelegate Form7Model::windowTask(const TaskDelegate* const& events) {
 void Form7Model::beginGeneration() {
     m_canvas.fill(Qt::white);
     notifyCanvas();
+    m_sheetBegun = true;
     m_genRunning = true;
     m_command1Enabled = false;
     m_command4Enabled = false;
@@ -340,6 +358,8 @@ void Form7Model::endGeneration(bool completed) {
     if (completed) {
         setCommand5Caption(kPrintCaption);
         m_command5Action = Command5Action::Print;
+        // A chart read from a file is in its file; a generated or edited one is not yet.
+        m_unsaved = !m_givenChart;
         // A chart given from a file has no picture it was made from: no figures for it.
         m_qualityShown = !m_givenChart;
     }

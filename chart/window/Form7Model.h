@@ -90,6 +90,12 @@ public:
     std::optional<Chart> readChartFile(const QString& path);
     // No generation or print runs: a chart may be shown (otherwise a message says so).
     bool mayShowChart();
+    // A chart is on the sheet that no "保存" or "保存绣图文件..." has written since it was made.
+    bool hasUnsavedChart() const { return m_unsaved; }
+    // Before a chart file replaces the sheet: asks when that would lose an unsaved chart.
+    bool mayReplaceWithFile();
+    // The chart shown came back from the colour editor: it is in no file yet.
+    void markEdited() { m_unsaved = true; }
     // Draws a shown chart again in the style now chosen; nothing for a generated chart.
     bool redrawShownChart(const TaskDelegate& events);
     // Whether the sheet shows a chart given to showChart (until the next generation).
@@ -208,6 +214,8 @@ private:
     bool m_generating = false;
     bool m_printing = false;
     bool m_givenChart = false;
+    bool m_unsaved = false;
+    bool m_sheetBegun = false; // a generation began since the load: the canvas holds a chart, maybe partial
     double m_progressFill = 2;
     int m_progressFrameWidth = 300;
 

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QAction>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -56,6 +57,8 @@ Form7View::~Form7View() {
 
 void Form7View::createControls() {
     m_combo1 = named(new QComboBox(this), "Combo1");
+    // Wide enough for its longest item in either language.
+    m_combo1->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     fillStyleList();
     m_combo2 = named(new QComboBox(this), "Combo2");
     m_combo2->setEditable(true);
@@ -149,6 +152,12 @@ void Form7View::connectControls() {
     connect(m_command5, &QPushButton::clicked, this,
             [this] { runJob([this] { m_model.command5Clicked(); }); });
     connect(m_command4, &QPushButton::clicked, this, [this] { m_model.command4Clicked(); });
+    // Ctrl+S saves as "保存" does.
+    auto* save = new QAction(this);
+    save->setObjectName(QStringLiteral("SaveKey"));
+    save->setShortcut(QKeySequence::Save);
+    addAction(save);
+    connect(save, &QAction::triggered, this, [this] { m_model.command4Clicked(); });
     connect(m_exportPdf, &QPushButton::clicked, this, [this] {
         if (m_exportPdfHandler) runJob(m_exportPdfHandler);
     });
@@ -221,6 +230,9 @@ void Form7View::fillStyleList() {
     m_combo1->clear();
     for (const ChartStyle style : texts::kStyles) m_combo1->addItem(uiText(texts::styleText(style)));
     m_combo1->setCurrentText(uiText(m_model.styleText()));
+    // Wide enough at once for the items of the language now chosen.
+    m_combo1->setMinimumWidth(m_combo1->sizeHint().width());
+    if (layout()) layout()->activate();
 }
 
 void Form7View::changeEvent(QEvent* event) {

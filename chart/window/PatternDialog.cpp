@@ -2,6 +2,7 @@
 
 #include "chart/pattern/PatternOutput.h"
 #include "chart/pattern/PatternTexts.h"
+#include "chart/window/ChartWindowTexts.h"
 #include "chart/window/PatternDialogTexts.h"
 #include "base/UiText.h"
 
@@ -12,6 +13,7 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -40,6 +42,7 @@ QString fabricItem(int count) {
 PatternDialog::PatternDialog(PrintJob& job, chart::OutputLayout first, QWidget* parent)
     : QDialog(parent), m_job(job), m_model(job.model().chart(), first) {
     pav::setUiText(this, "windowTitle", kPatternTitle);
+    m_model.setOptions(job.patternOptions()); // the options stay as chosen for the run
     createControls();
     layOut();
     connectControls();
@@ -52,38 +55,55 @@ void PatternDialog::createControls() {
     m_layout->addItem(pav::uiText(kLayoutPattern), static_cast<int>(chart::OutputLayout::Pattern));
     m_layout->addItem(pav::uiText(kLayoutSheet), static_cast<int>(chart::OutputLayout::Sheet));
     m_layout->setCurrentIndex(m_model.layout() == chart::OutputLayout::Pattern ? 0 : 1);
+    const pattern::PatternOptions& options = m_model.options();
     m_paper = named(new QComboBox(this), "Paper");
     for (const pattern::Paper paper : {pattern::Paper::A4, pattern::Paper::Letter, pattern::Paper::A3})
         m_paper->addItem(QString::fromLatin1(pattern::paperName(paper)), static_cast<int>(paper));
+    m_paper->setCurrentIndex(std::max(0, m_paper->findData(static_cast<int>(options.paper))));
     m_orientation = named(new QComboBox(this), "Orientation");
     m_orientation->addItems({pav::uiText(kOrientationAuto), pav::uiText(kOrientationPortrait), pav::uiText(kOrientationLandscape)});
+    if (options.orientation == pattern::Orientation::Portrait) m_orientation->setCurrentIndex(1);
+    if (options.orientation == pattern::Orientation::Landscape) m_orientation->setCurrentIndex(2);
     m_cell = named(new QDoubleSpinBox(this), "CellMm");
     m_cell->setRange(pattern::kCellMinMm, pattern::kCellMaxMm);
     m_cell->setDecimals(1);
     m_cell->setSingleStep(0.1);
-    m_cell->setValue(pattern::kCellDefaultMm);
+    m_cell->setValue(options.cellMm);
     m_cell->setSuffix(pav::uiText(kCellSuffix));
+    m_cell->setToolTip(chart::PatternDialogModel::cellRangeText());
+    m_cellHint = named(new QLabel(chart::PatternDialogModel::cellRangeText(), this), "CellHint");
+    m_cellHint->setStyleSheet(QStringLiteral("color: #b00000"));
+    m_cellHint->hide();
     m_overlap = named(new QSpinBox(this), "Overlap");
     m_overlap->setRange(0, pattern::kOverlapMax);
-    m_overlap->setValue(pattern::kOverlapDefault);
+    m_overlap->setValue(options.overlap);
     m_overlap->setSuffix(pav::uiText(kOverlapSuffix));
     m_fabric = named(new QComboBox(this), "Fabric");
     for (const int count : pattern::kFabricCounts) m_fabric->addItem(fabricItem(count), count);
-    m_fabric->setCurrentIndex(m_fabric->findData(pattern::kFabricCountDefault));
+    m_fabric->setCurrentIndex(m_fabric->findData(options.fabricCount));
     m_strands = named(new QSpinBox(this), "Strands");
     m_strands->setRange(pattern::kStrandsMin, pattern::kStrandsMax);
-    m_strands->setValue(pattern::kStrandsDefault);
+    m_strands->setValue(options.strands);
     m_strands->setSuffix(pav::uiText(kStrandsSuffix));
     m_blackAndWhite = named(pav::withUiText(new QCheckBox(this), kBlackAndWhite), "BlackAndWhite");
+    m_blackAndWhite->setChecked(options.blackAndWhite);
     m_summary = named(new QLabel(this), "Summary");
     m_summary->setWordWrap(true);
     m_preview = named(new QLabel(this), "Preview");
     m_preview->setFixedWidth(kPreviewWidth);
     m_preview->setMinimumHeight(kPreviewWidth * 297 / 210);
     m_preview->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    m_previewCaption = named(new QLabel(this), "PreviewCaption");
+    m_previousPage = named(pav::withUiText(new QPushButton(this), kPreviousPage), "PreviousPage");
+    m_nextPage = named(pav::withUiText(new QPushButton(this), kNextPage), "NextPage");
     m_print = named(pav::withUiText(new QPushButton(this), kPrintButton), "Print");
     m_export = named(pav::withUiText(new QPushButton(this), kExportButton), "Export");
     m_close = named(pav::withUiText(new QPushButton(this), kCloseButton), "Close");
+    // Enter in a number box applies the number; only a click prints or exports.
+    for (QPushButton* button : {m_previousPage, m_nextPage, m_print, m_export, m_close}) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
     m_previewTimer = new QTimer(this);
     m_previewTimer->setSingleShot(true);
     m_previewTimer->setInterval(150);
@@ -95,6 +115,7 @@ void PatternDialog::layOut() {
     form->addRow(pav::uiText(kPaperLabel), m_paper);
     form->addRow(pav::uiText(kOrientationLabel), m_orientation);
     form->addRow(pav::uiText(kCellLabel), m_cell);
+    form->addRow(QString(), m_cellHint);
     form->addRow(pav::uiText(kOverlapLabel), m_overlap);
     form->addRow(pav::uiText(kFabricLabel), m_fabric);
     form->addRow(pav::uiText(kStrandsLabel), m_strands);
@@ -109,7 +130,11 @@ void PatternDialog::layOut() {
     buttons->addWidget(m_close);
     left->addLayout(buttons);
     auto* right = new QVBoxLayout;
-    right->addWidget(new QLabel(pav::uiText(kPreviewLabel), this));
+    auto* paging = new QHBoxLayout;
+    paging->addWidget(m_previewCaption, 1);
+    paging->addWidget(m_previousPage);
+    paging->addWidget(m_nextPage);
+    right->addLayout(paging);
     right->addWidget(m_preview, 1);
     auto* window = new QHBoxLayout(this);
     window->addLayout(left);
@@ -127,6 +152,16 @@ void PatternDialog::connectControls() {
     connect(m_strands, &QSpinBox::valueChanged, this, changed);
     connect(m_blackAndWhite, &QCheckBox::toggled, this, changed);
     connect(m_previewTimer, &QTimer::timeout, this, [this] { showPreview(); });
+    // The box's own line edit: what the user types, before the box refuses it.
+    connect(m_cell->findChild<QLineEdit*>(), &QLineEdit::textEdited, this, [this] { cellTextEdited(); });
+    connect(m_previousPage, &QPushButton::clicked, this, [this] {
+        m_model.previousPage();
+        showPreview();
+    });
+    connect(m_nextPage, &QPushButton::clicked, this, [this] {
+        m_model.nextPage();
+        showPreview();
+    });
     connect(m_print, &QPushButton::clicked, this, [this] { printClicked(); });
     connect(m_export, &QPushButton::clicked, this, [this] { exportClicked(); });
     connect(m_close, &QPushButton::clicked, this, &QDialog::reject);
@@ -144,6 +179,7 @@ void PatternDialog::optionsChanged() {
     options.strands = m_strands->value();
     options.blackAndWhite = m_blackAndWhite->isChecked();
     m_model.setOptions(options);
+    m_job.setPatternOptions(m_model.options());
     const bool pattern = m_model.layout() == chart::OutputLayout::Pattern;
     for (QWidget* option : std::initializer_list<QWidget*>{m_paper, m_orientation, m_cell, m_overlap, m_fabric,
                                                            m_strands, m_blackAndWhite})
@@ -152,7 +188,17 @@ void PatternDialog::optionsChanged() {
     m_previewTimer->start();
 }
 
+void PatternDialog::cellTextEdited() {
+    bool number = false;
+    const double typed = m_cell->locale().toDouble(m_cell->cleanText(), &number);
+    m_cellHint->setVisible(!number || !chart::PatternDialogModel::cellSizeAllowed(typed));
+}
+
 void PatternDialog::showPreview() {
+    const bool pages = m_model.layout() == chart::OutputLayout::Pattern;
+    m_previewCaption->setText(pages ? m_model.previewCaption() : pav::uiText(kLayoutSheet));
+    m_previousPage->setEnabled(pages && m_model.previewPage() > 1);
+    m_nextPage->setEnabled(pages && m_model.previewPage() < m_model.pageCount());
     QImage page = m_model.preview(kPreviewWidth);
     // "单页" shows the sheet as the chart window drew it.
     if (page.isNull()) page = m_job.model().canvas().scaledToWidth(kPreviewWidth, Qt::SmoothTransformation);
@@ -176,10 +222,12 @@ void PatternDialog::exportClicked() {
 }
 
 void PatternDialog::printClicked() {
+    if (!m_job.printerAvailable()) return;
     QPrinter printer(QPrinter::HighResolution);
     if (m_model.layout() == chart::OutputLayout::Pattern)
         printer.setPageLayout(pattern::pageLayoutOf(m_model.patternLayout()));
     QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(pav::uiText(chart::texts::kPrintCaption));
     dialog.setMinMax(1, m_model.pageCount());
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, m_model.layout() == chart::OutputLayout::Pattern);
     if (dialog.exec() == QDialog::Accepted) printOn(printer);

@@ -37,6 +37,8 @@ private:
     // The widgets' values into the model, then the summary and (a moment later) the preview.
     void optionsChanged();
     void showPreview();
+    // The typed cell size outside the box's range: the range is said under the box.
+    void cellTextEdited();
     void exportClicked();
     void printClicked();
 
@@ -52,6 +54,10 @@ private:
     QCheckBox* m_blackAndWhite = nullptr;
     QLabel* m_summary = nullptr;
     QLabel* m_preview = nullptr;
+    QLabel* m_previewCaption = nullptr;
+    QLabel* m_cellHint = nullptr;
+    QPushButton* m_previousPage = nullptr;
+    QPushButton* m_nextPage = nullptr;
     QPushButton* m_print = nullptr;
     QPushButton* m_export = nullptr;
     QPushButton* m_close = nullptr;

@@ -38,10 +38,26 @@ QString PatternDialogModel::summary() const {
         .arg(one(size.widthCm), one(size.heightCm), one(size.widthIn), one(size.heightIn));
 }
 
+int PatternDialogModel::previewPage() const {
+    return std::clamp(m_previewPage, 1, std::max(1, pageCount()));
+}
+
+QString PatternDialogModel::previewCaption() const {
+    return pav::uiText(texts::kPreviewLabel).arg(previewPage()).arg(pageCount());
+}
+
 QImage PatternDialogModel::preview(int widthPx) const {
     if (m_layout == OutputLayout::Sheet || m_chart.width() <= 0 || m_chart.height() <= 0) return QImage();
-    const pattern::PatternLayout layout = patternLayout();
-    return pattern::renderPatternPage(m_chart, layout, layout.firstChartPage(), widthPx);
+    return pattern::renderPatternPage(m_chart, patternLayout(), previewPage(), widthPx);
+}
+
+bool PatternDialogModel::cellSizeAllowed(double mm) {
+    return std::isfinite(mm) && mm >= pattern::kCellMinMm && mm <= pattern::kCellMaxMm;
+}
+
+QString PatternDialogModel::cellRangeText() {
+    return pav::uiText(texts::kCellRange)
+        .arg(QString::number(pattern::kCellMinMm, 'f', 1), QString::number(pattern::kCellMaxMm, 'f', 1));
 }
 
 } // namespace pav::chart

@@ -27,13 +27,26 @@ public:
     int pageCount() const;
     // The summary line the dialog shows under its options.
     QString summary() const;
-    // The first chart page of the pattern, widthPx wide; a null image for "单页".
+    // The page of the pattern shown in the preview (from 1), the first chart page at
+    // first; kept within the pages when the options change their count.
+    int previewPage() const;
+    void showPage(int page) { m_previewPage = page; }
+    void nextPage() { m_previewPage = previewPage() + 1; }
+    void previousPage() { m_previewPage = previewPage() - 1; }
+    // The line over the preview: the page shown and the page count.
+    QString previewCaption() const;
+    // The page shown, widthPx wide; a null image for "单页".
     QImage preview(int widthPx) const;
+
+    // Whether the box takes a typed cell size, and the allowed range as the user reads it.
+    static bool cellSizeAllowed(double mm);
+    static QString cellRangeText();
 
 private:
     const Chart& m_chart;
     OutputLayout m_layout;
     pattern::PatternOptions m_options;
+    int m_previewPage = 2; // the first chart page, after the cover
 };
 
 } // namespace pav::chart

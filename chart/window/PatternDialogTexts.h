@@ -23,7 +23,12 @@ inline constexpr const char* kFabricLabel = "绣布";
 inline constexpr const char* kStrandsLabel = "股数";
 inline constexpr const char* kStrandsSuffix = " 股";
 inline constexpr const char* kBlackAndWhite = "黑白（不印色块）";
-inline constexpr const char* kPreviewLabel = "第一页图样预览";
+// Above the preview: the page shown and the page count.
+inline constexpr const char* kPreviewLabel = "图样预览：第 %1 / %2 页";
+inline constexpr const char* kPreviousPage = "上一页";
+inline constexpr const char* kNextPage = "下一页";
+// Under the cell size, while the typed size is outside what the box takes.
+inline constexpr const char* kCellRange = "每格大小只能是 %1 到 %2 毫米";
 inline constexpr const char* kPrintButton = "打印...";
 inline constexpr const char* kExportButton = "导出PDF...";
 inline constexpr const char* kCloseButton = "关闭";

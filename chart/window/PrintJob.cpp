@@ -8,11 +8,17 @@
 
 #include <QDir>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 namespace pav::print {
 namespace {
 
 using namespace chart::texts;
+
+// The file the print dialog's "print to file" chose; empty for a printer.
+QString pdfFileOf(const QPrinter& printer) {
+    return printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
+}
 
 } // namespace
 
@@ -85,7 +91,15 @@ PrintOutcome PrintJob::toFile(const QString& path, const Output& output) {
     return outcome;
 }
 
+bool PrintJob::printerAvailable() {
+    if (!QPrinterInfo::availablePrinters().isEmpty()) return true;
+    m_messages.showMessage(kNoPrinterText, kPrintFailedTitle);
+    return false;
+}
+
 PrintOutcome PrintJob::print(QPrinter& printer) {
+    // Printed to a file, the sheet is written as "导出PDF" writes it, on the dialog's paper.
+    if (const QString file = pdfFileOf(printer); !file.isEmpty()) return exportPdf(file, printer.pageLayout());
     return toPrinter([&](const chart::JobControl& job, QString*) { return printSheet(printer, sheetOf(m_model), job); });
 }
 
@@ -96,6 +110,7 @@ PrintOutcome PrintJob::exportPdf(const QString& path, const QPageLayout& layout)
 }
 
 PrintOutcome PrintJob::printPattern(QPrinter& printer, const pattern::PatternOptions& options) {
+    if (const QString file = pdfFileOf(printer); !file.isEmpty()) return exportPattern(file, options);
     return toPrinter([&](const chart::JobControl& job, QString*) {
         return pattern::printPattern(printer, m_model.chart(), options, job);
     });

@@ -41,8 +41,11 @@ public:
 
     // Command5 reading "打印" or "打印..": the page on the default printer.
     PrintOutcome printOnDefaultPrinter();
-    // The same job on a given printer.
+    // The same job on a given printer; a printer set to print to a PDF file writes that file.
     PrintOutcome print(QPrinter& printer);
+    // Before a print dialog: whether the system has a printer at all; if not, a
+    // message says so and points to "导出PDF".
+    bool printerAvailable();
     // "导出PDF": the page into path (A4 portrait unless told otherwise).
     PrintOutcome exportPdf(const QString& path, const QPageLayout& layout = defaultPdfLayout());
 
@@ -52,6 +55,9 @@ public:
     PrintOutcome exportPattern(const QString& path, const pattern::PatternOptions& options);
 
     bool running() const { return m_model.printing(); }
+    // The pattern dialog's options as last chosen: the next opening starts from them.
+    const pattern::PatternOptions& patternOptions() const { return m_patternOptions; }
+    void setPatternOptions(const pattern::PatternOptions& options) { m_patternOptions = options; }
     const chart::Form7Model& model() const { return m_model; }
 
 private:
@@ -65,6 +71,7 @@ private:
     chart::Form7Model& m_model;
     MessageSink& m_messages;
     const TaskDelegate* m_events = nullptr;
+    pattern::PatternOptions m_patternOptions;
 };
 
 } // namespace pav::print

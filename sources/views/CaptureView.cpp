@@ -2,6 +2,7 @@
 
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
@@ -30,10 +31,26 @@ void CaptureView::showOverScreen() {
     showFullScreen();
     raise();
     activateWindow();
-    // A window that appears under a still pointer hears of it as a move: the rectangle starts there.
+    followPointer();
+}
+
+// A window that appears under a still pointer hears of it as a move: the rectangle
+// starts there. A window manager puts the window over the screen a moment after it
+// is shown, so this is done again when the window moves or changes size.
+void CaptureView::followPointer() {
     const QPointF at = toPicturePixels(mapFromGlobal(QCursor::pos()));
     m_model.mouseMove(at.x(), at.y());
     update();
+}
+
+void CaptureView::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    followPointer();
+}
+
+void CaptureView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    followPointer();
 }
 
 QPointF CaptureView::toPicturePixels(QPointF windowPoint) const {
@@ -50,6 +67,26 @@ void CaptureView::paintEvent(QPaintEvent*) {
     painter.drawRect(shown.adjusted(-1, -1, 0, 0));
     painter.setPen(QPen(Qt::red, 1, Qt::DashLine));
     painter.drawRect(shown.adjusted(-1, -1, 0, 0));
+    drawHint(painter);
+}
+
+// How to capture and how to get out, on a band at the top of the screen, or at
+// its bottom while the rectangle is up there.
+void CaptureView::drawHint(QPainter& painter) const {
+    const QString hint = uiText(kCaptureHint);
+    const QFontMetrics metrics(painter.font());
+    const int height = metrics.height() + 8;
+    const QRectF box = m_model.capRect();
+    const bool atTop = box.top() / m_scale > height * 2 || box.bottom() / m_scale < 0;
+    const QRect band(0, atTop ? 0 : this->height() - height, width(), height);
+    painter.fillRect(band, QColor(0, 0, 0, 170));
+    painter.setPen(Qt::white);
+    painter.drawText(band, Qt::AlignCenter, hint);
+}
+
+void CaptureView::keyPressEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Escape) return QWidget::keyPressEvent(event);
+    m_model.cancel([this] { close(); });
 }
 
 void CaptureView::mouseMoveEvent(QMouseEvent* event) {
@@ -58,7 +95,9 @@ void CaptureView::mouseMoveEvent(QMouseEvent* event) {
     update();
 }
 
-void CaptureView::mouseReleaseEvent(QMouseEvent*) {
+void CaptureView::mouseReleaseEvent(QMouseEvent* event) {
+    // A click is the left button's; the others do nothing.
+    if (event->button() != Qt::LeftButton) return;
     // The window deletes itself later (on close), so the model outlives this call.
     m_model.click([this] { close(); });
 }

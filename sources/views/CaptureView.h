@@ -3,6 +3,7 @@
 // rectangle following the pointer, and a click that copies and closes.
 
 #include <QImage>
+#include <QPainter>
 #include <QWidget>
 
 #include "base/TaskDelegate.h"
@@ -26,8 +27,13 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void drawHint(QPainter& painter) const;
+    void followPointer();
     // Window coordinates to the screen picture's pixels.
     QPointF toPicturePixels(QPointF windowPoint) const;
 

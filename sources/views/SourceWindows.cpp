@@ -12,9 +12,7 @@ namespace {
 
 template <typename View> void bringUp(View* view, bool place, QPoint at) {
     if (place) view->move(at);
-    app::keepOnScreen(view);
-    view->show();
-    app::keepOnScreen(view); // again with the frame the window manager added
+    app::showOnScreen(view);
     view->raise();
     view->activateWindow();
 }

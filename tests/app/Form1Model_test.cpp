@@ -257,6 +257,25 @@ TEST_F(MainWindow, WholeModeButtonResamplesOnlyWhenTheZoomChanges) {
     EXPECT_EQ(seen.fabrics, 0);
 }
 
+// "还原色彩" and a new picture leave the box at the picture's own size; "全图" then
+// stretches the whole picture onto the fabric again, though the zoom bar keeps its value.
+TEST_F(MainWindow, WholeModeAfterRestoreOrImportShowsTheWholePicture) {
+    for (const bool reimport : {false, true}) {
+        SCOPED_TRACE(reimport ? "imported again" : "restored colours");
+        startWith(quadrantPicture(400, 400));
+        model.command11Click();
+        ASSERT_EQ(model.picture4Size(), QSize(230, 230));
+        if (reimport) install(quadrantPicture(400, 400));
+        else model.label11Click();
+        ASSERT_EQ(model.picture4Size(), QSize(400, 400)); // a crop: the fabric shows its top-left quarter
+        model.command11Click();
+        EXPECT_EQ(model.ifScale, 0);
+        EXPECT_EQ(model.picture4Size(), QSize(230, 230));
+        EXPECT_EQ(picture4At(229, 229), qRgb(255, 255, 0)); // the lower right quadrant is on the fabric
+        EXPECT_EQ(model.label1(), "绣布：宽高230x230");
+    }
+}
+
 TEST_F(MainWindow, ZoomAndRestoreBringTheWindowBackToTheCorner) {
     startWith(quadrantPicture(400, 400));
     model.picture4MouseDown(100, 0);
@@ -323,6 +342,33 @@ TEST_F(MainWindow, PreviewFillsTheMatrixAndWhitensTheRest) {
     EXPECT_EQ(p.pixel(0, 0), qRgb(200, 200, 200));
     EXPECT_EQ(p.pixel(4, 1), qRgb(200, 200, 200));
     EXPECT_EQ(p.pixel(5, 5), qRgb(255, 0, 0));
+}
+
+// A new picture (the browser's OK, the gallery's "应用") or "全图" frames the fabric
+// anew: the effect preview of the old framing goes until the next preview.
+TEST_F(MainWindow, NewPictureOrWholeModeClearsTheStalePreview) {
+    const auto previewIsWhite = [&] {
+        const QImage& p = model.picture1();
+        for (int y = 0; y < p.height(); ++y)
+            for (int x = 0; x < p.width(); ++x)
+                if (p.pixel(x, y) != qRgb(255, 255, 255)) return false;
+        return true;
+    };
+    const std::pair<const char*, std::function<void()>> steps[] = {
+        {"install", [&] { install(solidPicture(300, 300, Qt::blue)); }},
+        {"whole mode", [&] { model.command11Click(); }},
+    };
+    for (const auto& [name, step] : steps) {
+        SCOPED_TRACE(name);
+        startWith(solidPicture(300, 300, Qt::red));
+        model.previewRoutine();
+        ASSERT_FALSE(previewIsWhite());
+        seen.previews = 0;
+        step();
+        EXPECT_TRUE(previewIsWhite());
+        EXPECT_GT(seen.previews, 0);
+        EXPECT_EQ(model.previewDone(), 1); // only the import buttons and generation clear it
+    }
 }
 
 TEST_F(MainWindow, CellSizeStaysBetweenThreeAndEight) {
@@ -623,6 +669,36 @@ TEST_F(MainWindow, ModesKeepTheStitchesTheyReduced) {
     EXPECT_EQ(model.fitCriterion(), pav::colour::FitCriterion::Rgb);
     model.colourChoice.criterion = pav::colour::FitCriterion::Ciede2000;
     EXPECT_EQ(model.fitCriterion(), pav::colour::FitCriterion::Ciede2000);
+}
+
+// "效果预览->" then "生成" reduces twice; the chart's figures are measured against the
+// picture's stitches, not against the first reduction's, which would read as no difference.
+TEST_F(MainWindow, ReducingAgainKeepsTheStitchesOfThePicture) {
+    struct Case {
+        const char* name;
+        std::int32_t colorBit;
+        int bestThreads;
+    };
+    const Case cases[] = {{"best threads", 0, 4}, {"black and white", 1, 0}, {"forced", 99, 0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        startWith(quadrantPicture(400, 400));
+        model.ColorBit = c.colorBit;
+        model.rdColorNum = 2;
+        model.colourChoice = {c.bestThreads, pav::colour::Dither::None, pav::colour::Cleanup::Off};
+        model.command4Click();
+        model.generate();
+        model.command4Click();
+        const pav::colour::RgbGrid* before = model.stitchesBeforeReduction();
+        ASSERT_NE(before, nullptr);
+        EXPECT_EQ(before->at(0, 0), kRed);
+        EXPECT_EQ(before->at(229, 229), rgb(255, 255, 0));
+
+        // A new framing is a new picture: its stitches are kept again.
+        model.command11Click();
+        model.command4Click();
+        EXPECT_EQ(model.stitchesBeforeReduction()->at(0, 0), kRed);
+    }
 }
 
 TEST_F(MainWindow, UnwritableStitchPictureLeavesMatrixAndPicture4Alone) {

@@ -1,5 +1,6 @@
 // The main window's widgets, clicked as a user would, on the offscreen platform.
 
+#include <QAction>
 #include <QCheckBox>
 #include <QDir>
 #include <QLabel>
@@ -63,6 +64,27 @@ private slots:
         m_view.reset();
         m_model.reset();
         QDir::setCurrent(m_previous);
+    }
+
+    // Keys as in other desktop programs: Ctrl+O imports a picture, F1 is the manual,
+    // Alt and a menu's letter opens that menu.
+    void keyboardReachesTheCommands() {
+        m_view->activateWindow();
+        QTest::keyClick(m_view.get(), Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(m_nav.calls, std::vector<std::string>{"browser"});
+        QCOMPARE(control<QAction>("helpManual")->shortcut(), QKeySequence(QKeySequence::HelpContents));
+        QCOMPARE(control<QAction>("helpManual")->text(), QString("使用说明"));
+
+        const QList<QAction*> menus = m_view->menuBar()->actions();
+        QCOMPARE(menus.size(), 3);
+        const Qt::Key letters[] = {Qt::Key_F, Qt::Key_S, Qt::Key_H};
+        for (int i = 0; i < 3; ++i) {
+            QTest::keyClick(m_view.get(), letters[i], Qt::AltModifier);
+            QCOMPARE(m_view->menuBar()->activeAction(), menus[i]);
+            QTest::keyClick(QApplication::activePopupWidget() ? QApplication::activePopupWidget() : m_view.get(),
+                            Qt::Key_Escape);
+        }
+        QCOMPARE(menus[0]->text(), QString("文件")); // the captions stay as they are
     }
 
     void opensAtItsFixedSizeWithTheCaptions() {

@@ -17,6 +17,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -28,6 +30,7 @@
 #include "chart/window/ChartWindowTexts.h"
 #include "program/ProgramWindows.h"
 #include "app/views/Form1View.h"
+#include "app/views/LanguageMemory.h"
 
 using namespace pav::app;
 using namespace pav::app::testing;
@@ -124,6 +127,9 @@ class RoadTest : public QObject {
 
 private slots:
     void initTestCase() {
+        // The language the menu chooses is kept in the settings of a test user, not the real one.
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings(QStringLiteral("Pavlenta"), QStringLiteral("Pavlenta")).clear();
         if (english()) QVERIFY(pav::setUiLanguage(pav::UiLanguage::English));
     }
 
@@ -156,12 +162,20 @@ private slots:
         const auto choose = [&](const char* action) { control<QAction>(program.view.get(), action)->trigger(); };
         choose("languageEn");
         QCOMPARE(pav::uiLanguage(), pav::UiLanguage::English);
+        QCOMPARE(pav::app::rememberedLanguage(), std::optional(pav::UiLanguage::English)); // for the next start
         const QStringList left = chineseTexts();
         QVERIFY2(left.isEmpty(), qPrintable(left.join("\n")));
         QCOMPARE(control<QLineEdit>(program.view.get(), "Text1")->text(), QString("Type your text here"));
+        // Nothing is cut off: the style list shows its longest item whole.
+        auto* style = control<QComboBox>(chartWindow(), "Combo1");
+        for (int i = 0; i < style->count(); ++i)
+            QTRY_VERIFY2(style->width() >= style->fontMetrics().horizontalAdvance(style->itemText(i)) + 20,
+                         qPrintable(style->itemText(i) + " in " + QString::number(style->width())));
+        QCOMPARE(pav::uiText("星座"), QString("Constellations")); // Orion, Cassiopeia, the Big Dipper
         QVERIFY(control<QAction>(program.view.get(), "languageEn")->isChecked());
 
         choose("languageZh");
+        QCOMPARE(pav::app::rememberedLanguage(), std::optional(pav::UiLanguage::Chinese));
         QVERIFY(chartWindow());
         QCOMPARE(control<QPushButton>(chartWindow(), "Command5")->text(), QString("打印"));
         QCOMPARE(control<QComboBox>(chartWindow(), "Combo1")->currentText(), QString("无色块绣图"));

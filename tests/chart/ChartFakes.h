@@ -36,8 +36,14 @@ struct Message {
 
 struct RecordingSink : MessageSink {
     std::vector<Message> messages;
+    std::vector<std::string> questions;
+    bool answer = true; // OK
     void showMessage(const std::string& text, const std::string& title, MessageIcon icon) override {
         messages.push_back({text, title, icon});
+    }
+    bool askToContinue(const std::string& text, const std::string&) override {
+        questions.push_back(text);
+        return answer;
     }
 };
 

@@ -102,8 +102,9 @@ TEST(ChartFlow, ReloadedWindowStartsIdle) {
     EXPECT_EQ(run.model.progressFill(), 2);
     EXPECT_EQ(run.canvas().size(), QSize(10 * 30 + 83, 10 * H + 260));
     EXPECT_TRUE(allPixels(run.canvas(), run.canvas().rect(), kWhitePixel));
-    run.model.command4Clicked();
-    EXPECT_EQ(run.model.saveCounter(), 2);
+    run.model.command4Clicked(); // the reloaded window has no chart to save
+    EXPECT_EQ(run.model.saveCounter(), 1);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"myxiu001.bmp"});
 }
 
 TEST(ChartFlow, ProgressStartsEachPassAtTwoAndEndsFullOrReset) {
@@ -493,14 +494,61 @@ TEST(ChartSave, NumberedFilesHoldTheWholeCanvas) {
     EXPECT_EQ(saved.pixels, run.canvas().convertToFormat(QImage::Format_RGB32));
 }
 
-TEST(ChartSave, BeforeAnyGenerationTheEmptyCanvasIsSaved) {
+TEST(ChartSave, BeforeAnyGenerationNothingIsWrittenAndTheMessageSaysSo) {
     QTemporaryDir folder;
     ChartRun run(W, H, threeThreads);
     run.model.setSaveFolder(folder.path());
     run.model.command4Clicked();
-    const BmpFile saved = readBmp(folder.filePath("myxiu001.bmp"));
-    EXPECT_EQ(saved.pixels.size(), QSize(10 * W + 83, 10 * H + 260));
-    EXPECT_TRUE(allPixels(saved.pixels, saved.pixels.rect(), kWhitePixel));
+    EXPECT_TRUE(QDir(folder.path()).isEmpty());
+    EXPECT_EQ(run.model.saveCounter(), 0);
+    ASSERT_EQ(run.sink.messages.size(), 1u);
+    EXPECT_EQ(run.sink.messages[0].text, "  还没有绣图可以保存，请先按“生成”。  ");
+    EXPECT_EQ(run.sink.messages[0].title, "Korvane");
+
+    // The first chart is then the first file.
+    run.generate();
+    run.model.command4Clicked();
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"myxiu001.bmp"});
+}
+
+// A chart that is in no file is not replaced without a question, and "生成" says that
+// it replaces a chart opened from a file; "取消" keeps the sheet as it is.
+TEST(ChartReplace, UnsavedChartsAndOpenedFilesAreNotLostSilently) {
+    QTemporaryDir folder;
+    ChartRun run(W, H, threeThreads);
+    run.model.setSaveFolder(folder.path());
+    EXPECT_FALSE(run.model.hasUnsavedChart());
+    EXPECT_TRUE(run.model.mayReplaceWithFile()); // nothing to lose yet
+    run.generate();
+    EXPECT_TRUE(run.model.hasUnsavedChart());
+    run.sink.answer = false;
+    EXPECT_FALSE(run.model.mayReplaceWithFile());
+    ASSERT_EQ(run.sink.questions.size(), 1u);
+    EXPECT_EQ(run.sink.questions[0], "  当前的绣图还没有保存，打开绣图文件会替换它，继续吗？  ");
+    run.model.command4Clicked();
+    EXPECT_FALSE(run.model.hasUnsavedChart());
+    EXPECT_TRUE(run.model.mayReplaceWithFile());
+    EXPECT_EQ(run.sink.questions.size(), 1u);
+
+    // A chart from a file: in its file already, but "生成" asks before replacing it.
+    Chart opened = run.model.chart();
+    opened.title = "from a file";
+    ASSERT_TRUE(run.model.showChart(opened, TaskDelegate{}));
+    EXPECT_FALSE(run.model.hasUnsavedChart());
+    run.generate(); // cancelled
+    ASSERT_EQ(run.sink.questions.size(), 2u);
+    EXPECT_EQ(run.sink.questions[1], "  窗口中是打开的绣图文件。生成会用主窗口的图片做一张新绣图替换它，继续吗？  ");
+    EXPECT_TRUE(run.model.showsGivenChart());
+    EXPECT_EQ(run.model.chart().title, "from a file");
+    run.sink.answer = true;
+    run.generate();
+    EXPECT_FALSE(run.model.showsGivenChart());
+    EXPECT_TRUE(run.model.hasUnsavedChart());
+
+    // Back from the colour editor, the chart is in no file.
+    ASSERT_TRUE(run.model.showChart(opened, TaskDelegate{}));
+    run.model.markEdited();
+    EXPECT_TRUE(run.model.hasUnsavedChart());
 }
 
 TEST(ChartSave, FileNamesHaveAtLeastThreeDigits) {

@@ -9,11 +9,13 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QWheelEvent>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPrintDialog>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -111,6 +113,12 @@ private slots:
         const QImage saved(folder.filePath("myxiu001.bmp"), "BMP");
         QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), m_model->canvas());
         QCOMPARE(m_sink.messages.back().title, std::string("Korvane,make life fun!"));
+
+        // Ctrl+S saves as "保存" does.
+        m_view->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_view.get()));
+        QTest::keyClick(m_view.get(), Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(QFileInfo(folder.filePath("myxiu002.bmp")).isFile());
     }
 
     void abortClickDuringTheJobEndsIt() {
@@ -156,19 +164,35 @@ private slots:
     }
 
     // Printing asks first: a cancelled print dialog prints nothing and leaves the window as it was.
+    // With no printer at all, a message says so before any dialog.
     void printingOpensThePrintDialogFirst() {
         QTest::mouseClick(child<QPushButton>("Command1"), Qt::LeftButton);
         print::PrintJob job(*m_model, m_sink);
         job.setEvents(&m_view->events());
         bool asked = false;
+        QString title;
+        if (QPrinterInfo::availablePrinters().isEmpty()) {
+            QTimer::singleShot(0, [&] {
+                asked = QApplication::activeModalWidget() != nullptr;
+                if (asked) QApplication::activeModalWidget()->close();
+            });
+            QCOMPARE(print::printFromDialog(m_view.get(), job), std::optional(print::PrintOutcome::Failed));
+            QVERIFY(!asked);
+            QCOMPARE(m_sink.messages.size(), std::size_t(1));
+            QCOMPARE(m_sink.messages[0].text, std::string(texts::kNoPrinterText));
+            QVERIFY(!m_model->printing());
+            return;
+        }
         QTimer::singleShot(0, [&] {
             auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
             asked = dialog != nullptr;
+            if (dialog) title = dialog->windowTitle();
             if (dialog) dialog->reject();
             else if (QApplication::activeModalWidget()) QApplication::activeModalWidget()->close();
         });
         const std::optional<print::PrintOutcome> outcome = print::printFromDialog(m_view.get(), job);
         QVERIFY(asked);
+        QCOMPARE(title, pav::uiText(texts::kPrintCaption)); // "Print" in English
         QVERIFY(!outcome);
         QCOMPARE(m_model->command5Caption(), std::string("打印"));
         QVERIFY(!m_model->printing());

@@ -5,6 +5,7 @@
 #include "ChartTestSupport.h"
 
 #include "chart/StitchMarks.h"
+#include "chart/ThreadsInUse.h"
 #include "chart/oxs/OxsFile.h"
 #include "palette/ThreadCatalogue.h"
 
@@ -109,7 +110,14 @@ TEST(OxsRoundTrip, AGeneratedChartComesBackWithTheSameThreadsAndDrawsTheSameShee
             ASSERT_LT(generated.legend().size(), generated.threads().size()) << "one thread is below the threshold";
 
             const Chart reopened = saveAndReopen(generated);
-            expectSameChart(reopened, generated);
+            // The thread the threshold folded away has no stitch left: the file does not list it.
+            ASSERT_EQ(reopened.threads().size(), generated.threads().size() - 1);
+            std::vector<bool> stitched(reopened.threads().size(), false);
+            for (int y = 0; y < reopened.height(); ++y)
+                for (int x = 0; x < reopened.width(); ++x)
+                    if (reopened.stitched(x, y)) stitched[static_cast<std::size_t>(reopened.threadAt(x, y))] = true;
+            for (std::size_t t = 0; t < stitched.size(); ++t) EXPECT_TRUE(stitched[t]) << "thread " << t;
+            expectSameChart(reopened, withoutIdleThreads(generated));
             ShownChart shown(reopened, style);
             ASSERT_EQ(shown.model.canvas().size(), run.canvas().size());
             EXPECT_TRUE(sameRegion(shown.model.canvas(), run.canvas(), run.canvas().rect()))
@@ -150,9 +158,11 @@ TEST(OxsRoundTrip, ChartsWithUnstitchedCellsBackStitchesAndAManySymbolsLegendSur
 }
 
 // Whether a thread has a legend entry survives saving whatever its stitches: a thread
-// whose stitches were all merged away stays listed, one under the threshold stays off.
+// whose stitches were all merged away stays listed, one under the threshold stays off;
+// one with neither a stitch nor an entry is not written at all.
 TEST(OxsRoundTrip, LegendEntriesSurviveWithOrWithoutStitches) {
     Chart chart(4, 3);
+    Chart expected(4, 3);
     const auto& dmc = palette::ThreadCatalogue::of(palette::ThreadBrand::Dmc);
     const struct {
         bool stitched, listed;
@@ -165,13 +175,18 @@ TEST(OxsRoundTrip, LegendEntriesSurviveWithOrWithoutStitches) {
         thread.symbol = palette::loadxiuChr().at(t + 1);
         thread.listed = threads[t].listed;
         chart.threads().push_back(thread);
+        if (threads[t].stitched || threads[t].listed) expected.threads().push_back(thread);
         if (threads[t].stitched) {
             chart.setThreadAt(t, 1, t);
             chart.setBlockColour(t, 1, thread.rgb);
+            expected.setThreadAt(t, 1, static_cast<int>(expected.threads().size()) - 1);
+            expected.setBlockColour(t, 1, thread.rgb);
         }
     }
     chart.recount();
-    expectSameChart(saveAndReopen(chart), chart);
+    expected.recount();
+    expectSameChart(saveAndReopen(chart), expected);
+    EXPECT_TRUE(QString::fromUtf8(oxs::writeOxs(chart)).contains(QStringLiteral("palettecount=\"3\"")));
 }
 
 TEST(OxsWrite, TheDocumentHasTheExchangeFormatsShape) {

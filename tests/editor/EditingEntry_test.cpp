@@ -150,7 +150,7 @@ TEST_F(EditingEntryTest, StartedInAnEmptyFolderItOpensAndWritesItsWorkingPicture
         main->ColorBit = colorBit;
         ASSERT_EQ(edit(), EditingResult::Opened);
         EXPECT_TRUE(sink.messages.empty()); // no "不能识别的位图！"
-        EXPECT_EQ(main->label4(), "开始处理...");
+        EXPECT_EQ(main->label4(), "处理完毕"); // the work is done when the editor opens
         EXPECT_FALSE(main->busy());
         EXPECT_TRUE(editor().isOpen());
         EXPECT_EQ(editor().colorTotal(), 2);

@@ -12,7 +12,7 @@ set -euo pipefail
 mode=${1:?prefix or package}
 build=$(cd "${2:?build folder}" && pwd)
 scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
+trap 'if [ -n "${pid:-}" ]; then kill "$pid" 2>/dev/null || true; fi; rm -rf "$scratch"' EXIT
 fail() { echo "install test ($mode): $*" >&2; exit 1; }
 
 case "$mode" in
@@ -39,7 +39,8 @@ id=org.pavlenta.Pavlenta
 for file in bin/pavlenta bin/pavlenta-cli share/pavlenta/logo.dll share/pavlenta/动物/parrot.jpg \
     share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
     share/icons/hicolor/scalable/apps/pavlenta.svg share/icons/hicolor/48x48/apps/pavlenta.png \
-    share/icons/hicolor/256x256/apps/pavlenta.png share/man/man1/pavlenta-cli.1.gz share/man/man1/pavlenta.1.gz; do
+    share/icons/hicolor/256x256/apps/pavlenta.png share/man/man1/pavlenta-cli.1.gz share/man/man1/pavlenta.1.gz \
+    share/doc/pavlenta/copyright; do
     [ -f "$prefix/$file" ] || fail "$file is not installed"
 done
 for category in 动漫 美女 汽车 星座 动物 风景 艺术; do
@@ -78,7 +79,9 @@ for _ in $(seq 50); do
     sleep 0.2
     kill -0 "$pid" 2>/dev/null || { cat "$scratch/pavlenta.log"; fail "pavlenta stopped at start"; }
     [ "$platform" = xcb ] || continue
-    window=$(xwininfo -root -tree | awk '/"Pavlenta"/ {print $1; exit}')
+    # The tree is read whole: awk stopping early would fail the pipe under pipefail.
+    tree=$(xwininfo -root -tree)
+    window=$(awk '/"Pavlenta"/ {print $1; exit}' <<<"$tree")
     [ -n "$window" ] && break
 done
 if [ "$platform" = xcb ]; then

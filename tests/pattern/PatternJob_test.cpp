@@ -15,7 +15,10 @@
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 
 namespace pav::print::test {
 namespace {
@@ -98,6 +101,88 @@ TEST_F(PatternJobTest, DialogWritesTheLayoutAndOptionsChosen) {
     ASSERT_EQ(chart.messages.messages.size(), 2u);
     EXPECT_EQ(chart.messages.messages[1].text,
               chart::texts::kPdfSavedText + QDir::toNativeSeparators(path("pattern.pdf")).toStdString());
+}
+
+// The preview pages through the whole pattern, from the first chart page.
+TEST_F(PatternJobTest, PreviewPagesThroughEveryPage) {
+    chart::PatternDialogModel model(chart.model.chart(), chart::OutputLayout::Pattern);
+    EXPECT_EQ(model.previewPage(), 2);
+    EXPECT_EQ(model.previewCaption(), QStringLiteral("图样预览：第 2 / 14 页"));
+    const QImage chartPage = model.preview(120);
+    model.previousPage();
+    EXPECT_EQ(model.previewPage(), 1);
+    EXPECT_NE(model.preview(120), chartPage); // the cover
+    model.previousPage();
+    EXPECT_EQ(model.previewPage(), 1);
+    model.showPage(14);
+    EXPECT_EQ(model.previewCaption(), QStringLiteral("图样预览：第 14 / 14 页"));
+    model.nextPage();
+    EXPECT_EQ(model.previewPage(), 14);
+    pattern::PatternOptions larger;
+    larger.cellMm = 2.0; // fewer pages: the page shown stays within them
+    model.setOptions(larger);
+    EXPECT_EQ(model.previewPage(), model.pageCount());
+
+    PatternDialog dialog(job, chart::OutputLayout::Pattern);
+    auto* caption = dialog.findChild<QLabel*>(QStringLiteral("PreviewCaption"));
+    auto* next = dialog.findChild<QPushButton*>(QStringLiteral("NextPage"));
+    auto* previous = dialog.findChild<QPushButton*>(QStringLiteral("PreviousPage"));
+    ASSERT_TRUE(caption && next && previous);
+    EXPECT_EQ(caption->text(), QStringLiteral("图样预览：第 2 / 14 页"));
+    next->click();
+    EXPECT_EQ(caption->text(), QStringLiteral("图样预览：第 3 / 14 页"));
+    previous->click();
+    previous->click();
+    EXPECT_EQ(caption->text(), QStringLiteral("图样预览：第 1 / 14 页"));
+    EXPECT_FALSE(previous->isEnabled());
+}
+
+// The options chosen stay for the next opening of the run; Enter in a number box
+// applies the number and prints nothing; a size the box refuses says the range.
+TEST_F(PatternJobTest, OptionsStayEnterAppliesAndTheCellRangeIsSaid) {
+    {
+        PatternDialog first(job, chart::OutputLayout::Pattern);
+        first.findChild<QDoubleSpinBox*>(QStringLiteral("CellMm"))->setValue(4.0);
+        auto* fabric = first.findChild<QComboBox*>(QStringLiteral("Fabric"));
+        fabric->setCurrentIndex(fabric->findData(18));
+        first.findChild<QCheckBox*>(QStringLiteral("BlackAndWhite"))->setChecked(true);
+    }
+    PatternDialog dialog(job, chart::OutputLayout::Pattern);
+    auto* cell = dialog.findChild<QDoubleSpinBox*>(QStringLiteral("CellMm"));
+    auto* hint = dialog.findChild<QLabel*>(QStringLiteral("CellHint"));
+    ASSERT_TRUE(cell && hint);
+    EXPECT_EQ(cell->value(), 4.0);
+    EXPECT_EQ(dialog.findChild<QComboBox*>(QStringLiteral("Fabric"))->currentData().toInt(), 18);
+    EXPECT_TRUE(dialog.findChild<QCheckBox*>(QStringLiteral("BlackAndWhite"))->isChecked());
+    EXPECT_EQ(dialog.model().options().cellMm, 4.0);
+
+    int pressed = 0;
+    for (const char* name : {"Print", "Export", "Close"}) {
+        auto* button = dialog.findChild<QPushButton*>(QString::fromLatin1(name));
+        ASSERT_TRUE(button);
+        QObject::disconnect(button, &QPushButton::clicked, nullptr, nullptr); // no file or print dialog here
+        QObject::connect(button, &QPushButton::clicked, [&] { ++pressed; });
+    }
+    dialog.show();
+    cell->setFocus();
+    cell->findChild<QLineEdit*>()->selectAll();
+    QTest::keyClicks(cell->findChild<QLineEdit*>(), QStringLiteral("3.5"));
+    QTest::keyClick(cell, Qt::Key_Return);
+    EXPECT_EQ(pressed, 0);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(dialog.model().options().cellMm, 3.5);
+    EXPECT_TRUE(hint->isHidden());
+
+    cell->findChild<QLineEdit*>()->selectAll();
+    QTest::keyClicks(cell->findChild<QLineEdit*>(), QStringLiteral("1.5"));
+    EXPECT_FALSE(hint->isHidden());
+    EXPECT_EQ(hint->text(), QStringLiteral("每格大小只能是 2.0 到 5.0 毫米"));
+    EXPECT_EQ(chart::PatternDialogModel::cellRangeText(), hint->text());
+    EXPECT_FALSE(chart::PatternDialogModel::cellSizeAllowed(1.5));
+    EXPECT_TRUE(chart::PatternDialogModel::cellSizeAllowed(5.0));
+    QTest::keyClick(cell, Qt::Key_Return);
+    EXPECT_EQ(pressed, 0);
+    EXPECT_EQ(dialog.model().options().cellMm, 3.5); // refused, and said so
 }
 
 TEST_F(PatternJobTest, ClosingTheWindowStopsThePatternAndWritesNothing) {

@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QPrinter>
 #include <QTemporaryDir>
 
 namespace pav::print::test {
@@ -80,6 +81,32 @@ TEST_F(PrintJobTest, ExportShowsEachStepAndWritesOnePage) {
         EXPECT_EQ(pdfPages(pdf), 1);
         EXPECT_TRUE(pdfInfo(pdf).contains(QStringLiteral("595 x 842 pts (A4)"))); // A4 portrait by default
     }
+}
+
+// The print dialog's "print to file": the sheet, and the pattern, land in that file on
+// the dialog's paper, and the message names it, as "导出PDF" does.
+TEST_F(PrintJobTest, PrintingToAFileWritesThatFile) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path("printed.pdf"));
+    printer.setPageSize(QPageSize(QPageSize::A5));
+    ASSERT_EQ(job.print(printer), PrintOutcome::Printed);
+    expectWindowFree();
+    ASSERT_EQ(chart.messages.messages.size(), 1u);
+    EXPECT_EQ(chart.messages.messages[0].text, "  PDF文件保存成功在" + path("printed.pdf").toStdString());
+    EXPECT_EQ(files(), QStringList{QStringLiteral("printed.pdf")});
+    QFile written(path("printed.pdf"));
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(written.read(5) == "%PDF-");
+    if (!tool("pdfinfo").isEmpty()) {
+        EXPECT_EQ(pdfPages(path("printed.pdf")), 1);
+        EXPECT_TRUE(pdfInfo(path("printed.pdf")).contains(QStringLiteral("(A5)")));
+    }
+
+    printer.setOutputFileName(path("pattern.pdf"));
+    ASSERT_EQ(job.printPattern(printer, pattern::PatternOptions{}), PrintOutcome::Printed);
+    EXPECT_TRUE(QFileInfo(path("pattern.pdf")).size() > 0);
+    EXPECT_EQ(chart.messages.messages.back().text, "  PDF文件保存成功在" + path("pattern.pdf").toStdString());
 }
 
 // Closing the window clears the abort flag: the job stops at its next symbol

@@ -31,5 +31,16 @@ TEST(PrintNoPrinter, MessageAndNothingElse) {
     EXPECT_FALSE(chart.model.busy());
 }
 
+// Before any print dialog opens, no printer at all is said, with the way out.
+TEST(PrintNoPrinter, SaidBeforeTheDialogWithTheWayToAPdf) {
+    ensureApp();
+    ChartUnderTest chart(40, 30, 12);
+    PrintJob job(chart.model, chart.messages);
+    EXPECT_FALSE(job.printerAvailable());
+    ASSERT_EQ(chart.messages.messages.size(), 1u);
+    EXPECT_EQ(chart.messages.messages[0].text, "  没有找到打印机。请用“导出PDF”把绣图保存为PDF文件。  ");
+    EXPECT_FALSE(job.running());
+}
+
 } // namespace
 } // namespace pav::print::test

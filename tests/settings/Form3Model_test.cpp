@@ -40,16 +40,26 @@ using pav::chart::ColourChoice;
 constexpr ColourChoice kOldChoice{7, Dither::Atkinson, Cleanup::Strong, FitCriterion::Ciede2000};
 
 // The members the dialog writes, starting from values no step of "确定" produces,
-// so that every write and every value left alone shows.
+// so that every write and every value left alone shows; no title, as at start-up.
 struct Owners {
     std::int32_t ColorBit = 5;
     std::int32_t autoColor = 7;
     std::int32_t rdColorNum = 42;
-    std::string xiutuTitle = "old title";
+    std::string xiutuTitle;
     std::string whichType = "old range";
     pav::chart::ColourChoice colourChoice = kOldChoice;
     ChartSettingsTarget target() { return {ColorBit, autoColor, rdColorNum, xiutuTitle, whichType, colourChoice}; }
 };
+
+// The lists set to the texts of a first opening (the dialog itself opens on the
+// settings in effect, which the odd owners above have no texts for).
+void chooseFirstTexts(Form3Model& model) {
+    const std::pair<Form3Combo, const char*> texts[] = {
+        {Form3Combo::Combo1, "DMC"}, {Form3Combo::Combo2, "是"},     {Form3Combo::Combo3, "高清黑白图片"},
+        {Form3Combo::Combo4, "不使用"}, {Form3Combo::Combo5, "不使用"}, {Form3Combo::Combo6, "无"},
+        {Form3Combo::Combo7, "轻"},   {Form3Combo::Combo8, "RGB"}};
+    for (const auto& [combo, text] : texts) model.setText(combo, text);
+}
 
 // One dialog of a fresh run, with its owners, message recorder and observer.
 struct Dialog {
@@ -58,7 +68,10 @@ struct Dialog {
     RecordingSink sink;
     RecordingObserver observer;
     Form3Model model{owners.target(), clicks, sink};
-    Dialog() { model.setObserver(&observer); }
+    Dialog() {
+        model.setObserver(&observer);
+        chooseFirstTexts(model);
+    }
 };
 
 constexpr const char* kHint = "给你的绣图起个名字";
@@ -86,31 +99,31 @@ struct ApplyCase {
 // clang-format off
 const ApplyCase kApplyCases[] = {
     // name                 combo1   text1      combo2   combo3          combo4        range   title      auto bit rd  close warn
-    {"initial values",      nullptr, nullptr,   nullptr, nullptr,        nullptr,      "DMC",  kHint,     0,   4,  42, true,  false},
-    {"typed 8bit",          nullptr, nullptr,   nullptr, "8bit",         nullptr,      "DMC",  kHint,     0,   8,  42, true,  false},
-    {"typed 1bit",          nullptr, nullptr,   nullptr, "1bit",         nullptr,      "DMC",  kHint,     0,   1,  42, true,  false},
-    {"grey item",           nullptr, nullptr,   nullptr, "灰度图片",     nullptr,      "DMC",  kHint,     0,   2,  42, true,  false},
-    {"low colour item",     nullptr, nullptr,   nullptr, "低分辨彩色图", nullptr,      "DMC",  kHint,     0,   3,  42, true,  false},
-    {"high colour item",    nullptr, nullptr,   nullptr, "高分辨彩色图", nullptr,      "DMC",  kHint,     0,  16,  42, true,  false},
-    {"no reduction item",   nullptr, nullptr,   nullptr, "不做减色处理", nullptr,      "DMC",  kHint,     0,   0,  42, true,  false},
+    {"initial values",      nullptr, nullptr,   nullptr, nullptr,        nullptr,      "DMC",  "",         0,   4,  42, true,  false},
+    {"typed 8bit",          nullptr, nullptr,   nullptr, "8bit",         nullptr,      "DMC",  "",         0,   8,  42, true,  false},
+    {"typed 1bit",          nullptr, nullptr,   nullptr, "1bit",         nullptr,      "DMC",  "",         0,   1,  42, true,  false},
+    {"grey item",           nullptr, nullptr,   nullptr, "灰度图片",     nullptr,      "DMC",  "",         0,   2,  42, true,  false},
+    {"low colour item",     nullptr, nullptr,   nullptr, "低分辨彩色图", nullptr,      "DMC",  "",         0,   3,  42, true,  false},
+    {"high colour item",    nullptr, nullptr,   nullptr, "高分辨彩色图", nullptr,      "DMC",  "",         0,  16,  42, true,  false},
+    {"no reduction item",   nullptr, nullptr,   nullptr, "不做减色处理", nullptr,      "DMC",  "",         0,   0,  42, true,  false},
     {"unknown mode abc",    "CC",    "我的猫",  "否",    "abc",          nullptr,      "CC",   "我的猫",  1,   5,  42, true,  false},
-    {"mode text with blank",nullptr, nullptr,   nullptr, "8bit ",        nullptr,      "DMC",  kHint,     0,   5,  42, true,  false},
-    {"auto off",            nullptr, nullptr,   "否",    nullptr,        nullptr,      "DMC",  kHint,     1,   4,  42, true,  false},
-    {"auto yes",            nullptr, nullptr,   "是",    nullptr,        nullptr,      "DMC",  kHint,     0,   4,  42, true,  false},
-    {"auto other text",     nullptr, nullptr,   "不",    nullptr,        nullptr,      "DMC",  kHint,     0,   4,  42, true,  false},
+    {"mode text with blank",nullptr, nullptr,   nullptr, "8bit ",        nullptr,      "DMC",  "",         0,   5,  42, true,  false},
+    {"auto off",            nullptr, nullptr,   "否",    nullptr,        nullptr,      "DMC",  "",         1,   4,  42, true,  false},
+    {"auto yes",            nullptr, nullptr,   "是",    nullptr,        nullptr,      "DMC",  "",         0,   4,  42, true,  false},
+    {"auto other text",     nullptr, nullptr,   "不",    nullptr,        nullptr,      "DMC",  "",         0,   4,  42, true,  false},
     {"typed range, empty name", "dmc", "",      nullptr, nullptr,        nullptr,      "dmc",  "",        0,   4,  42, true,  false},
-    {"forced 60 over 8bit", nullptr, nullptr,   nullptr, "8bit",         "60色",       "DMC",  kHint,     0,  99,  60, true,  true},
-    {"forced first item",   nullptr, nullptr,   "否",    nullptr,        "3色",        "DMC",  kHint,     1,  99,   3, true,  true},
-    {"forced typed blank",  nullptr, nullptr,   nullptr, nullptr,        " 12色",      "DMC",  kHint,     0,  99,  12, true,  true},
-    {"forced rounds",       nullptr, nullptr,   nullptr, nullptr,        "3.5色",      "DMC",  kHint,     0,  99,   4, true,  true},
-    {"forced beyond list",  nullptr, nullptr,   nullptr, nullptr,        "100色",      "DMC",  kHint,     0,  99, 100, true,  true},
-    {"no suffix, no force", nullptr, nullptr,   nullptr, "1bit",         "12",         "DMC",  kHint,     0,   1,  42, true,  false},
+    {"forced 60 over 8bit", nullptr, nullptr,   nullptr, "8bit",         "60色",       "DMC",  "",         0,  99,  60, true,  true},
+    {"forced first item",   nullptr, nullptr,   "否",    nullptr,        "3色",        "DMC",  "",         1,  99,   3, true,  true},
+    {"forced typed blank",  nullptr, nullptr,   nullptr, nullptr,        " 12色",      "DMC",  "",         0,  99,  12, true,  true},
+    {"forced rounds",       nullptr, nullptr,   nullptr, nullptr,        "3.5色",      "DMC",  "",         0,  99,   4, true,  true},
+    {"forced beyond list",  nullptr, nullptr,   nullptr, nullptr,        "100色",      "DMC",  "",         0,  99, 100, true,  true},
+    {"no suffix, no force", nullptr, nullptr,   nullptr, "1bit",         "12",         "DMC",  "",         0,   1,  42, true,  false},
     {"letter then suffix",  "CC",    "猫",      "否",    "1bit",         "a色",        "CC",   "猫",      1,   8,  42, false, false},
-    {"suffix alone",        nullptr, nullptr,   nullptr, nullptr,        "色",         "DMC",  kHint,     0,   8,  42, false, false},
-    {"too large",           nullptr, nullptr,   nullptr, nullptr,        "99999999999色", "DMC", kHint,   0,   8,  42, false, false},
+    {"suffix alone",        nullptr, nullptr,   nullptr, nullptr,        "色",         "DMC",  "",         0,   8,  42, false, false},
+    {"too large",           nullptr, nullptr,   nullptr, nullptr,        "99999999999色", "DMC", "",       0,   8,  42, false, false},
     // Whole numbers below 1 are numbers all the same; the reduction itself keeps every colour for them.
-    {"zero colours",        nullptr, nullptr,   nullptr, nullptr,        "0色",        "DMC",  kHint,     0,  99,   0, true,  true},
-    {"negative colours",    nullptr, nullptr,   nullptr, nullptr,        "-4色",       "DMC",  kHint,     0,  99,  -4, true,  true},
+    {"zero colours",        nullptr, nullptr,   nullptr, nullptr,        "0色",        "DMC",  "",         0,  99,   0, true,  true},
+    {"negative colours",    nullptr, nullptr,   nullptr, nullptr,        "-4色",       "DMC",  "",         0,  99,  -4, true,  true},
 };
 // clang-format on
 
@@ -167,23 +180,14 @@ TEST(Form3Model, CancelClosesAndWritesNothing) {
     EXPECT_EQ(owners.ColorBit, 5);
     EXPECT_EQ(owners.autoColor, 7);
     EXPECT_EQ(owners.rdColorNum, 42);
-    EXPECT_EQ(owners.xiutuTitle, "old title");
+    EXPECT_EQ(owners.xiutuTitle, "");
     EXPECT_EQ(owners.whichType, "old range");
     EXPECT_TRUE(sink.messages.empty());
 }
 
-TEST(Form3Model, LoadFillsTheListsAndResetsEveryText) {
+TEST(Form3Model, LoadFillsTheLists) {
     Dialog dialog;
-    Form3Model& model = dialog.model;
-    model.setText(Form3Combo::Combo1, "CC");
-    model.setText(Form3Combo::Combo2, "否");
-    model.setText(Form3Combo::Combo3, "8bit");
-    model.setText(Form3Combo::Combo4, "7色");
-    model.setText1("typed");
-    model.command1Click();
-
-    model.load(); // the next opening
-
+    const Form3Model& model = dialog.model;
     EXPECT_THAT(model.items(Form3Combo::Combo1), ElementsAre("DMC", "CC"));
     EXPECT_THAT(model.items(Form3Combo::Combo2), ElementsAre("是", "否"));
     EXPECT_THAT(model.items(Form3Combo::Combo3),
@@ -193,12 +197,6 @@ TEST(Form3Model, LoadFillsTheListsAndResetsEveryText) {
     EXPECT_EQ(counts.front(), "3色");
     EXPECT_EQ(counts[1], "4色");
     EXPECT_EQ(counts.back(), "60色");
-    EXPECT_EQ(model.text(Form3Combo::Combo1), "DMC");
-    EXPECT_EQ(model.text(Form3Combo::Combo2), "是");
-    EXPECT_EQ(model.text(Form3Combo::Combo3), "高清黑白图片");
-    EXPECT_EQ(model.text(Form3Combo::Combo4), "不使用");
-    EXPECT_EQ(model.text1(), kHint);
-
     const auto& threads = model.items(Form3Combo::Combo5);
     ASSERT_EQ(threads.size(), 100u);
     EXPECT_EQ(threads[0], "不使用");
@@ -207,10 +205,78 @@ TEST(Form3Model, LoadFillsTheListsAndResetsEveryText) {
     EXPECT_THAT(model.items(Form3Combo::Combo6), ElementsAre("无", "Floyd-Steinberg", "Atkinson"));
     EXPECT_THAT(model.items(Form3Combo::Combo7), ElementsAre("关", "轻", "强"));
     EXPECT_THAT(model.items(Form3Combo::Combo8), ElementsAre("RGB", "感知(CIEDE2000)"));
-    EXPECT_EQ(model.text(Form3Combo::Combo5), "不使用");
-    EXPECT_EQ(model.text(Form3Combo::Combo6), "无");
-    EXPECT_EQ(model.text(Form3Combo::Combo7), "轻");
-    EXPECT_EQ(model.text(Form3Combo::Combo8), "RGB");
+}
+
+// Every opening shows the settings in effect, so that "确定" at once changes nothing.
+struct InEffectCase {
+    const char* name;
+    std::int32_t ColorBit, autoColor, rdColorNum;
+    const char* title;
+    const char* range;
+    ColourChoice choice;
+    // expected texts of Combo1 to Combo8 and of the name box
+    std::array<const char*, kForm3ComboCount> texts;
+    const char* text1;
+};
+
+// clang-format off
+const InEffectCase kInEffectCases[] = {
+    {"program start: no reduction", 0, 0, 0, "", "", ColourChoice{},
+     {"DMC", "是", "不做减色处理", "不使用", "不使用", "无", "轻", "RGB"}, kHint},
+    {"black and white, titled", 4, 0, 0, "小狗", "DMC", ColourChoice{},
+     {"DMC", "是", "高清黑白图片", "不使用", "不使用", "无", "轻", "RGB"}, "小狗"},
+    {"typed modes, no auto", 8, 1, 0, "", "CC", kOldChoice,
+     {"CC", "否", "8bit", "不使用", "7", "Atkinson", "强", "感知(CIEDE2000)"}, kHint},
+    {"one bit, typed range", 1, 0, 0, "t", "dmc2", ColourChoice{30, Dither::FloydSteinberg, Cleanup::Off, FitCriterion::Rgb},
+     {"dmc2", "是", "1bit", "不使用", "30", "Floyd-Steinberg", "关", "RGB"}, "t"},
+    {"forced 12 colours", 99, 0, 12, "", "DMC", ColourChoice{},
+     {"DMC", "是", "不做减色处理", "12色", "不使用", "无", "轻", "RGB"}, kHint},
+    {"high colour", 16, 0, 0, "", "DMC", ColourChoice{},
+     {"DMC", "是", "高分辨彩色图", "不使用", "不使用", "无", "轻", "RGB"}, kHint},
+};
+// clang-format on
+
+TEST(Form3Model, OpensOnTheSettingsInEffectAndOkChangesNothing) {
+    for (const InEffectCase& c : kInEffectCases) {
+        SCOPED_TRACE(c.name);
+        Owners owners{c.ColorBit, c.autoColor, c.rdColorNum, c.title, c.range, c.choice};
+        Text1ClickMemory clicks;
+        RecordingSink sink;
+        Form3Model model(owners.target(), clicks, sink);
+        for (std::size_t i = 0; i < kForm3ComboCount; ++i)
+            EXPECT_EQ(model.text(static_cast<Form3Combo>(i)), c.texts[i]) << "Combo" << i + 1;
+        EXPECT_EQ(model.text1(), c.text1);
+
+        const Owners before = owners;
+        EXPECT_EQ(model.command1Click(), Form3Model::ApplyResult::Closed);
+        EXPECT_EQ(owners.ColorBit, before.ColorBit);
+        EXPECT_EQ(owners.autoColor, before.autoColor);
+        EXPECT_EQ(owners.xiutuTitle, before.xiutuTitle);
+        EXPECT_EQ(owners.colourChoice, before.colourChoice);
+        if (c.ColorBit == 99) EXPECT_EQ(owners.rdColorNum, before.rdColorNum);
+        // An empty range is the default range, which the list names.
+        EXPECT_EQ(owners.whichType, *c.range ? c.range : "DMC");
+    }
+}
+
+TEST(Form3Model, ReopeningShowsWhatTheLastOkApplied) {
+    Dialog dialog;
+    Form3Model& model = dialog.model;
+    model.setText(Form3Combo::Combo1, "CC");
+    model.setText(Form3Combo::Combo2, "否");
+    model.setText(Form3Combo::Combo3, "低分辨彩色图");
+    model.setText(Form3Combo::Combo5, "25");
+    model.setText1("typed");
+    ASSERT_EQ(model.command1Click(), Form3Model::ApplyResult::Closed);
+    model.setText(Form3Combo::Combo3, "灰度图片"); // changed, then the dialog was closed
+
+    model.load(); // the next opening
+    EXPECT_EQ(model.text(Form3Combo::Combo1), "CC");
+    EXPECT_EQ(model.text(Form3Combo::Combo2), "否");
+    EXPECT_EQ(model.text(Form3Combo::Combo3), "低分辨彩色图");
+    EXPECT_EQ(model.text(Form3Combo::Combo4), "不使用");
+    EXPECT_EQ(model.text(Form3Combo::Combo5), "25");
+    EXPECT_EQ(model.text1(), "typed");
 }
 
 // The colour controls: each text either names a choice, written with the others,
@@ -280,7 +346,7 @@ TEST(Form3Model, ColourControlsWriteTheirChoiceOrRefuseEverything) {
             EXPECT_EQ(owners.colourChoice, kOldChoice);
             EXPECT_EQ(owners.ColorBit, 5);
             EXPECT_EQ(owners.autoColor, 7);
-            EXPECT_EQ(owners.xiutuTitle, "old title");
+            EXPECT_EQ(owners.xiutuTitle, "");
             EXPECT_EQ(owners.whichType, "old range");
         }
     }
@@ -321,9 +387,9 @@ TEST(Form3Model, RefusedColourTextCanBeMended) {
     EXPECT_EQ(owners.colourChoice.bestThreads, 40);
     EXPECT_EQ(owners.ColorBit, 4);
     EXPECT_FALSE(model.rejectedCombo());
-    // The next opening starts from "不使用" again.
+    // The next opening shows the choice in effect.
     model.load();
-    EXPECT_EQ(model.text(Form3Combo::Combo5), "不使用");
+    EXPECT_EQ(model.text(Form3Combo::Combo5), "40");
 }
 
 TEST(Form3Model, OnlyTheFirstClickOfTheRunClearsTheName) {
@@ -343,24 +409,27 @@ TEST(Form3Model, OnlyTheFirstClickOfTheRunClearsTheName) {
         first.command1Click();
         EXPECT_EQ(owners.xiutuTitle, "小狗");
 
-        first.load(); // reopened: the hint is back and stays
+        first.load(); // reopened on the title in effect, which a click leaves alone
+        EXPECT_EQ(first.text1(), "小狗");
         first.text1Click();
-        EXPECT_EQ(first.text1(), kHint);
+        EXPECT_EQ(first.text1(), "小狗");
     }
     // A dialog built anew in the same run remembers the click too.
-    Form3Model rebuilt(owners.target(), run, sink);
+    Owners untitled;
+    Form3Model rebuilt(untitled.target(), run, sink);
     rebuilt.text1Click();
     EXPECT_EQ(rebuilt.text1(), kHint);
     rebuilt.command1Click();
-    EXPECT_EQ(owners.xiutuTitle, kHint);
+    EXPECT_EQ(untitled.xiutuTitle, ""); // the hint is no title
 
     // A new run starts afresh.
     Text1ClickMemory nextRun;
-    Form3Model next(owners.target(), nextRun, sink);
+    Form3Model next(untitled.target(), nextRun, sink);
     next.text1Click();
     EXPECT_EQ(next.text1(), "");
+    next.setText1("小猫");
     next.command1Click();
-    EXPECT_EQ(owners.xiutuTitle, "");
+    EXPECT_EQ(untitled.xiutuTitle, "小猫");
 }
 
 } // namespace

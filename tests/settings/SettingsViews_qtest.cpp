@@ -32,8 +32,8 @@ QStringList itemsOf(const QComboBox* combo) {
 class SettingsViewsTest : public QObject {
     Q_OBJECT
 
-    std::int32_t m_colorBit = 5;
-    std::int32_t m_autoColor = 7;
+    std::int32_t m_colorBit = 4;
+    std::int32_t m_autoColor = 0;
     std::int32_t m_rdColorNum = 42;
     std::string m_title = "old";
     std::string m_range = "old";
@@ -64,10 +64,12 @@ class SettingsViewsTest : public QObject {
 
 private slots:
     void init() {
-        m_colorBit = 5;
-        m_autoColor = 7;
+        // Black and white in effect, no title: the dialog opens on the texts of a first opening.
+        m_colorBit = 4;
+        m_autoColor = 0;
         m_rdColorNum = 42;
-        m_title = m_range = "old";
+        m_title = "";
+        m_range = "DMC";
         m_colours = {};
         m_sink.messages.clear();
         m_model = std::make_unique<Form3Model>(
@@ -116,7 +118,7 @@ private slots:
         QCOMPARE(m_colorBit, 8);
         QCOMPARE(m_autoColor, 1);
         QCOMPARE(m_range, std::string("CC"));
-        QCOMPARE(m_title, std::string("给你的绣图起个名字"));
+        QCOMPARE(m_title, std::string()); // the hint is no title
         QVERIFY(!m_view->isVisible());
     }
 
@@ -175,7 +177,7 @@ private slots:
         QVERIFY(m_view->isVisible());
         QCOMPARE(m_sink.messages, QStringList({"Korvane inc.|  输入有错误：智能配色只能是“不使用”或2到100的数字  "}));
         QCOMPARE(combo(5)->lineEdit()->selectedText(), QString("150"));
-        QCOMPARE(m_colorBit, 5);
+        QCOMPARE(m_colorBit, 4);
         QCOMPARE(m_colours.bestThreads, 0);
     }
 
@@ -184,12 +186,12 @@ private slots:
         QTest::mouseClick(child<QPushButton>("Command2"), Qt::LeftButton);
         QVERIFY(!m_view->isVisible());
         m_view->showSettings();
-        QCOMPARE(combo(3)->currentText(), QString("高清黑白图片")); // reopened with initial texts
+        QCOMPARE(combo(3)->currentText(), QString("高清黑白图片")); // reopened on the settings in effect
         type(combo(3), "1bit");
         QTest::keyClick(m_view.get(), Qt::Key_Escape);
         QVERIFY(!m_view->isVisible());
-        QCOMPARE(m_colorBit, 5);
-        QCOMPARE(m_title, std::string("old"));
+        QCOMPARE(m_colorBit, 4);
+        QCOMPARE(m_title, std::string());
     }
 
     // The click memory lives for the whole test run, like the program's: only this test clicks Text1.

@@ -1,5 +1,6 @@
 // Screen capture on a real X display: known screen pixels reach the working picture.
 
+#include <algorithm>
 #include <memory>
 
 #include <QApplication>
@@ -55,6 +56,10 @@ protected:
         ASSERT_TRUE(view) << (messages.shown.empty() ? "" : messages.shown[0].first);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(view.data()));
         EXPECT_EQ(host.hides, 1);
+        // A window manager puts the full-screen window at the screen's corner a moment later.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return view->mapToGlobal(QPoint(0, 0)) == QPoint(0, 0); }, 3000));
+        // The target window bypasses the window manager, which would leave it over the capture window.
+        target->lower();
         // On X the pointer really moves: its motion comes back from the server a little later.
         QTest::mouseMove(view.data(), pointer);
         ASSERT_TRUE(QTest::qWaitFor([&] { return view->model().capY() == pointer.y(); }, 2000));
@@ -96,6 +101,39 @@ TEST_F(CaptureDisplayTest, KnownScreenPixelsLandWhereTheFabricReads) {
         EXPECT_TRUE(isBlue(p4.pixel(c.at + QPoint(116, 131))));
         EXPECT_EQ(p4.pixel(c.at + QPoint(117, 0)), qRgb(255, 255, 255));
     }
+}
+
+// A line over the frozen screen says how to capture and how to get out; Escape gets
+// out with nothing copied, and a right click is no click.
+TEST_F(CaptureDisplayTest, HintShownEscapeCancelsAndRightClickDoesNothing) {
+    FakeSourceHost host;
+    RecordingMessages messages;
+    QPointer<CaptureView> view = startScreenCapture(host, messages, 150);
+    ASSERT_TRUE(view);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view.data()));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return view->mapToGlobal(QPoint(0, 0)) == QPoint(0, 0); }, 3000));
+    QTest::mouseMove(view.data(), QPoint(600, 600));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return view->model().capY() == 600; }, 2000));
+
+    // The band at the top (darkened, with white letters) is not the frozen screen.
+    const QImage shown = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage frozen = view->model().screen().convertToFormat(QImage::Format_RGB32);
+    int changed = 0;
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < std::min(shown.width(), frozen.width()); ++x) changed += shown.pixel(x, y) != frozen.pixel(x, y);
+    EXPECT_GT(changed, 100);
+
+    QTest::mouseClick(view.data(), Qt::RightButton, Qt::NoModifier, QPoint(600, 600));
+    QTest::qWait(50);
+    EXPECT_FALSE(view.isNull());
+    EXPECT_TRUE(host.copiedAt.empty());
+
+    view->activateWindow();
+    QTest::keyClick(view.data(), Qt::Key_Escape);
+    QTest::qWait(50);
+    EXPECT_TRUE(view.isNull());
+    EXPECT_EQ(host.shows, 1);
+    EXPECT_TRUE(host.copiedAt.empty());
 }
 
 TEST_F(CaptureDisplayTest, PartsAboveAndLeftOfTheScreenComeOutBlack) {

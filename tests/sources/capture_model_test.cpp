@@ -95,6 +95,17 @@ TEST(CaptureModelTest, ClickCopiesThenClosesTheWindowThenShowsTheMainWindow) {
     EXPECT_EQ(host.shows, 1);
 }
 
+TEST(CaptureModelTest, CancelClosesAndShowsTheMainWindowWithNothingCopied) {
+    FakeSourceHost host;
+    CaptureModel model(host, numberedScreen());
+    model.mouseMove(200, 150);
+    int closes = 0;
+    model.cancel([&] { ++closes; });
+    EXPECT_EQ(closes, 1);
+    EXPECT_EQ(host.shows, 1);
+    EXPECT_TRUE(host.copiedAt.empty());
+}
+
 TEST(CaptureModelTest, ClickBeforeAnyMoveCopiesFromAboveTheScreenCorner) {
     FakeSourceHost host;
     CaptureModel model(host, numberedScreen());
