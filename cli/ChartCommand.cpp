@@ -16,8 +16,10 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 
+#include "ChartFileNotes.h"
 #include "ChartSummary.h"
 #include "ColourWords.h"
+#include "OutputPaths.h"
 #include "base/SafeFile.h"
 #include "base/WholeNumber.h"
 #include "chart/BestThreadsStep.h"
@@ -179,6 +181,11 @@ ChartArgs parseArgs(const std::vector<std::string>& args) {
     a.input = absolute(files[0]);
     for (std::string* path : {&a.output, &a.stitches, &a.effect, &a.pdf, &a.oxs, &a.pattern.path})
         *path = absolute(*path);
+    if (const std::string clash = outputClash(a.input, {{"-o", a.output}, {"--stitches", a.stitches},
+                                                        {"--effect", a.effect}, {"--pdf", a.pdf}, {"--oxs", a.oxs},
+                                                        {"--pattern", a.pattern.path}});
+        !clash.empty())
+        throw CliError(ExitCode::Usage, "chart: " + clash);
     if (isChartFile(a.input) && (a.width || a.colors || modeGiven || threads || matchGiven || bestThreadOptions ||
                                  !a.stitches.empty() || !a.effect.empty()))
         usageError("an .oxs chart has no picture to reduce: --width, --mode, --colors, --threads, --dither, --cleanup, "
@@ -307,6 +314,9 @@ void runChartFile(const ChartArgs& args) {
     finish(args, opened, kColourSwatches, outputs, [&](QSize canvas, std::optional<int> pages) {
         return fileSummary(opened, canvas, PatternFigures{args.pattern, pages});
     });
+    // Said once everything is written, so that a failure stays the one line on stderr.
+    if (const std::string notes = chartFileNotes(opened); !notes.empty())
+        std::fprintf(stderr, "pavlenta-cli: %s\n", notes.c_str());
 }
 
 } // namespace

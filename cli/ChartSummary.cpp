@@ -4,7 +4,9 @@
 
 #include "palette/ThreadPalette.h"
 
+#include <cmath>
 #include <cstdio>
+#include <vector>
 
 namespace pav::cli {
 namespace {
@@ -13,14 +15,28 @@ std::string sizeObject(int width, int height) {
     return "{\"width\":" + std::to_string(width) + ",\"height\":" + std::to_string(height) + "}";
 }
 
+// Each thread's back stitches end to end, in stitches.
+std::vector<double> backStitchLengths(const chart::Chart& chart) {
+    std::vector<double> lengths(chart.threads().size(), 0.0);
+    for (const chart::BackStitch& stitch : chart.backStitches)
+        if (stitch.thread >= 0 && static_cast<std::size_t>(stitch.thread) < lengths.size())
+            lengths[static_cast<std::size_t>(stitch.thread)] +=
+                std::hypot(stitch.x2 - stitch.x1, stitch.y2 - stitch.y1) / 2;
+    return lengths;
+}
+
 std::string threadsArray(const chart::Chart& chart, const PatternArgs& pattern) {
     // A thread whose stitches went to a listed one has none left and is not listed;
-    // the others keep their colour-list positions.
+    // the others keep their colour-list positions. A listed thread used only for
+    // back stitches is there with its back stitches' length.
+    const std::vector<double> backLengths = backStitchLengths(chart);
     std::string json = "[";
     bool first = true;
     for (std::size_t t = 0; t < chart.threads().size(); ++t) {
         const chart::ChartThread& thread = chart.threads()[t];
-        if (thread.count == 0) continue;
+        if (thread.count == 0 && !(thread.listed && backLengths[t] > 0)) continue;
+        char length[48];
+        std::snprintf(length, sizeof length, ",\"backStitchLength\":%.2f", backLengths[t]);
         if (!first) json += ",";
         first = false;
         json += "{\"position\":" + std::to_string(t + 1) +
@@ -28,7 +44,7 @@ std::string threadsArray(const chart::Chart& chart, const PatternArgs& pattern) 
                 ",\"number\":" + jsonString(thread.number) + ",\"rgb\":" + jsonString(palette::hexColourText(thread.rgb)) +
                 ",\"count\":" + std::to_string(thread.count) + ",\"symbol\":" + jsonString(thread.symbol) +
                 ",\"inLegend\":" + (thread.listed ? "true" : "false") +
-                ",\"skeins\":" + std::to_string(skeinsOf(chart, static_cast<int>(t), pattern)) + "}";
+                ",\"skeins\":" + std::to_string(skeinsOf(chart, static_cast<int>(t), pattern)) + length + "}";
     }
     return json + "]";
 }
