@@ -720,6 +720,10 @@
         <translation>A part of the file has too many attributes to be a chart file.</translation>
     </message>
     <message>
+        <source>文件中的回针总长度超过了这样大小的绣图所需，不像绣图文件。</source>
+        <translation>The back stitches in the file are longer together than a chart of its size needs.</translation>
+    </message>
+    <message>
         <source>文件中的标题、名称、编号或其他文字太长，不像绣图文件。</source>
         <translation>A title, name, number or other text in the file is too long for a chart file.</translation>
     </message>

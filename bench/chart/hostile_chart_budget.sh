@@ -54,10 +54,15 @@ gen_back_stitches() { # N back stitches across a 321 x 321 chart
       awk -v n="$1" 'BEGIN { print "<backstitches>"; for (i = 0; i < n; ++i) printf "<backstitch x1=\"0\" y1=\"%d\" x2=\"321\" y2=\"%d\" palindex=\"%d\"/>\n", i % 322, (i * 7) % 322, i % 20 + 1; print "</backstitches>" }'
       echo "</chart>"; } >"$2"
 }
-gen_worst() { # 321 x 321, 500 threads, every cell stitched and 100k back stitches
+gen_short_back_stitches() { # N back stitches of one to two cells on a 321 x 321 chart
+    { echo "$head_xml<chart>"; properties 321 321; palette 20
+      awk -v n="$1" 'BEGIN { print "<backstitches>"; for (i = 0; i < n; ++i) { x = i % 320; y = int(i / 320) % 320; printf "<backstitch x1=\"%d\" y1=\"%d\" x2=\"%d\" y2=\"%d\" palindex=\"%d\"/>\n", x, y, x + 1, y + i % 2, i % 20 + 1 } print "</backstitches>" }'
+      echo "</chart>"; } >"$2"
+}
+gen_worst() { # 321 x 321, 500 threads, every cell stitched and 100k short back stitches
     { echo "$head_xml<chart>"; properties 321 321; palette 500
       awk 'BEGIN { print "<fullstitches>"; for (y = 0; y < 321; ++y) for (x = 0; x < 321; ++x) printf "<stitch x=\"%d\" y=\"%d\" palindex=\"%d\"/>\n", x, y, (x * 7 + y * 13) % 500 + 1; print "</fullstitches><backstitches>";
-                   for (i = 0; i < 100000; ++i) printf "<backstitch x1=\"%d\" y1=\"%d\" x2=\"%d\" y2=\"%d\" palindex=\"%d\"/>\n", i % 640, i % 641, (i * 3) % 641, (i * 5) % 641, i % 500 + 1; print "</backstitches>" }'
+                   for (i = 0; i < 100000; ++i) printf "<backstitch x1=\"%d\" y1=\"%d\" x2=\"%d\" y2=\"%.1f\" palindex=\"%d\"/>\n", i % 320, i * 7 % 320, i % 320 + 1, (i * 7 % 320) + 1.5, i % 500 + 1; print "</backstitches>" }'
       echo "</chart>"; } >"$1"
 }
 
@@ -72,6 +77,7 @@ gen_kept 500000 321 "$work/in/kept-500k-on-321.oxs"
 gen_kept 200000 321 "$work/in/kept-200k-on-321.oxs"
 gen_kept 30000 20 "$work/in/kept-30k-on-20.oxs"
 gen_back_stitches 200000 "$work/in/backstitches-200k-long.oxs"
+gen_short_back_stitches 200000 "$work/in/backstitches-200k-short.oxs"
 gen_worst "$work/in/worst-321-500-threads.oxs"
 cp "$root"/tests/chart/oxs-fixtures/*.oxs "$work/in/"
 for f in "$root"/tests/chart/oxs-fixtures/refused/*.oxs; do cp "$f" "$work/in/refused-$(basename "$f")"; done

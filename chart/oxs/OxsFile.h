@@ -32,6 +32,7 @@ enum class OxsError {
     TooManyElements, // more elements, or deeper nesting, than a chart file can need
     TooManyAttributes, // an element with more attributes than any chart needs
     TextTooLong,     // a title, name, number or other text longer than any chart needs
+    BackStitchesTooLong, // back stitches longer together than any chart of the size needs
     CannotWrite      // the file could not be written; an earlier file of that name is unchanged
 };
 
@@ -46,6 +47,11 @@ inline constexpr int kMaxBackStitches = 200000;
 inline constexpr int keptElementsFor(int width, int height) { return 2 * width * height + 10000; }
 inline constexpr int kMaxKeptElements = keptElementsFor(kMaxChartSide, kMaxChartSide);
 inline constexpr int kMaxAllElements = kMaxStitchElements + kMaxBackStitches + kMaxKeptElements;
+// Back stitches end to end, in cells: every side and both diagonals of every cell
+// come to less than this.
+inline constexpr double backStitchLengthFor(int width, int height) {
+    return 5.0 * width * height + 4.0 * (width + height);
+}
 // Attributes on one element: a palette item has about ten.
 inline constexpr int kMaxAttributes = 256;
 // Bytes of one attribute value or one run of character data (instructions, notes).

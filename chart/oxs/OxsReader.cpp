@@ -353,8 +353,13 @@ void Reader::readBackStitches() {
             if (!x1 || !y1 || !x2 || !y2 || !palindex) throw Failure(OxsError::BadStitch);
             if (*x1 < 0 || *y1 < 0 || *x2 < 0 || *y2 < 0) throw Failure(OxsError::StitchOutside);
             if (*palindex < 1 || *palindex > kMaxThreads) throw Failure(OxsError::NoSuchThread);
-            std::erase_if(a, [](const XmlAttribute& attribute) { return names::isBackStitchKey(attribute.name); });
-            m_backStitches.push_back({*x1, *y1, *x2, *y2, static_cast<int>(*palindex), std::move(a)});
+            // Only what the chart does not hold is kept, in a vector of its own size: a
+            // stitch's ends alone would otherwise keep the room of five attributes each.
+            XmlAttributes rest;
+            for (XmlAttribute& attribute : a)
+                if (!names::isBackStitchKey(attribute.name)) rest.push_back(std::move(attribute));
+            rest.shrink_to_fit();
+            m_backStitches.push_back({*x1, *y1, *x2, *y2, static_cast<int>(*palindex), std::move(rest)});
         }
         readTree(2);
     }
@@ -406,9 +411,13 @@ Chart Reader::build() {
                              stitch.blockColour.value_or(chart.threads()[static_cast<std::size_t>(thread)].rgb));
     }
     std::vector<bool> used(static_cast<std::size_t>(threads), false);
+    double length = 0; // half cells
+    chart.backStitches.reserve(m_backStitches.size());
     for (RawBackStitch& raw : m_backStitches) {
         if (!chart.containsPoint(raw.x1, raw.y1) || !chart.containsPoint(raw.x2, raw.y2))
             throw Failure(OxsError::StitchOutside);
+        length += std::hypot(raw.x2 - raw.x1, raw.y2 - raw.y1);
+        if (length / 2 > backStitchLengthFor(chart.width(), chart.height())) throw Failure(OxsError::BackStitchesTooLong);
         if (raw.palindex > threads) throw Failure(OxsError::NoSuchThread);
         used[static_cast<std::size_t>(raw.palindex - 1)] = true;
         chart.backStitches.push_back({raw.x1, raw.y1, raw.x2, raw.y2, raw.palindex - 1, std::move(raw.attributes)});
@@ -606,6 +615,7 @@ std::string errorReason(OxsError error) {
     case OxsError::TooManyElements: return "the file has more elements or deeper nesting than a chart can";
     case OxsError::TooManyAttributes: return "an element has more attributes than any chart needs";
     case OxsError::TextTooLong: return "a title, name, number or other text is longer than any chart needs";
+    case OxsError::BackStitchesTooLong: return "the back stitches together are longer than any chart of its size needs";
     case OxsError::CannotWrite: return "the file could not be written";
     }
     return "unknown error";

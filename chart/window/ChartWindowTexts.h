@@ -93,6 +93,7 @@ inline const char* oxsErrorText(oxs::OxsError error) {
     case OxsError::TooManyElements: return "文件内容太多或层次太深，不像绣图文件。";
     case OxsError::TooManyAttributes: return "文件中有的项目属性太多，不像绣图文件。";
     case OxsError::TextTooLong: return "文件中的标题、名称、编号或其他文字太长，不像绣图文件。";
+    case OxsError::BackStitchesTooLong: return "文件中的回针总长度超过了这样大小的绣图所需，不像绣图文件。";
     case OxsError::CannotWrite: return "文件不能写入。";
     }
     return "";

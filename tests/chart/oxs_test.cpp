@@ -265,12 +265,12 @@ TEST(OxsRead, SparseStitchesBackStitchesAndACreamClothAreKeptAndDrawn) {
     ASSERT_EQ(chart.threads().size(), 3u);
     EXPECT_EQ(chart.threads()[1].count, 0);
     EXPECT_TRUE(chart.threads()[1].listed) << "a thread used only for back stitches is in the legend";
-    const std::vector<std::array<int, 5>> ends = {
+    const std::vector<std::array<double, 5>> ends = {
         {10, 10, 14, 10, 1}, {14, 10, 14, 12, 1}, {41, 30, 42, 33, 1}, {0, 0, 80, 60, 2}};
     ASSERT_EQ(chart.backStitches.size(), ends.size());
     for (std::size_t i = 0; i < ends.size(); ++i) {
         const BackStitch& b = chart.backStitches[i];
-        EXPECT_EQ((std::array<int, 5>{b.x1, b.y1, b.x2, b.y2, b.thread}), ends[i]) << i;
+        EXPECT_EQ((std::array<double, 5>{b.x1, b.y1, b.x2, b.y2, b.thread}), ends[i]) << i;
     }
     EXPECT_EQ(*findAttribute(chart.backStitches[2].attributes, "sequence"), "3");
 
@@ -527,6 +527,11 @@ std::vector<BadFile> badFiles() {
         {"an attribute value longer than any chart needs",
          goodFile("", "chartwidth=\"4\" chartheight=\"3\" instructions=\"" + std::string(oxs::kMaxTextBytes + 1, 'i') + "\""),
          OxsError::TextTooLong},
+        {"back stitches longer together than a chart of its size needs", [] {
+             std::string diagonals; // 20 corner-to-corner stitches of 5 cells each, 100 cells on a 4 x 3 chart
+             for (int i = 0; i < 20; ++i) diagonals += "<backstitch x1=\"0\" y1=\"0\" x2=\"4\" y2=\"3\" palindex=\"1\"/>";
+             return goodFile("</fullstitches><backstitches>" + diagonals + "</backstitches><fullstitches>");
+         }(), OxsError::BackStitchesTooLong},
         {"more kept elements than a chart of its size holds", [] {
              std::string kept;
              for (int i = 0; i <= oxs::keptElementsFor(4, 3); ++i) kept += "<k/>";
