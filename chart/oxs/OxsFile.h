@@ -44,7 +44,7 @@ inline constexpr int kMaxStitchElements = 4 * kMaxChartSide * kMaxChartSide;
 inline constexpr int kMaxBackStitches = 200000;
 // Elements kept as they were read (part stitches, knots, beads, others): a few per
 // cell of the chart, so that the limit grows with the charts the program takes.
-inline constexpr int keptElementsFor(int width, int height) { return 2 * width * height + 10000; }
+inline constexpr int keptElementsFor(int width, int height) { return 3 * width * height / 2 + 10000; }
 inline constexpr int kMaxKeptElements = keptElementsFor(kMaxChartSide, kMaxChartSide);
 inline constexpr int kMaxAllElements = kMaxStitchElements + kMaxBackStitches + kMaxKeptElements;
 // Back stitches end to end, in cells: every side and both diagonals of every cell

@@ -277,10 +277,14 @@ XmlElement Reader::readTree(int depth, bool kept) {
     if (kept) {
         element.name = text(m_xml.qualifiedName());
         element.attributes = attributesOf(m_xml);
+        element.attributes.shrink_to_fit(); // kept for the whole run: no spare room
     }
     while (true) {
         const QXmlStreamReader::TokenType token = next();
-        if (token == QXmlStreamReader::EndElement) return element;
+        if (token == QXmlStreamReader::EndElement) {
+            element.children.shrink_to_fit();
+            return element;
+        }
         if (token == QXmlStreamReader::EndDocument) throw Failure(OxsError::Truncated);
         if (token == QXmlStreamReader::StartElement) {
             countElement();
