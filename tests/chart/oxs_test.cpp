@@ -270,7 +270,7 @@ TEST(OxsRead, SparseStitchesBackStitchesAndACreamClothAreKeptAndDrawn) {
     ASSERT_EQ(chart.backStitches.size(), ends.size());
     for (std::size_t i = 0; i < ends.size(); ++i) {
         const BackStitch& b = chart.backStitches[i];
-        EXPECT_EQ((std::array<double, 5>{b.x1, b.y1, b.x2, b.y2, b.thread}), ends[i]) << i;
+        EXPECT_EQ((std::array<double, 5>{b.x1, b.y1, b.x2, b.y2, double(b.thread)}), ends[i]) << i;
     }
     EXPECT_EQ(*findAttribute(chart.backStitches[2].attributes, "sequence"), "3");
 
