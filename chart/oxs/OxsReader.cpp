@@ -2,6 +2,7 @@
 
 #include "chart/oxs/OxsNames.h"
 #include "chart/oxs/OxsPrescan.h"
+#include "chart/oxs/OxsPartStitches.h"
 #include "palette/SymbolSet.h"
 #include "palette/ThreadPalette.h"
 #include "palette/ThreadCatalogue.h"
@@ -59,6 +60,9 @@ XmlAttributes attributesOf(const QXmlStreamReader& reader) {
     return attributes;
 }
 
+} // namespace
+
+// The numbers of a file's attributes, read alike here and for its part stitches (OxsPartStitches.h).
 std::optional<long long> wholeNumber(const std::string* value) {
     if (!value) return std::nullopt;
     bool ok = false;
@@ -66,13 +70,22 @@ std::optional<long long> wholeNumber(const std::string* value) {
     return ok ? std::optional<long long>(number) : std::nullopt;
 }
 
-// A grid point in cells ("3", "3.5", "55.8") as half cells, exactly as written.
-std::optional<double> halfCells(const std::string* value) {
+// A grid position in cells ("3", "3.5"), within reach of the chart area.
+std::optional<double> cellsValue(const std::string* value) {
     if (!value) return std::nullopt;
     bool ok = false;
     const double cells = QString::fromStdString(*value).trimmed().toDouble(&ok);
     if (!ok || !std::isfinite(cells) || std::abs(cells) > 4 * kMaxChartSide) return std::nullopt;
-    return cells * 2; // doubling is exact: the writer halves it back to the same number
+    return cells;
+}
+
+namespace {
+
+// A grid point in cells ("3", "3.5", "55.8") as half cells, exactly as written.
+std::optional<double> halfCells(const std::string* value) {
+    const std::optional<double> cells = cellsValue(value);
+    if (!cells) return std::nullopt;
+    return *cells * 2; // doubling is exact: the writer halves it back to the same number
 }
 
 // "RRGGBB", with or without "#": exactly six hexadecimal digits (no sign, no "0x"),
@@ -154,6 +167,7 @@ private:
     void readFullStitches();
     void readBackStitches();
     XmlElement readTree(int depth, bool kept = false);
+    void buildPartStitches(Chart& chart);
     int countKept(const XmlElement& element);
     // Next token, refusing a DTD and any entity the reader could not resolve.
     QXmlStreamReader::TokenType next();
@@ -172,6 +186,7 @@ private:
     std::vector<RawStitch> m_stitches;
     std::vector<RawBackStitch> m_backStitches;
     std::vector<XmlElement> m_kept;
+    std::vector<XmlElement> m_partContainers; // partstitches and ornaments, read once the palette is known
     int m_keptElements = 0;
     int m_notShown = 0;
     XmlAttributes m_root, m_format, m_palette;
@@ -244,6 +259,9 @@ void Reader::readChildren() {
             readFullStitches();
         } else if (name == QLatin1String(names::kBackStitches)) {
             readBackStitches();
+        } else if (name == QLatin1String(names::kPartStitches) || name == QLatin1String(names::kOrnaments)) {
+            countKeptElement();
+            m_partContainers.push_back(readTree(1, true));
         } else if (name == QLatin1String(names::kFormat)) {
             // Its comments describe the format, whoever wrote the file: kept as they are.
             // This program's own comment says nothing to keep.
@@ -254,8 +272,7 @@ void Reader::readChildren() {
             countKeptElement();
             XmlElement kept = readTree(1, true);
             // The standard containers are written in any case; an empty one says nothing.
-            const bool standard = kept.name == names::kPartStitches || kept.name == names::kOrnaments ||
-                                  kept.name == names::kCommentBoxes;
+            const bool standard = kept.name == names::kCommentBoxes;
             if (standard && kept.attributes.empty() && kept.text.empty() && kept.children.empty()) continue;
             m_notShown += countKept(kept);
             m_kept.push_back(std::move(kept));
@@ -426,6 +443,9 @@ Chart Reader::build() {
         used[static_cast<std::size_t>(raw.palindex - 1)] = true;
         chart.backStitches.push_back({raw.x1, raw.y1, raw.x2, raw.y2, raw.palindex - 1, std::move(raw.attributes)});
     }
+    buildPartStitches(chart);
+    for (const PartStitch& stitch : chart.partStitches) used[static_cast<std::size_t>(stitch.thread)] = true;
+    for (const Ornament& ornament : chart.ornaments) used[static_cast<std::size_t>(ornament.thread)] = true;
     chart.recount();
 
     // Without a word from the file, the legend lists every thread the chart uses.
@@ -438,6 +458,23 @@ Chart Reader::build() {
     chart.file.elements = std::move(m_kept);
     chart.file.notShown = m_notShown;
     return chart;
+}
+
+// The part stitches, knots and beads of the containers read; what is not one of
+// them (another program's objects, a stitch outside the chart or of a thread the
+// palette lacks) is kept as it was and written back, and counted as not shown.
+void Reader::buildPartStitches(Chart& chart) {
+    for (XmlElement& container : m_partContainers) {
+        XmlElement rest{container.name, container.attributes, container.text, {}};
+        const bool parts = container.name == names::kPartStitches;
+        for (XmlElement& child : container.children) {
+            const bool added = parts ? addPartStitch(chart, child) : addOrnament(chart, child);
+            if (!added) rest.children.push_back(std::move(child));
+        }
+        if (rest.attributes.empty() && rest.text.empty() && rest.children.empty()) continue;
+        m_notShown += countKept(rest);
+        m_kept.push_back(std::move(rest));
+    }
 }
 
 // Palette items by their index (their place when they give none): 0 is the
