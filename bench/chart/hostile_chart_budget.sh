@@ -93,7 +93,8 @@ for f in "$work"/in/*.oxs; do
     # A run killed by a signal leaves "Command terminated by signal" and no exit status of its own.
     seconds=$(awk -F': ' '/Elapsed \(wall clock\)/ { n = split($2, t, ":"); s = 0; for (i = 1; i <= n; ++i) s = s * 60 + t[i]; print s }' time.txt)
     kb=$(awk -F': ' '/Maximum resident set size/ { print $2 }' time.txt)
-    mb=$((kb / 1024))
+    mb=$((${kb:-0} / 1024))
+    seconds=${seconds:-0}
     verdict=ok
     if awk -v s="$seconds" -v l="$limit_s" 'BEGIN { exit !(s > l) }' || [ "$mb" -gt "$limit_mb" ] || [ "$code" -gt 4 ]; then
         verdict=OVER
