@@ -2,7 +2,10 @@
 // The one way the program replaces a file: the bytes go to a new file beside the
 // target, every write and the final flush to disk are checked, and only a
 // complete file is renamed over the target. On any failure the old file stays
-// as it was and no temporary file is left behind.
+// as it was and no temporary file is left behind, nor after SIGINT, SIGTERM or
+// SIGHUP. A symbolic link is followed: its target is replaced and the link stays.
+// A character device (/dev/null, a terminal) is written directly, once every
+// other file is ready.
 
 #include <QByteArray>
 #include <QString>
@@ -43,10 +46,13 @@ public:
 
 private:
     struct Staged {
-        QByteArray temp;
-        QByteArray target;
+        QByteArray temp;    // beside the target; empty for a device
+        QByteArray target;  // the file replaced, links followed
         QString path;
+        int slot = -1;      // where the signal handler finds temp
+        int spool = -1;     // for a device: an unnamed file holding the bytes until commit
     };
+    static void discard(const Staged& file);
     std::vector<Staged> m_staged;
 };
 

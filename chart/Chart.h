@@ -47,12 +47,13 @@ struct ChartThread {
 
 // A straight stitch between two points of the grid, in half cells from the
 // chart's top-left corner: (2, 0) is the corner between the first two cells of
-// the top row, (1, 1) the centre of the first cell.
+// the top row, (1, 1) the centre of the first cell. Ends another program put
+// between half cells (55.8 cells) are kept where they were written.
 struct BackStitch {
-    int x1 = 0;
-    int y1 = 0;
-    int x2 = 0;
-    int y2 = 0;
+    double x1 = 0;
+    double y1 = 0;
+    double x2 = 0;
+    double y2 = 0;
     int thread = 0;           // an index into threads()
     XmlAttributes attributes; // what a file said of it besides the ends and the thread
     bool operator==(const BackStitch&) const = default;
@@ -137,7 +138,7 @@ public:
     std::vector<StitchCounts> stitchCounts() const;
 
     // Whether (x, y), in half cells, lies on the chart: its edges included.
-    bool containsPoint(int x, int y) const { return x >= 0 && y >= 0 && x <= 2 * m_width && y <= 2 * m_height; }
+    bool containsPoint(double x, double y) const { return x >= 0 && y >= 0 && x <= 2 * m_width && y <= 2 * m_height; }
 
     std::string title;                    // as set; the sheet shows a default when empty
     std::string rangeName = "DMC";        // the range the subtitle names

@@ -23,11 +23,18 @@ int legendCellsFor(double width, double cellWidth) {
     return cell > 0 ? static_cast<int>(std::max(0L, whole / cell - 1)) : 0;
 }
 
+namespace {
+// The sheet of a narrower chart is as wide as this one's, so that its legend has a
+// colour cell in each band.
+constexpr int kNarrowestSheetStitches = 12;
+} // namespace
+
 LegendLayout legendLayout(const ChartGeometry& geometry, int chartW, int maxColor) {
     LegendLayout layout;
-    layout.cellsAcross = geometry.legendCellsAcross >= 0
-                             ? geometry.legendCellsAcross
-                             : legendCellsFor(chartW * geometry.cell, geometry.legendCellWidth);
+    layout.cellsAcross =
+        geometry.legendCellsAcross >= 0
+            ? geometry.legendCellsAcross
+            : legendCellsFor(std::max(chartW, kNarrowestSheetStitches) * geometry.cell, geometry.legendCellWidth);
     layout.colourCells = std::max(0, layout.cellsAcross - 1);
     // A chart too narrow for one colour cell gets no bands instead of dividing by zero.
     if (layout.colourCells > 0 && maxColor > 0)
@@ -42,7 +49,7 @@ int legendExtraHeight(int chartW, int maxColor) {
 }
 
 int canvasWidth(int chartW) {
-    return 10 * chartW + 83;
+    return 10 * std::max(chartW, kNarrowestSheetStitches) + 83;
 }
 
 int canvasHeight(int chartW, int chartH, int maxColor) {

@@ -114,7 +114,8 @@ LegendLayout legendLayout(const ChartGeometry& geometry, int chartW, int maxColo
 // The print job scales the canvas proportions, so this stays in canvas pixels.
 int legendExtraHeight(int chartW, int maxColor);
 
-// Canvas size for a chart: 10 * chartW + 83 by 10 * chartH + legendExtraHeight.
+// Canvas size for a chart: 10 * chartW + 83 (a chart narrower than 12 stitches as if 12,
+// for its legend) by 10 * chartH + legendExtraHeight.
 int canvasWidth(int chartW);
 int canvasHeight(int chartW, int chartH, int maxColor);
 

@@ -44,7 +44,7 @@ QRectF cellRect(const ChartGeometry& g, QRect cells, int x, int y) {
     return QRectF(g.leftMargin + g.cell * (x - cells.left()), g.gridTop + g.cell * (y - cells.top()), g.cell, g.cell);
 }
 
-QPointF gridPoint(const ChartGeometry& g, QRect cells, int halfX, int halfY) {
+QPointF gridPoint(const ChartGeometry& g, QRect cells, double halfX, double halfY) {
     return QPointF(g.leftMargin + g.cell * (halfX / 2.0 - cells.left()),
                    g.gridTop + g.cell * (halfY / 2.0 - cells.top()));
 }

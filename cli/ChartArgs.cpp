@@ -1,5 +1,6 @@
 #include "ChartArgs.h"
 #include "ChartCommand.h"
+#include "OutputPaths.h"
 
 #include "ColourWords.h"
 #include "base/WholeNumber.h"
@@ -137,6 +138,11 @@ ChartArgs parseChartArgs(const std::vector<std::string>& args) {
     a.input = absolute(files[0]);
     for (std::string* path : {&a.output, &a.stitches, &a.effect, &a.pdf, &a.oxs, &a.pattern.path})
         *path = absolute(*path);
+    if (const std::string clash = outputClash(a.input, {{"-o", a.output}, {"--stitches", a.stitches},
+                                                        {"--effect", a.effect}, {"--pdf", a.pdf}, {"--oxs", a.oxs},
+                                                        {"--pattern", a.pattern.path}});
+        !clash.empty())
+        throw CliError(ExitCode::Usage, "chart: " + clash);
     if (isChartFile(a.input) && (a.width || a.colors || modeGiven || threads || matchGiven || bestThreadOptions ||
                                  !a.stitches.empty() || !a.effect.empty()))
         usageError("an .oxs chart has no picture to reduce: --width, --mode, --colors, --threads, --dither, --cleanup, "

@@ -7,6 +7,7 @@
 #include "ChartCommand.h"
 
 #include "ChartArgs.h"
+#include "ChartFileNotes.h"
 #include "ChartOutputs.h"
 #include "ChartSummary.h"
 
@@ -65,6 +66,9 @@ void runChartFile(const ChartArgs& args) {
     finishChart(args, opened, chart::Swatches::ThreadColours, outputs, [&](QSize canvas, std::optional<int> pages) {
         return fileSummary(opened, canvas, PatternFigures{args.pattern, pages});
     });
+    // Said once everything is written, so that a failure stays the one line on stderr.
+    if (const std::string notes = chartFileNotes(opened); !notes.empty())
+        std::fprintf(stderr, "pavlenta-cli: %s\n", notes.c_str());
 }
 
 } // namespace

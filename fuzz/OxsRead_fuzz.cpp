@@ -1,10 +1,11 @@
 // libFuzzer target: any bytes as an OXS chart file. A chart the reader accepts
 // must be sound to draw (every index in range, every point on the chart), and
-// what the writer makes of it must read back as the same chart, written again
-// byte for byte. Crashes, sanitizer reports and broken invariants (a trap) are findings.
+// what the writer makes of it must be well-formed XML and read back as the same
+// chart, written again byte for byte. Crashes, sanitizer reports and broken invariants (a trap) are findings.
 #include "chart/oxs/OxsFile.h"
 
 #include <QByteArray>
+#include <QXmlStreamReader>
 
 #include <cstddef>
 #include <cstdint>
@@ -57,6 +58,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     checkSound(read.chart);
 
     const QByteArray written = oxs::writeOxs(read.chart);
+    // Well-formed XML with namespaces, for any reader, not only for ours.
+    QXmlStreamReader xml(written);
+    while (!xml.atEnd()) xml.readNext();
+    check(!xml.hasError());
     const oxs::OxsReadResult again = oxs::readOxs(written);
     check(again.ok());
     checkSound(again.chart);

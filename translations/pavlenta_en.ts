@@ -676,6 +676,14 @@
         <translation>The chart file has %1 notes or other items that are not shown; saving keeps them as they are.</translation>
     </message>
     <message>
+        <source>绣图文件中有 %1 处同一格上的重复全针，只保留了每格的第一针。</source>
+        <translation>The chart file has %1 repeated full stitches on cells that already had one; the first stitch of each cell is kept.</translation>
+    </message>
+    <message>
+        <source>绣图文件中有 %1 种颜色的符号与其他颜色重复，已换成不同的符号。</source>
+        <translation>The chart file gives %1 colours the symbol of another colour; they now have symbols of their own.</translation>
+    </message>
+    <message>
         <source>文件不能读取。</source>
         <translation>The file cannot be read.</translation>
     </message>
@@ -730,6 +738,18 @@
     <message>
         <source>文件内容太多或层次太深，不像绣图文件。</source>
         <translation>The file has too many or too deeply nested parts to be a chart file.</translation>
+    </message>
+    <message>
+        <source>文件中有的项目属性太多，不像绣图文件。</source>
+        <translation>A part of the file has too many attributes to be a chart file.</translation>
+    </message>
+    <message>
+        <source>文件中的回针总长度超过了这样大小的绣图所需，不像绣图文件。</source>
+        <translation>The back stitches in the file are longer together than a chart of its size needs.</translation>
+    </message>
+    <message>
+        <source>文件中的标题、名称、编号或其他文字太长，不像绣图文件。</source>
+        <translation>A title, name, number or other text in the file is too long for a chart file.</translation>
     </message>
     <message>
         <source>文件不能写入。</source>

@@ -16,7 +16,10 @@ void addLanguageMenu(QMenu* menu) {
     auto* group = new QActionGroup(languages);
     const std::pair<const char*, pav::UiLanguage> choices[] = {
         {texts::kLanguageChinese, pav::UiLanguage::Chinese}, {texts::kLanguageEnglish, pav::UiLanguage::English}};
-    for (const auto& [name, language] : choices) {
+    for (const auto& choice : choices) {
+        // A plain variable, not a structured binding: clang 14 cannot capture those in a lambda.
+        const char* const name = choice.first;
+        const pav::UiLanguage language = choice.second;
         QAction* action = languages->addAction(QString::fromUtf8(name));
         action->setObjectName(language == pav::UiLanguage::English ? "languageEn" : "languageZh");
         action->setCheckable(true);

@@ -30,16 +30,36 @@ enum class OxsError {
     StitchOutside,   // a stitch outside the chart
     NoSuchThread,    // a stitch of a palette index the file does not have
     TooManyElements, // more elements, or deeper nesting, than a chart file can need
+    TooManyAttributes, // an element with more attributes than any chart needs
+    TextTooLong,     // a title, name, number or other text longer than any chart needs
+    BackStitchesTooLong, // back stitches longer together than any chart of the size needs
     CannotWrite      // the file could not be written; an earlier file of that name is unchanged
 };
 
 // Limits that keep a hostile file from taking unbounded memory or time.
 inline constexpr qint64 kMaxFileBytes = 32 * 1024 * 1024;
 inline constexpr int kMaxThreads = 500;
-inline constexpr int kMaxKeptElements = 500000;
 inline constexpr int kMaxDepth = 16;
 inline constexpr int kMaxStitchElements = 4 * kMaxChartSide * kMaxChartSide;
 inline constexpr int kMaxBackStitches = 200000;
+// Elements kept as they were read (part stitches, knots, beads, others): a few per
+// cell of the chart, so that the limit grows with the charts the program takes.
+inline constexpr int keptElementsFor(int width, int height) { return 3 * width * height / 2 + 10000; }
+inline constexpr int kMaxKeptElements = keptElementsFor(kMaxChartSide, kMaxChartSide);
+inline constexpr int kMaxAllElements = kMaxStitchElements + kMaxBackStitches + kMaxKeptElements;
+// Back stitches end to end, in cells: every side and both diagonals of every cell
+// come to less than this.
+inline constexpr double backStitchLengthFor(int width, int height) {
+    return 5.0 * width * height + 4.0 * (width + height);
+}
+// Attributes on one element: a palette item has about ten.
+inline constexpr int kMaxAttributes = 256;
+// Bytes of one attribute value or one run of character data (instructions, notes).
+inline constexpr int kMaxTextBytes = 64 * 1024;
+// Bytes of what the sheet and the pattern draw: the title, author, copyright and thread
+// range, and each thread's number and name.
+inline constexpr int kMaxNameBytes = 1024;
+inline constexpr int kMaxNumberBytes = 64;
 
 struct OxsReadResult {
     Chart chart;                      // the chart read; empty on an error

@@ -75,6 +75,11 @@ inline bool isPartStitchKey(std::string_view name) {
     return false;
 }
 
+// What the writer puts in <format> when the file it was read from said nothing there.
+inline XmlAttribute ownFormatComment() {
+    return {"comments01", "Saved by Pavlenta"};
+}
+
 // Properties the writer sets from the chart itself; every other one is kept as read.
 inline bool isPropertyKey(std::string_view name) {
     for (const char* key : {"oxsversion", "software", "software_version", kChartWidth, kChartHeight, kChartTitle,
@@ -133,12 +138,8 @@ inline std::string clothDefault(std::string_view name) {
 inline bool isClothDefault(const XmlAttribute& attribute) {
     return (attribute.name == kNumber || attribute.name == kName) && attribute.value == "cloth";
 }
-inline std::string threadNameDefault(const ChartThread& thread) {
-    const std::string& brand = palette::ThreadCatalogue::of(palette::ThreadBrand::Dmc).name();
-    return thread.row > 0 ? brand + " " + thread.number : thread.number;
-}
+// A thread's name is written only when the file gave one: the number says the rest.
 inline std::string threadDefault(std::string_view name, const ChartThread& thread) {
-    if (name == kName) return threadNameDefault(thread);
     if (name == "printcolor") return hexColour(thread.rgb);
     if (name == "blendcolor") return "nil";
     if (name == "strands") return "2";
@@ -146,7 +147,7 @@ inline std::string threadDefault(std::string_view name, const ChartThread& threa
 }
 inline bool isThreadDefault(const XmlAttribute& attribute, const ChartThread& thread) {
     const std::string_view name = attribute.name;
-    if (name != kName && name != "printcolor" && name != "blendcolor" && name != "strands") return false;
+    if (name != "printcolor" && name != "blendcolor" && name != "strands") return false;
     std::string value = attribute.value;
     if (name == "printcolor")
         for (char& c : value) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));

@@ -1,6 +1,7 @@
 #include "chart/oxs/OxsFile.h"
 
 #include "chart/oxs/OxsNames.h"
+#include "chart/oxs/OxsPrescan.h"
 #include "chart/oxs/OxsPartStitches.h"
 #include "palette/SymbolSet.h"
 #include "palette/ThreadPalette.h"
@@ -27,7 +28,7 @@ struct RawStitch {
 };
 
 struct RawBackStitch {
-    int x1 = 0, y1 = 0, x2 = 0, y2 = 0; // half cells
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0; // half cells
     int palindex = 0;
     XmlAttributes attributes;
 };
@@ -46,8 +47,14 @@ std::string text(QStringView view) {
     return view.toString().toStdString();
 }
 
+// The element's attributes with its namespace declarations first, as "xmlns:p", so
+// that a kept element or attribute of another namespace is written back declared.
 XmlAttributes attributesOf(const QXmlStreamReader& reader) {
     XmlAttributes attributes;
+    for (const QXmlStreamNamespaceDeclaration& declaration : reader.namespaceDeclarations()) {
+        const std::string prefix = text(declaration.prefix());
+        attributes.push_back({prefix.empty() ? "xmlns" : "xmlns:" + prefix, text(declaration.namespaceUri())});
+    }
     for (const QXmlStreamAttribute& attribute : reader.attributes())
         attributes.push_back({text(attribute.qualifiedName()), text(attribute.value())});
     return attributes;
@@ -74,19 +81,22 @@ std::optional<double> cellsValue(const std::string* value) {
 
 namespace {
 
-// A grid point in cells as half cells, to the nearest half.
-std::optional<int> halfCells(const std::string* value) {
+// A grid point in cells ("3", "3.5", "55.8") as half cells, exactly as written.
+std::optional<double> halfCells(const std::string* value) {
     const std::optional<double> cells = cellsValue(value);
     if (!cells) return std::nullopt;
-    return static_cast<int>(std::lround(*cells * 2));
+    return *cells * 2; // doubling is exact: the writer halves it back to the same number
 }
 
-// "RRGGBB", with or without "#", as R + 256*G + 65536*B.
+// "RRGGBB", with or without "#": exactly six hexadecimal digits (no sign, no "0x"),
+// as R + 256*G + 65536*B.
 std::optional<std::int32_t> hexColour(const std::string* value) {
     if (!value) return std::nullopt;
     QString hex = QString::fromStdString(*value).trimmed();
     if (hex.startsWith(QLatin1Char('#'))) hex.remove(0, 1);
     if (hex.size() != 6) return std::nullopt;
+    for (const QChar c : hex)
+        if (!std::isxdigit(static_cast<unsigned char>(c.toLatin1())) || c.unicode() > 127) return std::nullopt;
     bool ok = false;
     const uint rrggbb = hex.toUInt(&ok, 16);
     if (!ok) return std::nullopt;
@@ -120,6 +130,29 @@ std::optional<std::string> shownSymbol(const std::string& given) {
     return QString::fromUcs4(&code, 1).toStdString();
 }
 
+// A text the sheet or the pattern draws, refused when longer than any chart needs.
+void boundText(const std::string* value, int limit) {
+    if (value && static_cast<int>(value->size()) > limit) throw Failure(OxsError::TextTooLong);
+}
+
+// Symbols for threads the file gives none, or one another thread already has, once
+// the symbol set has run out: letters of other alphabets, none like a Latin capital.
+std::vector<std::string> extraSymbols() {
+    std::vector<std::string> symbols;
+    const auto add = [&](char32_t from, char32_t to) {
+        for (char32_t code = from; code <= to; ++code)
+            if (QChar::isPrint(code) && QChar::category(code) != QChar::Other_NotAssigned)
+                symbols.push_back(QString::fromUcs4(&code, 1).toStdString());
+    };
+    add(0x03B1, 0x03C9); // Greek small letters
+    add(0x0431, 0x044F); // Cyrillic small letters but "а"
+    add(0x05D0, 0x05EA); // Hebrew letters
+    add(0x0100, 0x017F); // Latin letters with marks
+    add(0x2460, 0x24FF); // circled numbers and letters
+    add(0x2190, 0x21FF); // arrows
+    return symbols;
+}
+
 class Reader {
 public:
     explicit Reader(const QByteArray& data) : m_xml(data) {}
@@ -133,7 +166,7 @@ private:
     void readPalette();
     void readFullStitches();
     void readBackStitches();
-    XmlElement readTree(int depth);
+    XmlElement readTree(int depth, bool kept = false);
     void buildPartStitches(Chart& chart);
     int countKept(const XmlElement& element);
     // Next token, refusing a DTD and any entity the reader could not resolve.
@@ -142,7 +175,8 @@ private:
 
     Chart build();
     void buildThreads(Chart& chart);
-    void assignMissingSymbols(Chart& chart, const std::vector<bool>& needsSymbol);
+    void giveUniqueSymbols(Chart& chart);
+    void countKeptElement();
 
     QXmlStreamReader m_xml;
     int m_elements = 0;
@@ -153,7 +187,9 @@ private:
     std::vector<RawBackStitch> m_backStitches;
     std::vector<XmlElement> m_kept;
     std::vector<XmlElement> m_partContainers; // partstitches and ornaments, read once the palette is known
+    int m_keptElements = 0;
     int m_notShown = 0;
+    XmlAttributes m_root, m_format, m_palette;
 };
 
 QXmlStreamReader::TokenType Reader::next() {
@@ -168,8 +204,19 @@ QXmlStreamReader::TokenType Reader::next() {
 }
 
 void Reader::countElement() {
-    if (++m_elements > kMaxStitchElements + kMaxBackStitches + kMaxKeptElements)
-        throw Failure(OxsError::TooManyElements);
+    if (++m_elements > kMaxAllElements) throw Failure(OxsError::TooManyElements);
+}
+
+// Kept elements take memory for every attribute: a few per cell of the chart, once its size is known.
+void Reader::countKeptElement() {
+    int limit = kMaxKeptElements;
+    if (m_properties) {
+        const auto width = wholeNumber(findAttribute(*m_properties, names::kChartWidth));
+        const auto height = wholeNumber(findAttribute(*m_properties, names::kChartHeight));
+        if (width && height && *width >= 1 && *height >= 1 && *width <= kMaxChartSide && *height <= kMaxChartSide)
+            limit = keptElementsFor(static_cast<int>(*width), static_cast<int>(*height));
+    }
+    if (++m_keptElements > limit) throw Failure(OxsError::TooManyElements);
 }
 
 Chart Reader::read() {
@@ -182,6 +229,7 @@ void Reader::readDocument() {
         const QXmlStreamReader::TokenType token = next();
         if (token == QXmlStreamReader::StartElement) {
             if (m_xml.name() != QLatin1String(names::kChart)) throw Failure(OxsError::WrongRoot);
+            m_root = attributesOf(m_xml);
             readChildren();
             // Anything after the root is the reader's to judge (it refuses a second root).
             while (!m_xml.atEnd()) next();
@@ -205,17 +253,24 @@ void Reader::readChildren() {
             readTree(1); // its content, if any, means nothing to a chart
         } else if (name == QLatin1String(names::kPalette)) {
             m_sawPalette = true;
+            m_palette = attributesOf(m_xml);
             readPalette();
         } else if (name == QLatin1String(names::kFullStitches)) {
             readFullStitches();
         } else if (name == QLatin1String(names::kBackStitches)) {
             readBackStitches();
         } else if (name == QLatin1String(names::kPartStitches) || name == QLatin1String(names::kOrnaments)) {
-            m_partContainers.push_back(readTree(1));
+            countKeptElement();
+            m_partContainers.push_back(readTree(1, true));
         } else if (name == QLatin1String(names::kFormat)) {
-            readTree(1); // each file names the program that wrote it
+            // Its comments describe the format, whoever wrote the file: kept as they are.
+            // This program's own comment says nothing to keep.
+            m_format = attributesOf(m_xml);
+            if (m_format == XmlAttributes{names::ownFormatComment()}) m_format.clear();
+            readTree(1);
         } else {
-            XmlElement kept = readTree(1);
+            countKeptElement();
+            XmlElement kept = readTree(1, true);
             // The standard containers are written in any case; an empty one says nothing.
             const bool standard = kept.name == names::kCommentBoxes;
             if (standard && kept.attributes.empty() && kept.text.empty() && kept.children.empty()) continue;
@@ -232,20 +287,33 @@ int Reader::countKept(const XmlElement& element) {
     return element.attributes.empty() && element.text.empty() ? 0 : 1;
 }
 
-XmlElement Reader::readTree(int depth) {
+// The element the reader is at, with its content; what is not kept is only walked through.
+XmlElement Reader::readTree(int depth, bool kept) {
     if (depth > kMaxDepth) throw Failure(OxsError::TooManyElements);
     XmlElement element;
-    element.name = text(m_xml.qualifiedName());
-    element.attributes = attributesOf(m_xml);
+    if (kept) {
+        element.name = text(m_xml.qualifiedName());
+        element.attributes = attributesOf(m_xml);
+        element.attributes.shrink_to_fit(); // kept for the whole run: no spare room
+    }
     while (true) {
         const QXmlStreamReader::TokenType token = next();
-        if (token == QXmlStreamReader::EndElement) return element;
+        if (token == QXmlStreamReader::EndElement) {
+            element.children.shrink_to_fit();
+            return element;
+        }
         if (token == QXmlStreamReader::EndDocument) throw Failure(OxsError::Truncated);
         if (token == QXmlStreamReader::StartElement) {
             countElement();
-            element.children.push_back(readTree(depth + 1));
-        } else if (token == QXmlStreamReader::Characters && !m_xml.isWhitespace()) {
+            if (!kept) {
+                readTree(depth + 1, false);
+                continue;
+            }
+            countKeptElement();
+            element.children.push_back(readTree(depth + 1, true));
+        } else if (kept && token == QXmlStreamReader::Characters && !m_xml.isWhitespace()) {
             element.text += text(m_xml.text());
+            if (static_cast<int>(element.text.size()) > kMaxTextBytes) throw Failure(OxsError::TextTooLong);
         }
     }
 }
@@ -304,9 +372,15 @@ void Reader::readBackStitches() {
             const auto y2 = halfCells(findAttribute(a, names::kY2));
             const auto palindex = wholeNumber(findAttribute(a, names::kPalindex));
             if (!x1 || !y1 || !x2 || !y2 || !palindex) throw Failure(OxsError::BadStitch);
+            if (*x1 < 0 || *y1 < 0 || *x2 < 0 || *y2 < 0) throw Failure(OxsError::StitchOutside);
             if (*palindex < 1 || *palindex > kMaxThreads) throw Failure(OxsError::NoSuchThread);
-            std::erase_if(a, [](const XmlAttribute& attribute) { return names::isBackStitchKey(attribute.name); });
-            m_backStitches.push_back({*x1, *y1, *x2, *y2, static_cast<int>(*palindex), std::move(a)});
+            // Only what the chart does not hold is kept, in a vector of its own size: a
+            // stitch's ends alone would otherwise keep the room of five attributes each.
+            XmlAttributes rest;
+            for (XmlAttribute& attribute : a)
+                if (!names::isBackStitchKey(attribute.name)) rest.push_back(std::move(attribute));
+            rest.shrink_to_fit();
+            m_backStitches.push_back({*x1, *y1, *x2, *y2, static_cast<int>(*palindex), std::move(rest)});
         }
         readTree(2);
     }
@@ -318,8 +392,13 @@ Chart Reader::build() {
     const auto height = wholeNumber(findAttribute(*m_properties, names::kChartHeight));
     if (!width || !height || *width < 1 || *height < 1) throw Failure(OxsError::BadSize);
     if (*width > kMaxChartSide || *height > kMaxChartSide) throw Failure(OxsError::ChartTooLarge);
+    for (const char* drawn : {names::kChartTitle, names::kThreadRange, "author", "copyright"})
+        boundText(findAttribute(*m_properties, drawn), kMaxNameBytes);
 
     Chart chart(static_cast<int>(*width), static_cast<int>(*height));
+    chart.file.root = std::move(m_root);
+    chart.file.format = std::move(m_format);
+    chart.file.palette = std::move(m_palette);
     if (const std::string* title = findAttribute(*m_properties, names::kChartTitle)) chart.title = *title;
     if (const std::string* range = findAttribute(*m_properties, names::kThreadRange); range && !range->empty())
         chart.rangeName = *range;
@@ -330,9 +409,17 @@ Chart Reader::build() {
 
     buildThreads(chart);
     const int threads = static_cast<int>(chart.threads().size());
+    // A cell takes one full stitch: the first the file gives it; the others are counted for a note.
+    std::vector<bool> given(static_cast<std::size_t>(chart.width()) * chart.height(), false);
     for (const RawStitch& stitch : m_stitches) {
         if (!chart.contains(stitch.x, stitch.y)) throw Failure(OxsError::StitchOutside);
         if (stitch.palindex > threads) throw Failure(OxsError::NoSuchThread);
+        const std::size_t cell = static_cast<std::size_t>(stitch.y) * chart.width() + stitch.x;
+        if (given[cell]) {
+            ++chart.file.repeatedStitches;
+            continue;
+        }
+        given[cell] = true;
         // The cloth's own index leaves the cell unstitched.
         if (stitch.palindex == 0) {
             chart.setThreadAt(stitch.x, stitch.y, kNoStitch);
@@ -345,9 +432,13 @@ Chart Reader::build() {
                              stitch.blockColour.value_or(chart.threads()[static_cast<std::size_t>(thread)].rgb));
     }
     std::vector<bool> used(static_cast<std::size_t>(threads), false);
+    double length = 0; // half cells
+    chart.backStitches.reserve(m_backStitches.size());
     for (RawBackStitch& raw : m_backStitches) {
         if (!chart.containsPoint(raw.x1, raw.y1) || !chart.containsPoint(raw.x2, raw.y2))
             throw Failure(OxsError::StitchOutside);
+        length += std::hypot(raw.x2 - raw.x1, raw.y2 - raw.y1);
+        if (length / 2 > backStitchLengthFor(chart.width(), chart.height())) throw Failure(OxsError::BackStitchesTooLong);
         if (raw.palindex > threads) throw Failure(OxsError::NoSuchThread);
         used[static_cast<std::size_t>(raw.palindex - 1)] = true;
         chart.backStitches.push_back({raw.x1, raw.y1, raw.x2, raw.y2, raw.palindex - 1, std::move(raw.attributes)});
@@ -416,11 +507,13 @@ void Reader::buildThreads(Chart& chart) {
             chart.file.cloth.push_back(attribute);
 
     const auto& dmc = palette::ThreadCatalogue::of(palette::ThreadBrand::Dmc);
-    std::vector<bool> needsSymbol;
     for (std::size_t i = 1; i < ordered.size(); ++i) {
         const XmlAttributes& item = ordered[i].attributes;
         ChartThread thread;
         const std::string* number = findAttribute(item, names::kNumber);
+        boundText(number, kMaxNumberBytes);
+        boundText(findAttribute(item, names::kName), kMaxNameBytes);
+        boundText(findAttribute(item, names::kSymbol), kMaxNumberBytes);
         const int row = number ? dmc.rowOfNumber(*number).value_or(0) : 0; // 0: not in the catalogue
         const std::string* colour = findAttribute(item, names::kColor);
         if (colour) {
@@ -439,37 +532,64 @@ void Reader::buildThreads(Chart& chart) {
             const QString kept = number ? QString::fromStdString(*number).trimmed() : QString();
             thread.number = kept.isEmpty() ? palette::hexColourText(thread.rgb) : kept.toStdString();
         }
-        // A symbol the file leaves empty stays empty only in files of this program,
-        // which write an empty symbol for a thread the symbol set had none left for.
-        const std::string* symbol = findAttribute(item, names::kSymbol);
-        const std::optional<std::string> shown = symbol ? shownSymbol(*symbol) : std::nullopt;
-        if (shown) thread.symbol = *shown;
-        needsSymbol.push_back(!shown && !(symbol && symbol->empty() && findAttribute(item, names::kListed)));
         XmlAttributes rest;
         for (const XmlAttribute& attribute : item)
             if (!names::isThreadKey(attribute.name) && !names::isThreadDefault(attribute, thread)) rest.push_back(attribute);
         chart.file.threads.push_back(std::move(rest));
         chart.threads().push_back(std::move(thread));
     }
-    assignMissingSymbols(chart, needsSymbol);
+    giveUniqueSymbols(chart);
     auto& kept = chart.file.threads;
     if (std::all_of(kept.begin(), kept.end(), [](const XmlAttributes& a) { return a.empty(); })) kept.clear();
 }
 
-// Threads without a symbol that can be shown take ours, skipping those the file already uses.
-void Reader::assignMissingSymbols(Chart& chart, const std::vector<bool>& needsSymbol) {
-    std::set<std::string> taken;
-    for (const ChartThread& thread : chart.threads())
-        if (!thread.symbol.empty()) taken.insert(thread.symbol);
-    const palette::SymbolSet ours = palette::loadxiuChr();
-    int next = 1;
-    for (std::size_t t = 0; t < needsSymbol.size(); ++t) {
-        if (!needsSymbol[t]) continue;
-        while (next <= ours.size() && taken.count(ours.at(next))) ++next;
-        if (next > ours.size()) break;
-        chart.threads()[t].symbol = ours.at(next);
-        taken.insert(ours.at(next));
+// Every thread gets a symbol no other thread has. The first thread to give a symbol
+// keeps it; a thread repeating an earlier one's gets another (counted for a note),
+// and so does one that gives none. A symbol the sheet cannot show (a code of a
+// symbol font) is drawn with one of ours but saved as the file wrote it.
+void Reader::giveUniqueSymbols(Chart& chart) {
+    auto& threads = chart.threads();
+    std::vector<KeptSymbol> symbols(threads.size());
+    std::vector<bool> needsOne(threads.size(), true);
+    std::set<std::string> written, taken;
+    for (std::size_t t = 0; t < threads.size(); ++t) {
+        const std::string* given = findAttribute(m_items[t + 1].attributes, names::kSymbol);
+        const std::string text = given ? QString::fromStdString(*given).trimmed().toStdString() : std::string();
+        if (text.empty()) continue;
+        if (!written.insert(text).second) {
+            ++chart.file.replacedSymbols;
+            continue;
+        }
+        symbols[t].written = *given;
+        const std::optional<std::string> shown = shownSymbol(text);
+        if (!shown) continue; // drawn with one of ours, saved as written
+        if (!taken.insert(*shown).second) {
+            symbols[t] = {};
+            ++chart.file.replacedSymbols;
+            continue;
+        }
+        threads[t].symbol = *shown;
+        needsOne[t] = false;
     }
+    const palette::SymbolSet ours = palette::loadxiuChr();
+    std::vector<std::string> spare;
+    for (int i = 1; i <= ours.size(); ++i) spare.push_back(ours.at(i));
+    for (std::string& extra : extraSymbols()) spare.push_back(std::move(extra));
+    std::size_t next = 0;
+    for (std::size_t t = 0; t < threads.size(); ++t) {
+        if (!needsOne[t]) continue;
+        while (next < spare.size() && taken.count(spare[next])) ++next;
+        if (next == spare.size()) break; // more threads than a file may have
+        threads[t].symbol = spare[next];
+        taken.insert(spare[next]);
+    }
+    bool anyKept = false;
+    for (std::size_t t = 0; t < threads.size(); ++t) {
+        symbols[t].shown = threads[t].symbol;
+        if (symbols[t].written.empty() || symbols[t].written == symbols[t].shown) symbols[t] = {};
+        anyKept = anyKept || !symbols[t].written.empty();
+    }
+    if (anyKept) chart.file.symbols = std::move(symbols);
 }
 
 } // namespace
@@ -478,6 +598,12 @@ OxsReadResult readOxs(const QByteArray& data) {
     OxsReadResult result;
     if (data.size() > kMaxFileBytes) {
         result.error = OxsError::FileTooBig;
+        return result;
+    }
+    // Shapes on which the XML reader itself is slow are refused before it starts.
+    if (const PrescanResult scan = prescanOxs(data); scan.error != OxsError::None) {
+        result.error = scan.error;
+        result.line = scan.line;
         return result;
     }
     Reader reader(data);
@@ -528,6 +654,9 @@ std::string errorReason(OxsError error) {
     case OxsError::StitchOutside: return "a stitch lies outside the chart";
     case OxsError::NoSuchThread: return "a stitch uses a palette index the file does not have";
     case OxsError::TooManyElements: return "the file has more elements or deeper nesting than a chart can";
+    case OxsError::TooManyAttributes: return "an element has more attributes than any chart needs";
+    case OxsError::TextTooLong: return "a title, name, number or other text is longer than any chart needs";
+    case OxsError::BackStitchesTooLong: return "the back stitches together are longer than any chart of its size needs";
     case OxsError::CannotWrite: return "the file could not be written";
     }
     return "unknown error";

@@ -1,14 +1,15 @@
 #include "chart/oxs/OxsFile.h"
 
 #include "chart/oxs/OxsNames.h"
+#include "base/SafeFile.h"
 #include "chart/ThreadsInUse.h"
 #include "palette/RgbValues.h"
 #include "palette/ThreadCatalogue.h"
 
 #include <QBuffer>
-#include <QSaveFile>
 #include <QXmlStreamWriter>
 
+#include <charconv>
 #include <cmath>
 #include <vector>
 
@@ -28,10 +29,13 @@ QString hex(std::int32_t rgb) {
     return QString::fromStdString(names::hexColour(rgb));
 }
 
-// Half cells as cells: "3" or "3.5".
-QString cells(int halfCells) {
-    if (halfCells % 2 == 0) return QString::number(halfCells / 2);
-    return QString::number(halfCells / 2.0, 'f', 1);
+// Half cells as cells: "3", "3.5", or as another program wrote it ("55.8"): the
+// shortest text that reads back as the same number.
+QString cells(double halfCells) {
+    const double value = halfCells / 2;
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, value == 0 ? 0.0 : value).ptr;
+    return QString::fromLatin1(text, static_cast<qsizetype>(end - text));
 }
 
 void writeAttributes(QXmlStreamWriter& xml, const XmlAttributes& attributes) {
@@ -80,6 +84,7 @@ void writeProperties(QXmlStreamWriter& xml, const Chart& chart) {
 
 void writePalette(QXmlStreamWriter& xml, const Chart& chart) {
     xml.writeStartElement(names::kPalette);
+    writeAttributes(xml, chart.file.palette);
     xml.writeStartElement(names::kPaletteItem);
     xml.writeAttribute(names::kIndex, "0");
     xml.writeAttribute(names::kNumber, keptOr(chart.file.cloth, names::kNumber, names::clothDefault(names::kNumber)));
@@ -115,11 +120,13 @@ void writePalette(QXmlStreamWriter& xml, const Chart& chart) {
         xml.writeStartElement(names::kPaletteItem);
         xml.writeAttribute(names::kIndex, QString::number(t + 1));
         xml.writeAttribute(names::kNumber, qs(number));
-        xml.writeAttribute(names::kName, keptOr(kept, names::kName, names::threadDefault(names::kName, thread)));
+        if (const std::string* name = findAttribute(kept, names::kName)) xml.writeAttribute(names::kName, qs(*name));
         xml.writeAttribute(names::kColor, hex(thread.rgb));
         for (const char* name : {"printcolor", "blendcolor", "strands"})
             xml.writeAttribute(name, keptOr(kept, name, names::threadDefault(name, thread)));
-        xml.writeAttribute(names::kSymbol, qs(thread.symbol));
+        const bool keptSymbol = t < chart.file.symbols.size() && !chart.file.symbols[t].written.empty() &&
+                                chart.file.symbols[t].shown == thread.symbol;
+        xml.writeAttribute(names::kSymbol, qs(keptSymbol ? chart.file.symbols[t].written : thread.symbol));
         if (!thread.listed) xml.writeAttribute(names::kListed, "false");
         else if (!stitched[t]) xml.writeAttribute(names::kListed, "true");
         writeOthers(xml, kept, {names::kName, "printcolor", "blendcolor", "strands"});
@@ -297,8 +304,9 @@ QByteArray writeOxs(const Chart& given) {
     xml.setAutoFormattingIndent(1);
     xml.writeStartDocument();
     xml.writeStartElement(names::kChart);
+    writeAttributes(xml, chart.file.root);
     xml.writeEmptyElement(names::kFormat);
-    xml.writeAttribute("comments01", "Saved by Pavlenta");
+    writeAttributes(xml, chart.file.format.empty() ? XmlAttributes{names::ownFormatComment()} : chart.file.format);
     writeProperties(xml, chart);
     writePalette(xml, chart);
     writeFullStitches(xml, chart);
@@ -318,19 +326,10 @@ QByteArray writeOxs(const Chart& given) {
 
 OxsError writeOxsFile(const QString& path, const Chart& chart, QString* detail) {
     const QByteArray data = writeOxs(chart);
-    QSaveFile file(path);
-    const auto fail = [&] {
-        if (detail) *detail = file.errorString();
-        file.cancelWriting();
-        return OxsError::CannotWrite;
-    };
-    if (!file.open(QIODevice::WriteOnly)) return fail();
-    if (file.write(data) != data.size()) return fail();
-    if (!file.commit()) {
-        if (detail) *detail = file.errorString();
-        return OxsError::CannotWrite;
-    }
-    return OxsError::None;
+    QString reason;
+    if (writeFileSafely(path, data, &reason)) return OxsError::None;
+    if (detail) *detail = reason;
+    return OxsError::CannotWrite;
 }
 
 } // namespace pav::chart::oxs

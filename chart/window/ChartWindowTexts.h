@@ -9,6 +9,8 @@
 #include "chart/oxs/OxsFile.h"
 #include "colour/ChartQuality.h"
 
+#include <QStringList>
+
 #include <cmath>
 #include <optional>
 #include <string>
@@ -65,6 +67,16 @@ inline constexpr const char* kNotShownText = "绣图文件中有 %1 处注释或
 inline std::string notShownText(int count) {
     return pav::uiText(kNotShownText).arg(count).toStdString();
 }
+inline constexpr const char* kRepeatedStitchesText = "绣图文件中有 %1 处同一格上的重复全针，只保留了每格的第一针。";
+inline constexpr const char* kReplacedSymbolsText = "绣图文件中有 %1 种颜色的符号与其他颜色重复，已换成不同的符号。";
+// What the status line says of an opened file: what is not shown and what reading mended.
+inline std::string fileNotesText(const ChartFileExtras& file) {
+    QStringList notes;
+    if (file.notShown > 0) notes << pav::uiText(kNotShownText).arg(file.notShown);
+    if (file.repeatedStitches > 0) notes << pav::uiText(kRepeatedStitchesText).arg(file.repeatedStitches);
+    if (file.replacedSymbols > 0) notes << pav::uiText(kReplacedSymbolsText).arg(file.replacedSymbols);
+    return notes.join(QStringLiteral(" ")).toStdString();
+}
 
 // Why a chart file was refused, as the user reads it.
 inline const char* oxsErrorText(oxs::OxsError error) {
@@ -85,6 +97,9 @@ inline const char* oxsErrorText(oxs::OxsError error) {
     case OxsError::StitchOutside: return "文件中有针法超出绣图范围。";
     case OxsError::NoSuchThread: return "文件中有针法使用了颜色表里没有的颜色。";
     case OxsError::TooManyElements: return "文件内容太多或层次太深，不像绣图文件。";
+    case OxsError::TooManyAttributes: return "文件中有的项目属性太多，不像绣图文件。";
+    case OxsError::TextTooLong: return "文件中的标题、名称、编号或其他文字太长，不像绣图文件。";
+    case OxsError::BackStitchesTooLong: return "文件中的回针总长度超过了这样大小的绣图所需，不像绣图文件。";
     case OxsError::CannotWrite: return "文件不能写入。";
     }
     return "";

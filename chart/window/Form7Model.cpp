@@ -109,7 +109,7 @@ bool Form7Model::showChart(Chart chart, const TaskDelegate& events) {
     m_chartH = m_chart.height();
     const bool completed = drawSheet(task);
     endGeneration(completed);
-    if (completed && m_chart.file.notShown > 0) setStatus(texts::notShownText(m_chart.file.notShown), true);
+    if (const std::string notes = texts::fileNotesText(m_chart.file); completed && !notes.empty()) setStatus(notes, true);
     m_generating = false;
     return completed;
 }

@@ -242,6 +242,65 @@ TEST_F(ChartCommand, AChartFileIsChartedAsItIsAndWrittenAgain) {
     EXPECT_EQ(run({sparse, "--colors", "5"}).exitCode, 2);
 }
 
+// No output may replace the input or another output: whatever the spelling of the path,
+// a link to the file, or a second option naming it. Exit 2, one line, nothing written.
+TEST_F(ChartCommand, OutputsOnTheInputOrOnEachOtherAreRefusedBeforeAnythingIsWritten) {
+    const QString in = picture(stripes(60, 40), "in.png");
+    const QString chartFile = QString::fromLocal8Bit(qgetenv("PAV_SOURCE_DIR")) + "/tests/chart/oxs-fixtures/narrow-chart.oxs";
+    QFile::copy(chartFile, file("in.oxs"));
+    ASSERT_TRUE(QFile::link(file("in.png"), file("alias.png")));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("sub"));
+    struct Case {
+        QStringList args;
+        const char* words;
+    };
+    const std::vector<Case> cases = {
+        {{file("in.oxs"), "-o", file("in.oxs")}, "-o"},
+        {{file("in.oxs"), "--pdf", "in.oxs"}, "--pdf"},
+        {{file("in.oxs"), "--oxs", file("sub/../in.oxs")}, "--oxs"},
+        {{in, "-o", file("alias.png")}, "-o"},
+        {{in, "--effect", file("in.png")}, "--effect"},
+        {{in, "-o", file("twice.bmp"), "--stitches", "twice.bmp"}, "-o and --stitches"},
+        {{in, "--pdf", file("twice.pdf"), "--pattern", file("sub/../twice.pdf")}, "--pdf and --pattern"},
+    };
+    const QStringList before = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args.join(' ').toStdString());
+        const CliRun r = run(c.args);
+        EXPECT_EQ(r.exitCode, 2);
+        EXPECT_TRUE(r.err.contains(c.words)) << r.err.toStdString();
+        EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), before);
+    }
+    QFile original(chartFile), kept(file("in.oxs"));
+    ASSERT_TRUE(original.open(QIODevice::ReadOnly) && kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), original.readAll());
+
+    // A device is no file to replace: two outputs may share /dev/null.
+    const CliRun discarded = run({in, "-o", "/dev/null", "--pdf", "/dev/null"});
+    EXPECT_EQ(discarded.exitCode, 0) << discarded.err.toStdString();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), before);
+}
+
+// What reading a file mended is said on stderr, the run still succeeding; a thread the
+// legend lists for its back stitches alone is in the summary with their length.
+TEST_F(ChartCommand, AChartFilesNotesAndBackStitchOnlyThreads) {
+    const QString fixtures = QString::fromLocal8Bit(qgetenv("PAV_SOURCE_DIR")) + "/tests/chart/oxs-fixtures/";
+    const CliRun repeated = run({fixtures + "two-stitches-one-cell.oxs", "-o", "/dev/null"});
+    EXPECT_EQ(repeated.exitCode, 0);
+    EXPECT_EQ(repeated.err, "pavlenta-cli: note: 3 repeated full stitches on a cell dropped (the first of each cell kept)\n");
+    EXPECT_TRUE(run({fixtures + "narrow-chart.oxs", "-o", "/dev/null"}).err.isEmpty());
+
+    const CliRun summary = run({fixtures + "sparse-backstitch-cloth.oxs", "--json", "-o", "/dev/null"});
+    ASSERT_EQ(summary.exitCode, 0) << summary.err.toStdString();
+    const QJsonArray threads = QJsonDocument::fromJson(summary.out).object()["threads"].toArray();
+    ASSERT_EQ(threads.size(), 3);
+    const QJsonObject backOnly = threads[1].toObject();
+    EXPECT_EQ(backOnly["count"].toInt(), 0);
+    EXPECT_TRUE(backOnly["inLegend"].toBool());
+    EXPECT_NEAR(backOnly["backLength"].toDouble(), 3 + std::hypot(0.5, 1.5), 0.01) << "three stitches, end to end";
+}
+
 TEST_F(ChartCommand, FailuresGiveOneLineAndTheirExitCode) {
     QImage noise(230, 250, QImage::Format_RGB32);
     QRandomGenerator random(3);

@@ -44,7 +44,7 @@ TEST_P(SheetLayout, CanvasAndBandsFollowTheChartSizeAndTheLegend) {
     const ChartGeometry& g = run.model.geometry();
     EXPECT_EQ(run.model.chartW(), c.chartW);
     EXPECT_EQ(run.maxColor(), c.threads);
-    EXPECT_EQ(run.canvas().size(), QSize(10 * c.chartW + 83, 10 * c.h + 14 * c.legendRows + 260));
+    EXPECT_EQ(run.canvas().size(), QSize(10 * std::max(c.chartW, 12) + 83, 10 * c.h + 14 * c.legendRows + 260));
     EXPECT_EQ(g.gridTop, 61); // 11 + title line + 8 + two subtitle lines + 3 + 3 (12-pixel lines)
     EXPECT_EQ(g.legendTop, 61 + 10 * c.h + 58);
     EXPECT_EQ(g.footerTop, g.legendTop + 14 * (c.legendRows + 2));
@@ -56,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(Sizes, SheetLayout,
                                            LayoutCase{38, 20, 9, 38, 6},    // the ninth opens a second
                                            LayoutCase{100, 30, 30, 100, 6}, // 24 per band: footer at +112
                                            LayoutCase{400, 20, 3, 320, 3},  // wider fabric charts 320
-                                           LayoutCase{8, 10, 2, 8, 0}));    // no colour cell: no bands
+                                           LayoutCase{8, 10, 2, 8, 6}));    // narrower than 12: as wide as 12, one colour cell a band
 
 // Expected colour of a grid pixel in the "仅生成色块" style: heavy lines over thin
 // lines over 9 x 9 blocks.
