@@ -202,6 +202,7 @@ public:
     int stitchPictureHeight() const override;
     int colorBit() const override { return pav::chart::sheetColorBit(ColorBit, colourChoice); }
     pav::colour::FitCriterion fitCriterion() const override { return colourChoice.criterion; }
+    bool allowSpecialty() const override { return colourChoice.allowSpecialty; }
     const pav::colour::RgbGrid* stitchesBeforeReduction() const override;
     void setMainControlsEnabled(bool enabled) override;
 

@@ -18,14 +18,16 @@ inline constexpr int kMaxChartSide = 321;
 // A cell with no stitch on it.
 inline constexpr int kNoStitch = -1;
 
-// Where the chart's threads come from: the DMC catalogue, or the stitch colours
+// Where the chart's threads come from: a thread catalogue (Dmc: the prescribed
+// DMC range or any other catalogue's, as rangeName says), or the stitch colours
 // themselves (a range of another name: each colour is a thread of its own).
 enum class ThreadRange { Dmc, OwnColours };
 
 // The chart styles offered by the chart window's style list.
 enum class ChartStyle { BlocksAndSymbols, SymbolsOnly, BlocksOnly };
 
-// The range a name stands for: "DMC" is the catalogue's, any other the stitch colours'.
+// The range a name stands for: a catalogue's range name ("DMC", "Anchor", ...) is
+// that catalogue's, any other the stitch colours'.
 inline ThreadRange threadRangeOf(const std::string& rangeName) {
     return palette::brandOfRange(rangeName) ? ThreadRange::Dmc : ThreadRange::OwnColours;
 }
@@ -35,6 +37,7 @@ struct ChartThread {
     int row = 0;            // catalogue row; 0 for a colour of its own
     std::int32_t rgb = 0;   // R + 256*G + 65536*B
     std::string number;     // "310", "#FFC9B8"
+    std::string name;       // the catalogue's name ("Black"); empty for a colour of its own
     int count = 0;          // stitches of this thread
     std::string symbol;     // UTF-8; empty when the symbol set has run out
     bool listed = true;     // has a legend entry (count at least the ignore threshold)

@@ -18,7 +18,12 @@ ChartResult makeChart(palette::ProgramState& state, const ChartRequest& request,
     job.whichType = &range;
     job.genRunning = flag;
     job.task = &task;
+    // The matcher searches the range's own catalogue, whatever the caller passed.
+    const palette::ThreadBrand brand = palette::brandOfRange(range).value_or(palette::ThreadBrand::Dmc);
     job.matcher = request.matcher;
+    if (job.matcher == nullptr || job.matcher->catalogue().brand() != brand)
+        job.matcher = &palette::rangeMatcher(
+            range, request.matcher ? request.matcher->criterion() : palette::FitCriterion::Rgb, false);
 
     ChartResult result;
     const palette::IndexResult matched = palette::makeColorIndex(state, job, 0);
@@ -88,7 +93,8 @@ Chart chartFromColourIndex(const palette::ProgramState& state, int width, int he
     chart.rangeName = rangeName.empty() ? std::string("DMC") : rangeName;
     chart.range = threadRangeOf(chart.rangeName);
     const bool threadRows = chart.range == ThreadRange::Dmc;
-    const auto& catalogue = palette::ThreadCatalogue::of(palette::ThreadBrand::Dmc);
+    const palette::ThreadBrand brand = palette::brandOfRange(chart.rangeName).value_or(palette::ThreadBrand::Dmc);
+    const auto& catalogue = palette::ThreadCatalogue::of(brand);
 
     // Threads are the colour list's entries, position p being thread p - 1.
     const int count = std::clamp(state.colorCount, 0, palette::kListCapacity);
@@ -97,9 +103,11 @@ Chart chartFromColourIndex(const palette::ProgramState& state, int width, int he
         const std::int32_t entry = state.colorList[static_cast<std::size_t>(p)];
         ChartThread thread;
         if (threadRows) {
+            thread.brand = brand;
             thread.row = entry;
             thread.rgb = catalogue.thread(entry).rgb;
             thread.number = catalogue.thread(entry).number;
+            thread.name = catalogue.thread(entry).name;
             threadOfRow[static_cast<std::size_t>(entry)] = p - 1;
         } else {
             thread.rgb = entry;

@@ -44,7 +44,7 @@ const char* const kChartUsage =
     "chart IN [--width N] [--mode 0|1|2|3|4|8|16 | --colors 3..60 | --threads 2..100 "
     "[--dither none|floyd-steinberg|atkinson] [--cleanup off|light|strong]] [--match rgb|ciede2000] "
     "[--style blocks+symbols|symbols|blocks] "
-    "[--threshold N] [--title T] [--range R] [-o CHART.bmp] [--stitches S.bmp] [--effect E.bmp] [--pdf CHART.pdf] "
+    "[--threshold N] [--title T] [--range R] [--allow-specialty] [-o CHART.bmp] [--stitches S.bmp] [--effect E.bmp] [--pdf CHART.pdf] "
     "[--oxs CHART.oxs] [--json] [--pattern FILE.pdf [--paper A4|Letter|A3] [--cell-mm X] [--overlap N] "
     "[--fabric-count N] [--strands N] [--bw]]; IN may be an .oxs chart file: no picture, no reduction, every output "
     "from the file";
@@ -158,6 +158,7 @@ ChartArgs parseArgs(const std::vector<std::string>& args) {
             if (!palette::parseThreshold(a.threshold, parsed)) usageError("--threshold needs a number, not '" + a.threshold + "'");
         } else if (word == "--title") a.title = value();
         else if (word == "--range") a.range = value();
+        else if (word == "--allow-specialty") a.colours.allowSpecialty = true;
         else if (word == "-o") a.output = value();
         else if (word == "--stitches") a.stitches = value();
         else if (word == "--effect") a.effect = value();
@@ -176,6 +177,7 @@ ChartArgs parseArgs(const std::vector<std::string>& args) {
     const bool threads = a.colours.usesBestThreads();
     if (threads && (modeGiven || a.colors)) usageError("--threads excludes --mode and --colors");
     if (bestThreadOptions && !threads) usageError("--dither and --cleanup apply only with --threads");
+    a.colours.threadRange = chart::chartRange(a.range);
     a.input = absolute(files[0]);
     for (std::string* path : {&a.output, &a.stitches, &a.effect, &a.pdf, &a.oxs, &a.pattern.path})
         *path = absolute(*path);
@@ -352,7 +354,7 @@ void runChart(const Invocation& invocation) {
     request.title = chart::chartTitle(args.title).toStdString();
     request.rangeName = chart::chartRange(args.range);
     palette::parseThreshold(args.threshold, request.threshold);
-    request.matcher = &palette::dmcMatcher(args.colours.criterion);
+    request.matcher = &palette::rangeMatcher(request.rangeName, args.colours.criterion, args.colours.allowSpecialty);
     const chart::ChartResult made = chart::makeChart(state, request, TaskDelegate{}, nullptr);
     if (made.error == chart::ChartError::TooManyColours)
         throw CliError(ExitCode::Failure, "more than 500 colours in the fabric; reduce them with --mode, --colors or --threads");

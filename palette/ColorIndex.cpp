@@ -59,6 +59,8 @@ struct Run {
           height(std::clamp(j.chartH, 0, kMatrixSide)) {}
 
     const TaskDelegate& task() const { return job.task ? *job.task : noTask; }
+    const ColourMatcher& matcher() const { return job.matcher ? *job.matcher : dmcMatcher(); }
+    int catalogueRows() const { return matcher().catalogue().size(); }
     bool running() const { return job.genRunning == nullptr || *job.genRunning; }
     void stop() const {
         if (job.genRunning) *job.genRunning = false;
@@ -107,11 +109,11 @@ IndexResult collectExactColors(const Run& run, int& count) {
 // order of first appearance, at the front of the colour list.
 void matchThreads(const Run& run, int count) {
     ProgramState& state = run.state;
-    const ColourMatcher& matcher = run.job.matcher ? *run.job.matcher : dmcMatcher();
+    const ColourMatcher& matcher = run.matcher();
     for (int c = 1; c <= count; ++c)
         state.colorList[c] = matcher.nearestRow(state.colorList[c]);
 
-    std::array<bool, kThreadRows + 1> kept{};
+    std::vector<bool> kept(static_cast<std::size_t>(run.catalogueRows()) + 1, false);
     std::vector<std::int32_t> distinct;
     for (int c = 1; c <= count; ++c) {
         const std::int32_t row = state.colorList[c];
@@ -145,10 +147,10 @@ std::string colourNumberText(std::int32_t rgb) {
     return paddedRight(hexColourText(rgb), 8);
 }
 
-LegendRecord threadRecord(int row, int position, int count) {
-    const ThreadEntry& thread = dmcThreads()[static_cast<std::size_t>(row - 1)];
+LegendRecord threadRecord(const ThreadCatalogue& catalogue, int row, int position, int count) {
+    const CatalogueThread& thread = catalogue.thread(row);
     LegendRecord record;
-    record.color = thread.color;
+    record.color = thread.rgb;
     record.row = row;
     record.position = position;
     record.number = paddedRight(thread.number, 8);
@@ -167,12 +169,12 @@ LegendRecord colourRecord(std::int32_t rgb, int position, int count) {
 }
 
 // The colour-list position of each thread row (0 when the row is not listed).
-std::vector<int> rowPositions(const ProgramState& state) {
-    std::vector<int> positions(kThreadRows + 1, 0);
+std::vector<int> rowPositions(const ProgramState& state, int rows) {
+    std::vector<int> positions(static_cast<std::size_t>(rows) + 1, 0);
     const int count = std::clamp(state.colorCount, 0, kListCapacity);
     for (int c = count; c >= 1; --c) {
         const std::int32_t row = state.colorList[c];
-        if (row >= 1 && row <= kThreadRows) positions[row] = c;
+        if (row >= 1 && row <= rows) positions[row] = c;
     }
     return positions;
 }
@@ -209,14 +211,14 @@ IndexResult sortColorIndex(ProgramState& state, const ColorIndexJob& job, int th
     // colour-list position for colour ranges. Other values (left by an aborted
     // matching) are never listed.
     const bool threads = run.threadRange();
-    const int keys = threads ? kThreadRows : kListCapacity;
+    const int keys = threads ? run.catalogueRows() : kListCapacity;
     std::vector<int> counts(static_cast<std::size_t>(keys) + 1, 0);
     for (int y = 0; y < run.height; ++y) {
         const std::int32_t* index = state.index.row(y);
         for (int x = 0; x < run.width; ++x)
             if (index[x] >= 1 && index[x] <= keys) ++counts[index[x]];
     }
-    const std::vector<int> positions = threads ? rowPositions(state) : std::vector<int>{};
+    const std::vector<int> positions = threads ? rowPositions(state, keys) : std::vector<int>{};
 
     // Walk the stitches in reading order; each value not yet listed is weighed
     // against the threshold again at every stitch, and each such weighing is
@@ -232,7 +234,7 @@ IndexResult sortColorIndex(ProgramState& state, const ColorIndexJob& job, int th
             if (counts[key] < threshold) continue;
             listed[key] = true;
             ++n;
-            state.legend[n] = threads ? threadRecord(key, positions[key], counts[key])
+            state.legend[n] = threads ? threadRecord(run.matcher().catalogue(), key, positions[key], counts[key])
                                       : colourRecord(state.colorList[key], key, counts[key]);
         }
         run.task().report(y + 1, run.height);

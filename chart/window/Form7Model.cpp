@@ -291,7 +291,7 @@ bool Form7Model::buildColourIndex(const TaskDelegate& task) {
     // The box's change rule keeps it numeric, so reading it before the matching
     // rather than between matching and counting makes no difference.
     request.threshold = threshold();
-    request.matcher = &palette::dmcMatcher(m_host.fitCriterion());
+    request.matcher = &palette::rangeMatcher(m_whichType, m_host.fitCriterion(), m_host.allowSpecialty());
     ChartResult result = makeChart(m_state, request, task, &m_genRunning);
     if (result.error == ChartError::TooManyColours) m_messages.showMessage(kTooManyColours, kTooManyTitle);
     if (result.error == ChartError::TooManySymbols) m_messages.showMessage(kTooManySymbols, kTooManyTitle);
