@@ -15,63 +15,75 @@ namespace {
 constexpr int kSwapPasses = 8;
 // Histograms larger than this are gathered into coarser boxes: the table holds
 // one distance per thread and histogram colour.
-constexpr std::size_t kMaxPoints = 3000;
+constexpr std::size_t kMaxPoints = 1500;
 // Farther than any two CIELAB colours: the distance of a colour with no thread yet.
 constexpr float kFar = 1000.0f;
 
 // The picture's colours with their stitch counts: the exact colours when there are
-// few, else boxes of 8 (or 16) levels a channel, each standing for its stitches'
-// mean CIELAB colour.
+// few, else boxes of 8 (or 16, 32) levels a channel, each standing for its
+// stitches' mean CIELAB colour.
 struct Histogram {
     std::vector<Lab> points;
     std::vector<float> weights;
 };
 
-Histogram exactHistogram(const RgbGrid& picture) {
+// The picture's distinct colours with their stitch counts, in a fixed order.
+std::vector<std::pair<std::int32_t, int>> colourCounts(const RgbGrid& picture) {
     std::unordered_map<std::int32_t, int> counts;
+    counts.reserve(picture.size() / 2 + 1);
     for (const std::int32_t c : picture.cells) ++counts[c];
     std::vector<std::pair<std::int32_t, int>> sorted(counts.begin(), counts.end());
-    std::sort(sorted.begin(), sorted.end()); // a fixed order whatever the hash does
-    Histogram h;
-    for (const auto& [colour, count] : sorted) {
-        h.points.push_back(labFromRgb(colour));
-        h.weights.push_back(static_cast<float>(count));
-    }
-    return h;
+    std::sort(sorted.begin(), sorted.end());
+    return sorted;
 }
 
-Histogram boxHistogram(const RgbGrid& picture, int bits) {
+std::size_t boxOf(std::int32_t c, int bits) {
     const int shift = 8 - bits;
+    return static_cast<std::size_t>(((c & 255) >> shift) | (((c >> 8) & 255) >> shift) << bits |
+                                    (((c >> 16) & 255) >> shift) << (2 * bits));
+}
+
+Histogram histogramOf(const RgbGrid& picture) {
+    const std::vector<std::pair<std::int32_t, int>> colours = colourCounts(picture);
+    Histogram h;
+    if (colours.size() <= kMaxPoints) {
+        for (const auto& [colour, count] : colours) {
+            h.points.push_back(labFromRgb(colour));
+            h.weights.push_back(static_cast<float>(count));
+        }
+        return h;
+    }
+    // The finest boxes that keep the histogram within its size.
+    int bits = 5;
+    for (; bits > 2; --bits) {
+        std::vector<bool> used(std::size_t{1} << (3 * bits), false);
+        std::size_t occupied = 0;
+        for (const auto& entry : colours) {
+            const std::size_t box = boxOf(entry.first, bits);
+            if (!used[box]) {
+                used[box] = true;
+                ++occupied;
+            }
+        }
+        if (occupied <= kMaxPoints) break;
+    }
     const std::size_t boxes = std::size_t{1} << (3 * bits);
     std::vector<std::array<double, 3>> sums(boxes, {0, 0, 0});
-    std::vector<int> counts(boxes, 0);
-    std::int32_t lastColour = -1;
-    Lab last;
-    for (const std::int32_t c : picture.cells) {
-        if (c != lastColour) { // runs of one colour are common
-            last = labFromRgb(c);
-            lastColour = c;
-        }
-        const std::size_t box = static_cast<std::size_t>(((c & 255) >> shift) | (((c >> 8) & 255) >> shift) << bits |
-                                                         (((c >> 16) & 255) >> shift) << (2 * bits));
-        sums[box][0] += last.L;
-        sums[box][1] += last.a;
-        sums[box][2] += last.b;
-        ++counts[box];
+    std::vector<double> counts(boxes, 0);
+    for (const auto& [colour, count] : colours) {
+        const Lab lab = labFromRgb(colour);
+        const std::size_t box = boxOf(colour, bits);
+        sums[box][0] += count * lab.L;
+        sums[box][1] += count * lab.a;
+        sums[box][2] += count * lab.b;
+        counts[box] += count;
     }
-    Histogram h;
     for (std::size_t box = 0; box < boxes; ++box) {
         if (counts[box] == 0) continue;
         const double n = counts[box];
         h.points.push_back({sums[box][0] / n, sums[box][1] / n, sums[box][2] / n});
         h.weights.push_back(static_cast<float>(n));
     }
-    return h;
-}
-
-Histogram histogramOf(const RgbGrid& picture) {
-    Histogram h = exactHistogram(picture);
-    for (int bits = 5; h.points.size() > kMaxPoints && bits >= 4; --bits) h = boxHistogram(picture, bits);
     return h;
 }
 
@@ -95,30 +107,40 @@ DistanceTable distanceTable(const Histogram& h, std::span<const std::int32_t> ca
 }
 
 // Each next thread the one that lowers the weighted error most; stops early when
-// no thread lowers it (every colour already has its own thread).
+// no thread lowers it (every colour already has its own thread). What a thread
+// would gain never grows as threads are added, so a thread's last worked-out gain
+// bounds its gain now: only the threads whose bound leads are worked out again.
 std::vector<int> greedyChoice(const DistanceTable& table, const std::vector<float>& weights, int threads, int k) {
     const std::size_t points = table.points;
     std::vector<float> nearest(points, kFar);
-    std::vector<bool> taken(static_cast<std::size_t>(threads), false);
+    const auto gainOf = [&](int t) {
+        const float* row = table.row(t);
+        double gain = 0;
+        for (std::size_t p = 0; p < points; ++p) gain += weights[p] * std::max(0.0f, nearest[p] - row[p]);
+        return gain;
+    };
+    // A heap of (bound, thread): the largest bound first, the lower thread on a tie.
+    using Entry = std::pair<double, int>;
+    const auto below = [](const Entry& x, const Entry& y) {
+        return x.first < y.first || (x.first == y.first && x.second > y.second);
+    };
+    std::vector<Entry> heap;
+    for (int t = 0; t < threads; ++t) heap.push_back({gainOf(t), t});
+    std::make_heap(heap.begin(), heap.end(), below);
     std::vector<int> chosen;
-    while (static_cast<int>(chosen.size()) < k) {
-        int best = -1;
-        double bestGain = 0;
-        for (int t = 0; t < threads; ++t) {
-            if (taken[static_cast<std::size_t>(t)]) continue;
-            const float* row = table.row(t);
-            double gain = 0;
-            for (std::size_t p = 0; p < points; ++p)
-                gain += weights[p] * std::max(0.0f, nearest[p] - row[p]);
-            if (gain > bestGain) {
-                bestGain = gain;
-                best = t;
-            }
+    while (static_cast<int>(chosen.size()) < k && !heap.empty()) {
+        std::pop_heap(heap.begin(), heap.end(), below);
+        Entry top = heap.back();
+        heap.pop_back();
+        top.first = gainOf(top.second);
+        if (!heap.empty() && below(top, heap.front())) { // another bound leads now
+            heap.push_back(top);
+            std::push_heap(heap.begin(), heap.end(), below);
+            continue;
         }
-        if (best < 0) break;
-        taken[static_cast<std::size_t>(best)] = true;
-        chosen.push_back(best);
-        const float* row = table.row(best);
+        if (top.first <= 0) break;
+        chosen.push_back(top.second);
+        const float* row = table.row(top.second);
         for (std::size_t p = 0; p < points; ++p) nearest[p] = std::min(nearest[p], row[p]);
     }
     return chosen;

@@ -184,7 +184,8 @@ TEST(Form3Model, LoadFillsTheListsAndResetsEveryText) {
 
     model.load(); // the next opening
 
-    EXPECT_THAT(model.items(Form3Combo::Combo1), ElementsAre("DMC", "CC"));
+    // The prescribed two first, then every thread table's range.
+    EXPECT_THAT(model.items(Form3Combo::Combo1), ElementsAre("DMC", "CC", "DMC 全色", "Anchor", "Madeira"));
     EXPECT_THAT(model.items(Form3Combo::Combo2), ElementsAre("是", "否"));
     EXPECT_THAT(model.items(Form3Combo::Combo3),
                 ElementsAre("灰度图片", "低分辨彩色图", "高清黑白图片", "高分辨彩色图", "不做减色处理"));
@@ -284,6 +285,28 @@ TEST(Form3Model, ColourControlsWriteTheirChoiceOrRefuseEverything) {
             EXPECT_EQ(owners.whichType, "old range");
         }
     }
+}
+
+TEST(Form3Model, RangeAndSpecialtyBoxReachTheColourChoice) {
+    Dialog dialog;
+    auto& [owners, clicks, sink, observer, model] = dialog;
+    EXPECT_FALSE(model.allowSpecialty());
+    model.setText(Form3Combo::Combo1, "Anchor");
+    model.setText(Form3Combo::Combo5, "30");
+    model.setAllowSpecialty(true);
+    ASSERT_EQ(model.command1Click(), Form3Model::ApplyResult::Closed);
+    EXPECT_EQ(owners.whichType, "Anchor");
+    EXPECT_EQ(owners.colourChoice.threadRange, "Anchor");
+    EXPECT_TRUE(owners.colourChoice.allowSpecialty);
+    EXPECT_EQ(owners.colourChoice.bestThreads, 30);
+
+    // Every opening starts with the box unticked; an emptied range is the DMC range.
+    model.load();
+    EXPECT_FALSE(model.allowSpecialty());
+    model.setText(Form3Combo::Combo1, "");
+    ASSERT_EQ(model.command1Click(), Form3Model::ApplyResult::Closed);
+    EXPECT_EQ(owners.colourChoice.threadRange, "DMC");
+    EXPECT_FALSE(owners.colourChoice.allowSpecialty);
 }
 
 TEST(Form3Model, BestThreadsBesideTheForcedReduction) {
