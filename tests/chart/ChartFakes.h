@@ -18,6 +18,8 @@ struct FakeHost : ChartHost {
     std::vector<bool> enabledCalls;
     double stitchPictureWidth() const override { return width; }
     colour::FitCriterion fitCriterion() const override { return criterion; }
+    bool specialty = false;
+    bool allowSpecialty() const override { return specialty; }
     const colour::RgbGrid* stitchesBeforeReduction() const override { return before; }
     int stitchPictureHeight() const override { return height; }
     int colorBit() const override { return bits; }
