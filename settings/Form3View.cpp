@@ -1,5 +1,7 @@
 #include "settings/Form3View.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -53,8 +55,11 @@ QPushButton* button(const char* name, std::string_view text) {
 // What a list shows for one of the model's texts: the user's-language text, a
 // forced colour count as the number and the translated suffix.
 QString shownText(std::string_view text) {
-    if (text.ends_with(kColourSuffix) && text.size() > kColourSuffix.size())
-        return qs(text.substr(0, text.size() - kColourSuffix.size())) + uiText(kColourSuffix);
+    // Only a count is read so: a range name such as "DMC 全色" is an entry of its own.
+    const std::string_view before = text.substr(0, text.size() - std::min(text.size(), kColourSuffix.size()));
+    const bool count = std::none_of(before.begin(), before.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    if (text.ends_with(kColourSuffix) && text.size() > kColourSuffix.size() && count)
+        return qs(before) + uiText(kColourSuffix);
     return uiText(text);
 }
 
