@@ -15,7 +15,7 @@ namespace {
 constexpr int kSwapPasses = 8;
 // Histograms larger than this are gathered into coarser boxes: the table holds
 // one distance per thread and histogram colour.
-constexpr std::size_t kMaxPoints = 1500;
+constexpr std::size_t kMaxPoints = 1000;
 // Farther than any two CIELAB colours: the distance of a colour with no thread yet.
 constexpr float kFar = 1000.0f;
 
