@@ -1,6 +1,7 @@
 #include "chart/pattern/PatternPages.h"
 
 #include "chart/ChartFonts.h"
+#include "chart/StitchMarks.h"
 #include "chart/pattern/PatternTexts.h"
 #include "base/UiText.h"
 #include "image/RgbValue.h"
@@ -111,17 +112,6 @@ QString fabricText(int count) {
     return pav::uiText(overTwo(count) ? texts::kEvenweave : texts::kAida).arg(count);
 }
 
-// The finished piece, one pixel per stitch in its thread's colour; the fabric's white where there is none.
-QImage finishedPicture(const chart::Chart& chart) {
-    QImage picture(std::max(1, chart.width()), std::max(1, chart.height()), QImage::Format_RGB32);
-    picture.fill(Qt::white);
-    for (int y = 0; y < chart.height(); ++y)
-        for (int x = 0; x < chart.width(); ++x)
-            if (chart.stitched(x, y))
-                picture.setPixel(x, y, image::toQRgb(chart.threads()[static_cast<std::size_t>(chart.threadAt(x, y))].rgb));
-    return picture;
-}
-
 // The chart's outline divided into each page's own part (its repeated rows and
 // columns belong to the page before), with the page's number in it.
 void drawPageMap(Sheet& s, const QRectF& box) {
@@ -170,7 +160,7 @@ void drawCover(Sheet& s) {
     s.painter.save();
     s.painter.setRenderHint(QPainter::LosslessImageRendering);
     s.painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    s.painter.drawImage(onDevice, finishedPicture(chart));
+    s.painter.drawImage(onDevice, chart::finishedPiece(chart));
     s.painter.restore();
     s.frame(onDevice, kFrame, 0.2);
 
@@ -196,6 +186,10 @@ void drawCover(Sheet& s) {
     s.font(songAt(10.5));
     for (const QString& line : lines) {
         s.text(0, y, line);
+        y += 6;
+    }
+    if (const std::string missing = chart::notDrawnList(chart); !missing.empty()) {
+        s.text(0, y, pav::uiText(texts::kCoverNotDrawn).arg(qs(missing)));
         y += 6;
     }
     s.font(songAt(10.5, true));
@@ -257,6 +251,61 @@ constexpr double kNumberColumn = 26;   // left
 constexpr double kStitchesColumn = 64; // right end
 constexpr double kSkeinsColumn = 80;   // right end
 
+constexpr double kKeyLineMm = 9;
+
+// A key row's mark where a thread's symbol goes: its line, its knot, its bead.
+void drawKeyMark(Sheet& s, const KeyRow& row, const QRectF& cellMm) {
+    const chart::Chart& chart = s.source.chart;
+    const bool colour = !s.source.layout.options.blackAndWhite;
+    const QRectF cell = s.rect(cellMm.x(), cellMm.y(), cellMm.width(), cellMm.height());
+    const std::int32_t rgb = chart.threads()[static_cast<std::size_t>(row.thread)].rgb;
+    s.painter.save();
+    s.painter.setRenderHint(QPainter::Antialiasing, true);
+    const double grid = s.source.layout.options.cellMm * s.d; // the marks as large as on the chart pages
+    if (row.kind == KeyRowKind::BackStitch) {
+        // Long enough to show its line's pattern.
+        const double y = cell.center().y();
+        chart::drawBackStitchLine(s.painter, chart, row.thread,
+                                  QLineF(s.at(cellMm.center().x() - kKeyLineMm / 2, 0).x(), y,
+                                         s.at(cellMm.center().x() + kKeyLineMm / 2, 0).x(), y),
+                                  grid, colour);
+    } else if (row.kind == KeyRowKind::Knot) {
+        chart::drawKnotMark(s.painter, cell.center(), grid * 1.5, rgb, colour);
+    } else {
+        chart::drawBeadMark(s.painter, cell.center(), grid * 1.5, rgb, colour);
+    }
+    s.painter.restore();
+}
+
+QString keyRowName(const chart::Chart& chart, const KeyRow& row) {
+    const QString name = threadName(chart, chart.threads()[static_cast<std::size_t>(row.thread)]);
+    switch (row.kind) {
+    case KeyRowKind::Cells: return name;
+    case KeyRowKind::BackStitch: return name + QLatin1Char(' ') + pav::uiText(texts::kKeyBackStitch);
+    case KeyRowKind::Knot: return name + QLatin1Char(' ') + pav::uiText(texts::kKeyKnot);
+    case KeyRowKind::Bead: return name + QLatin1Char(' ') + pav::uiText(texts::kKeyBead);
+    }
+    return name;
+}
+
+// The stitches a key row counts: cross and part stitches in cells, back stitches, knots or beads.
+int keyRowCount(const chart::StitchCounts& counts, KeyRowKind kind) {
+    switch (kind) {
+    case KeyRowKind::Cells: return counts.full + counts.partStitches();
+    case KeyRowKind::BackStitch: return counts.backStitches;
+    case KeyRowKind::Knot: return counts.knots;
+    case KeyRowKind::Bead: return counts.beads;
+    }
+    return 0;
+}
+
+// Whether a row is its thread's first in the key, which carries the thread's skeins.
+bool firstRowOfThread(const std::vector<KeyRow>& rows, int entry) {
+    for (int i = 0; i < entry; ++i)
+        if (rows[static_cast<std::size_t>(i)].thread == rows[static_cast<std::size_t>(entry)].thread) return false;
+    return true;
+}
+
 void drawLegendPage(Sheet& s, int legendPage) {
     const PatternLayout& layout = s.source.layout;
     const chart::Chart& chart = s.source.chart;
@@ -267,7 +316,9 @@ void drawLegendPage(Sheet& s, int legendPage) {
     const QFont symbolFont = patternSymbolFont(c);
     const int perPage = layout.legendTablesAcross * layout.legendRowsPerTable;
     const int first = legendPage * perPage;
-    const int count = static_cast<int>(s.source.threads.size());
+    const std::vector<KeyRow> rows = patternKeyRows(chart);
+    const std::vector<chart::StitchCounts> counts = chart.stitchCounts();
+    const int count = static_cast<int>(rows.size());
     const double top = kHeaderMm + 1;
     for (int t = 0; t < layout.legendTablesAcross && first + t * layout.legendRowsPerTable < count; ++t) {
         const double left = t * (kLegendTableMm + kLegendTableGapMm);
@@ -282,37 +333,44 @@ void drawLegendPage(Sheet& s, int legendPage) {
         for (int r = 0; r < layout.legendRowsPerTable; ++r) {
             const int entry = first + t * layout.legendRowsPerTable + r;
             if (entry >= count) break;
-            const chart::ChartThread& thread = chart.threads()[static_cast<std::size_t>(s.source.threads[entry])];
+            const KeyRow& row = rows[static_cast<std::size_t>(entry)];
+            const chart::ChartThread& thread = chart.threads()[static_cast<std::size_t>(row.thread)];
             const double rowTop = top + kLegendRowMm * (r + 1);
             const double middle = rowTop + kLegendRowMm / 2;
-            drawLegendSymbol(s, thread, QRectF(left + kSymbolColumn - c / 2, middle - c / 2, c, c), symbolFont);
+            const QRectF symbolCell(left + kSymbolColumn - c / 2, middle - c / 2, c, c);
+            if (row.kind == KeyRowKind::Cells)
+                drawLegendSymbol(s, thread, symbolCell, symbolFont);
+            else
+                drawKeyMark(s, row, symbolCell);
             const QRectF swatch = s.rect(left + kSwatchColumn, middle - 2, kSwatchWidth, 4);
             s.painter.fillRect(swatch, image::toQColor(thread.rgb));
             s.frame(swatch, kRule, 0.1);
             s.font(songAt(9.5));
             const double base = middle + 1.2;
-            s.text(left + kNumberColumn, base, threadName(chart, thread));
-            s.text(left + kStitchesColumn, base, QString::number(thread.count), Align::Right);
-            s.text(left + kSkeinsColumn, base,
-                   QString::number(threadSkeins(chart, s.source.threads[static_cast<std::size_t>(entry)], o)),
-                   Align::Right);
+            s.text(left + kNumberColumn, base, keyRowName(chart, row));
+            s.text(left + kStitchesColumn, base,
+                   QString::number(keyRowCount(counts[static_cast<std::size_t>(row.thread)], row.kind)), Align::Right);
+            if (firstRowOfThread(rows, entry)) {
+                const int skeins = threadSkeins(chart, row.thread, o);
+                s.text(left + kSkeinsColumn, base, skeins > 0 ? QString::number(skeins) : QStringLiteral("—"),
+                       Align::Right);
+            }
             s.rule(left, rowTop + kLegendRowMm, left + kLegendTableMm, rowTop + kLegendRowMm, kRule, 0.1);
         }
     }
     if (legendPage + 1 < layout.legendPages) return;
 
-    // The totals under the tables of the last legend page.
+    // The totals under the tables of the last legend page: stitches in cells, skeins of every thread.
     int stitches = 0, skeins = 0;
-    for (const int index : s.source.threads) {
-        const int n = chart.threads()[static_cast<std::size_t>(index)].count;
-        stitches += n;
-        skeins += threadSkeins(chart, index, o);
-    }
+    for (const KeyRow& row : rows)
+        if (row.kind == KeyRowKind::Cells) stitches += keyRowCount(counts[static_cast<std::size_t>(row.thread)], row.kind);
+    for (const int index : s.source.threads) skeins += threadSkeins(chart, index, o);
+    const int threadCount = static_cast<int>(s.source.threads.size());
     const double totalTop = s.height() - kLegendFootMm + 4;
     s.rule(0, totalTop - 4.5, kLegendTableMm, totalTop - 4.5, kFrame, 0.25);
     s.font(songAt(10, true));
     s.text(kSymbolColumn, totalTop, pav::uiText(texts::kLegendTotal), Align::Centre);
-    s.text(kNumberColumn, totalTop, pav::uiText(texts::kLegendColours).arg(count));
+    s.text(kNumberColumn, totalTop, pav::uiText(texts::kLegendColours).arg(threadCount));
     s.text(kStitchesColumn, totalTop, QString::number(stitches), Align::Right);
     s.text(kSkeinsColumn, totalTop, QString::number(skeins), Align::Right);
     s.font(songAt(9));
@@ -322,27 +380,37 @@ void drawLegendPage(Sheet& s, int legendPage) {
 } // namespace
 
 std::vector<int> patternThreads(const chart::Chart& chart) {
-    std::vector<bool> used(chart.threads().size(), false);
-    for (std::size_t i = 0; i < used.size(); ++i) used[i] = chart.threads()[i].count > 0;
-    for (const chart::BackStitch& stitch : chart.backStitches)
-        if (stitch.thread >= 0 && stitch.thread < static_cast<int>(used.size()))
-            used[static_cast<std::size_t>(stitch.thread)] = true;
+    const std::vector<chart::StitchCounts> counts = chart.stitchCounts();
     std::vector<int> threads;
-    for (std::size_t i = 0; i < used.size(); ++i)
-        if (used[i]) threads.push_back(static_cast<int>(i));
+    for (std::size_t i = 0; i < counts.size(); ++i)
+        if (counts[i].any()) threads.push_back(static_cast<int>(i));
     return threads;
 }
 
+std::vector<KeyRow> patternKeyRows(const chart::Chart& chart) {
+    const std::vector<chart::StitchCounts> counts = chart.stitchCounts();
+    std::vector<KeyRow> rows;
+    const auto section = [&](KeyRowKind kind, auto has) {
+        for (std::size_t i = 0; i < counts.size(); ++i)
+            if (has(counts[i])) rows.push_back({kind, static_cast<int>(i)});
+    };
+    section(KeyRowKind::Cells, [](const chart::StitchCounts& c) { return c.inCells(); });
+    section(KeyRowKind::BackStitch, [](const chart::StitchCounts& c) { return c.backStitches > 0; });
+    section(KeyRowKind::Knot, [](const chart::StitchCounts& c) { return c.knots > 0; });
+    section(KeyRowKind::Bead, [](const chart::StitchCounts& c) { return c.beads > 0; });
+    return rows;
+}
+
 int threadSkeins(const chart::Chart& chart, int thread, const PatternOptions& options) {
-    double backWidths = 0; // back stitch ends are in half stitches
-    for (const chart::BackStitch& stitch : chart.backStitches)
-        if (stitch.thread == thread) backWidths += std::hypot(stitch.x2 - stitch.x1, stitch.y2 - stitch.y1) / 2;
-    return skeinsFor(chart.threads()[static_cast<std::size_t>(thread)].count, backWidths, options.fabricCount,
-                     options.strands);
+    const chart::StitchCounts c = chart.stitchCounts(thread);
+    // A half stitch takes half a cross's thread, a quarter or petite a quarter, a three-quarter three quarters.
+    const double parts = 0.5 * c.half + 0.25 * (c.quarter + c.petite) + 0.75 * c.threeQuarter;
+    const int crosses = c.full + static_cast<int>(std::ceil(parts)) + c.knots;
+    return skeinsFor(crosses, c.backLength, options.fabricCount, options.strands);
 }
 
 PatternLayout layOutPattern(const chart::Chart& chart, const PatternOptions& options) {
-    return layOutPattern(chart.width(), chart.height(), static_cast<int>(patternThreads(chart).size()), options);
+    return layOutPattern(chart.width(), chart.height(), static_cast<int>(patternKeyRows(chart).size()), options);
 }
 
 QFont patternSymbolFont(double cellMm) {

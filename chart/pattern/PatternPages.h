@@ -19,11 +19,22 @@
 
 namespace pav::pattern {
 
-// The threads a pattern's legend lists: every thread with a stitch or a back stitch, in the chart's order.
+// The threads a pattern uses: every thread with a stitch of any kind, in the chart's order.
 std::vector<int> patternThreads(const chart::Chart& chart);
 
+// A row of the key: a thread's cross and part stitches (under its symbol), its back
+// stitches (its line), its French knots or its beads (their marks).
+enum class KeyRowKind { Cells, BackStitch, Knot, Bead };
+struct KeyRow {
+    KeyRowKind kind = KeyRowKind::Cells;
+    int thread = 0; // an index into the chart's threads
+    bool operator==(const KeyRow&) const = default;
+};
+// The threads stitched in cells, then those with back stitches, knots, beads; each in the chart's order.
+std::vector<KeyRow> patternKeyRows(const chart::Chart& chart);
+
 // The skeins of thread `thread` (an index into the chart's threads): its
-// stitches and the length of its back stitches.
+// stitches (a part stitch as its share of a cross, a knot as one), and the length of its back stitches.
 int threadSkeins(const chart::Chart& chart, int thread, const PatternOptions& options);
 
 // The layout of a chart's pattern.

@@ -14,6 +14,8 @@ inline constexpr const char* kEvenweave = "%1CT 平纹布（跨两纱绣）";
 inline constexpr const char* kCoverThreads = "绣线：%1 %2 色，%3 股线";
 inline constexpr const char* kCoverPages = "共 %1 页：封面 1 页，图样 %2 页（第 %3–%4 页），绣线用量表 %5 页";
 inline constexpr const char* kCoverMap = "图样分页（框内为页码）";
+// What a chart file holds that the pattern cannot draw, named as the file names it.
+inline constexpr const char* kCoverNotDrawn = "未能画出：%1（保存绣图文件时原样保留）";
 
 inline constexpr const char* kLegendTitle = "绣线用量表";
 inline constexpr const char* kLegendSymbol = "符号";
@@ -23,6 +25,10 @@ inline constexpr const char* kLegendStitches = "针数";
 inline constexpr const char* kLegendSkeins = "支数";
 inline constexpr const char* kLegendTotal = "合计";
 inline constexpr const char* kLegendColours = "%1 色";
+// The key's rows of stitches that are not cross stitches, after the thread's name.
+inline constexpr const char* kKeyBackStitch = "回针";
+inline constexpr const char* kKeyKnot = "法式结";
+inline constexpr const char* kKeyBead = "珠子";
 inline constexpr const char* kLegendNote = "支数按 %1、%2 股线计算：每支 8 米（6 股），另加两成起针收针余量。";
 
 } // namespace pav::pattern::texts

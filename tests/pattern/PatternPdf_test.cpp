@@ -5,9 +5,11 @@
 
 #include "PatternFixture.h"
 
+#include "chart/oxs/OxsFile.h"
 #include "chart/pattern/PatternOutput.h"
 #include "chart/pattern/PatternPages.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -200,7 +202,7 @@ TEST_F(PatternPdf, LegendListsEveryThreadWithItsSkeins) {
     EXPECT_EQ(totals, wanted);
 }
 
-// A thread used only by back stitches is still bought: it has its legend row and skeins.
+// A thread used only by back stitches is still bought: it has its key row, as a back-stitch row, and skeins.
 TEST_F(PatternPdf, BackStitchOnlyThreadIsInTheLegend) {
     chart::Chart chart = patchChart(40, 30, 4, false);
     chart::ChartThread outline;
@@ -215,7 +217,58 @@ TEST_F(PatternPdf, BackStitchOnlyThreadIsInTheLegend) {
     EXPECT_EQ(patternThreads(chart).size(), 5u);
     EXPECT_EQ(threadSkeins(chart, 4, PatternOptions{}), 1);
     const QString pdf = write(chart, PatternOptions{});
-    EXPECT_TRUE(pageText(pdf, 3).contains(QStringLiteral("DMC31001"))) << pageText(pdf, 3).toStdString();
+    // Its row is a back-stitch row: one line, one skein; not a cross-stitch row with 0 stitches.
+    EXPECT_TRUE(pageText(pdf, 3).contains(QStringLiteral("DMC310回针"))) << pageText(pdf, 3).toStdString();
+    EXPECT_FALSE(pageText(pdf, 3).contains(QStringLiteral("DMC31001")));
+}
+
+// A chart file with every kind of stitch: the chart pages carry each part stitch's
+// symbol in its cell, the key gives back stitches, knots and beads rows of their
+// own with their counts (no cross-stitch row for a back-stitch thread), and the
+// cover names what the file holds that cannot be drawn.
+TEST_F(PatternPdf, EveryStitchKindIsDrawnKeyedAndCounted) {
+    const chart::oxs::OxsReadResult read = chart::oxs::readOxsFile(
+        QDir(qEnvironmentVariable("PAV_SOURCE_DIR")).filePath(QStringLiteral("tests/chart/oxs-fixtures/every-stitch-kind.oxs")));
+    ASSERT_TRUE(read.ok());
+    const chart::Chart& chart = read.chart;
+    const std::vector<KeyRow> rows = {{KeyRowKind::Cells, 0},      {KeyRowKind::Cells, 1},
+                                      {KeyRowKind::Cells, 2},      {KeyRowKind::BackStitch, 3},
+                                      {KeyRowKind::BackStitch, 4}, {KeyRowKind::Knot, 5},
+                                      {KeyRowKind::Bead, 6}};
+    EXPECT_EQ(patternKeyRows(chart), rows);
+    EXPECT_EQ(patternThreads(chart).size(), 7u);
+    EXPECT_EQ(threadSkeins(chart, 6, PatternOptions{}), 0) << "beads take no thread of their own";
+
+    const QString pdf = write(chart, PatternOptions{});
+    const int pages = pdfPages(pdf);
+    ASSERT_EQ(pages, 3);
+    EXPECT_TRUE(pageText(pdf, 1).contains(QStringLiteral("未能画出：fullcross×1"))) << pageText(pdf, 1).toStdString();
+
+    // Blue: 2 full stitches, a half, two triangles and a petite, each with its symbol.
+    const QString page = pageText(pdf, 2);
+    EXPECT_EQ(page.count(QLatin1Char('O')), 2 + 4) << page.toStdString();
+    EXPECT_EQ(page.count(QLatin1Char('+')), 4) << page.toStdString();
+
+    const QString key = pageText(pdf, 3);
+    for (const char* row : {"DMC310回针", "DMC550法式结", "DMC326珠子"})
+        EXPECT_TRUE(key.contains(QString::fromUtf8(row))) << row << "\n" << key.toStdString();
+    EXPECT_EQ(key.count(QStringLiteral("DMC310")), 1) << "no cross-stitch row for the outline thread";
+    EXPECT_EQ(key.count(QStringLiteral("回针")), 2);
+    // Each row's count stands on its line in the stitches column.
+    const std::vector<Word>& words = pdfWords(pdf)[2];
+    const auto countOnLineOf = [&](const QString& caption) {
+        for (const Word& word : words) {
+            if (word.text != caption) continue;
+            const Word* next = nullptr;
+            for (const Word& other : words)
+                if (std::abs(other.cy() - word.cy()) < 1.5 && other.x1 > word.x2 && (!next || other.x1 < next->x1))
+                    next = &other;
+            return next ? next->text : QString();
+        }
+        return QString();
+    };
+    EXPECT_EQ(countOnLineOf(QStringLiteral("法式结")), QStringLiteral("2"));
+    EXPECT_EQ(countOnLineOf(QStringLiteral("珠子")), QStringLiteral("2"));
 }
 
 TEST_F(PatternPdf, FontsAreEmbeddedAndOnlyTheCoverHoldsAPicture) {
