@@ -134,7 +134,7 @@ inline bool isClothDefault(const XmlAttribute& attribute) {
     return (attribute.name == kNumber || attribute.name == kName) && attribute.value == "cloth";
 }
 inline std::string threadNameDefault(const ChartThread& thread) {
-    const std::string& brand = palette::ThreadCatalogue::of(palette::ThreadBrand::Dmc).name();
+    const std::string& brand = palette::ThreadCatalogue::of(thread.brand).name();
     return thread.row > 0 ? brand + " " + thread.number : thread.number;
 }
 inline std::string threadDefault(std::string_view name, const ChartThread& thread) {
