@@ -208,6 +208,7 @@ public:
     pav::colour::RgbGrid& stitchColours() { return m_stitches; }
     pav::chart::Swatches swatches() const override { return pav::chart::sheetSwatches(ColorBit, colourChoice); }
     pav::colour::FitCriterion fitCriterion() const override { return colourChoice.criterion; }
+    bool allowSpecialty() const override { return colourChoice.allowSpecialty; }
     const pav::colour::RgbGrid* stitchesBeforeReduction() const override;
     void setMainControlsEnabled(bool enabled) override;
 

@@ -6,20 +6,26 @@
 #include "palette/ThreadCatalogue.h"
 
 #include <algorithm>
+#include <map>
+#include <mutex>
+#include <utility>
 #include <vector>
 
 namespace pav::chart {
 namespace {
 
-// The DMC colours, by row from 1: what the best threads are chosen from.
-const std::vector<std::int32_t>& dmcColours() {
-    static const std::vector<std::int32_t> colours = [] {
-        std::vector<std::int32_t> list;
-        for (const palette::CatalogueThread& thread : palette::ThreadCatalogue::of(palette::ThreadBrand::Dmc).threads())
-            list.push_back(thread.rgb);
-        return list;
-    }();
-    return colours;
+// The colours of the range's threads that the best threads may be, by row: the
+// plain threads, or every thread when specialty threads are allowed. Built once each.
+const std::vector<std::int32_t>& candidateColours(const ColourChoice& choice) {
+    const palette::ThreadBrand brand = palette::brandOfRange(choice.threadRange).value_or(palette::ThreadBrand::Dmc);
+    static std::mutex guard;
+    static std::map<std::pair<int, bool>, std::vector<std::int32_t>> built;
+    const std::lock_guard<std::mutex> lock(guard);
+    auto [entry, added] = built.try_emplace({brand.id, choice.allowSpecialty});
+    if (added)
+        for (const palette::CatalogueThread& thread : palette::ThreadCatalogue::of(brand).threads())
+            if (choice.allowSpecialty || !thread.specialty()) entry->second.push_back(thread.rgb);
+    return entry->second;
 }
 
 } // namespace
@@ -31,10 +37,11 @@ int reduceStitchesToBestThreads(colour::RgbGrid& colors, int width, int height, 
     options.threads = choice.bestThreads;
     options.dither = choice.dither;
     options.cleanup = choice.cleanup;
-    const colour::BestThreadsResult result = colour::reduceToBestThreads(picture, dmcColours(), options);
+    const std::vector<std::int32_t>& candidates = candidateColours(choice);
+    const colour::BestThreadsResult result = colour::reduceToBestThreads(picture, candidates, options);
     std::size_t i = 0;
     for (int y = 0; y < picture.height; ++y)
-        for (int x = 0; x < picture.width; ++x) colors.at(x, y) = dmcColours()[result.stitches[i++]];
+        for (int x = 0; x < picture.width; ++x) colors.at(x, y) = candidates[result.stitches[i++]];
     return static_cast<int>(result.threads.size());
 }
 

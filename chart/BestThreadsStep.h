@@ -1,7 +1,8 @@
 #pragma once
 // The best-N reduction as a step over the fabric's stitch colours: the stitches of
-// the matrix area become the colours of at most N DMC threads chosen for them, with
-// the choice's dithering and cleanup. The main window's reduction driver and the
+// the matrix area become the colours of at most N threads of the choice's range
+// chosen for them (specialty threads only when the choice allows them), with the
+// choice's dithering and cleanup. The main window's reduction driver and the
 // command line run this same step.
 
 #include "chart/ColourChoice.h"

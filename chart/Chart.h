@@ -19,7 +19,8 @@ inline constexpr int kMaxChartSide = 2000;
 // A cell with no stitch on it.
 inline constexpr int kNoStitch = -1;
 
-// Where the chart's threads come from: the DMC catalogue, or the stitch colours
+// Where the chart's threads come from: a thread catalogue (Dmc: the prescribed
+// DMC range or any other catalogue's, as rangeName says), or the stitch colours
 // themselves (a range of another name: each colour is a thread of its own).
 enum class ThreadRange { Dmc, OwnColours };
 
@@ -29,7 +30,8 @@ enum class ChartStyle { BlocksAndSymbols, SymbolsOnly, BlocksOnly };
 // How the legend's swatches show a thread: in its colour, or grey (after a grey reduction).
 enum class Swatches { ThreadColours, Grey };
 
-// The range a name stands for: "DMC" is the catalogue's, any other the stitch colours'.
+// The range a name stands for: a catalogue's range name ("DMC", "Anchor", ...) is
+// that catalogue's, any other the stitch colours'.
 inline ThreadRange threadRangeOf(const std::string& rangeName) {
     return palette::brandOfRange(rangeName) ? ThreadRange::Dmc : ThreadRange::OwnColours;
 }
@@ -39,7 +41,7 @@ struct ChartThread {
     int row = 0;            // catalogue row; 0 for a colour of its own
     std::int32_t rgb = 0;   // R + 256*G + 65536*B
     std::string number;     // "310", "#FFC9B8"
-    std::string name;       // the thread's colour name; empty when unknown
+    std::string name;       // the catalogue's or a file's name ("Black"); empty when unknown
     int count = 0;          // stitches of this thread
     std::string symbol;     // UTF-8; empty when the symbol set has run out
     bool listed = true;     // has a legend entry (count at least the ignore threshold)

@@ -11,8 +11,13 @@ ChartResult makeChart(const colour::RgbGrid& stitches, const ChartRequest& reque
     palette::ColourIndexJob job;
     job.rangeName = range;
     job.threshold = request.threshold;
-    job.matcher = request.matcher;
     job.task = &task;
+    // The matcher searches the range's own catalogue, whatever the caller passed.
+    const palette::ThreadBrand brand = palette::brandOfRange(range).value_or(palette::ThreadBrand::Dmc);
+    job.matcher = request.matcher;
+    if (job.matcher == nullptr || job.matcher->catalogue().brand() != brand)
+        job.matcher = &palette::rangeMatcher(
+            range, request.matcher ? request.matcher->criterion() : palette::FitCriterion::Rgb, false);
 
     ChartResult result;
     palette::ColourIndex index;
@@ -65,16 +70,19 @@ Chart chartFromColourIndex(const palette::ColourIndex& index, const colour::RgbG
     Chart chart(index.width, index.height);
     chart.rangeName = rangeName.empty() ? std::string("DMC") : rangeName;
     chart.range = threadRangeOf(chart.rangeName);
-    const auto& catalogue = palette::ThreadCatalogue::of(palette::ThreadBrand::Dmc);
+    const palette::ThreadBrand brand = palette::brandOfRange(chart.rangeName).value_or(palette::ThreadBrand::Dmc);
+    const auto& catalogue = palette::ThreadCatalogue::of(brand);
 
     // Entry p is thread p, drawn with symbol p + 1.
     for (std::size_t p = 0; p < index.entries.size(); ++p) {
         const std::int32_t entry = index.entries[p];
         ChartThread thread;
         if (index.threadRows) {
+            thread.brand = brand;
             thread.row = entry;
             thread.rgb = catalogue.thread(entry).rgb;
             thread.number = catalogue.thread(entry).number;
+            thread.name = catalogue.thread(entry).name;
         } else {
             thread.rgb = entry;
             thread.number = palette::hexColourText(entry);

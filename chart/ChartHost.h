@@ -23,6 +23,9 @@ public:
     virtual Swatches swatches() const = 0;
     // The criterion by which the colour index matches a stitch to a thread.
     virtual colour::FitCriterion fitCriterion() const { return colour::FitCriterion::Rgb; }
+    // Whether matching may choose metallic, glow and variegated threads (never
+    // asked of the prescribed "DMC" range, which always matches all its threads).
+    virtual bool allowSpecialty() const { return false; }
     // The fabric's stitch colours as the last reduction found them, for the chart's
     // quality figures; null when there are none (the charted colours stand in then).
     virtual const colour::RgbGrid* stitchesBeforeReduction() const { return nullptr; }

@@ -33,7 +33,7 @@ ChartRequest chartRequestOf(const ChartRecipe& recipe) {
     request.title = chartTitle(recipe.title).toStdString();
     request.rangeName = chartRange(recipe.rangeName);
     request.threshold = recipe.threshold;
-    request.matcher = &palette::dmcMatcher(recipe.colours.criterion);
+    request.matcher = &palette::rangeMatcher(request.rangeName, recipe.colours.criterion, recipe.colours.allowSpecialty);
     return request;
 }
 

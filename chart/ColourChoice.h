@@ -9,6 +9,8 @@
 #include "colour/ThreadAssignment.h"
 #include "colour/ThreadMatcher.h"
 
+#include <string>
+
 namespace pav::chart {
 
 struct ColourChoice {
@@ -17,6 +19,12 @@ struct ColourChoice {
     colour::Dither dither = colour::Dither::None;
     colour::Cleanup cleanup = colour::Cleanup::Light;
     colour::FitCriterion criterion = colour::FitCriterion::Rgb;
+    // The thread range the best threads come from (the chart's range; one with no
+    // catalogue, such as "CC", chooses from DMC).
+    std::string threadRange = "DMC";
+    // Whether metallic, glow and variegated threads may be chosen: by the best
+    // threads of any range, and by matching in every range but the prescribed "DMC".
+    bool allowSpecialty = false;
 
     bool usesBestThreads() const { return bestThreads != 0; }
     friend bool operator==(const ColourChoice&, const ColourChoice&) = default;

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
 
 namespace pav::chart {
 namespace {
@@ -214,18 +215,51 @@ double backStitchWidth(double cell, bool colour) {
 
 } // namespace
 
-void drawBackStitchLine(QPainter& painter, const Chart& chart, int thread, QLineF line, double cell, bool colour) {
-    if (!validThread(chart, thread)) return;
+namespace {
+
+// A back stitch's pens: the grey edge that keeps a light line visible on paper, and the line.
+struct BackStitchPens {
+    std::optional<QPen> edge;
+    QPen line;
+};
+
+BackStitchPens backStitchPens(const Chart& chart, int thread, double cell, bool colour) {
     const double width = backStitchWidth(cell, colour);
+    BackStitchPens pens{std::nullopt, backStitchPen(chart, thread, width, colour)};
     if (colour && lightThread(chart, thread)) {
         QPen edge(kEdge);
         edge.setWidthF(width * 1.6);
         edge.setCapStyle(Qt::RoundCap);
-        painter.setPen(edge);
+        pens.edge = edge;
+    }
+    return pens;
+}
+
+void strokeBackStitch(QPainter& painter, const BackStitchPens& pens, QLineF line) {
+    if (pens.edge) {
+        painter.setPen(*pens.edge);
         painter.drawLine(line);
     }
-    painter.setPen(backStitchPen(chart, thread, width, colour));
+    painter.setPen(pens.line);
     painter.drawLine(line);
+}
+
+// The part of the painter's coordinates that reaches its device: a band of the sheet
+// holds only a few rows, and a chart may hold hundreds of thousands of back stitches.
+QRectF visibleArea(const QPainter& painter) {
+    const QPaintDevice* device = painter.device();
+    if (device == nullptr) return {};
+    bool invertible = false;
+    const QTransform toLogical = painter.deviceTransform().inverted(&invertible);
+    if (!invertible) return {};
+    return toLogical.mapRect(QRectF(0, 0, device->width(), device->height()));
+}
+
+} // namespace
+
+void drawBackStitchLine(QPainter& painter, const Chart& chart, int thread, QLineF line, double cell, bool colour) {
+    if (!validThread(chart, thread)) return;
+    strokeBackStitch(painter, backStitchPens(chart, thread, cell, colour), line);
 }
 
 void drawBackStitchLines(QPainter& painter, const ChartGeometry& g, const MarkInput& in) {
@@ -233,10 +267,19 @@ void drawBackStitchLines(QPainter& painter, const ChartGeometry& g, const MarkIn
     if (in.chart.backStitches.empty() || cells.isEmpty()) return;
     painter.save();
     painter.setClipRect(blockRect(g, cells));
-    for (const BackStitch& stitch : in.chart.backStitches)
-        drawBackStitchLine(painter, in.chart, stitch.thread,
-                           QLineF(gridPoint(g, cells, stitch.x1, stitch.y1), gridPoint(g, cells, stitch.x2, stitch.y2)),
-                           g.cell, in.colour);
+    const QRectF area = visibleArea(painter) & QRectF(blockRect(g, cells));
+    const double reach = g.cell; // wider than any back stitch's pen
+    // Pens once per thread: in black and white each thread's line style depends on every back stitch.
+    std::vector<std::optional<BackStitchPens>> pens(in.chart.threads().size());
+    for (const BackStitch& stitch : in.chart.backStitches) {
+        if (!validThread(in.chart, stitch.thread)) continue;
+        const QLineF line(gridPoint(g, cells, stitch.x1, stitch.y1), gridPoint(g, cells, stitch.x2, stitch.y2));
+        const QRectF bounds = QRectF(line.p1(), line.p2()).normalized().adjusted(-reach, -reach, reach, reach);
+        if (!area.isNull() && !area.intersects(bounds)) continue;
+        std::optional<BackStitchPens>& threadPens = pens[static_cast<std::size_t>(stitch.thread)];
+        if (!threadPens) threadPens = backStitchPens(in.chart, stitch.thread, g.cell, in.colour);
+        strokeBackStitch(painter, *threadPens, line);
+    }
     painter.restore();
 }
 

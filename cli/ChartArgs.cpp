@@ -4,6 +4,7 @@
 
 #include "ColourWords.h"
 #include "base/WholeNumber.h"
+#include "chart/ChartRenderer.h"
 #include "chart/ChartStyleNames.h"
 #include "colour/BestThreads.h"
 #include "image/Dither.h"
@@ -20,7 +21,7 @@ const char* const kChartUsage =
     "chart IN [--width N] [--mode 0|1|2|3|4|8|16 | --colors 3..60 | --threads 2..100 "
     "[--dither none|floyd-steinberg|atkinson] [--cleanup off|light|strong]] [--match rgb|ciede2000] "
     "[--style blocks+symbols|symbols|blocks] "
-    "[--threshold N] [--title T] [--range R] [-o CHART.bmp] [--stitches S.bmp] [--effect E.bmp] [--pdf CHART.pdf] "
+    "[--threshold N] [--title T] [--range R] [--allow-specialty] [-o CHART.bmp] [--stitches S.bmp] [--effect E.bmp] [--pdf CHART.pdf] "
     "[--oxs CHART.oxs] [--json] [--pattern FILE.pdf [--paper A4|Letter|A3] [--cell-mm X] [--overlap N] "
     "[--fabric-count N] [--strands N] [--bw]]; IN may be an .oxs chart file: no picture, no reduction, every output "
     "from the file";
@@ -117,6 +118,7 @@ ChartArgs parseChartArgs(const std::vector<std::string>& args) {
             if (!palette::parseThreshold(a.threshold, parsed)) usageError("--threshold needs a number, not '" + a.threshold + "'");
         } else if (word == "--title") a.title = value();
         else if (word == "--range") a.range = value();
+        else if (word == "--allow-specialty") a.colours.allowSpecialty = true;
         else if (word == "-o") a.output = value();
         else if (word == "--stitches") a.stitches = value();
         else if (word == "--effect") a.effect = value();
@@ -135,6 +137,7 @@ ChartArgs parseChartArgs(const std::vector<std::string>& args) {
     const bool threads = a.colours.usesBestThreads();
     if (threads && (modeGiven || a.colors)) usageError("--threads excludes --mode and --colors");
     if (bestThreadOptions && !threads) usageError("--dither and --cleanup apply only with --threads");
+    a.colours.threadRange = chart::chartRange(a.range);
     a.input = absolute(files[0]);
     for (std::string* path : {&a.output, &a.stitches, &a.effect, &a.pdf, &a.oxs, &a.pattern.path})
         *path = absolute(*path);

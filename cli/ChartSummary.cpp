@@ -2,6 +2,7 @@
 
 #include "ColourWords.h"
 
+#include "palette/ThreadCatalogue.h"
 #include "palette/ThreadPalette.h"
 
 #include <algorithm>
@@ -38,7 +39,9 @@ std::string threadsArray(const chart::Chart& chart, const PatternArgs& pattern) 
         first = false;
         json += "{\"position\":" + std::to_string(t + 1) +
                 ",\"row\":" + (thread.row > 0 ? std::to_string(thread.row) : std::string("null")) +
-                ",\"number\":" + jsonString(thread.number) + ",\"rgb\":" + jsonString(palette::hexColourText(thread.rgb)) +
+                ",\"brand\":" + (thread.row > 0 ? jsonString(palette::ThreadCatalogue::of(thread.brand).name()) : std::string("null")) +
+                ",\"number\":" + jsonString(thread.number) +
+                ",\"name\":" + (thread.name.empty() ? std::string("null") : jsonString(thread.name)) + ",\"rgb\":" + jsonString(palette::hexColourText(thread.rgb)) +
                 ",\"count\":" + std::to_string(thread.count) + ",\"symbol\":" + jsonString(thread.symbol) +
                 ",\"inLegend\":" + (thread.listed ? "true" : "false") +
                 ",\"skeins\":" + std::to_string(skeinsOf(chart, static_cast<int>(t), pattern)) +

@@ -5,6 +5,7 @@
 #include "colour/BestThreadsReduction.h"
 #include "base/UiText.h"
 #include "image/ColorReduction.h"
+#include "palette/ThreadCatalogue.h"
 #include "settings/BasicInteger.h"
 #include "settings/SettingsTexts.h"
 
@@ -116,6 +117,7 @@ Form3Model::Form3Model(ChartSettingsTarget target, Text1ClickMemory& text1Clicks
 
 void Form3Model::load() {
     m_items[slot(Form3Combo::Combo1)] = {std::string(kRangeDmc), std::string(kRangeCc)};
+    for (std::string& range : palette::extraRangeNames()) m_items[slot(Form3Combo::Combo1)].push_back(std::move(range));
     m_items[slot(Form3Combo::Combo2)] = {std::string(kYes), std::string(kNo)};
     m_items[slot(Form3Combo::Combo3)] = {std::string(kModeGrey), std::string(kModeLowColour),
                                          std::string(kModeBlackWhite), std::string(kModeHighColour),
@@ -129,6 +131,7 @@ void Form3Model::load() {
     m_texts = textsInEffect(m_target);
     m_text1IsHint = m_target.xiutuTitle.empty();
     m_text1 = m_text1IsHint ? pav::uiString(kText1Hint) : m_target.xiutuTitle;
+    m_allowSpecialty = m_target.colourChoice.allowSpecialty;
     m_rejected.reset();
     notifyChanged();
 }
@@ -189,6 +192,8 @@ Form3Model::ApplyResult Form3Model::command1Click() {
         m_messages.showMessage(std::string(kForcedWarningText), std::string(kForcedWarningTitle));
     }
     m_target.colourChoice = *colours.choice;
+    m_target.colourChoice.threadRange = m_target.whichType.empty() ? std::string(kRangeDmc) : m_target.whichType;
+    m_target.colourChoice.allowSpecialty = m_allowSpecialty;
     requestClose();
     return ApplyResult::Closed;
 }

@@ -58,6 +58,12 @@ public:
         m_text1 = std::move(text);
         m_text1IsHint = false;
     }
+    // The box "允许特殊绣线": whether metallic, glow and variegated threads may be
+    // chosen by the best threads and by matching (the prescribed "DMC" range
+    // always matches all its threads). Every opening shows it as last applied.
+    bool allowSpecialty() const { return m_allowSpecialty; }
+    void setAllowSpecialty(bool allowed) { m_allowSpecialty = allowed; }
+
     // The first click of the run empties the box; later clicks leave it alone.
     void text1Click();
     // The user chose another language: a name box still holding the hint gets the hint in it.
@@ -101,6 +107,7 @@ private:
     std::array<std::string, kForm3ComboCount> m_texts;
     std::string m_text1;
     bool m_text1IsHint = true;
+    bool m_allowSpecialty = false;
     std::optional<Form3Combo> m_rejected;
 };
 

@@ -1,5 +1,8 @@
 #include "settings/Form3View.h"
 
+#include <algorithm>
+
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -52,8 +55,11 @@ QPushButton* button(const char* name, std::string_view text) {
 // What a list shows for one of the model's texts: the user's-language text, a
 // forced colour count as the number and the translated suffix.
 QString shownText(std::string_view text) {
-    if (text.ends_with(kColourSuffix) && text.size() > kColourSuffix.size())
-        return qs(text.substr(0, text.size() - kColourSuffix.size())) + uiText(kColourSuffix);
+    // Only a count is read so: a range name such as "DMC 全色" is an entry of its own.
+    const std::string_view before = text.substr(0, text.size() - std::min(text.size(), kColourSuffix.size()));
+    const bool count = std::none_of(before.begin(), before.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    if (text.ends_with(kColourSuffix) && text.size() > kColourSuffix.size() && count)
+        return qs(before) + uiText(kColourSuffix);
     return uiText(text);
 }
 
@@ -118,6 +124,9 @@ void Form3View::buildControls() {
         fields->addWidget(label(r.name, r.text), row, 0);
         fields->addWidget(r.field, row++, 1);
     }
+    m_check1 = withUiText(new QCheckBox, kCheck1Specialty);
+    m_check1->setObjectName(QStringLiteral("Check1"));
+    fields->addWidget(m_check1, row++, 0, 1, 2);
 
     m_command1 = button("Command1", kCommand1Ok);
     m_command2 = button("Command2", kCommand2Cancel);
@@ -143,6 +152,7 @@ void Form3View::connectControls() {
     }
     connect(m_text1, &QLineEdit::textChanged, this,
             [this](const QString& text) { m_model.setText1(text.toStdString()); });
+    connect(m_check1, &QCheckBox::toggled, this, [this](bool on) { m_model.setAllowSpecialty(on); });
     connect(m_command1, &QPushButton::clicked, this, &Form3View::applyClicked);
     connect(m_command2, &QPushButton::clicked, this, [this] { m_model.command2Click(); });
 }
@@ -187,6 +197,8 @@ void Form3View::controlsChanged() {
     }
     const QSignalBlocker block(m_text1);
     m_text1->setText(QString::fromStdString(m_model.text1()));
+    const QSignalBlocker blockCheck(m_check1);
+    m_check1->setChecked(m_model.allowSpecialty());
 }
 
 void Form3View::closeRequested() {

@@ -7,6 +7,7 @@
 
 #include "settings/Form3Model.h"
 
+class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -40,6 +41,7 @@ private:
     Form3Model& m_model;
     std::array<QComboBox*, kForm3ComboCount> m_combos{};
     QLineEdit* m_text1 = nullptr;
+    QCheckBox* m_check1 = nullptr; // "允许特殊绣线"
     QPushButton* m_command1 = nullptr;
     QPushButton* m_command2 = nullptr;
 };

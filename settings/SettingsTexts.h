@@ -65,6 +65,8 @@ inline constexpr std::string_view kDitherError = "  输入有错误：抖动只�
 inline constexpr std::string_view kCleanupError = "  输入有错误：清除孤立针只能选“关”、“轻”或“强”  ";
 inline constexpr std::string_view kMatchError = "  输入有错误：匹配方法只能选“RGB”或“感知(CIEDE2000)”  ";
 inline constexpr std::string_view kChoiceErrorTitle = "Korvane inc.";
+// The box under the colour controls: specialty threads may be chosen.
+inline constexpr std::string_view kCheck1Specialty = "允许特殊绣线（金属、夜光、段染）";
 
 // About box (Form4).
 inline constexpr std::string_view kForm4Caption = "Korvane inc.";

@@ -400,6 +400,14 @@
         <translation>Perceptual (CIEDE2000)</translation>
     </message>
     <message>
+        <source>允许特殊绣线（金属、夜光、段染）</source>
+        <translation>Allow specialty threads (metallic, glow, variegated)</translation>
+    </message>
+    <message>
+        <source>DMC 全色</source>
+        <translation>DMC all colours</translation>
+    </message>
+    <message>
         <source>  输入有错误：智能配色只能是“不使用”或2到100的数字  </source>
         <translation>  Wrong input: best threads can only be “Off” or a number from 2 to 100  </translation>
     </message>

@@ -506,7 +506,9 @@ void Reader::buildThreads(Chart& chart) {
         if (attribute.name != names::kIndex && attribute.name != names::kColor && !names::isClothDefault(attribute))
             chart.file.cloth.push_back(attribute);
 
-    const auto& dmc = palette::ThreadCatalogue::of(palette::ThreadBrand::Dmc);
+    // Thread numbers are read against the catalogue of the chart's range.
+    const palette::ThreadBrand brand = palette::brandOfRange(chart.rangeName).value_or(palette::ThreadBrand::Dmc);
+    const auto& dmc = palette::ThreadCatalogue::of(brand);
     for (std::size_t i = 1; i < ordered.size(); ++i) {
         const XmlAttributes& item = ordered[i].attributes;
         ChartThread thread;
@@ -526,8 +528,10 @@ void Reader::buildThreads(Chart& chart) {
             throw Failure(OxsError::BadPalette);
         }
         if (row) {
+            thread.brand = brand;
             thread.row = row;
             thread.number = dmc.thread(row).number;
+            thread.name = dmc.thread(row).name;
         } else {
             const QString kept = number ? QString::fromStdString(*number).trimmed() : QString();
             thread.number = kept.isEmpty() ? palette::hexColourText(thread.rgb) : kept.toStdString();

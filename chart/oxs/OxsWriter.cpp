@@ -93,7 +93,6 @@ void writePalette(QXmlStreamWriter& xml, const Chart& chart) {
     writeOthers(xml, chart.file.cloth, {names::kNumber, names::kName});
     xml.writeEndElement();
 
-    const auto& catalogue = palette::ThreadCatalogue::of(palette::ThreadBrand::Dmc);
     const auto& threads = chart.threads();
     // A file that says nothing lists the threads it stitches: a thread listed without
     // a stitch says so, or reopening the file would drop it from the legend.
@@ -116,7 +115,8 @@ void writePalette(QXmlStreamWriter& xml, const Chart& chart) {
         static const XmlAttributes none;
         const XmlAttributes& kept = t < chart.file.threads.size() ? chart.file.threads[t] : none;
         const std::string number =
-            thread.row > 0 ? paddedThreadNumber(catalogue.name(), thread.number) : thread.number;
+            thread.row > 0 ? paddedThreadNumber(palette::ThreadCatalogue::of(thread.brand).name(), thread.number)
+                           : thread.number;
         xml.writeStartElement(names::kPaletteItem);
         xml.writeAttribute(names::kIndex, QString::number(t + 1));
         xml.writeAttribute(names::kNumber, qs(number));

@@ -301,7 +301,7 @@ ChartRequest Form7Model::chartRequest() const {
     request.rangeName = chartRange(m_whichType);
     int value = 0;
     request.threshold = palette::parseThreshold(m_thresholdText, value) ? value : 0;
-    request.matcher = &palette::dmcMatcher(m_host.fitCriterion());
+    request.matcher = &palette::rangeMatcher(request.rangeName, m_host.fitCriterion(), m_host.allowSpecialty());
     return request;
 }
 
@@ -312,6 +312,7 @@ bool Form7Model::buildColourIndex(const TaskDelegate& task) {
     // The box's change rule keeps it numeric, so reading it before the matching
     // rather than between matching and counting makes no difference.
     request.threshold = threshold();
+    request.matcher = &palette::rangeMatcher(m_whichType, m_host.fitCriterion(), m_host.allowSpecialty());
     ChartResult result = makeChart(stitchGrid(m_host.stitchColours(), m_chartW, m_chartH), request, task);
     // A chart that cannot be made ends the generation as an abort does.
     if (result.error == ChartError::TooManyColours || result.error == ChartError::TooManySymbols)

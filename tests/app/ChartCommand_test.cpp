@@ -166,6 +166,48 @@ TEST_F(ChartCommand, BestThreadsWithTheirDitherCleanupAndMatching) {
     }
 }
 
+TEST_F(ChartCommand, EveryThreadRangeWithBrandsNamesAndSpecialtyThreads) {
+    // Greys, where the metallic silver (#A0A0A0) is the nearest thread of DMC.
+    QImage greys(120, 60, QImage::Format_RGB32);
+    for (int y = 0; y < 60; ++y)
+        for (int x = 0; x < 120; ++x) greys.setPixel(x, y, x < 40 ? qRgb(160, 160, 160) : x < 80 ? qRgb(20, 20, 20) : qRgb(150, 90, 40));
+    const QString in = picture(greys, "greys.png");
+    const auto threadsOf = [&](const QStringList& options) {
+        const CliRun r = run(QStringList{in, "--width", "120", "--threshold", "0", "--json"} + options);
+        EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+        const QJsonObject json = QJsonDocument::fromJson(r.out).object();
+        return json["threads"].toArray();
+    };
+    const struct {
+        const char* range;
+        const char* brand;
+    } ranges[] = {{"DMC", "DMC"}, {"DMC 全色", "DMC"}, {"Anchor", "Anchor"}, {"Madeira", "Madeira"}};
+    for (const auto& range : ranges) {
+        for (const QStringList& reduction : {QStringList{"--mode", "0"}, QStringList{"--threads", "3"}}) {
+            const QJsonArray threads = threadsOf(QStringList{"--range", range.range} + reduction);
+            SCOPED_TRACE(range.range);
+            ASSERT_EQ(threads.size(), 3);
+            bool metallic = false;
+            for (const QJsonValue& thread : threads) {
+                EXPECT_EQ(thread["brand"].toString(), range.brand);
+                EXPECT_FALSE(thread["name"].toString().isEmpty());
+                metallic = metallic || thread["name"].toString().contains("Metallic");
+            }
+            // Only the prescribed range's matching takes its metallic silver unasked.
+            EXPECT_EQ(metallic, QString(range.range) == "DMC" && reduction.front() == "--mode");
+        }
+    }
+    bool silver = false;
+    for (const QJsonValue& thread : threadsOf({"--range", "DMC 全色", "--allow-specialty", "--mode", "0"}))
+        silver = silver || thread["number"].toString() == "5283";
+    EXPECT_TRUE(silver);
+    // A range of the stitch colours has neither brand nor names.
+    for (const QJsonValue& thread : threadsOf({"--range", "CC", "--mode", "0"})) {
+        EXPECT_TRUE(thread["brand"].isNull());
+        EXPECT_TRUE(thread["name"].isNull());
+    }
+}
+
 TEST_F(ChartCommand, DefaultWidthStaysWithinTheZoomBarOfASmallPicture) {
     // 10 pixels are 150 twips: the zoom bar ends at 150, below the width bar's 230.
     const CliRun r = run({picture(stripes(10, 10), "tiny.png"), "--json"});

@@ -91,7 +91,9 @@ TEST(WorkingFile, CurrentFolderWhenWritableOtherwiseTheCache) {
 
     const std::string locked = readOnlyFolder(home);
     ASSERT_TRUE(QDir::setCurrent(q(locked)));
-    if (!folderWritable(locked)) EXPECT_EQ(workingFile("tmppicv.bmp"), home.cache() + "/tmppicv.bmp");
+    if (!folderWritable(locked)) {
+        EXPECT_EQ(workingFile("tmppicv.bmp"), home.cache() + "/tmppicv.bmp");
+    }
     QDir::setCurrent(previous);
 }
 

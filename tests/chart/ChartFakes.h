@@ -20,6 +20,8 @@ struct FakeHost : ChartHost {
     std::vector<bool> enabledCalls;
     double stitchPictureWidth() const override { return width; }
     colour::FitCriterion fitCriterion() const override { return criterion; }
+    bool specialty = false;
+    bool allowSpecialty() const override { return specialty; }
     const colour::RgbGrid* stitchesBeforeReduction() const override { return before; }
     int stitchPictureHeight() const override { return height; }
     Swatches swatches() const override { return swatchKind; }

@@ -34,6 +34,37 @@ TEST(ChartColours, TheHostsCriterionMatchesTheStitches) {
     }
 }
 
+TEST(ChartColours, EachRangeMatchesItsOwnThreadsWithTheirNames) {
+    // Grey bands, the middle one the metallic silver's colour.
+    const auto paint = [](int x, int) { return x < 2 ? palette::makeRgb(30, 30, 30) : x < 4 ? palette::makeRgb(160, 160, 160) : palette::makeRgb(240, 200, 120); };
+    for (const bool specialty : {false, true}) {
+        for (const palette::ThreadCatalogue& catalogue : palette::ThreadCatalogue::all()) {
+            SCOPED_TRACE(catalogue.rangeName() + (specialty ? " with specialty" : ""));
+            ChartRun run(6, 3, paint);
+            run.host.specialty = specialty;
+            run.model.setWhichType(catalogue.rangeName());
+            run.generate();
+            const Chart& chart = run.model.chart();
+            EXPECT_EQ(chart.rangeName, catalogue.rangeName());
+            ASSERT_EQ(chart.threads().size(), 3u);
+            for (const ChartThread& thread : chart.threads()) {
+                EXPECT_EQ(thread.brand, catalogue.brand());
+                ASSERT_GE(thread.row, 1);
+                const palette::CatalogueThread& entry = catalogue.thread(thread.row);
+                EXPECT_EQ(thread.number, entry.number);
+                EXPECT_EQ(thread.rgb, entry.rgb);
+                EXPECT_EQ(thread.name, entry.name);
+                EXPECT_FALSE(thread.name.empty());
+                // The prescribed range matches all its threads; the others keep
+                // their specialty threads for when the host allows them.
+                if (!specialty && catalogue.brand() != palette::ThreadBrand::Dmc) {
+                    EXPECT_FALSE(entry.specialty());
+                }
+            }
+        }
+    }
+}
+
 // Two threads in halves with one stitch of the right-hand thread alone on the left.
 constexpr int W = 6, H = 4;
 std::int32_t halves(int x, int y) {

@@ -171,8 +171,11 @@ private slots:
         job.setEvents(&m_view->events());
         bool asked = false;
         QString title;
+        // The timers' context: a timer that has not fired by the return goes with it,
+        // rather than firing in a later test onto this frame's variables.
+        QObject scope;
         if (QPrinterInfo::availablePrinters().isEmpty()) {
-            QTimer::singleShot(0, [&] {
+            QTimer::singleShot(0, &scope, [&] {
                 asked = QApplication::activeModalWidget() != nullptr;
                 if (asked) QApplication::activeModalWidget()->close();
             });
@@ -183,7 +186,7 @@ private slots:
             QVERIFY(!m_model->printing());
             return;
         }
-        QTimer::singleShot(0, [&] {
+        QTimer::singleShot(0, &scope, [&] {
             auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
             asked = dialog != nullptr;
             if (dialog) title = dialog->windowTitle();

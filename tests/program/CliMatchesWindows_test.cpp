@@ -25,6 +25,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -148,7 +149,7 @@ TEST(CliMatchesWindows, SamePictureSameChart) {
     const QString start = QString::fromLocal8Bit(qgetenv("PAV_SOURCE_DIR")) + "/assets/logo.dll";
 
     using chart::ChartStyle;
-    const Case cases[] = {
+    const std::vector<Case> cases = {
         {"parrot mode 16", parrot, std::nullopt, 16, 0, ChartStyle::SymbolsOnly, "symbols", "DMC"},
         {"parrot 12 colours", parrot, 90, 99, 12, ChartStyle::BlocksAndSymbols, "blocks+symbols", "DMC"},
         {"start picture as it is", start, 117, 0, 0, ChartStyle::BlocksOnly, "blocks", "DMC"},

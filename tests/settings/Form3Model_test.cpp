@@ -188,7 +188,8 @@ TEST(Form3Model, CancelClosesAndWritesNothing) {
 TEST(Form3Model, LoadFillsTheLists) {
     Dialog dialog;
     const Form3Model& model = dialog.model;
-    EXPECT_THAT(model.items(Form3Combo::Combo1), ElementsAre("DMC", "CC"));
+    // The prescribed two first, then every thread table's range.
+    EXPECT_THAT(model.items(Form3Combo::Combo1), ElementsAre("DMC", "CC", "DMC 全色", "Anchor", "Madeira"));
     EXPECT_THAT(model.items(Form3Combo::Combo2), ElementsAre("是", "否"));
     EXPECT_THAT(model.items(Form3Combo::Combo3),
                 ElementsAre("灰度图片", "低分辨彩色图", "高清黑白图片", "高分辨彩色图", "不做减色处理"));
@@ -252,8 +253,13 @@ TEST(Form3Model, OpensOnTheSettingsInEffectAndOkChangesNothing) {
         EXPECT_EQ(owners.ColorBit, before.ColorBit);
         EXPECT_EQ(owners.autoColor, before.autoColor);
         EXPECT_EQ(owners.xiutuTitle, before.xiutuTitle);
-        EXPECT_EQ(owners.colourChoice, before.colourChoice);
-        if (c.ColorBit == 99) EXPECT_EQ(owners.rdColorNum, before.rdColorNum);
+        // The choice takes the range as the one its best threads come from.
+        ColourChoice expected = before.colourChoice;
+        expected.threadRange = *c.range ? c.range : "DMC";
+        EXPECT_EQ(owners.colourChoice, expected);
+        if (c.ColorBit == 99) {
+            EXPECT_EQ(owners.rdColorNum, before.rdColorNum);
+        }
         // An empty range is the default range, which the list names.
         EXPECT_EQ(owners.whichType, *c.range ? c.range : "DMC");
     }
@@ -350,6 +356,29 @@ TEST(Form3Model, ColourControlsWriteTheirChoiceOrRefuseEverything) {
             EXPECT_EQ(owners.whichType, "old range");
         }
     }
+}
+
+TEST(Form3Model, RangeAndSpecialtyBoxReachTheColourChoice) {
+    Dialog dialog;
+    auto& [owners, clicks, sink, observer, model] = dialog;
+    EXPECT_FALSE(model.allowSpecialty());
+    model.setText(Form3Combo::Combo1, "Anchor");
+    model.setText(Form3Combo::Combo5, "30");
+    model.setAllowSpecialty(true);
+    ASSERT_EQ(model.command1Click(), Form3Model::ApplyResult::Closed);
+    EXPECT_EQ(owners.whichType, "Anchor");
+    EXPECT_EQ(owners.colourChoice.threadRange, "Anchor");
+    EXPECT_TRUE(owners.colourChoice.allowSpecialty);
+    EXPECT_EQ(owners.colourChoice.bestThreads, 30);
+
+    // Every opening shows the box as last applied; an emptied range is the DMC range.
+    model.load();
+    EXPECT_TRUE(model.allowSpecialty());
+    model.setAllowSpecialty(false);
+    model.setText(Form3Combo::Combo1, "");
+    ASSERT_EQ(model.command1Click(), Form3Model::ApplyResult::Closed);
+    EXPECT_EQ(owners.colourChoice.threadRange, "DMC");
+    EXPECT_FALSE(owners.colourChoice.allowSpecialty);
 }
 
 TEST(Form3Model, BestThreadsBesideTheForcedReduction) {

@@ -1,5 +1,6 @@
 // Clicks the real settings dialog and About box offscreen.
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -94,7 +95,7 @@ private slots:
         QCOMPARE(child<QLabel>("Label6")->text(), QString("强制减色："));
         QCOMPARE(child<QPushButton>("Command1")->text(), QString("确定"));
         QCOMPARE(child<QPushButton>("Command2")->text(), QString("取消"));
-        QCOMPARE(itemsOf(combo(1)), QStringList({"DMC", "CC"}));
+        QCOMPARE(itemsOf(combo(1)), QStringList({"DMC", "CC", "DMC 全色", "Anchor", "Madeira"}));
         QCOMPARE(itemsOf(combo(2)), QStringList({"是", "否"}));
         QCOMPARE(itemsOf(combo(3)),
                  QStringList({"灰度图片", "低分辨彩色图", "高清黑白图片", "高分辨彩色图", "不做减色处理"}));
@@ -157,6 +158,12 @@ private slots:
             QVERIFY(combo(n)->y() > combo(4)->y());
         }
         QVERIFY(child<QPushButton>("Command1")->y() > combo(8)->y());
+        auto* specialty = child<QCheckBox>("Check1");
+        QCOMPARE(specialty->text(), QString("允许特殊绣线（金属、夜光、段染）"));
+        QVERIFY(!specialty->isChecked());
+        QVERIFY(specialty->y() > combo(8)->y() && specialty->y() < child<QPushButton>("Command1")->y());
+        specialty->setChecked(true);
+        combo(1)->setCurrentIndex(3); // Anchor
 
         type(combo(5), "30");
         combo(6)->setCurrentIndex(1); // Floyd-Steinberg
@@ -169,6 +176,8 @@ private slots:
         QVERIFY(m_colours.cleanup == pav::colour::Cleanup::Strong);
         QVERIFY(m_colours.criterion == pav::colour::FitCriterion::Ciede2000);
         QCOMPARE(m_colorBit, 4);
+        QVERIFY(m_colours.allowSpecialty);
+        QCOMPARE(QString::fromStdString(m_colours.threadRange), QString("Anchor"));
     }
 
     void badThreadCountShowsItsMessageAndPointsAtIt() {
