@@ -35,6 +35,7 @@ struct ChartThread {
     int row = 0;            // catalogue row; 0 for a colour of its own
     std::int32_t rgb = 0;   // R + 256*G + 65536*B
     std::string number;     // "310", "#FFC9B8"
+    std::string name;       // the colour's name ("Forget-me-not blue"); empty when none is known
     int count = 0;          // stitches of this thread
     std::string symbol;     // UTF-8; empty when the symbol set has run out
     bool listed = true;     // has a legend entry (count at least the ignore threshold)

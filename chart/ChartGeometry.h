@@ -6,6 +6,7 @@
 
 #include "base/Rounding.h"
 
+#include <QColor>
 #include <QFont>
 #include <QPointF>
 #include <QRectF>
@@ -80,6 +81,10 @@ struct ChartGeometry {
     // Thin lines are one device pixel wide, heavy lines two; widths are device pixels.
     int thinPen = 1;
     int heavyPen = 2;
+    // Pattern pages: a light line under each heavy one, wider than it, so that the
+    // heavy line shows on dark blocks too; 0 draws none.
+    int heavyHaloPen = 0;
+    QColor heavyHalo{255, 255, 255, 210};
     // Text corners are rounded to whole units (pixels on the canvas).
     bool snapText = true;
 

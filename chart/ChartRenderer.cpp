@@ -288,16 +288,23 @@ std::vector<int> multiplesIn(int from, int to, int every) {
 void drawPatternHeavyLines(QPainter& painter, const ChartGeometry& g, const Chart& chart, QRect cells) {
     const double right = g.leftMargin + g.cell * cells.width();
     const double bottom = g.gridTop + g.cell * cells.height();
-    painter.setPen(devicePen(kHeavyLine, g.heavyPen, Qt::SquareCap));
     const auto heavy = [&](int i, int edge) { return i % g.patternEvery == 0 || i == edge; };
-    for (int j = cells.top(); j <= cells.top() + cells.height(); ++j)
-        if (heavy(j, chart.height()))
-            line(painter, g.leftMargin, g.gridTop + g.cell * (j - cells.top()), right,
-                 g.gridTop + g.cell * (j - cells.top()));
-    for (int i = cells.left(); i <= cells.left() + cells.width(); ++i)
-        if (heavy(i, chart.width()))
-            line(painter, g.leftMargin + g.cell * (i - cells.left()), g.gridTop,
-                 g.leftMargin + g.cell * (i - cells.left()), bottom);
+    const auto lines = [&] {
+        for (int j = cells.top(); j <= cells.top() + cells.height(); ++j)
+            if (heavy(j, chart.height()))
+                line(painter, g.leftMargin, g.gridTop + g.cell * (j - cells.top()), right,
+                     g.gridTop + g.cell * (j - cells.top()));
+        for (int i = cells.left(); i <= cells.left() + cells.width(); ++i)
+            if (heavy(i, chart.width()))
+                line(painter, g.leftMargin + g.cell * (i - cells.left()), g.gridTop,
+                     g.leftMargin + g.cell * (i - cells.left()), bottom);
+    };
+    if (g.heavyHaloPen > 0) {
+        painter.setPen(devicePen(g.heavyHalo, g.heavyHaloPen, Qt::FlatCap));
+        lines();
+    }
+    painter.setPen(devicePen(kHeavyLine, g.heavyPen, Qt::SquareCap));
+    lines();
 }
 
 void arrow(QPainter& painter, QPointF tip, QPointF towards, double size) {

@@ -46,7 +46,7 @@ const char* const kChartUsage =
     "[--style blocks+symbols|symbols|blocks] "
     "[--threshold N] [--title T] [--range R] [-o CHART.bmp] [--stitches S.bmp] [--effect E.bmp] [--pdf CHART.pdf] "
     "[--oxs CHART.oxs] [--json] [--pattern FILE.pdf [--paper A4|Letter|A3] [--cell-mm X] [--overlap N] "
-    "[--fabric-count N] [--strands N] [--bw]]; IN may be an .oxs chart file: no picture, no reduction, every output "
+    "[--fabric-count N] [--strands N] [--bw] [--symbols distinct|chart]] [--lang zh|en]; IN may be an .oxs chart file: no picture, no reduction, every output "
     "from the file";
 
 namespace {
@@ -280,7 +280,7 @@ void finish(const ChartArgs& args, const chart::Chart& chart, int colorBit, Outp
             throw CliError(ExitCode::Output, "cannot write '" + args.pdf + "': " + error.toStdString());
         outputs.add(args.pdf, pdf);
     }
-    if (!args.oxs.empty()) outputs.add(args.oxs, chart::oxs::writeOxs(chart));
+    if (!args.oxs.empty()) outputs.add(args.oxs, chart::oxs::writeOxs(chartFileChart(chart, args.pattern)));
     std::optional<int> pages;
     if (!args.pattern.path.empty()) {
         QByteArray pdf;
@@ -290,6 +290,8 @@ void finish(const ChartArgs& args, const chart::Chart& chart, int colorBit, Outp
         outputs.add(args.pattern.path, pdf);
     }
     outputs.write();
+    if (!args.pattern.path.empty())
+        for (const std::string& hint : patternHints(chart, args.pattern)) std::fprintf(stderr, "%s\n", hint.c_str());
     if (args.json) std::printf("%s\n", summary(sheetSize, pages).c_str());
 }
 
@@ -314,6 +316,8 @@ void runChartFile(const ChartArgs& args) {
 void runChart(const Invocation& invocation) {
     const ChartArgs args = parseArgs(invocation.args);
     ensureApplication(invocation);
+    if (args.pattern.language && !setUiLanguage(*args.pattern.language))
+        throw CliError(ExitCode::Failure, "the English texts could not be loaded");
     image::initDither();
     chart::installChartFontSubstitutes();
     if (isChartFile(args.input)) return runChartFile(args);
