@@ -50,6 +50,8 @@ struct ChartGeometry {
     // Each row's symbols written as one run of glyphs per ink, each centred across
     // its cell, instead of one text per stitch: far fewer and smaller operations in a PDF.
     bool symbolRuns = false;
+    // With runs: a space glyph after each symbol, so that a PDF's text layer reads every cell's symbol as one word.
+    bool symbolWords = false;
     QPointF rowLabelOffset{-18, -1};          // from (L, T + cell*y)
     QPointF letterOffset{-5, 42};             // from (L + cell*x, T + cell*H)
     double digitDx = 2;                       // from L + cell*x

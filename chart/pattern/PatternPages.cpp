@@ -576,6 +576,7 @@ chart::ChartGeometry chartPageGeometry(const PatternLayout& layout, double d) {
     g.symbolFont = patternSymbolFont(c, layout.options.symbols);
     g.symbolDx = 0;
     g.symbolRuns = true;
+    g.symbolWords = true;
     g.symbolBaseline = (c / 2 + kSymbolBaselineEm * c * kSymbolEm) * d;
     g.snapText = false;
     // About 0.1 mm thin lines and 0.3 mm heavy ones, whatever the resolution; on

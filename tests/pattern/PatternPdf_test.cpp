@@ -208,16 +208,22 @@ TEST_F(PatternPdf, KeyListsEveryThreadWithItsSkeins) {
         const chart::ChartThread& thread = shown.threads()[t];
         const double worth = crossSkeins(thread.count, uses[t].isolatedShare(), 18, 3);
         skeins += skeinsToBuy(worth);
-        const std::vector<QString> wanted = {QString::fromStdString(thread.symbol), QStringLiteral("DMC"),
-                                             QString::fromStdString(shopNumber(shown, thread)), QStringLiteral("3"),
-                                             QString::number(thread.count), QString::number(worth * 8, 'f', 1),
-                                             QString::number(skeinsToBuy(worth))};
+        std::vector<QString> wanted = {QString::fromStdString(thread.symbol), QStringLiteral("DMC"),
+                                       QString::fromStdString(shopNumber(shown, thread)), QStringLiteral("3"),
+                                       QString::number(thread.count), QString::number(worth * 8, 'f', 1),
+                                       QString::number(skeinsToBuy(worth))};
+        if (isMetallic(shown, thread)) wanted.insert(wanted.begin() + 3, QStringLiteral("（金属线）"));
         EXPECT_TRUE(std::find(lines.begin(), lines.end(), wanted) != lines.end())
             << "DMC " << thread.number << " with " << thread.count << " stitches";
     }
     const std::vector<QString> totals = {QStringLiteral("合计"), QStringLiteral("77"), QStringLiteral("色"),
                                          QString::number(chart.stitchedCells()), QString::number(skeins)};
-    EXPECT_TRUE(std::find(lines.begin(), lines.end(), totals) != lines.end());
+    EXPECT_TRUE(std::find(lines.begin(), lines.end(), totals) != lines.end()) << [&] {
+        QString all;
+        for (const auto& line : lines)
+            if (!line.empty() && line[0] == QStringLiteral("合计")) for (const QString& w : line) all += w + QLatin1Char(' ');
+        return all.toStdString();
+    }();
 }
 
 // A thread used only by back stitches is still bought: it has a back-stitch row with its length and skeins,
