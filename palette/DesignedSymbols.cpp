@@ -6,7 +6,8 @@
 // so that at a 2 mm cell, in black on white, no two look alike: none differs
 // from another only in size or case, none is a rotation-free copy of another
 // script's letter, and of O/0/Q/D, I/l/1/|, S/5/$, B/8 and Z/2 only one each
-// is kept. No glyph reaches the cell's edge; dots and hairlines are left out.
+// is kept. No glyph reaches the cell's edge; dots, hairlines, dotted outlines
+// and bars that read as a dash or an equals sign are left out.
 
 namespace pav::palette {
 
@@ -15,17 +16,17 @@ namespace {
 const char* const kDesigned =
     "●▲▼◆★♠◀▶✚✖✦✪○□△▽◇☆♧◁▷⬠⬡ABCDEGHKL"
     "MPTUVWXYZS134679◐◑◒◓◧◨◢◣◤◥▣◉⊕⊞▤▥"
-    "▧▨◭◮⬒⬓⬖⬗⬘⬙◚◖◍◌←↑→↓↖↗↘↙⇐⇑⇒⇓⇖⇗⇘⇙⬅⬆"
+    "▧▨◭◮⬒⬓⬖⬗⬘⬙◚◖◍←↑→↓↖↗↘↙⇐⇑⇒⇓⇖⇗⇘⇙⬅⬆"
     "⇦⇨↺↻↶↷↰↱↲↳⇄⇅⇆↯➙➛➝➟➢➣➧➨➩➪➫➬➭➮➯➱➲➳"
     "➴➵➶➺➻➼➾⟲⟳⇤⇥⇪⇫⇮⇱⇲⇴⇵⇿↜↝↢↣↨↫↬↴↸↹⇋⇌⇚"
-    "⇛×÷=≡±∓∞√∂∇∈∋∩⊂⊃≤≥∠⊥¬#%&@?!§¶©¥£"
-    "€¢¤≈∴∵∷⋈⊓⊔⊏⊐⊤⊢⊣⊲⊳≺≻∝∅∆∢⋇∗≋≬≶≷⊶⋔⋕"
+    "⇛×÷=≡±∞√∂∇∈∋∩⊂⊃≤≥∠⊥¬#%&@?!§¶©¥£"
+    "€¢¤≈∷⋈⊓⊔⊏⊐⊤⊢⊣⊲⊳≺≻∝∅∆∢⋇∗≋≬≶≷⊶⋔⋕"
     "⊰⊱⊴⊵⊹⊻⊼⊾⊿≪≫⩽⩾∄∔∖⌀⌂⌘⏏⏣✓✗✙✝✞✟✠✡✢✧✩"
     "✫✬✭✰✳✴✵✶✺✾✿❀❁❂❄❆❈❍❏❐❺❿➀➂➃➅➆➉✈✉✂✆"
     "✎✏✐✑❡❢❤❥❦❧☁☂☒☓☘☙☚☛☠☢☣☤☥☦☨☩☪☫☬☭☮☯"
     "☰☸☹☼☽☾♀♁♂♃♄♅♆♇♈♉♊♋♌♎♏♐♑♒♓♔♕♖♗♙♚♛"
     "♜♝♞♪♫♬♯⚀⚅⚐⚑⚒⚓⚔⚕⚖⚗⚘⚙⚛⚜⚠⚡⚢⚦⚧⚨⚩⛀⛁⛂⛃"
-    "♻♲♺♼♽⚆⚊⚌⚮⚯⚰⚱⚴⚵⚶⚷⚸♰♱♾♿☇☈☉☊☋☌☍☡ΓΞΨ"
+    "♻♲♺♼♽⚆⚮⚯⚰⚱⚴⚵⚶⚷⚸♰♱♾♿☇☈☉☊☋☌☍☡ΓΞΨ"
     "απωϑϞϬДЛЦШЪЫЮЯЉЊЋѢҨҶӠԀԂԄԎѤѦѪѬѰѺҠ"
     "ҤҼӋӘbfmtðæԳԶԷԹԺԽԿՀՂՃՆՇՈՊՎՒՖბთმპს"
     "ჩאבגדזלמערש";

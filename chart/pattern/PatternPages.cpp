@@ -104,7 +104,7 @@ void drawSmallMap(Sheet& s, const ChartPage* current, double right, double top, 
 // Title and page number (with the small map of the pages) on the first line, what the page holds on the second.
 void drawHeader(Sheet& s, const QString& info, const ChartPage* page = nullptr) {
     const PatternLayout& layout = s.source.layout;
-    const double mapWidth = layout.chartPages.size() > 1
+    const double mapWidth = page && layout.chartPages.size() > 1
                                 ? std::min({9.0 / layout.rows.size(), 28.0 / layout.columns.size(), 3.0}) *
                                       static_cast<double>(layout.columns.size())
                                 : 0;
