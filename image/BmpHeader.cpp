@@ -7,7 +7,8 @@ namespace {
 
 constexpr std::uint32_t kCoreHeaderSize = 12; // the old header with 16-bit sizes
 
-enum Compression : std::uint32_t { Rgb = 0, Rle8 = 1, Rle4 = 2, BitFields = 3, AlphaBitFields = 6 };
+constexpr std::uint32_t Rgb = BmpRgb, Rle8 = BmpRle8, Rle4 = BmpRle4, BitFields = BmpBitFields,
+                        AlphaBitFields = BmpAlphaBitFields;
 
 bool knownHeaderSize(std::uint32_t size) {
     return size == kCoreHeaderSize || size == 40 || size == 52 || size == 56 || size == 64 || size == 108 ||
@@ -78,6 +79,9 @@ BmpHeaderCheck checkBmpHeader(std::span<const std::uint8_t> file, std::int64_t m
     if (topDown && (compression == Rle8 || compression == Rle4)) return refuse("invalid top-down RLE BMP");
 
     const std::uint64_t offset = le32(file, 10);
+    // Pixels that start inside the headers or the masks would be read from them.
+    const std::uint64_t headersEnd = kFileHeaderSize + headerSize + bmpMaskBytesAfterHeader(headerSize, compression);
+    if (offset < headersEnd) return refuse("damaged BMP file (pixel data inside its header)");
     if (offset >= file.size()) return refuseTruncated("truncated BMP file (no pixel data)");
     if (compression != Rle8 && compression != Rle4) {
         const std::uint64_t stride = ((static_cast<std::uint64_t>(width) * bits + 31) / 32) * 4;
@@ -87,7 +91,7 @@ BmpHeaderCheck checkBmpHeader(std::span<const std::uint8_t> file, std::int64_t m
 
     BmpHeaderCheck c;
     c.info = {static_cast<std::int32_t>(width), static_cast<std::int32_t>(height), topDown, bits,
-              compression};
+              compression, headerSize, static_cast<std::uint32_t>(offset)};
     return c;
 }
 

@@ -77,7 +77,7 @@ public:
     bool SetColorTable(std::int32_t index, std::int32_t rgb);
 
     // --- files ---
-    // Any BMP that the platform decoder accepts, ending at 24 bits per pixel.
+    // Any BMP layout (see BmpReader.h), ending at 24 bits per pixel; alpha is dropped.
     // On failure the buffer keeps what it held (or is empty if Create failed).
     bool LoadBitMap(const std::string& fileName);
     // The same from the bytes of a BMP file held in memory.
@@ -130,7 +130,6 @@ private:
     bool fail(std::string message) const;
     void writeHeader();
     int paletteSize() const;
-    bool installTopDown(const QImage& picture);
     bool storeRect(const QImage& picture, int x, int y, int w, int h);
     bool blit(const QImage& source, int x, int y, int w, int h, int sx, int sy, int sw, int sh, RasterOp op);
 };

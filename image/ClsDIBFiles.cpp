@@ -1,15 +1,12 @@
-// Reading and writing BMP files. Decoding goes through Qt's BMP reader only;
-// writing builds the file in memory and replaces the target atomically.
+// Reading and writing BMP files. Decoding goes through the program's own BMP
+// reader; writing builds the file in memory and replaces the target atomically.
 #include "BmpFormat.h"
 #include "BmpHeader.h"
+#include "BmpReader.h"
 #include "ClsDIB.h"
 #include "PictureDecoder.h"
 #include "base/SafeFile.h"
 
-#include <QBuffer>
-#include <QByteArray>
-#include <QImage>
-#include <QImageReader>
 #include <QString>
 
 #include <algorithm>
@@ -48,19 +45,6 @@ bool readWholeFile(const std::string& fileName, std::int64_t maxPixels, std::vec
     return true;
 }
 
-QImage decodeBmp(std::span<const std::uint8_t> bytes, std::string& error) {
-    const QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()),
-                                                    static_cast<qsizetype>(bytes.size()));
-    QBuffer device;
-    device.setData(data);
-    device.open(QIODevice::ReadOnly);
-    QImageReader reader(&device, "bmp");
-    reader.setAutoDetectImageFormat(false); // a BMP or nothing, whatever else Qt could decode
-    QImage picture;
-    if (!reader.read(&picture)) error = "damaged BMP file: " + reader.errorString().toStdString();
-    return picture;
-}
-
 } // namespace
 
 bool ClsDIB::LoadBitMap(const std::string& fileName) {
@@ -73,25 +57,32 @@ bool ClsDIB::LoadBitMap(const std::string& fileName) {
 bool ClsDIB::LoadBitMapData(std::span<const std::uint8_t> bytes, std::int64_t maxPixels) {
     const BmpHeaderCheck check = checkBmpHeader(bytes, maxPixels);
     if (!check.ok()) return fail(check.error);
-    std::string error;
-    const QImage picture = decodeBmp(bytes, error);
-    if (picture.isNull()) return fail(error);
-    if (picture.width() != check.info.width || picture.height() != check.info.height)
-        return fail("damaged BMP file: decoded size differs from its header");
-    if (!installTopDown(picture)) return fail("cannot create a buffer of the picture's size");
-    m_lastError.clear();
-    return true;
-}
-
-// Makes this buffer a 24-bit copy of a top-down Qt picture.
-bool ClsDIB::installTopDown(const QImage& picture) {
-    const QImage bgr = picture.convertToFormat(QImage::Format_BGR888);
-    if (bgr.isNull() || !Create(bgr.width(), bgr.height(), 24, false)) return false;
-    const std::size_t rowBytes = static_cast<std::size_t>(m_width) * 3;
-    for (int row = 0; row < m_height; ++row) {
-        std::uint8_t* dst = m_pixels.data() + static_cast<std::size_t>(m_height - 1 - row) * m_stride;
-        std::memcpy(dst, bgr.constScanLine(row), rowBytes);
+    // Decoded aside, so that a damaged file leaves this buffer as it was.
+    ClsDIB loaded;
+    if (!loaded.Create(check.info.width, check.info.height, 24, false)) {
+        Free();
+        return fail("cannot create a buffer of the picture's size");
     }
+    const BmpReadResult read = readBmpRows(bytes, check.info, [&](int rowFromTop, const std::uint32_t* pixels) {
+        std::uint8_t* dst = loaded.m_pixels.data() +
+                            static_cast<std::size_t>(loaded.m_height - 1 - rowFromTop) * loaded.m_stride;
+        for (int x = 0; x < loaded.m_width; ++x, dst += 3) {
+            dst[0] = static_cast<std::uint8_t>(pixels[x]);
+            dst[1] = static_cast<std::uint8_t>(pixels[x] >> 8);
+            dst[2] = static_cast<std::uint8_t>(pixels[x] >> 16);
+        }
+    });
+    if (!read.ok()) return fail(read.reason);
+    std::swap(m_pixels, loaded.m_pixels);
+    std::swap(m_header, loaded.m_header);
+    std::swap(m_colorTable, loaded.m_colorTable);
+    std::swap(m_width, loaded.m_width);
+    std::swap(m_height, loaded.m_height);
+    std::swap(m_bits, loaded.m_bits);
+    std::swap(m_stride, loaded.m_stride);
+    std::swap(m_dataSize, loaded.m_dataSize);
+    std::swap(m_hasBitmap, loaded.m_hasBitmap);
+    m_lastError.clear();
     return true;
 }
 

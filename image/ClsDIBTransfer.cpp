@@ -44,10 +44,10 @@ bool edgesFit(int x, int y, int w, int h) {
     return std::int64_t{x} + w <= kMax && std::int64_t{y} + h <= kMax;
 }
 
-// 5-bit channels widen by a plain shift, as the BMP loader widens them, so a 16-bit
-// buffer shows the same colours as its saved file loads with.
+// 5-bit channels widen to the full range (31 is 255), rounded, as the BMP reader
+// widens them, so a 16-bit buffer shows the same colours as its saved file loads with.
 std::uint8_t expand5(unsigned v) {
-    return static_cast<std::uint8_t>(v << 3);
+    return static_cast<std::uint8_t>((v * 255 + 15) / 31);
 }
 
 // A colour table (0x00RRGGBB) as RGB values, for the program's one nearest-colour rule.

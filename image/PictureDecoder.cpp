@@ -2,17 +2,21 @@
 
 #include <algorithm>
 #include <cmath>
-#include <mutex>
+#include <cstdio>
+#include <cstring>
 #include <span>
+#include <vector>
 
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
-#include <QLoggingCategory>
 
 #include <sys/stat.h>
 
 #include "image/BmpHeader.h"
+#include "image/BmpReader.h"
+#include "image/QuietStderr.h"
+#include "image/RowShrink.h"
 
 namespace pav::image {
 namespace {
@@ -36,25 +40,57 @@ std::int64_t pixels(QSize size) {
     return std::int64_t{size.width()} * size.height();
 }
 
-// Qt's reading warnings ("allocation limit", libjpeg's "premature end") would
-// be a second line beside the decoder's own reason; the decoder reports every
-// failure itself. Other categories keep whatever filter was installed before.
-QLoggingCategory::CategoryFilter g_previousFilter = nullptr;
-
-void quietImageIo(QLoggingCategory* category) {
-    if (qstrncmp(category->categoryName(), "qt.gui.imageio", 14) == 0) {
-        category->setEnabled(QtDebugMsg, false);
-        category->setEnabled(QtInfoMsg, false);
-        category->setEnabled(QtWarningMsg, false);
-        category->setEnabled(QtCriticalMsg, false);
-    } else if (g_previousFilter) {
-        g_previousFilter(category);
+// What Qt's image readers say while one picture is decoded. libjpeg reports
+// entropy data that ran out ("premature end of data segment") only as a
+// warning, after which the reader fills the rest of the picture with grey and
+// reports success; the notes are how the decoder learns of it. They never
+// reach stderr: every failure is this decoder's one reason. Other messages go
+// on to the handler that was installed before.
+class ReaderNotes {
+public:
+    ReaderNotes() : m_outer(s_current) {
+        s_current = this;
+        m_previous = qInstallMessageHandler(&ReaderNotes::handle);
     }
-}
+    ~ReaderNotes() {
+        qInstallMessageHandler(m_previous);
+        s_current = m_outer;
+    }
+    ReaderNotes(const ReaderNotes&) = delete;
+    ReaderNotes& operator=(const ReaderNotes&) = delete;
 
-void silenceImageIoWarnings() {
-    static std::once_flag once;
-    std::call_once(once, [] { g_previousFilter = QLoggingCategory::installFilter(quietImageIo); });
+    bool any(const char* words) const {
+        for (const QString& note : m_notes)
+            if (note.contains(QLatin1String(words), Qt::CaseInsensitive)) return true;
+        return false;
+    }
+
+private:
+    static void handle(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+        ReaderNotes* notes = s_current;
+        if (context.category && qstrncmp(context.category, "qt.gui.imageio", 14) == 0) {
+            if (notes) notes->m_notes.push_back(message);
+            return;
+        }
+        if (notes && notes->m_previous) notes->m_previous(type, context, message);
+        else std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+    }
+
+    static inline ReaderNotes* s_current = nullptr;
+    ReaderNotes* m_outer;
+    QtMessageHandler m_previous = nullptr;
+    std::vector<QString> m_notes;
+};
+
+// What libjpeg's warnings say of the picture just read: missing entropy data
+// makes it incomplete, codes no writer puts down make it damaged. Extraneous
+// bytes before a marker, and the rest, leave the picture whole.
+PictureError jpegNotesFault(const ReaderNotes& notes) {
+    if (notes.any("premature end"))
+        return fault(PictureFault::Incomplete, "JPEG file incomplete (its picture data ends early)");
+    if (notes.any("bad Huffman code") || notes.any("instead of RST"))
+        return fault(PictureFault::NotAPicture, "damaged JPEG file");
+    return {};
 }
 
 int be16(const QByteArray& d, qsizetype at) {
@@ -102,15 +138,58 @@ QSize jpegDecodeSize(QSize full, int m) {
     return QSize((full.width() * m + 7) / 8, (full.height() * m + 7) / 8);
 }
 
-PictureError checkBmpData(const QByteArray& data) {
-    const auto bytes = std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(data.constData()),
-                                                     static_cast<std::size_t>(data.size()));
-    const BmpHeaderCheck check = checkBmpHeader(bytes, kMaxFullDecodePixels);
-    if (check.ok()) return {};
+std::span<const std::uint8_t> bytesOf(const QByteArray& data) {
+    return {reinterpret_cast<const std::uint8_t*>(data.constData()), static_cast<std::size_t>(data.size())};
+}
+
+PictureError bmpHeaderFault(const BmpHeaderCheck& check) {
     const PictureFault kind = check.truncated  ? PictureFault::Incomplete
                               : check.tooLarge ? PictureFault::TooLarge
                                                : PictureFault::NotAPicture;
     return fault(kind, check.error);
+}
+
+// BMP files go through the program's own reader, which reads every layout and
+// hands the rows over one by one: a picture larger than the size asked for is
+// shrunk as it comes and never held whole, so it may claim as much as a JPEG.
+DecodedPicture decodeBmp(const QByteArray& data, const HeldSize& held) {
+    const std::span<const std::uint8_t> bytes = bytesOf(data);
+    const BmpHeaderCheck check = checkBmpHeader(bytes, kMaxScaledDecodePixels);
+    if (!check.ok()) return failed(bmpHeaderFault(check));
+    const BmpHeaderInfo& info = check.info;
+    const QSize full(info.width, info.height);
+    const QSize target = held ? held(full, false).boundedTo(full).expandedTo(QSize(1, 1)) : full;
+    if (pixels(target) > kMaxFullDecodePixels)
+        return failed(fault(PictureFault::TooLarge, "picture too large (" + sizeText(full) + ")"), full);
+
+    QImage image(target, bmpHasAlpha(bytes, info) ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    if (image.isNull()) return failed(fault(PictureFault::TooLarge, "picture too large (" + sizeText(full) + ")"), full);
+    const auto line = [&image](int row) { return reinterpret_cast<std::uint32_t*>(image.scanLine(row)); };
+    BmpReadResult read;
+    if (target == full) {
+        const std::size_t rowBytes = static_cast<std::size_t>(info.width) * 4;
+        read = readBmpRows(bytes, info, [&](int row, const std::uint32_t* p) { std::memcpy(line(row), p, rowBytes); });
+    } else {
+        RowShrink shrink(full.width(), full.height(), target.width(), target.height(), line);
+        read = readBmpRows(bytes, info, [&](int row, const std::uint32_t* p) { shrink.add(row, p); });
+        if (read.ok()) shrink.finish();
+    }
+    if (!read.ok())
+        return failed(fault(read.fault == BmpReadFault::Incomplete ? PictureFault::Incomplete : PictureFault::NotAPicture,
+                            read.reason),
+                      full);
+    DecodedPicture d;
+    d.image = std::move(image);
+    d.fullSize = full;
+    return d;
+}
+
+// Whether the PNG's pixels are 8-bit colour (with or without alpha), the kinds
+// Qt's reader shrinks while reading.
+bool pngShrinksRowByRow(const QByteArray& d) {
+    if (d.size() < 26) return false;
+    const int depth = static_cast<unsigned char>(d[24]), colourType = static_cast<unsigned char>(d[25]);
+    return depth == 8 && (colourType == 2 || colourType == 6);
 }
 
 PictureError checkPngData(const QByteArray& data) {
@@ -119,12 +198,56 @@ PictureError checkPngData(const QByteArray& data) {
     return {};
 }
 
+// An XBM picture is text: its size in two #define lines, then one hexadecimal
+// number per byte of its rows. Fewer numbers than the size needs is a cut file.
+PictureError checkXbmData(const QByteArray& d) {
+    const auto defined = [&d](const char* suffix) -> std::int64_t {
+        const qsizetype at = d.indexOf(suffix);
+        if (at < 0) return -1;
+        qsizetype i = at + qstrlen(suffix);
+        while (i < d.size() && (d[i] == ' ' || d[i] == '\t')) ++i;
+        std::int64_t v = 0;
+        const qsizetype first = i;
+        for (; i < d.size() && d[i] >= '0' && d[i] <= '9' && v < (1LL << 40); ++i) v = v * 10 + (d[i] - '0');
+        return i > first ? v : -1;
+    };
+    const std::int64_t width = defined("_width"), height = defined("_height");
+    if (width <= 0 || height <= 0) return {}; // not ours to judge: the reader refuses it
+    const qsizetype open = d.indexOf('{');
+    std::int64_t numbers = 0;
+    for (qsizetype i = d.indexOf("0x", open < 0 ? 0 : open); i >= 0; i = d.indexOf("0x", i + 2)) ++numbers;
+    for (qsizetype i = d.indexOf("0X", open < 0 ? 0 : open); i >= 0; i = d.indexOf("0X", i + 2)) ++numbers;
+    if (numbers < (width + 7) / 8 * height) return fault(PictureFault::Incomplete, "truncated XBM file");
+    return {};
+}
+
 PictureError checkFormat(const QByteArray& format, const QByteArray& data) {
-    if (format == "bmp") return checkBmpData(data);
     if (format == "jpeg" || format == "jpg") return checkJpegData(data);
     if (format == "gif") return checkGifData(data);
     if (format == "png") return checkPngData(data);
+    if (format == "xbm") return checkXbmData(data);
     return {};
+}
+
+// The picture box-averaged down to `target`, converted a band of rows at a time:
+// beside the decoded picture only the target and one band are ever held, not a
+// full-size 32-bit copy as a scaling in one go would make.
+QImage shrunk(QImage image, QSize target) {
+    const bool alpha = image.hasAlphaChannel();
+    QImage out(target, alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    if (out.isNull()) return out;
+    RowShrink shrink(image.width(), image.height(), target.width(), target.height(),
+                     [&out](int row) { return reinterpret_cast<std::uint32_t*>(out.scanLine(row)); });
+    constexpr int kBandRows = 64;
+    for (int y = 0; y < image.height(); y += kBandRows) {
+        const QImage band = image.copy(0, y, image.width(), std::min(kBandRows, image.height() - y))
+                                .convertToFormat(alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+        if (band.isNull()) return QImage();
+        for (int r = 0; r < band.height(); ++r)
+            shrink.add(y + r, reinterpret_cast<const std::uint32_t*>(band.constScanLine(r)));
+    }
+    shrink.finish();
+    return out;
 }
 
 } // namespace
@@ -217,6 +340,12 @@ PictureError checkGifData(const QByteArray& d) {
             if (++at > n || !skipBlocks()) return cut;
         } else if (introducer == 0x2C) { // the first frame: descriptor, colours, LZW code size, data
             if (at + 9 > n) return cut;
+            // A frame must lie on the logical screen it is drawn on.
+            const auto le16 = [&d](qsizetype i) {
+                return static_cast<unsigned char>(d[i]) | static_cast<unsigned char>(d[i + 1]) << 8;
+            };
+            if (le16(at) + le16(at + 4) > le16(6) || le16(at + 2) + le16(at + 6) > le16(8))
+                return fault(PictureFault::NotAPicture, "damaged GIF file (frame outside its screen)");
             at += 9 + colourTable(static_cast<unsigned char>(d[at + 8]));
             if (++at > n || !skipBlocks()) return cut;
             return {};
@@ -230,7 +359,6 @@ PictureError checkGifData(const QByteArray& d) {
 }
 
 DecodedPicture decodePicture(const std::string& path, const HeldSize& held) {
-    silenceImageIoWarnings();
     PictureError error;
     const std::int64_t size = pictureFileSize(path, kMaxPictureFileBytes, error);
     if (size < 0) return failed(error);
@@ -246,6 +374,8 @@ DecodedPicture decodePicture(const std::string& path, const HeldSize& held) {
     QSize full;
     QSize wanted;
     {
+        const ReaderNotes notes;
+        const QuietStderr quiet;
         QBuffer device(&data);
         device.open(QIODevice::ReadOnly);
         QImageReader reader(&device);
@@ -254,6 +384,10 @@ DecodedPicture decodePicture(const std::string& path, const HeldSize& held) {
         reader.setAllocationLimit(kDecoderAllocationMB);
         const QByteArray format = reader.format();
         if (format.isEmpty()) return failed(fault(PictureFault::NotAPicture, "not a picture file"));
+        if (format == "bmp") {
+            device.close();
+            return decodeBmp(data, held);
+        }
         // The format's own checks come first: a cut header gives no size either.
         if (PictureError e = checkFormat(format, data); e.fault != PictureFault::None) return failed(e);
         full = reader.size();
@@ -266,7 +400,12 @@ DecodedPicture decodePicture(const std::string& path, const HeldSize& held) {
             return failed(fault(PictureFault::TooLarge, "picture too large (" + sizeText(full) + ")"), full);
 
         QSize target = held ? held(full, scalesOnRead).boundedTo(full).expandedTo(QSize(1, 1)) : full;
-        if (scalesOnRead && target != full) {
+        // Qt's PNG reader shrinks colour pictures row by row, but grey and indexed
+        // ones only after making a 32-bit copy of the whole: those, when large, are
+        // read whole at their own depth and shrunk here.
+        const bool readerShrinks = scalesOnRead && !(format == "png" && pixels(full) > kMaxFullDecodePixels / 4 &&
+                                                     !pngShrinksRowByRow(data));
+        if (readerShrinks && target != full) {
             // The reader decodes at M/8 of the full size before its last scaling;
             // that intermediate picture must fit the budget too.
             int m = jpegScaleNumerator(full, target);
@@ -280,14 +419,16 @@ DecodedPicture decodePicture(const std::string& path, const HeldSize& held) {
             return failed(fault(PictureFault::NotAPicture, "damaged picture file: " +
                                                                reader.errorString().toStdString()),
                           full);
+        if (format == "jpeg" || format == "jpg")
+            if (PictureError e = jpegNotesFault(notes); e.fault != PictureFault::None) return failed(e, full);
         wanted = target;
-        if (!scalesOnRead) target = full;
+        if (!readerShrinks) target = full;
         if (image.size() != target)
             return failed(fault(PictureFault::Incomplete, "picture file incomplete"), full);
     }
     data = QByteArray(); // the file's bytes go before a shrinking copy is made
-    if (image.width() > wanted.width() || image.height() > wanted.height())
-        image = image.scaled(wanted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (image.width() > wanted.width() || image.height() > wanted.height()) image = shrunk(std::move(image), wanted);
+    if (image.isNull()) return failed(fault(PictureFault::TooLarge, "picture too large (" + sizeText(full) + ")"), full);
     DecodedPicture d;
     d.image = std::move(image);
     d.fullSize = full;

@@ -2,9 +2,12 @@
 // The one way a picture file becomes pixels. Before any decoder runs, the file
 // must be a regular file of sane size and its header must claim a size within
 // the program's budget; the decoder's own allocations are capped; and a picture
-// the decoder could not read whole (a cut BMP, JPEG or GIF) is refused rather
-// than shown with a grey or missing part. Qt's own image-reading warnings are
-// kept off stderr: every failure is this decoder's one reason.
+// the decoder could not read whole (a cut BMP, JPEG, GIF or XBM, a JPEG whose
+// picture data ends early, a frame off its GIF screen) is refused rather than
+// shown with a grey or missing part. BMP files are read by the program's own
+// reader (BmpReader.h), which shrinks a large picture while reading it. Nothing
+// the image libraries print reaches stderr: every failure is this decoder's one
+// reason.
 
 #include <cstdint>
 #include <functional>
@@ -55,7 +58,9 @@ using HeldSize = std::function<QSize(QSize full, bool scalesOnRead)>;
 
 // Decodes a BMP, JPEG, GIF (first frame) or any other format Qt knows, found
 // from the content. With `held`, the picture comes at that size, shrunk while
-// decoding where the format allows it (JPEG) so that the full size is never held.
+// decoding where the format allows it (JPEG by eighths, BMP to any size) so that
+// the full size is never held. held hears scalesOnRead only for the formats that
+// shrink by eighths: a BMP is asked for the size it would be asked for whole.
 DecodedPicture decodePicture(const std::string& path, const HeldSize& held = {});
 
 // The file's size when it is a regular file no larger than maxBytes; -1 with the fault otherwise.

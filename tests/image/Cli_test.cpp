@@ -121,6 +121,43 @@ TEST(Cli, AFailedRunKeepsAnExistingOutput) {
     EXPECT_EQ(readBytes(dir.file("out.bmp")), (std::vector<std::uint8_t>{1, 2, 3}));
 }
 
+QString pictureFixture(const char* folder, const char* name) {
+    return QString::fromUtf8(std::getenv("PAV_SOURCE_DIR")) + "/tests/image/" + folder + "/" + name;
+}
+
+// Damaged pictures that once made a chart: refused with the one line and exit
+// code of every unreadable picture, whatever the library decoding them prints.
+TEST(Cli, DamagedPicturesAreRefusedInOneLine) {
+    ScratchDir dir("cli-damaged");
+    for (const char* name : {"jpeg-scan-cut-end-kept.jpg", "jpeg-frame-claims-more.jpg", "rle8-without-end-of-bitmap.bmp",
+                             "bmp-pixels-inside-header.bmp", "gif-frame-outside-screen.gif",
+                             "gif-frame-larger-than-screen.gif", "xbm-74-bytes-claims-5600x5600.xbm",
+                             "png-damaged-data.png"}) {
+        const Outcome o = runCli({"chart", pictureFixture("picture-fixtures", name), "-o", q(dir.file("out.bmp"))});
+        EXPECT_EQ(o.exitCode, 3) << name << ": " << o.err;
+        EXPECT_EQ(std::count(o.err.begin(), o.err.end(), '\n'), 1) << name << ": " << o.err;
+        EXPECT_EQ(o.err.rfind("pavlenta-cli: cannot read picture '", 0), 0u) << o.err;
+        EXPECT_FALSE(std::filesystem::exists(dir.file("out.bmp"))) << name;
+    }
+}
+
+// Rows stored top-down, at every depth and header size: charted like the same
+// picture stored bottom-up.
+TEST(Cli, TopDownBmpsAreCharted) {
+    ScratchDir dir("cli-top-down");
+    for (const char* name : {"v3-1bit.bmp", "v3-4bit.bmp", "v3-8bit.bmp", "v3-24bit.bmp", "v5-16bit-rgb555.bmp",
+                             "v5-32bit-alpha.bmp"}) {
+        const std::vector<std::uint8_t> bottomUp = readBytes(pictureFixture("bmp-layouts", name).toStdString());
+        writeBytes(dir.file("top-down.bmp"), topDownBmp(bottomUp));
+        writeBytes(dir.file("bottom-up.bmp"), bottomUp);
+        const Outcome top = runCli({"chart", q(dir.file("top-down.bmp")), "-o", q(dir.file("top.bmp"))});
+        ASSERT_EQ(top.exitCode, 0) << name << ": " << top.err;
+        const Outcome bottom = runCli({"chart", q(dir.file("bottom-up.bmp")), "-o", q(dir.file("bottom.bmp"))});
+        ASSERT_EQ(bottom.exitCode, 0) << name << ": " << bottom.err;
+        EXPECT_EQ(readBytes(dir.file("top.bmp")), readBytes(dir.file("bottom.bmp"))) << name;
+    }
+}
+
 TEST(Cli, HelpListsTheCommands) {
     EXPECT_EQ(runCli({"--help"}).exitCode, 0);
     EXPECT_EQ(runCli({"reduce", "--help"}).exitCode, 0);

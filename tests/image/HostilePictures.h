@@ -118,7 +118,7 @@ inline std::vector<HostilePicture> makeHostilePictures(const QDir& dir) {
     std::vector<std::pair<HostilePicture, QByteArray>> files = {
         {{"progressive-20000x20000.jpg", PictureFault::TooLarge}, jpegClaiming(true, 20000, 20000)},
         {{"baseline-60000x60000.jpg", PictureFault::TooLarge}, jpegClaiming(false, 60000, 60000)},
-        {{"claims-10000x10000.bmp", PictureFault::TooLarge}, bmpClaiming(10000, 10000)},
+        {{"claims-20000x20000.bmp", PictureFault::TooLarge}, bmpClaiming(20000, 20000)},
         // Within the size budget, but with no pixel data behind the header.
         {{"claims-5000x6000.bmp", PictureFault::Incomplete}, bmpClaiming(5000, 6000)},
         {{"claims-2x16000000.bmp", PictureFault::Incomplete}, bmpClaiming(2, 16000000)},

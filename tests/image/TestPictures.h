@@ -5,6 +5,7 @@
 #include "BmpFormat.h"
 #include "ClsDIB.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -82,5 +83,17 @@ inline void writeBytes(const std::string& file, const std::vector<std::uint8_t>&
 
 // Reading fields goes through image::le32; writing one into a vector, by its offset:
 inline void putLe32(std::vector<std::uint8_t>& b, std::size_t at, std::uint32_t v) { image::putLE32(&b[at], v); }
+
+// The same uncompressed BMP file with its rows stored top-down (a negative height).
+inline std::vector<std::uint8_t> topDownBmp(std::vector<std::uint8_t> f) {
+    const auto height = static_cast<std::int32_t>(image::le32(f, 22));
+    const std::uint32_t offset = image::le32(f, 10);
+    const std::uint32_t rowBytes = ((image::le32(f, 18) * image::le16(f, 28) + 31) / 32) * 4;
+    for (std::int32_t r = 0; r < height / 2; ++r)
+        std::swap_ranges(f.begin() + offset + r * rowBytes, f.begin() + offset + (r + 1) * rowBytes,
+                         f.begin() + offset + (height - 1 - r) * rowBytes);
+    putLe32(f, 22, static_cast<std::uint32_t>(-height));
+    return f;
+}
 
 } // namespace pav::image::test
