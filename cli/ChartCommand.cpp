@@ -291,7 +291,7 @@ void finish(const ChartArgs& args, const chart::Chart& chart, int colorBit, Outp
     }
     outputs.write();
     if (!args.pattern.path.empty())
-        for (const std::string& hint : patternHints(chart, args.pattern)) std::fprintf(stderr, "%s\n", hint.c_str());
+        for (const std::string& hint : patternHints(chart, args.pattern, !isChartFile(args.input))) std::fprintf(stderr, "%s\n", hint.c_str());
     if (args.json) std::printf("%s\n", summary(sheetSize, pages).c_str());
 }
 

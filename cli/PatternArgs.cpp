@@ -92,10 +92,10 @@ std::optional<int> makePattern(const chart::Chart& chart, const PatternArgs& arg
     return pattern::layOutPattern(chart, args.options).totalPages();
 }
 
-std::vector<std::string> patternHints(const chart::Chart& chart, const PatternArgs& args) {
+std::vector<std::string> patternHints(const chart::Chart& chart, const PatternArgs& args, bool fromPicture) {
     std::vector<std::string> hints;
     // Lone stitches are each a start and an end of their own.
-    if (const double share = pattern::isolatedStitchShare(chart); share > pattern::kManyIsolated) {
+    if (const double share = pattern::isolatedStitchShare(chart); fromPicture && share > pattern::kManyIsolated) {
         char line[200];
         std::snprintf(line, sizeof line,
                       "hint: %.1f %% of the stitches are isolated; --threads 30 --cleanup light makes a chart easier "

@@ -38,8 +38,9 @@ std::optional<int> makePattern(const chart::Chart& chart, const PatternArgs& arg
 
 // What would make the pattern easier to stitch or shorter to print, one line
 // each for stderr: a chart of many lone stitches, a slightly smaller cell that
-// saves pages. Empty when there is nothing to say.
-std::vector<std::string> patternHints(const chart::Chart& chart, const PatternArgs& args);
+// saves pages. A chart file cannot be remade from its picture: its lone stitches
+// are not spoken of. Empty when there is nothing to say.
+std::vector<std::string> patternHints(const chart::Chart& chart, const PatternArgs& args, bool fromPicture);
 
 // The chart a chart file written beside the pattern holds: the pattern's symbols
 // when one is written with the designed symbols, the chart's own otherwise.

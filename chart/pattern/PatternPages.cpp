@@ -127,6 +127,11 @@ QString oneDecimal(double value) {
     return QString::number(value, 'f', 1);
 }
 
+// A skeins' worth as metres of skein, up to the next tenth: never less than is used.
+QString metresToBuy(double skeins) {
+    return oneDecimal(std::ceil(skeins * kSkeinMetres * 10 - 1e-9) / 10);
+}
+
 QString fabricText(int count) {
     return pav::uiText(overTwo(count) ? texts::kEvenweave : texts::kAida).arg(count);
 }
@@ -425,7 +430,7 @@ void drawKeyRow(Sheet& s, const KeyRow& row, double left, double rowTop, const Q
     const RowFigures figures = rowFigures(s.source, row);
     s.text(left + kStrandsColumn, base, QString::number(o.strands), Align::Right);
     s.text(left + kStitchesColumn, base, QString::number(figures.stitches), Align::Right);
-    s.text(left + kLengthColumn, base, oneDecimal(figures.skeins * kSkeinMetres), Align::Right);
+    s.text(left + kLengthColumn, base, metresToBuy(figures.skeins), Align::Right);
     s.text(left + kSkeinsColumn, base, QString::number(skeinsToBuy(figures.skeins)), Align::Right);
 }
 
@@ -474,8 +479,9 @@ void drawLegendPage(Sheet& s, int legendPage) {
     s.text(kStitchesColumn, totalTop, QString::number(stitches), Align::Right);
     s.text(kSkeinsColumn, totalTop, QString::number(skeins), Align::Right);
     s.font(songAt(8.5));
-    s.text(0, totalTop + 7, pav::uiText(texts::kLegendNote).arg(fabricText(o.fabricCount)).arg(o.strands));
-    s.text(0, totalTop + 12, pav::uiText(texts::kLegendNoteMore));
+    const QString note = pav::uiText(texts::kLegendNote).arg(fabricText(o.fabricCount)).arg(o.strands) +
+                         QLatin1Char('\n') + pav::uiText(texts::kLegendNoteMore);
+    s.painter.drawText(s.rect(0, totalTop + 3.5, s.width(), kLegendFootMm - 7.5), Qt::TextWordWrap, note);
 }
 
 } // namespace

@@ -210,7 +210,7 @@ TEST_F(PatternPdf, KeyListsEveryThreadWithItsSkeins) {
         skeins += skeinsToBuy(worth);
         std::vector<QString> wanted = {QString::fromStdString(thread.symbol), QStringLiteral("DMC"),
                                        QString::fromStdString(shopNumber(shown, thread)), QStringLiteral("3"),
-                                       QString::number(thread.count), QString::number(worth * 8, 'f', 1),
+                                       QString::number(thread.count), QString::number(std::ceil(worth * 80 - 1e-9) / 10, 'f', 1),
                                        QString::number(skeinsToBuy(worth))};
         if (isMetallic(shown, thread)) wanted.insert(wanted.begin() + 3, QStringLiteral("（金属线）"));
         EXPECT_TRUE(std::find(lines.begin(), lines.end(), wanted) != lines.end())
@@ -249,9 +249,9 @@ TEST_F(PatternPdf, BackStitchRowsNamesAndShopNumbersAreInTheKey) {
     const QString pdf = write(chart, PatternOptions{});
     const PatternLayout layout = layOutPattern(chart, PatternOptions{});
     const auto lines = keyLines(pdfWords(pdf), layout);
-    // 2 back stitches 40 stitch widths long: 0.015 skeins, 0.1 m.
+    // 2 back stitches of 40 stitch widths: 0.0145 skeins, 0.116 m, bought as 0.2 m.
     const std::vector<QString> backRow = {QStringLiteral("DMC"), QStringLiteral("310"), QStringLiteral("2"),
-                                          QStringLiteral("2"), QStringLiteral("0.1"), QStringLiteral("1")};
+                                          QStringLiteral("2"), QStringLiteral("0.2"), QStringLiteral("1")};
     EXPECT_TRUE(std::find(lines.begin(), lines.end(), backRow) != lines.end());
     const QString text = pageText(pdf, layout.firstLegendPage());
     EXPECT_TRUE(text.contains(QStringLiteral("回针"))) << text.toStdString();
