@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <map>
 #include <numeric>
+#include <set>
 #include <utility>
 
 namespace pav::pattern {
@@ -35,6 +36,22 @@ void giveDesignedSymbols(chart::Chart& chart) {
     const std::vector<std::string> designed = palette::designedSymbols();
     for (std::size_t rank = 0; rank < order.size(); ++rank)
         chart.threads()[static_cast<std::size_t>(order[rank])].symbol = rank < designed.size() ? designed[rank] : "";
+}
+
+// Threads the chart's own symbols ran out for (past the 240 of the symbol string)
+// take designed symbols that no other thread shows, so that no cell is left blank.
+void fillMissingSymbols(chart::Chart& chart) {
+    std::set<std::string> taken;
+    for (const chart::ChartThread& thread : chart.threads())
+        if (!thread.symbol.empty()) taken.insert(thread.symbol);
+    const std::vector<std::string> designed = palette::designedSymbols();
+    auto next = designed.begin();
+    for (chart::ChartThread& thread : chart.threads()) {
+        if (!thread.symbol.empty()) continue;
+        while (next != designed.end() && taken.count(*next)) ++next;
+        if (next == designed.end()) return;
+        thread.symbol = *next++;
+    }
 }
 
 } // namespace
@@ -82,6 +99,7 @@ chart::Chart patternChart(const chart::Chart& chart, SymbolChoice symbols) {
     shown.threads() = std::move(threads);
     shown.recount();
     if (symbols == SymbolChoice::Distinct) giveDesignedSymbols(shown);
+    else fillMissingSymbols(shown);
     return shown;
 }
 

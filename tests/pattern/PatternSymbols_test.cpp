@@ -98,6 +98,16 @@ TEST(PatternSymbols, TwoToFourHundredThreadsNeverShareASymbolAndTheMostStitchedT
     chart::Chart own = threadsChart(3);
     own.threads()[0].symbol = "人";
     EXPECT_EQ(patternChart(own, SymbolChoice::Chart).threads()[0].symbol, "人");
+    // Past the chart's 240 symbols, threads take designed ones no other thread shows.
+    chart::Chart many = threadsChart(300);
+    const palette::SymbolSet string = palette::loadxiuChr();
+    for (int t = 0; t < 300; ++t) many.threads()[static_cast<std::size_t>(t)].symbol = string.at(t + 1);
+    std::set<std::string> shownSymbols;
+    for (const chart::ChartThread& thread : patternChart(many, SymbolChoice::Chart).threads()) {
+        EXPECT_FALSE(thread.symbol.empty());
+        shownSymbols.insert(thread.symbol);
+    }
+    EXPECT_EQ(shownSymbols.size(), 300u);
 }
 
 // Another program's chart that lists 310 twice: one row, one symbol, the stitches of both.
