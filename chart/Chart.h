@@ -54,6 +54,55 @@ struct BackStitch {
     bool operator==(const BackStitch&) const = default;
 };
 
+// A stitch that covers part of a cell. A half stitch lies along one diagonal; a
+// quarter runs from a corner to the centre; a three-quarter is a half stitch
+// with a quarter into the corner on the other side of it, which charts show as
+// the triangle of the cell around that corner; a petite is a small full cross
+// in the quarter of the cell at a corner.
+enum class PartStitchKind { Half, Quarter, ThreeQuarter, Petite };
+enum class CellCorner { TopLeft, TopRight, BottomLeft, BottomRight };
+enum class Diagonal { Forward /* '/' */, Backward /* '\\' */ };
+
+struct PartStitch {
+    PartStitchKind kind = PartStitchKind::Half;
+    int x = 0; // the cell
+    int y = 0;
+    Diagonal diagonal = Diagonal::Forward;   // a half stitch's
+    CellCorner corner = CellCorner::TopLeft; // a quarter's, three-quarter's or petite's
+    int thread = 0;                          // an index into threads()
+    XmlAttributes attributes;                // what a file said of it besides its place and thread
+    bool operator==(const PartStitch&) const = default;
+};
+
+// A French knot or a bead: a point of the grid in half cells, as a back stitch's ends.
+enum class OrnamentKind { FrenchKnot, Bead };
+
+struct Ornament {
+    OrnamentKind kind = OrnamentKind::FrenchKnot;
+    int x = 0;
+    int y = 0;
+    int thread = 0;           // an index into threads()
+    XmlAttributes attributes; // what a file said of it besides its place, kind and thread
+    bool operator==(const Ornament&) const = default;
+};
+
+// A thread's stitches of every kind; back-stitch length in cells.
+struct StitchCounts {
+    int full = 0;
+    int half = 0;
+    int quarter = 0;
+    int threeQuarter = 0;
+    int petite = 0;
+    int backStitches = 0;
+    double backLength = 0;
+    int knots = 0;
+    int beads = 0;
+    int partStitches() const { return half + quarter + threeQuarter + petite; }
+    // Whether the thread is stitched in cells (full or part stitches), which gives it a symbol's row.
+    bool inCells() const { return full > 0 || partStitches() > 0; }
+    bool any() const { return inCells() || backStitches > 0 || knots > 0 || beads > 0; }
+};
+
 class Chart {
 public:
     Chart() = default;
@@ -79,6 +128,9 @@ public:
     int stitchedCells() const;
     // Recounts every thread's stitches from the cells.
     void recount();
+    // Every kind of stitch of one thread, or of each thread (by index).
+    StitchCounts stitchCounts(int thread) const;
+    std::vector<StitchCounts> stitchCounts() const;
 
     // Whether (x, y), in half cells, lies on the chart: its edges included.
     bool containsPoint(int x, int y) const { return x >= 0 && y >= 0 && x <= 2 * m_width && y <= 2 * m_height; }
@@ -88,6 +140,10 @@ public:
     ThreadRange range = ThreadRange::Dmc;
     std::int32_t cloth = 16777215;        // the fabric's colour; unstitched cells stay blank on the sheet
     std::vector<BackStitch> backStitches; // drawn over the cells, in order
+    // Drawn in their cells, over any full stitch there. A chart file keeps their order
+    // within its two groups: half and three-quarter stitches, then quarters and petites.
+    std::vector<PartStitch> partStitches;
+    std::vector<Ornament> ornaments;      // French knots and beads, drawn over everything
     ChartFileExtras file;                 // kept from the file the chart was read from
 
 private:

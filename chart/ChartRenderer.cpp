@@ -2,6 +2,7 @@
 #include "base/Rounding.h"
 
 #include "chart/ChartFonts.h"
+#include "chart/StitchMarks.h"
 #include "chart/SymbolStamps.h"
 #include "image/RgbValue.h"
 #include "palette/ProgramState.h"
@@ -547,33 +548,10 @@ bool renderChart(QPainter& painter, const ChartGeometry& geometry, const Chart& 
     cells &= allCells(chart);
     const std::optional<GridDrawn> grid = drawGrid(painter, geometry, GridInput{chart, cells, style}, job);
     if (!grid) return false;
-    if (style != ChartStyle::BlocksOnly &&
-        !drawSymbols(painter, geometry, SymbolInput{chart, cells, grid->blocks}, job))
-        return false;
-    drawBackStitches(painter, geometry, chart, cells);
+    const bool symbols = style != ChartStyle::BlocksOnly;
+    if (symbols && !drawSymbols(painter, geometry, SymbolInput{chart, cells, grid->blocks}, job)) return false;
+    drawStitchMarks(painter, geometry, MarkInput{chart, cells, grid->blocks, symbols});
     return true;
-}
-
-void drawBackStitches(QPainter& painter, const ChartGeometry& g, const Chart& chart, QRect cells) {
-    cells &= allCells(chart);
-    if (chart.backStitches.empty() || cells.isEmpty()) return;
-    const int threads = static_cast<int>(chart.threads().size());
-    const auto point = [&](int halfX, int halfY) {
-        return QPointF(g.leftMargin + g.cell * (halfX / 2.0 - cells.left()),
-                       g.gridTop + g.cell * (halfY / 2.0 - cells.top()));
-    };
-    painter.save();
-    painter.setClipRect(QRectF(point(2 * cells.left(), 2 * cells.top()),
-                               point(2 * (cells.right() + 1), 2 * (cells.bottom() + 1))));
-    for (const BackStitch& stitch : chart.backStitches) {
-        if (stitch.thread < 0 || stitch.thread >= threads) continue;
-        QPen pen(toQColor(chart.threads()[static_cast<std::size_t>(stitch.thread)].rgb));
-        pen.setWidthF(g.cell / 5);
-        pen.setCapStyle(Qt::RoundCap);
-        painter.setPen(pen);
-        painter.drawLine(point(stitch.x1, stitch.y1), point(stitch.x2, stitch.y2));
-    }
-    painter.restore();
 }
 
 int drawLegendGrid(QPainter& painter, const ChartGeometry& g, int chartW, int /*chartH*/, int maxColor) {

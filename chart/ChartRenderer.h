@@ -86,10 +86,8 @@ struct SymbolInput {
 bool drawSymbols(QPainter& painter, const ChartGeometry& geometry, const SymbolInput& input,
                  const JobControl& job, SymbolStamps* stamps = nullptr);
 
-// The back stitches of the chart that cross a block of cells (placed as
-// GridInput's), as lines in their threads' colours, cut at the block's edges.
-// A fifth of a cell wide, so a printed page shows them as the canvas does.
-void drawBackStitches(QPainter& painter, const ChartGeometry& geometry, const Chart& chart, QRect cells);
+// Part stitches, back stitches, knots and beads are drawn over the symbols by
+// drawStitchMarks (StitchMarks.h).
 
 // Legend table lines and row captions; returns the y of the footer reference line.
 int drawLegendGrid(QPainter& painter, const ChartGeometry& geometry, int chartW, int chartH, int maxColor);
@@ -145,7 +143,7 @@ inline constexpr const char* kDefaultRange = "DMC";
 QString chartTitle(const std::string& title);
 std::string chartRange(const std::string& whichType);
 
-// Grid, symbols and back stitches of a block of cells, as one call: the pages of a pattern and
+// Grid, symbols, part stitches, back stitches, knots and beads of a block of cells, as one call: the pages of a pattern and
 // any other drawing of part of a chart. Nothing is drawn after an abort.
 bool renderChart(QPainter& painter, const ChartGeometry& geometry, const Chart& chart, QRect cells,
                  ChartStyle style, const JobControl& job = {});

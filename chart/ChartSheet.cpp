@@ -1,5 +1,6 @@
 #include "chart/ChartSheet.h"
 
+#include "chart/StitchMarks.h"
 #include "chart/SymbolStamps.h"
 
 #include <QPainter>
@@ -25,10 +26,9 @@ bool drawSheet(QPainter& painter, ChartGeometry& g, const Chart& chart, const Sh
     drawFooter(painter, g, w, h);
 
     if (beforeSymbols) beforeSymbols();
-    if (options.style != ChartStyle::BlocksOnly &&
-        !drawSymbols(painter, g, SymbolInput{chart, cells, grid->blocks}, job, &stamps))
-        return false;
-    drawBackStitches(painter, g, chart, cells);
+    const bool symbols = options.style != ChartStyle::BlocksOnly;
+    if (symbols && !drawSymbols(painter, g, SymbolInput{chart, cells, grid->blocks}, job, &stamps)) return false;
+    drawStitchMarks(painter, g, MarkInput{chart, cells, grid->blocks, symbols});
     return true;
 }
 

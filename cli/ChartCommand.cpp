@@ -28,6 +28,7 @@
 #include "chart/ChartStyleNames.h"
 #include "chart/ColourChoice.h"
 #include "chart/StitchGrid.h"
+#include "chart/StitchMarks.h"
 #include "chart/Fabric.h"
 #include "chart/oxs/OxsFile.h"
 #include "chart/print/SheetOutput.h"
@@ -303,6 +304,9 @@ void runChartFile(const ChartArgs& args) {
                                             (read.line > 0 ? " (line " + std::to_string(read.line) + ")" : ""));
     chart::Chart opened = read.chart;
     if (!args.title.empty()) opened.title = args.title;
+    // The outputs cannot show these; the user hears of it, as the pattern's cover says it.
+    if (const std::string missing = chart::notDrawnList(opened); !missing.empty())
+        std::fprintf(stderr, "pavlenta-cli: not drawn: %s (kept in a saved chart file)\n", missing.c_str());
     // A chart from a file has no reduction mode: its swatches keep their colours.
     constexpr int kColourSwatches = 16;
     Outputs outputs;

@@ -4,6 +4,7 @@
 
 #include "palette/ThreadPalette.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace pav::cli {
@@ -13,14 +14,26 @@ std::string sizeObject(int width, int height) {
     return "{\"width\":" + std::to_string(width) + ",\"height\":" + std::to_string(height) + "}";
 }
 
+// A thread's stitches besides full crosses, when it has any: "count" is its full crosses.
+std::string otherStitches(const chart::StitchCounts& c) {
+    if (c.partStitches() == 0 && c.backStitches == 0 && c.knots == 0 && c.beads == 0) return "";
+    char length[32];
+    std::snprintf(length, sizeof length, "%.2f", c.backLength);
+    return ",\"half\":" + std::to_string(c.half) + ",\"quarter\":" + std::to_string(c.quarter) +
+           ",\"threeQuarter\":" + std::to_string(c.threeQuarter) + ",\"petite\":" + std::to_string(c.petite) +
+           ",\"backStitches\":" + std::to_string(c.backStitches) + ",\"backLength\":" + length +
+           ",\"knots\":" + std::to_string(c.knots) + ",\"beads\":" + std::to_string(c.beads);
+}
+
 std::string threadsArray(const chart::Chart& chart, const PatternArgs& pattern) {
     // A thread whose stitches went to a listed one has none left and is not listed;
     // the others keep their colour-list positions.
     std::string json = "[";
     bool first = true;
+    const std::vector<chart::StitchCounts> counts = chart.stitchCounts();
     for (std::size_t t = 0; t < chart.threads().size(); ++t) {
         const chart::ChartThread& thread = chart.threads()[t];
-        if (thread.count == 0) continue;
+        if (!counts[t].any()) continue;
         if (!first) json += ",";
         first = false;
         json += "{\"position\":" + std::to_string(t + 1) +
@@ -28,7 +41,8 @@ std::string threadsArray(const chart::Chart& chart, const PatternArgs& pattern) 
                 ",\"number\":" + jsonString(thread.number) + ",\"rgb\":" + jsonString(palette::hexColourText(thread.rgb)) +
                 ",\"count\":" + std::to_string(thread.count) + ",\"symbol\":" + jsonString(thread.symbol) +
                 ",\"inLegend\":" + (thread.listed ? "true" : "false") +
-                ",\"skeins\":" + std::to_string(skeinsOf(chart, static_cast<int>(t), pattern)) + "}";
+                ",\"skeins\":" + std::to_string(skeinsOf(chart, static_cast<int>(t), pattern)) +
+                otherStitches(counts[t]) + "}";
     }
     return json + "]";
 }
@@ -104,7 +118,16 @@ std::string fileSummary(const chart::Chart& chart, QSize canvas, const PatternFi
     std::string json = "{\"fabric\":" + sizeObject(chart.width(), chart.height());
     json += ",\"range\":" + jsonString(chart.rangeName) + ",\"maxColor\":" + std::to_string(chart.legend().size());
     json += ",\"total\":" + std::to_string(chart.stitchedCells()) +
-            ",\"backStitches\":" + std::to_string(chart.backStitches.size());
+            ",\"backStitches\":" + std::to_string(chart.backStitches.size()) +
+            ",\"partStitches\":" + std::to_string(chart.partStitches.size()) +
+            ",\"knots\":" + std::to_string(std::count_if(chart.ornaments.begin(), chart.ornaments.end(),
+                                                         [](const chart::Ornament& o) {
+                                                             return o.kind == chart::OrnamentKind::FrenchKnot;
+                                                         })) +
+            ",\"beads\":" + std::to_string(std::count_if(chart.ornaments.begin(), chart.ornaments.end(),
+                                                         [](const chart::Ornament& o) {
+                                                             return o.kind == chart::OrnamentKind::Bead;
+                                                         }));
     json += ",\"notShown\":" + std::to_string(chart.file.notShown);
     json += ",\"canvas\":" + sizeObject(canvas.width(), canvas.height());
     return json + patternEnd(chart, pattern);

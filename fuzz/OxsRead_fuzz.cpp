@@ -35,6 +35,14 @@ void checkSound(const Chart& chart) {
         check(stitch.thread >= 0 && stitch.thread < threads);
         check(chart.containsPoint(stitch.x1, stitch.y1) && chart.containsPoint(stitch.x2, stitch.y2));
     }
+    for (const PartStitch& stitch : chart.partStitches) {
+        check(stitch.thread >= 0 && stitch.thread < threads);
+        check(chart.contains(stitch.x, stitch.y));
+    }
+    for (const Ornament& ornament : chart.ornaments) {
+        check(ornament.thread >= 0 && ornament.thread < threads);
+        check(chart.containsPoint(ornament.x, ornament.y));
+    }
 }
 
 } // namespace
@@ -55,6 +63,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check(again.chart.width() == read.chart.width() && again.chart.height() == read.chart.height());
     check(again.chart.threads().size() == read.chart.threads().size());
     check(again.chart.backStitches == read.chart.backStitches);
+    check(again.chart.partStitches == read.chart.partStitches);
+    check(again.chart.ornaments == read.chart.ornaments);
     for (int y = 0; y < read.chart.height(); ++y)
         for (int x = 0; x < read.chart.width(); ++x) {
             check(again.chart.threadAt(x, y) == read.chart.threadAt(x, y));

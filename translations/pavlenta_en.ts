@@ -648,8 +648,8 @@
         <translation>    A chart is being made or printed. Open the chart file afterwards. </translation>
     </message>
     <message>
-        <source>绣图文件中有 %1 处半针、结粒、珠子或注释未显示，保存时原样保留。</source>
-        <translation>The chart file has %1 half stitches, knots, beads or notes that are not shown; saving keeps them as they are.</translation>
+        <source>绣图文件中有 %1 处注释或其他内容未显示，保存时原样保留。</source>
+        <translation>The chart file has %1 notes or other items that are not shown; saving keeps them as they are.</translation>
     </message>
     <message>
         <source>文件不能读取。</source>
@@ -888,10 +888,6 @@
         <translation>Length (m)</translation>
     </message>
     <message>
-        <source>回针</source>
-        <translation>Back stitch</translation>
-    </message>
-    <message>
         <source>（金属线）</source>
         <translation> (metallic)</translation>
     </message>
@@ -926,6 +922,22 @@
     <message>
         <source>用智能配色重新生成（30 色，轻度清理）</source>
         <translation>Remake with best threads (30 colours, light cleanup)</translation>
+    </message>
+    <message>
+        <source>未能画出：%1（保存绣图文件时原样保留）</source>
+        <translation>Not drawn: %1 (kept as they were when the chart file is saved)</translation>
+    </message>
+    <message>
+        <source>回针</source>
+        <translation>back stitch</translation>
+    </message>
+    <message>
+        <source>法式结</source>
+        <translation>French knot</translation>
+    </message>
+    <message>
+        <source>珠子</source>
+        <translation>bead</translation>
     </message>
 </context>
 </TS>

@@ -20,7 +20,9 @@ inline constexpr const char* kStitch = "stitch";
 inline constexpr const char* kPartStitches = "partstitches";
 inline constexpr const char* kBackStitches = "backstitches";
 inline constexpr const char* kBackStitch = "backstitch";
+inline constexpr const char* kPartStitch = "partstitch";
 inline constexpr const char* kOrnaments = "ornaments_inc_knots_and_beads";
+inline constexpr const char* kObject = "object";
 inline constexpr const char* kCommentBoxes = "commentboxes";
 
 inline constexpr const char* kChartWidth = "chartwidth";
@@ -47,6 +49,31 @@ inline constexpr const char* kX1 = "x1";
 inline constexpr const char* kY1 = "y1";
 inline constexpr const char* kX2 = "x2";
 inline constexpr const char* kY2 = "y2";
+inline constexpr const char* kPalindex1 = "palindex1";
+inline constexpr const char* kPalindex2 = "palindex2";
+inline constexpr const char* kDirection = "direction";
+inline constexpr const char* kObjectType = "objecttype";
+
+// A part stitch's direction: 1 splits the cell along '\' into the triangles at the
+// bottom left (palindex1) and top right (palindex2), 2 along '/' into the top left
+// and bottom right; 3 is a half stitch '/', 4 one '\'.
+inline constexpr int kTrianglesBottomLeftTopRight = 1;
+inline constexpr int kTrianglesTopLeftBottomRight = 2;
+inline constexpr int kHalfForward = 3;
+inline constexpr int kHalfBackward = 4;
+
+// Object types of the ornaments: quarter stitches and beads as other programs
+// write them ("bead2mm" and the like are beads too); "petite" is this program's own.
+inline constexpr const char* kKnotType = "knot";
+inline constexpr const char* kBeadType = "bead";
+inline constexpr const char* kQuarterType = "quarter";
+inline constexpr const char* kPetiteType = "petite";
+
+inline bool isPartStitchKey(std::string_view name) {
+    for (const char* key : {kX, kY, kPalindex1, kPalindex2, kDirection})
+        if (name == key) return true;
+    return false;
+}
 
 // Properties the writer sets from the chart itself; every other one is kept as read.
 inline bool isPropertyKey(std::string_view name) {
@@ -67,6 +94,16 @@ inline bool isBackStitchKey(std::string_view name) {
     for (const char* key : {kX1, kY1, kX2, kY2, kPalindex})
         if (name == key) return true;
     return false;
+}
+
+// Half cells as cells, as the writer writes them: "3" or "3.5".
+inline std::string cellsText(int halfCells) {
+    if (halfCells % 2 == 0) return std::to_string(halfCells / 2);
+    const int size = halfCells < 0 ? -halfCells : halfCells;
+    std::string text = halfCells < 0 ? "-" : "";
+    text += std::to_string(size / 2);
+    text += ".5";
+    return text;
 }
 
 // "RRGGBB".

@@ -1,6 +1,7 @@
 #include "chart/oxs/OxsFile.h"
 
 #include "chart/oxs/OxsNames.h"
+#include "chart/oxs/OxsPartStitches.h"
 #include "palette/SymbolSet.h"
 #include "palette/ThreadPalette.h"
 #include "palette/ThreadCatalogue.h"
@@ -52,6 +53,9 @@ XmlAttributes attributesOf(const QXmlStreamReader& reader) {
     return attributes;
 }
 
+} // namespace
+
+// The numbers of a file's attributes, read alike here and for its part stitches (OxsPartStitches.h).
 std::optional<long long> wholeNumber(const std::string* value) {
     if (!value) return std::nullopt;
     bool ok = false;
@@ -59,13 +63,22 @@ std::optional<long long> wholeNumber(const std::string* value) {
     return ok ? std::optional<long long>(number) : std::nullopt;
 }
 
-// A grid point in cells ("3", "3.5") as half cells, to the nearest half.
-std::optional<int> halfCells(const std::string* value) {
+// A grid position in cells ("3", "3.5"), within reach of the chart area.
+std::optional<double> cellsValue(const std::string* value) {
     if (!value) return std::nullopt;
     bool ok = false;
     const double cells = QString::fromStdString(*value).trimmed().toDouble(&ok);
     if (!ok || !std::isfinite(cells) || std::abs(cells) > 4 * kMaxChartSide) return std::nullopt;
-    return static_cast<int>(std::lround(cells * 2));
+    return cells;
+}
+
+namespace {
+
+// A grid point in cells as half cells, to the nearest half.
+std::optional<int> halfCells(const std::string* value) {
+    const std::optional<double> cells = cellsValue(value);
+    if (!cells) return std::nullopt;
+    return static_cast<int>(std::lround(*cells * 2));
 }
 
 // "RRGGBB", with or without "#", as R + 256*G + 65536*B.
@@ -121,6 +134,7 @@ private:
     void readFullStitches();
     void readBackStitches();
     XmlElement readTree(int depth);
+    void buildPartStitches(Chart& chart);
     int countKept(const XmlElement& element);
     // Next token, refusing a DTD and any entity the reader could not resolve.
     QXmlStreamReader::TokenType next();
@@ -138,6 +152,7 @@ private:
     std::vector<RawStitch> m_stitches;
     std::vector<RawBackStitch> m_backStitches;
     std::vector<XmlElement> m_kept;
+    std::vector<XmlElement> m_partContainers; // partstitches and ornaments, read once the palette is known
     int m_notShown = 0;
 };
 
@@ -195,13 +210,14 @@ void Reader::readChildren() {
             readFullStitches();
         } else if (name == QLatin1String(names::kBackStitches)) {
             readBackStitches();
+        } else if (name == QLatin1String(names::kPartStitches) || name == QLatin1String(names::kOrnaments)) {
+            m_partContainers.push_back(readTree(1));
         } else if (name == QLatin1String(names::kFormat)) {
             readTree(1); // each file names the program that wrote it
         } else {
             XmlElement kept = readTree(1);
             // The standard containers are written in any case; an empty one says nothing.
-            const bool standard = kept.name == names::kPartStitches || kept.name == names::kOrnaments ||
-                                  kept.name == names::kCommentBoxes;
+            const bool standard = kept.name == names::kCommentBoxes;
             if (standard && kept.attributes.empty() && kept.text.empty() && kept.children.empty()) continue;
             m_notShown += countKept(kept);
             m_kept.push_back(std::move(kept));
@@ -336,6 +352,9 @@ Chart Reader::build() {
         used[static_cast<std::size_t>(raw.palindex - 1)] = true;
         chart.backStitches.push_back({raw.x1, raw.y1, raw.x2, raw.y2, raw.palindex - 1, std::move(raw.attributes)});
     }
+    buildPartStitches(chart);
+    for (const PartStitch& stitch : chart.partStitches) used[static_cast<std::size_t>(stitch.thread)] = true;
+    for (const Ornament& ornament : chart.ornaments) used[static_cast<std::size_t>(ornament.thread)] = true;
     chart.recount();
 
     // Without a word from the file, the legend lists every thread the chart uses.
@@ -348,6 +367,23 @@ Chart Reader::build() {
     chart.file.elements = std::move(m_kept);
     chart.file.notShown = m_notShown;
     return chart;
+}
+
+// The part stitches, knots and beads of the containers read; what is not one of
+// them (another program's objects, a stitch outside the chart or of a thread the
+// palette lacks) is kept as it was and written back, and counted as not shown.
+void Reader::buildPartStitches(Chart& chart) {
+    for (XmlElement& container : m_partContainers) {
+        XmlElement rest{container.name, container.attributes, container.text, {}};
+        const bool parts = container.name == names::kPartStitches;
+        for (XmlElement& child : container.children) {
+            const bool added = parts ? addPartStitch(chart, child) : addOrnament(chart, child);
+            if (!added) rest.children.push_back(std::move(child));
+        }
+        if (rest.attributes.empty() && rest.text.empty() && rest.children.empty()) continue;
+        m_notShown += countKept(rest);
+        m_kept.push_back(std::move(rest));
+    }
 }
 
 // Palette items by their index (their place when they give none): 0 is the

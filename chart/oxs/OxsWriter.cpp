@@ -8,6 +8,7 @@
 #include <QSaveFile>
 #include <QXmlStreamWriter>
 
+#include <cmath>
 #include <vector>
 
 
@@ -98,6 +99,12 @@ void writePalette(QXmlStreamWriter& xml, const Chart& chart) {
     for (const BackStitch& stitch : chart.backStitches)
         if (stitch.thread >= 0 && static_cast<std::size_t>(stitch.thread) < threads.size())
             stitched[static_cast<std::size_t>(stitch.thread)] = true;
+    for (const PartStitch& stitch : chart.partStitches)
+        if (stitch.thread >= 0 && static_cast<std::size_t>(stitch.thread) < threads.size())
+            stitched[static_cast<std::size_t>(stitch.thread)] = true;
+    for (const Ornament& ornament : chart.ornaments)
+        if (ornament.thread >= 0 && static_cast<std::size_t>(ornament.thread) < threads.size())
+            stitched[static_cast<std::size_t>(ornament.thread)] = true;
     for (std::size_t t = 0; t < threads.size(); ++t) {
         const ChartThread& thread = threads[t];
         static const XmlAttributes none;
@@ -154,6 +161,112 @@ void writeBackStitches(QXmlStreamWriter& xml, const Chart& chart) {
     xml.writeEndElement();
 }
 
+// The kept container of this name, if any: what of it the chart does not hold.
+const XmlElement* keptContainer(const Chart& chart, const char* name) {
+    for (const XmlElement& element : chart.file.elements)
+        if (element.name == name) return &element;
+    return nullptr;
+}
+
+// A container's own attributes and text as kept; its kept children follow the chart's own.
+void startContainer(QXmlStreamWriter& xml, const XmlElement* kept, const char* name) {
+    xml.writeStartElement(name);
+    if (!kept) return;
+    writeAttributes(xml, kept->attributes);
+    if (!kept->text.empty()) xml.writeCharacters(qs(kept->text));
+}
+void endContainer(QXmlStreamWriter& xml, const XmlElement* kept) {
+    if (kept)
+        for (const XmlElement& child : kept->children) writeElement(xml, child);
+    xml.writeEndElement();
+}
+
+bool isTriangleOf(const PartStitch& stitch, CellCorner corner) {
+    return stitch.kind == PartStitchKind::ThreeQuarter && stitch.corner == corner;
+}
+
+// Half stitches and the triangles of three-quarter stitches; two triangles that
+// share a cell and its split, one after the other as the reader makes them, share an element.
+void writePartStitches(QXmlStreamWriter& xml, const Chart& chart) {
+    const XmlElement* kept = keptContainer(chart, names::kPartStitches);
+    startContainer(xml, kept, names::kPartStitches);
+    const std::vector<PartStitch>& stitches = chart.partStitches;
+    for (std::size_t i = 0; i < stitches.size(); ++i) {
+        const PartStitch& stitch = stitches[i];
+        int palindex1 = 0, palindex2 = 0, direction = 0;
+        if (stitch.kind == PartStitchKind::Half) {
+            palindex1 = stitch.thread + 1;
+            direction = stitch.diagonal == Diagonal::Forward ? names::kHalfForward : names::kHalfBackward;
+        } else if (stitch.kind == PartStitchKind::ThreeQuarter) {
+            const bool first = stitch.corner == CellCorner::BottomLeft || stitch.corner == CellCorner::TopLeft;
+            const bool bottomLeftTopRight = stitch.corner == CellCorner::BottomLeft || stitch.corner == CellCorner::TopRight;
+            direction = bottomLeftTopRight ? names::kTrianglesBottomLeftTopRight : names::kTrianglesTopLeftBottomRight;
+            (first ? palindex1 : palindex2) = stitch.thread + 1;
+            const CellCorner other = stitch.corner == CellCorner::BottomLeft ? CellCorner::TopRight
+                                                                             : CellCorner::BottomRight;
+            if (first && i + 1 < stitches.size()) {
+                const PartStitch& next = stitches[i + 1];
+                if (next.x == stitch.x && next.y == stitch.y && isTriangleOf(next, other) && next.attributes.empty()) {
+                    palindex2 = next.thread + 1;
+                    ++i;
+                }
+            }
+        } else {
+            continue; // quarters and petites are ornaments in the file
+        }
+        xml.writeStartElement(names::kPartStitch);
+        xml.writeAttribute(names::kX, QString::number(stitch.x));
+        xml.writeAttribute(names::kY, QString::number(stitch.y));
+        xml.writeAttribute(names::kPalindex1, QString::number(palindex1));
+        xml.writeAttribute(names::kPalindex2, keptOr(stitch.attributes, names::kPalindex2, std::to_string(palindex2)));
+        xml.writeAttribute(names::kDirection, QString::number(direction));
+        writeOthers(xml, stitch.attributes, {names::kPalindex2});
+        xml.writeEndElement();
+    }
+    endContainer(xml, kept);
+}
+
+// An ornament's position as the file wrote it, when that is still where it is.
+QString position(const XmlAttributes& kept, const char* name, int halfCells, bool floorToQuarter) {
+    if (const std::string* written = findAttribute(kept, name)) {
+        bool ok = false;
+        const double cells = QString::fromStdString(*written).trimmed().toDouble(&ok);
+        const long long half = floorToQuarter ? static_cast<long long>(std::floor(cells * 2)) : std::llround(cells * 2);
+        if (ok && std::isfinite(cells) && half == halfCells) return qs(*written);
+    }
+    return qs(names::cellsText(halfCells));
+}
+
+void writeObject(QXmlStreamWriter& xml, int hx, int hy, int thread, const char* type, const XmlAttributes& kept,
+                 bool floorToQuarter) {
+    xml.writeStartElement(names::kObject);
+    xml.writeAttribute(names::kX1, position(kept, names::kX1, hx, floorToQuarter));
+    xml.writeAttribute(names::kY1, position(kept, names::kY1, hy, floorToQuarter));
+    xml.writeAttribute(names::kPalindex, QString::number(thread + 1));
+    xml.writeAttribute(names::kObjectType, keptOr(kept, names::kObjectType, type));
+    writeOthers(xml, kept, {names::kX1, names::kY1, names::kObjectType});
+    xml.writeEndElement();
+}
+
+// Quarter and petite stitches by the top-left corner of their quarter cell, then knots and beads.
+void writeOrnaments(QXmlStreamWriter& xml, const Chart& chart) {
+    const XmlElement* kept = keptContainer(chart, names::kOrnaments);
+    startContainer(xml, kept, names::kOrnaments);
+    for (const PartStitch& stitch : chart.partStitches) {
+        if (stitch.kind != PartStitchKind::Quarter && stitch.kind != PartStitchKind::Petite) continue;
+        const bool right = stitch.corner == CellCorner::TopRight || stitch.corner == CellCorner::BottomRight;
+        const bool bottom = stitch.corner == CellCorner::BottomLeft || stitch.corner == CellCorner::BottomRight;
+        writeObject(xml, 2 * stitch.x + (right ? 1 : 0), 2 * stitch.y + (bottom ? 1 : 0), stitch.thread,
+                    stitch.kind == PartStitchKind::Quarter ? names::kQuarterType : names::kPetiteType,
+                    stitch.attributes, true);
+    }
+    for (const Ornament& ornament : chart.ornaments)
+        writeObject(xml, ornament.x, ornament.y, ornament.thread,
+                    ornament.kind == OrnamentKind::Bead ? names::kBeadType : names::kKnotType, ornament.attributes,
+                    false);
+    endContainer(xml, kept);
+}
+
 // A kept element of this name, or the empty one every file carries.
 void writeKeptOrEmpty(QXmlStreamWriter& xml, const Chart& chart, const char* name) {
     bool any = false;
@@ -187,9 +300,9 @@ QByteArray writeOxs(const Chart& chart) {
     writeProperties(xml, chart);
     writePalette(xml, chart);
     writeFullStitches(xml, chart);
-    writeKeptOrEmpty(xml, chart, names::kPartStitches);
+    writePartStitches(xml, chart);
     writeBackStitches(xml, chart);
-    writeKeptOrEmpty(xml, chart, names::kOrnaments);
+    writeOrnaments(xml, chart);
     writeKeptOrEmpty(xml, chart, names::kCommentBoxes);
     for (const XmlElement& element : chart.file.elements) {
         const bool placed = element.name == names::kPartStitches || element.name == names::kOrnaments ||

@@ -91,9 +91,13 @@ chart::Chart patternChart(const chart::Chart& chart, SymbolChoice symbols) {
             for (int x = 0; x < shown.width(); ++x)
                 if (const int t = shown.threadAt(x, y); t >= 0 && static_cast<std::size_t>(t) < into.size())
                     shown.setThreadAt(x, y, into[static_cast<std::size_t>(t)]);
-        for (chart::BackStitch& stitch : shown.backStitches)
-            if (stitch.thread >= 0 && static_cast<std::size_t>(stitch.thread) < into.size())
-                stitch.thread = into[static_cast<std::size_t>(stitch.thread)];
+        const auto move = [&](int& thread) {
+            if (thread >= 0 && static_cast<std::size_t>(thread) < into.size())
+                thread = into[static_cast<std::size_t>(thread)];
+        };
+        for (chart::BackStitch& stitch : shown.backStitches) move(stitch.thread);
+        for (chart::PartStitch& stitch : shown.partStitches) move(stitch.thread);
+        for (chart::Ornament& ornament : shown.ornaments) move(ornament.thread);
         shown.file.threads.clear();
     }
     shown.threads() = std::move(threads);

@@ -13,8 +13,9 @@
 
 namespace pav::pattern {
 
-// The pattern's chart of `chart`. Cells and back stitches of merged threads
-// take the first thread of that number; anything else the chart holds is kept.
+// The pattern's chart of `chart`. Cells, back stitches, part stitches and
+// ornaments of merged threads take the first thread of that number; anything
+// else the chart holds is kept.
 chart::Chart patternChart(const chart::Chart& chart, SymbolChoice symbols);
 
 // The chart's own threads, unmerged, each with the symbol its pattern shows:

@@ -1,6 +1,7 @@
 #include "chart/pattern/PatternPages.h"
 
 #include "chart/ChartFonts.h"
+#include "chart/StitchMarks.h"
 #include "chart/pattern/PatternChart.h"
 #include "chart/pattern/PatternTexts.h"
 #include "colour/ChartQuality.h"
@@ -136,17 +137,6 @@ QString fabricText(int count) {
     return pav::uiText(overTwo(count) ? texts::kEvenweave : texts::kAida).arg(count);
 }
 
-// The finished piece, one pixel per stitch in its thread's colour; the fabric's white where there is none.
-QImage finishedPicture(const chart::Chart& chart) {
-    QImage picture(std::max(1, chart.width()), std::max(1, chart.height()), QImage::Format_RGB32);
-    picture.fill(Qt::white);
-    for (int y = 0; y < chart.height(); ++y)
-        for (int x = 0; x < chart.width(); ++x)
-            if (chart.stitched(x, y))
-                picture.setPixel(x, y, image::toQRgb(chart.threads()[static_cast<std::size_t>(chart.threadAt(x, y))].rgb));
-    return picture;
-}
-
 // The font of a text that fits within width x height (device units), from `points` down.
 QFont fittedFont(const Sheet& s, const QString& text, double points, double width, double height) {
     QFont font = songAt(points, true);
@@ -206,7 +196,7 @@ void drawCover(Sheet& s) {
     s.painter.save();
     s.painter.setRenderHint(QPainter::LosslessImageRendering);
     s.painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    s.painter.drawImage(onDevice, finishedPicture(chart));
+    s.painter.drawImage(onDevice, chart::finishedPiece(chart));
     s.painter.restore();
     s.frame(onDevice, kFrame, 0.2);
 
@@ -236,6 +226,14 @@ void drawCover(Sheet& s) {
     s.font(songAt(10.5));
     for (const QString& line : lines) {
         s.text(0, y, line);
+        y += 6;
+    }
+    if (const std::string missing = chart::notDrawnList(chart); !missing.empty()) {
+        s.text(0, y, pav::uiText(texts::kCoverNotDrawn).arg(qs(missing)));
+        y += 6;
+    }
+    if (const std::string missing = chart::notDrawnList(chart); !missing.empty()) {
+        s.text(0, y, pav::uiText(texts::kCoverNotDrawn).arg(qs(missing)));
         y += 6;
     }
     s.font(songAt(10.5, true));
@@ -349,51 +347,17 @@ void drawLegendSymbol(Sheet& s, const chart::ChartThread& thread, const QRectF& 
                        symbol);
 }
 
-// A back-stitch row's mark: a short line as the chart draws it, dark in black and white.
-void drawLegendLine(Sheet& s, const chart::ChartThread& thread, const QRectF& cellMm) {
-    QPen pen(s.source.layout.options.blackAndWhite ? QColor(Qt::black) : image::toQColor(thread.rgb));
-    pen.setWidthF(0.6 * s.d);
-    pen.setCapStyle(Qt::RoundCap);
-    s.painter.setPen(pen);
-    s.painter.drawLine(s.at(cellMm.left(), cellMm.bottom()), s.at(cellMm.right(), cellMm.top()));
-}
-
 // Columns of a key table, in millimetres from its left edge.
 constexpr double kSymbolColumn = 5;    // centre
 constexpr double kSwatchColumn = 11;   // left
 constexpr double kSwatchWidth = 8;
 constexpr double kNumberColumn = 22;   // left
-constexpr double kNameColumn = 44;     // left
-constexpr double kNameWidth = 60;
+constexpr double kNameColumn = 52;     // left: room for "DMC B5200 法式结"
+constexpr double kNameWidth = 54;
 constexpr double kStrandsColumn = 114; // right end
 constexpr double kStitchesColumn = 130;
 constexpr double kLengthColumn = 148;
 constexpr double kSkeinsColumn = 161;
-
-struct RowFigures {
-    int stitches = 0;
-    double skeins = 0; // not rounded
-};
-
-RowFigures rowFigures(const PatternSource& source, const KeyRow& row) {
-    const PatternOptions& o = source.layout.options;
-    const ThreadUse& use = source.uses[static_cast<std::size_t>(row.thread)];
-    if (row.backStitch) return {use.backStitches, backStitchSkeins(use.backStitchWidths, o.fabricCount, o.strands)};
-    return {use.stitches, crossSkeins(use.stitches, use.isolatedShare(), o.fabricCount, o.strands)};
-}
-
-// The key's lines: its rows, with the back stitches' caption before the first back-stitch row.
-struct KeyLine {
-    const KeyRow* row = nullptr; // none: the caption
-};
-std::vector<KeyLine> keyLinesOf(const std::vector<KeyRow>& rows) {
-    std::vector<KeyLine> lines;
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        if (rows[i].backStitch && (i == 0 || !rows[i - 1].backStitch)) lines.push_back(KeyLine{});
-        lines.push_back(KeyLine{&rows[i]});
-    }
-    return lines;
-}
 
 void drawKeyCaptions(Sheet& s, double left, double top) {
     s.font(songAt(8.5, true));
@@ -409,29 +373,69 @@ void drawKeyCaptions(Sheet& s, double left, double top) {
     s.rule(left, top + kLegendRowMm, left + kLegendTableMm, top + kLegendRowMm, kFrame, 0.25);
 }
 
+constexpr double kKeyLineMm = 9;
+
+// A key row's mark where a thread's symbol goes: its line, its knot, its bead.
+void drawKeyMark(Sheet& s, const KeyRow& row, const QRectF& cellMm) {
+    const chart::Chart& chart = s.source.chart;
+    const bool colour = !s.source.layout.options.blackAndWhite;
+    const QRectF cell = s.rect(cellMm.x(), cellMm.y(), cellMm.width(), cellMm.height());
+    const std::int32_t rgb = chart.threads()[static_cast<std::size_t>(row.thread)].rgb;
+    s.painter.save();
+    s.painter.setRenderHint(QPainter::Antialiasing, true);
+    const double grid = s.source.layout.options.cellMm * s.d; // the marks as large as on the chart pages
+    if (row.kind == KeyRowKind::BackStitch) {
+        // Long enough to show its line's pattern.
+        const double y = cell.center().y();
+        chart::drawBackStitchLine(s.painter, chart, row.thread,
+                                  QLineF(s.at(cellMm.center().x() - kKeyLineMm / 2, 0).x(), y,
+                                         s.at(cellMm.center().x() + kKeyLineMm / 2, 0).x(), y),
+                                  grid, colour);
+    } else if (row.kind == KeyRowKind::Knot) {
+        chart::drawKnotMark(s.painter, cell.center(), grid * 1.5, rgb, colour);
+    } else {
+        chart::drawBeadMark(s.painter, cell.center(), grid * 1.5, rgb, colour);
+    }
+    s.painter.restore();
+}
+
+QString keyRowName(const chart::Chart& chart, const KeyRow& row) {
+    const QString name = threadName(chart, chart.threads()[static_cast<std::size_t>(row.thread)]);
+    switch (row.kind) {
+    case KeyRowKind::Cells: return name;
+    case KeyRowKind::BackStitch: return name + QLatin1Char(' ') + pav::uiText(texts::kKeyBackStitch);
+    case KeyRowKind::Knot: return name + QLatin1Char(' ') + pav::uiText(texts::kKeyKnot);
+    case KeyRowKind::Bead: return name + QLatin1Char(' ') + pav::uiText(texts::kKeyBead);
+    }
+    return name;
+}
+
 void drawKeyRow(Sheet& s, const KeyRow& row, double left, double rowTop, const QFont& symbolFont, double c) {
     const chart::Chart& chart = s.source.chart;
     const PatternOptions& o = s.source.layout.options;
     const chart::ChartThread& thread = chart.threads()[static_cast<std::size_t>(row.thread)];
     const double middle = rowTop + kLegendRowMm / 2;
     const QRectF mark(left + kSymbolColumn - c / 2, middle - c / 2, c, c);
-    if (row.backStitch) drawLegendLine(s, thread, mark);
-    else drawLegendSymbol(s, thread, mark, symbolFont);
+    if (row.kind == KeyRowKind::Cells) drawLegendSymbol(s, thread, mark, symbolFont);
+    else drawKeyMark(s, row, mark);
     const QRectF swatch = s.rect(left + kSwatchColumn, middle - 2, kSwatchWidth, 4);
     s.painter.fillRect(swatch, image::toQColor(thread.rgb));
     s.frame(swatch, kRule, 0.1);
     s.font(songAt(9));
     const double base = middle + 1.2;
-    s.text(left + kNumberColumn, base, threadName(chart, thread));
+    s.text(left + kNumberColumn, base, keyRowName(chart, row));
     QString name = qs(thread.name);
     if (isMetallic(chart, thread)) name += pav::uiText(texts::kMetallic);
     const QFontMetricsF metrics(s.painter.font(), s.painter.device());
     s.text(left + kNameColumn, base, metrics.elidedText(name, Qt::ElideRight, kNameWidth * s.d));
-    const RowFigures figures = rowFigures(s.source, row);
-    s.text(left + kStrandsColumn, base, QString::number(o.strands), Align::Right);
+    const RowFigures figures = keyRowFigures(s.source.uses[static_cast<std::size_t>(row.thread)], row.kind, o);
     s.text(left + kStitchesColumn, base, QString::number(figures.stitches), Align::Right);
-    s.text(left + kLengthColumn, base, metresToBuy(figures.skeins), Align::Right);
-    s.text(left + kSkeinsColumn, base, QString::number(skeinsToBuy(figures.skeins)), Align::Right);
+    // Beads are bought as beads: no strands, length or skeins.
+    const QString none = QStringLiteral("—");
+    const bool threaded = row.kind != KeyRowKind::Bead;
+    s.text(left + kStrandsColumn, base, threaded ? QString::number(o.strands) : none, Align::Right);
+    s.text(left + kLengthColumn, base, threaded ? metresToBuy(figures.skeins) : none, Align::Right);
+    s.text(left + kSkeinsColumn, base, threaded ? QString::number(skeinsToBuy(figures.skeins)) : none, Align::Right);
 }
 
 void drawLegendPage(Sheet& s, int legendPage) {
@@ -441,10 +445,10 @@ void drawLegendPage(Sheet& s, int legendPage) {
     // The grid's cell and glyph, enlarged to be told apart easily when shopping.
     const double c = std::max(o.cellMm, kLegendSymbolMm);
     const QFont symbolFont = patternSymbolFont(c, o.symbols);
-    const std::vector<KeyLine> lines = keyLinesOf(s.source.rows);
+    const std::vector<KeyRow>& rows = s.source.rows;
     const int perPage = layout.legendTablesAcross * layout.legendRowsPerTable;
     const int first = legendPage * perPage;
-    const int count = static_cast<int>(lines.size());
+    const int count = static_cast<int>(rows.size());
     const double top = kHeaderMm + 1;
     for (int t = 0; t < layout.legendTablesAcross && first + t * layout.legendRowsPerTable < count; ++t) {
         const double left = t * (kLegendTableMm + kLegendTableGapMm);
@@ -453,12 +457,7 @@ void drawLegendPage(Sheet& s, int legendPage) {
             const int entry = first + t * layout.legendRowsPerTable + r;
             if (entry >= count) break;
             const double rowTop = top + kLegendRowMm * (r + 1);
-            if (const KeyRow* row = lines[static_cast<std::size_t>(entry)].row) {
-                drawKeyRow(s, *row, left, rowTop, symbolFont, c);
-            } else {
-                s.font(songAt(9.5, true));
-                s.text(left + kNumberColumn, rowTop + kLegendRowMm / 2 + 1.2, pav::uiText(texts::kLegendBackStitch));
-            }
+            drawKeyRow(s, rows[static_cast<std::size_t>(entry)], left, rowTop, symbolFont, c);
             s.rule(left, rowTop + kLegendRowMm, left + kLegendTableMm, rowTop + kLegendRowMm, kRule, 0.1);
         }
     }
@@ -467,9 +466,9 @@ void drawLegendPage(Sheet& s, int legendPage) {
     // The totals under the tables of the last key page, and the rule the skeins follow.
     int stitches = 0, skeins = 0;
     for (const KeyRow& row : s.source.rows) {
-        const RowFigures figures = rowFigures(s.source, row);
-        if (!row.backStitch) stitches += figures.stitches;
-        skeins += skeinsToBuy(figures.skeins);
+        const RowFigures figures = keyRowFigures(s.source.uses[static_cast<std::size_t>(row.thread)], row.kind, o);
+        if (row.kind == KeyRowKind::Cells) stitches += figures.stitches;
+        if (row.kind != KeyRowKind::Bead) skeins += skeinsToBuy(figures.skeins);
     }
     const double totalTop = s.height() - kLegendFootMm + 4;
     s.rule(0, totalTop - 4.5, kLegendTableMm, totalTop - 4.5, kFrame, 0.25);
@@ -487,36 +486,31 @@ void drawLegendPage(Sheet& s, int legendPage) {
 } // namespace
 
 std::vector<int> patternThreads(const chart::Chart& chart) {
-    std::vector<bool> used(chart.threads().size(), false);
-    for (std::size_t i = 0; i < used.size(); ++i) used[i] = chart.threads()[i].count > 0;
-    for (const chart::BackStitch& stitch : chart.backStitches)
-        if (stitch.thread >= 0 && stitch.thread < static_cast<int>(used.size()))
-            used[static_cast<std::size_t>(stitch.thread)] = true;
+    const std::vector<chart::StitchCounts> counts = chart.stitchCounts();
     std::vector<int> threads;
-    for (std::size_t i = 0; i < used.size(); ++i)
-        if (used[i]) threads.push_back(static_cast<int>(i));
+    for (std::size_t i = 0; i < counts.size(); ++i)
+        if (counts[i].any()) threads.push_back(static_cast<int>(i));
     return threads;
 }
 
-std::vector<KeyRow> keyRows(const chart::Chart& chart) {
+std::vector<KeyRow> patternKeyRows(const chart::Chart& chart) {
+    const std::vector<chart::StitchCounts> counts = chart.stitchCounts();
     std::vector<KeyRow> rows;
-    std::vector<bool> backStitched(chart.threads().size(), false);
-    for (const chart::BackStitch& stitch : chart.backStitches)
-        if (stitch.thread >= 0 && stitch.thread < static_cast<int>(backStitched.size()))
-            backStitched[static_cast<std::size_t>(stitch.thread)] = true;
-    for (std::size_t i = 0; i < chart.threads().size(); ++i)
-        if (chart.threads()[i].count > 0) rows.push_back(KeyRow{static_cast<int>(i), false});
-    for (std::size_t i = 0; i < backStitched.size(); ++i)
-        if (backStitched[i]) rows.push_back(KeyRow{static_cast<int>(i), true});
+    const auto section = [&](KeyRowKind kind, auto has) {
+        for (std::size_t i = 0; i < counts.size(); ++i)
+            if (has(counts[i])) rows.push_back({kind, static_cast<int>(i)});
+    };
+    section(KeyRowKind::Cells, [](const chart::StitchCounts& c) { return c.inCells(); });
+    section(KeyRowKind::BackStitch, [](const chart::StitchCounts& c) { return c.backStitches > 0; });
+    section(KeyRowKind::Knot, [](const chart::StitchCounts& c) { return c.knots > 0; });
+    section(KeyRowKind::Bead, [](const chart::StitchCounts& c) { return c.beads > 0; });
     return rows;
-}
-
-int keyLines(const std::vector<KeyRow>& rows) {
-    return static_cast<int>(keyLinesOf(rows).size());
 }
 
 std::vector<ThreadUse> threadUses(const chart::Chart& chart) {
     std::vector<ThreadUse> uses(chart.threads().size());
+    const std::vector<chart::StitchCounts> counts = chart.stitchCounts();
+    for (std::size_t t = 0; t < uses.size() && t < counts.size(); ++t) uses[t].counts = counts[t];
     std::vector<int> cells;
     cells.reserve(static_cast<std::size_t>(chart.width()) * chart.height());
     for (int y = 0; y < chart.height(); ++y)
@@ -525,34 +519,45 @@ std::vector<ThreadUse> threadUses(const chart::Chart& chart) {
         for (int x = 0; x < chart.width(); ++x) {
             const int t = chart.threadAt(x, y);
             if (t < 0 || static_cast<std::size_t>(t) >= uses.size()) continue;
-            ThreadUse& use = uses[static_cast<std::size_t>(t)];
-            ++use.stitches;
-            if (colour::isIsolated(cells, chart.width(), chart.height(), x, y)) ++use.isolated;
+            if (colour::isIsolated(cells, chart.width(), chart.height(), x, y)) ++uses[static_cast<std::size_t>(t)].isolated;
         }
-    for (const chart::BackStitch& stitch : chart.backStitches) {
-        if (stitch.thread < 0 || static_cast<std::size_t>(stitch.thread) >= uses.size()) continue;
-        ThreadUse& use = uses[static_cast<std::size_t>(stitch.thread)];
-        ++use.backStitches;
-        use.backStitchWidths += std::hypot(stitch.x2 - stitch.x1, stitch.y2 - stitch.y1) / 2; // ends in half stitches
-    }
     return uses;
+}
+
+RowFigures keyRowFigures(const ThreadUse& use, KeyRowKind kind, const PatternOptions& o) {
+    const chart::StitchCounts& c = use.counts;
+    switch (kind) {
+    case KeyRowKind::Cells: {
+        // A half stitch takes half a cross's thread, a quarter or petite a quarter, a three-quarter three quarters.
+        const double parts = 0.5 * c.half + 0.25 * (c.quarter + c.petite) + 0.75 * c.threeQuarter;
+        const int crosses = c.full + static_cast<int>(std::ceil(parts));
+        return {c.full + c.partStitches(), crossSkeins(crosses, use.isolatedShare(), o.fabricCount, o.strands)};
+    }
+    case KeyRowKind::BackStitch: return {c.backStitches, backStitchSkeins(c.backLength, o.fabricCount, o.strands)};
+    case KeyRowKind::Knot: return {c.knots, crossSkeins(c.knots, 0, o.fabricCount, o.strands)};
+    case KeyRowKind::Bead: return {c.beads, 0};
+    }
+    return {};
 }
 
 int threadSkeins(const chart::Chart& chart, int thread, const PatternOptions& options) {
     const ThreadUse use = threadUses(chart)[static_cast<std::size_t>(thread)];
-    return skeinsFor(use.stitches, use.backStitchWidths, options.fabricCount, options.strands, use.isolatedShare());
+    double skeins = 0;
+    for (const KeyRowKind kind : {KeyRowKind::Cells, KeyRowKind::BackStitch, KeyRowKind::Knot})
+        skeins += keyRowFigures(use, kind, options).skeins;
+    return skeinsToBuy(skeins);
 }
 
 PatternLayout layOutPattern(const chart::Chart& chart, const PatternOptions& options) {
     const chart::Chart shown = patternChart(chart, options.symbols);
-    return layOutPattern(chart.width(), chart.height(), keyLines(keyRows(shown)), options);
+    return layOutPattern(chart.width(), chart.height(), static_cast<int>(patternKeyRows(shown).size()), options);
 }
 
 PatternSource patternSource(const chart::Chart& chart, const PatternOptions& options) {
     PatternSource source{patternChart(chart, options.symbols), {}, {}, {}};
-    source.rows = keyRows(source.chart);
+    source.rows = patternKeyRows(source.chart);
     source.uses = threadUses(source.chart);
-    source.layout = layOutPattern(chart.width(), chart.height(), keyLines(source.rows), options);
+    source.layout = layOutPattern(chart.width(), chart.height(), static_cast<int>(source.rows.size()), options);
     return source;
 }
 

@@ -22,32 +22,39 @@
 
 namespace pav::pattern {
 
-// The threads a pattern's key lists: every thread with a stitch or a back stitch, in the chart's order.
+// The threads a pattern uses: every thread with a stitch of any kind, in the chart's order.
 std::vector<int> patternThreads(const chart::Chart& chart);
 
-// One row of the key: a thread's crosses, or its back stitches.
+// A row of the key: a thread's cross and part stitches (under its symbol), its back
+// stitches (its line), its French knots or its beads (their marks).
+enum class KeyRowKind { Cells, BackStitch, Knot, Bead };
 struct KeyRow {
+    KeyRowKind kind = KeyRowKind::Cells;
     int thread = 0; // an index into the chart's threads
-    bool backStitch = false;
     bool operator==(const KeyRow&) const = default;
 };
-// A row per thread with crosses, in the chart's order, then a row per thread with back stitches.
-std::vector<KeyRow> keyRows(const chart::Chart& chart);
-// The lines the key takes: its rows, and the back stitches' caption when there are any.
-int keyLines(const std::vector<KeyRow>& rows);
+// The threads stitched in cells, then those with back stitches, knots, beads; each in the chart's order.
+std::vector<KeyRow> patternKeyRows(const chart::Chart& chart);
 
-// What a thread of a chart takes.
+// What a thread of a chart takes: its stitches of every kind, and of its full
+// stitches those with no side neighbour of its thread.
 struct ThreadUse {
-    int stitches = 0;
-    int isolated = 0;         // of its stitches, those with no side neighbour of its thread
-    int backStitches = 0;
-    double backStitchWidths = 0; // their length in stitch widths
-    double isolatedShare() const { return stitches > 0 ? static_cast<double>(isolated) / stitches : 0.0; }
+    chart::StitchCounts counts;
+    int isolated = 0;
+    double isolatedShare() const { return counts.full > 0 ? static_cast<double>(isolated) / counts.full : 0.0; }
 };
 std::vector<ThreadUse> threadUses(const chart::Chart& chart);
 
-// The skeins of thread `thread` (an index into the chart's threads): its
-// crosses, with their isolated share, and the length of its back stitches.
+// A key row's stitches and the skeins' worth (not rounded) they take: crosses
+// and part stitches (a part as its share of a cross) with their lone share,
+// back stitches by their length, knots each as a cross; beads take no thread.
+struct RowFigures {
+    int stitches = 0;
+    double skeins = 0;
+};
+RowFigures keyRowFigures(const ThreadUse& use, KeyRowKind kind, const PatternOptions& options);
+
+// The skeins of thread `thread` (an index into the chart's threads): every row of it together.
 int threadSkeins(const chart::Chart& chart, int thread, const PatternOptions& options);
 
 // The layout of a chart's pattern (of the chart as the pattern shows it).

@@ -18,6 +18,8 @@ inline constexpr const char* kCoverCut = "裁布：%1 × %2 厘米（图案四�
 inline constexpr const char* kCoverThreads = "绣线：%1 %2 色，%3 股线";
 inline constexpr const char* kCoverPages = "共 %1 页：封面 1 页，图样 %2 页（第 %3–%4 页），绣线用量表 %5 页";
 inline constexpr const char* kCoverMap = "图样分页（框内为页码）";
+// What a chart file holds that the pattern cannot draw, named as the file names it.
+inline constexpr const char* kCoverNotDrawn = "未能画出：%1（保存绣图文件时原样保留）";
 
 inline constexpr const char* kLegendTitle = "绣线用量表";
 inline constexpr const char* kLegendSymbol = "符号";
@@ -26,12 +28,15 @@ inline constexpr const char* kLegendNumber = "线号";
 inline constexpr const char* kLegendName = "颜色名称";
 inline constexpr const char* kLegendStrands = "股数";
 inline constexpr const char* kLegendLength = "用线（米）";
-inline constexpr const char* kLegendBackStitch = "回针";
 inline constexpr const char* kMetallic = "（金属线）";
 inline constexpr const char* kLegendStitches = "针数";
 inline constexpr const char* kLegendSkeins = "支数";
 inline constexpr const char* kLegendTotal = "合计";
 inline constexpr const char* kLegendColours = "%1 色";
+// The key's rows of stitches that are not cross stitches, after the thread's name.
+inline constexpr const char* kKeyBackStitch = "回针";
+inline constexpr const char* kKeyKnot = "法式结";
+inline constexpr const char* kKeyBead = "珠子";
 inline constexpr const char* kLegendNote =
     "支数按常用估算：每支 8 米（6 股），在 14CT 布上用 2 股绣 1800 个十字针；按 %1、%2 股折算。";
 inline constexpr const char* kLegendNoteMore =

@@ -1,5 +1,7 @@
 #include "chart/print/PrintPage.h"
 
+#include "chart/StitchMarks.h"
+
 #include "chart/ChartFonts.h"
 
 #include <QFontMetricsF>
@@ -146,8 +148,8 @@ bool PrintedPage::printSymbols(chart::SymbolInput input, const chart::JobControl
     return chart::drawSymbols(m_painter, m_grid, input, job);
 }
 
-void PrintedPage::printBackStitches(const chart::Chart& chart) {
-    chart::drawBackStitches(m_painter, m_grid, chart, chart::allCells(chart));
+void PrintedPage::printStitchMarks(const chart::Chart& chart, bool symbols) {
+    chart::drawStitchMarks(m_painter, m_grid, chart::MarkInput{chart, chart::allCells(chart), m_blocksDrawn, symbols});
 }
 
 PageResult printChartPage(QPainter& painter, const QPagedPaintDevice& device, const PrintSheet& sheet,
@@ -173,10 +175,10 @@ PageResult printChartPage(QPainter& painter, const QPagedPaintDevice& device, co
 
     job.progress(0, c.height());
     say(job, kStatusSymbols);
-    if (sheet.style != chart::ChartStyle::BlocksOnly &&
-        !paper.printSymbols(chart::SymbolInput{c, chart::allCells(c), true}, job))
+    const bool symbols = sheet.style != chart::ChartStyle::BlocksOnly;
+    if (symbols && !paper.printSymbols(chart::SymbolInput{c, chart::allCells(c), true}, job))
         return PageResult::Aborted;
-    paper.printBackStitches(c);
+    paper.printStitchMarks(c, symbols);
     return PageResult::Drawn;
 }
 

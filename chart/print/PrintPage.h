@@ -72,7 +72,8 @@ public:
     // Every stitch's symbol, an abort check before each; false when stopped. Over
     // the colour blocks printGrid drew, a symbol on a dark block is written white.
     bool printSymbols(chart::SymbolInput input, const chart::JobControl& job);
-    void printBackStitches(const chart::Chart& chart);
+    // Part stitches, back stitches, knots and beads over the symbols.
+    void printStitchMarks(const chart::Chart& chart, bool symbols);
 
     const PaperLayout& layout() const { return m_layout; }
     const chart::ChartGeometry& geometry() const { return m_geometry; }

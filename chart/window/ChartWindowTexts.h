@@ -55,7 +55,7 @@ inline constexpr const char* kOpenFailedTitle = "Korvane";
 inline constexpr const char* kChartBusyText = "    正在生成或打印绣图，请稍后再打开绣图文件。 ";
 
 // The status line after opening a file with stitches or objects the sheet does not show.
-inline constexpr const char* kNotShownText = "绣图文件中有 %1 处半针、结粒、珠子或注释未显示，保存时原样保留。";
+inline constexpr const char* kNotShownText = "绣图文件中有 %1 处注释或其他内容未显示，保存时原样保留。";
 inline std::string notShownText(int count) {
     return pav::uiText(kNotShownText).arg(count).toStdString();
 }

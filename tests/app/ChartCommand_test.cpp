@@ -176,6 +176,33 @@ TEST_F(ChartCommand, DefaultWidthStaysWithinTheZoomBarOfASmallPicture) {
     EXPECT_EQ(json["fabric"].toObject()["height"].toInt(), 150);
 }
 
+// Every stitch kind of a chart file is counted in the summary, a thread of beads or
+// back stitches only included; what no output can draw is named on stderr.
+TEST_F(ChartCommand, AChartFilesPartStitchesKnotsAndBeadsAreCountedAndTheRestNamed) {
+    const QString every = QString::fromLocal8Bit(qgetenv("PAV_SOURCE_DIR")) +
+                          "/tests/chart/oxs-fixtures/every-stitch-kind.oxs";
+    const CliRun r = run({every, "--json", "-o", "every.bmp"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.err, QStringLiteral("pavlenta-cli: not drawn: fullcross \u00d7 1 (kept in a saved chart file)\n"));
+    const QJsonObject json = QJsonDocument::fromJson(r.out).object();
+    EXPECT_EQ(json["partStitches"].toInt(), 9);
+    EXPECT_EQ(json["knots"].toInt(), 2);
+    EXPECT_EQ(json["beads"].toInt(), 2);
+    EXPECT_EQ(json["maxColor"].toInt(), 7);
+    const QJsonArray threads = json["threads"].toArray();
+    ASSERT_EQ(threads.size(), 7);
+    const QJsonObject blue = threads[1].toObject(), outline = threads[3].toObject(), beads = threads[6].toObject();
+    EXPECT_EQ(blue["count"].toInt(), 2);
+    EXPECT_EQ(blue["threeQuarter"].toInt(), 2);
+    EXPECT_EQ(blue["petite"].toInt(), 1);
+    EXPECT_EQ(outline["count"].toInt(), 0);
+    EXPECT_EQ(outline["backStitches"].toInt(), 3);
+    EXPECT_DOUBLE_EQ(outline["backLength"].toDouble(), 9);
+    EXPECT_EQ(beads["number"].toString(), "326");
+    EXPECT_EQ(beads["beads"].toInt(), 2);
+    EXPECT_TRUE(beads["inLegend"].toBool());
+}
+
 TEST_F(ChartCommand, AChartFileIsChartedAsItIsAndWrittenAgain) {
     // A picture's chart saved as OXS, then that file as IN: every output comes from the file.
     const QString in = picture(stripes(200, 150), "in.png");

@@ -4,6 +4,7 @@
 
 #include "ChartTestSupport.h"
 
+#include "chart/StitchMarks.h"
 #include "chart/oxs/OxsFile.h"
 #include "palette/ThreadCatalogue.h"
 
@@ -63,6 +64,8 @@ void expectSameChart(const Chart& actual, const Chart& expected) {
             }
         }
     EXPECT_EQ(actual.backStitches, expected.backStitches);
+    EXPECT_EQ(actual.partStitches, expected.partStitches);
+    EXPECT_EQ(actual.ornaments, expected.ornaments);
     EXPECT_EQ(actual.file, expected.file);
 }
 
@@ -263,19 +266,125 @@ TEST(OxsRead, SparseStitchesBackStitchesAndACreamClothAreKeptAndDrawn) {
     EXPECT_EQ(at(30.5, 5.5), qRgb(255, 255, 255));
 }
 
-TEST(OxsRead, PartStitchesKnotsBeadsCommentsAndUnknownElementsAreKeptAndCounted) {
+TEST(OxsRead, PartStitchesKnotsAndBeadsAreReadCommentsAndUnknownElementsKeptAndCounted) {
     const Chart chart = readFixture("part-stitches-kept.oxs");
     EXPECT_EQ(chart.stitchedCells(), 2);
     EXPECT_EQ(chart.backStitches.size(), 1u);
-    EXPECT_EQ(chart.file.notShown, 3 + 2 + 1 + 1);
-    ASSERT_EQ(chart.file.elements.size(), 4u);
-    EXPECT_EQ(chart.file.elements[0].name, "partstitches");
-    EXPECT_EQ(chart.file.elements[2].children[0].text, "Start here & work outwards");
+    const std::vector<PartStitch> parts = {
+        {PartStitchKind::ThreeQuarter, 3, 3, Diagonal::Forward, CellCorner::BottomLeft, 0, {}},
+        {PartStitchKind::ThreeQuarter, 3, 3, Diagonal::Forward, CellCorner::TopRight, 1, {}},
+        {PartStitchKind::Half, 4, 3, Diagonal::Forward, CellCorner::TopLeft, 1, {}},
+        {PartStitchKind::Half, 5, 3, Diagonal::Backward, CellCorner::TopLeft, 0, {}},
+    };
+    EXPECT_EQ(chart.partStitches, parts);
+    const std::vector<Ornament> ornaments = {{OrnamentKind::FrenchKnot, 13, 13, 0, {}},
+                                             {OrnamentKind::Bead, 14, 14, 1, {}}};
+    EXPECT_EQ(chart.ornaments, ornaments);
+    // What is left is the comment box and the unknown layers.
+    EXPECT_EQ(chart.file.notShown, 1 + 1);
+    ASSERT_EQ(chart.file.elements.size(), 2u);
+    EXPECT_EQ(chart.file.elements[0].children[0].text, "Start here & work outwards");
+    EXPECT_EQ(chart.file.elements[1].name, "layers");
     EXPECT_EQ(*findAttribute(chart.file.properties, "designer_notes"), "keep me");
 
     ShownChart shown(chart);
-    EXPECT_EQ(shown.model.label1Text(), texts::notShownText(7));
+    EXPECT_EQ(shown.model.label1Text(), texts::notShownText(2));
     EXPECT_TRUE(shown.model.label1Visible());
+}
+
+// A chart in the way of another program with every kind of stitch: each is read as
+// the format means it; what the format's readers know nothing of is kept and named.
+TEST(OxsRead, EveryStitchKindIsReadAsTheFileMeansIt) {
+    const Chart chart = readFixture("every-stitch-kind.oxs");
+    ASSERT_EQ(chart.threads().size(), 7u);
+    EXPECT_EQ(chart.cloth, rgb(0xF2E6C9));
+    using K = PartStitchKind;
+    using C = CellCorner;
+    const std::vector<PartStitch> parts = {
+        {K::Half, 6, 2, Diagonal::Forward, C::TopLeft, 0, {}},
+        {K::Half, 7, 2, Diagonal::Backward, C::TopLeft, 1, {}},
+        {K::ThreeQuarter, 6, 4, Diagonal::Forward, C::BottomLeft, 1, {}},
+        {K::ThreeQuarter, 6, 4, Diagonal::Forward, C::TopRight, 2, {}},
+        {K::ThreeQuarter, 7, 4, Diagonal::Forward, C::TopLeft, 1, {{"stitchorder", "2"}}},
+        {K::ThreeQuarter, 8, 4, Diagonal::Forward, C::BottomRight, 2, {}},
+        {K::Quarter, 8, 2, Diagonal::Forward, C::TopLeft, 2, {}},
+        {K::Quarter, 9, 2, Diagonal::Forward, C::BottomRight, 2, {}},
+        {K::Petite, 10, 4, Diagonal::Forward, C::BottomLeft, 1, {}},
+    };
+    EXPECT_EQ(chart.partStitches, parts);
+    // A position written another way and a bead's size stay as the file wrote them.
+    const std::vector<Ornament> ornaments = {
+        {OrnamentKind::FrenchKnot, 6, 14, 5, {}},
+        {OrnamentKind::FrenchKnot, 9, 15, 5, {}},
+        {OrnamentKind::Bead, 16, 14, 6, {}},
+        {OrnamentKind::Bead, 19, 15, 6, {{"x1", "9.50"}, {"objecttype", "bead2mm"}}},
+    };
+    EXPECT_EQ(chart.ornaments, ornaments);
+    EXPECT_EQ(chart.file.notShown, 1);
+    EXPECT_EQ(notDrawnList(chart), "fullcross \u00d7 1");
+
+    // Counted per thread; every thread is used, so every one has its legend entry.
+    const std::vector<StitchCounts> counts = chart.stitchCounts();
+    EXPECT_EQ(counts[0].full, 7);
+    EXPECT_EQ(counts[0].half, 1);
+    EXPECT_EQ(counts[1].full, 2);
+    EXPECT_EQ(counts[1].partStitches(), 4);
+    EXPECT_EQ(counts[2].quarter, 2);
+    EXPECT_EQ(counts[2].threeQuarter, 2);
+    EXPECT_EQ(counts[3].backStitches, 3);
+    EXPECT_DOUBLE_EQ(counts[3].backLength, 9);
+    EXPECT_FALSE(counts[3].inCells());
+    EXPECT_EQ(counts[5].knots, 2);
+    EXPECT_EQ(counts[6].beads, 2);
+    EXPECT_EQ(chart.legend().size(), 7u) << "the bead thread is listed too";
+}
+
+// Every kind at every corner and along both diagonals comes back the same, in the
+// file's order (half and three-quarter stitches, then quarters and petites); the
+// file has the elements other programs read.
+TEST(OxsRoundTrip, EveryStitchKindComesBack) {
+    Chart chart(6, 5);
+    for (const char* number : {"310", "321", "797"}) {
+        ChartThread thread;
+        thread.row = dmcRow(number);
+        thread.number = number;
+        thread.rgb = palette::ThreadCatalogue::of(palette::ThreadBrand::Dmc).thread(thread.row).rgb;
+        thread.symbol = std::string(1, static_cast<char>('A' + chart.threads().size()));
+        chart.threads().push_back(thread);
+    }
+    chart.setThreadAt(0, 0, 0);
+    chart.setBlockColour(0, 0, chart.threads()[0].rgb);
+    // Two triangles of one cell, then the same two the other way round.
+    chart.partStitches.push_back({PartStitchKind::ThreeQuarter, 5, 0, Diagonal::Forward, CellCorner::TopLeft, 1, {}});
+    chart.partStitches.push_back({PartStitchKind::ThreeQuarter, 5, 0, Diagonal::Forward, CellCorner::BottomRight, 2, {}});
+    chart.partStitches.push_back({PartStitchKind::ThreeQuarter, 4, 0, Diagonal::Forward, CellCorner::TopRight, 1, {}});
+    chart.partStitches.push_back({PartStitchKind::ThreeQuarter, 4, 0, Diagonal::Forward, CellCorner::BottomLeft, 2, {}});
+    chart.partStitches.push_back({PartStitchKind::Half, 1, 0, Diagonal::Forward, CellCorner::TopLeft, 2, {}});
+    chart.partStitches.push_back({PartStitchKind::Half, 2, 0, Diagonal::Backward, CellCorner::TopLeft, 1, {}});
+    int x = 0;
+    for (const PartStitchKind kind : {PartStitchKind::ThreeQuarter, PartStitchKind::Quarter, PartStitchKind::Petite})
+        for (const CellCorner corner : {CellCorner::TopLeft, CellCorner::TopRight, CellCorner::BottomLeft,
+                                        CellCorner::BottomRight}) {
+            chart.partStitches.push_back({kind, x % 6, 1 + x / 6, Diagonal::Forward, corner, x % 3, {}});
+            ++x;
+        }
+    chart.backStitches.push_back({0, 0, 12, 10, 1, {}});
+    chart.ornaments.push_back({OrnamentKind::FrenchKnot, 12, 10, 2, {}});
+    chart.ornaments.push_back({OrnamentKind::Bead, 3, 7, 0, {}});
+    chart.ornaments.push_back({OrnamentKind::FrenchKnot, 0, 0, 1, {}});
+    chart.recount();
+
+    const QByteArray written = oxs::writeOxs(chart);
+    expectSameChart(saveAndReopen(chart), chart);
+    for (const char* element :
+         {"<partstitch x=\"5\" y=\"0\" palindex1=\"2\" palindex2=\"3\" direction=\"2\"/>",
+          "<partstitch x=\"4\" y=\"0\" palindex1=\"0\" palindex2=\"2\" direction=\"1\"/>",
+          "<partstitch x=\"1\" y=\"0\" palindex1=\"3\" palindex2=\"0\" direction=\"3\"/>",
+          "<partstitch x=\"2\" y=\"0\" palindex1=\"2\" palindex2=\"0\" direction=\"4\"/>",
+          "<object x1=\"4\" y1=\"1\" palindex=\"2\" objecttype=\"quarter\"/>",
+          "<object x1=\"6\" y1=\"5\" palindex=\"3\" objecttype=\"knot\"/>",
+          "<object x1=\"1.5\" y1=\"3.5\" palindex=\"1\" objecttype=\"bead\"/>"})
+        EXPECT_TRUE(written.contains(element)) << element << "\n" << written.toStdString();
 }
 
 TEST(OxsRead, DuplicateNumbersStayThreadsOfTheirOwnInTheFilesIndexOrder) {
@@ -294,7 +403,7 @@ TEST(OxsRead, DuplicateNumbersStayThreadsOfTheirOwnInTheFilesIndexOrder) {
 
 TEST(OxsRoundTrip, OpeningAndSavingAnyFixtureKeepsEverythingAndTheSheet) {
     for (const char* name : {"padded-numbers.oxs", "sparse-backstitch-cloth.oxs", "part-stitches-kept.oxs",
-                             "duplicate-numbers.oxs"}) {
+                             "duplicate-numbers.oxs", "every-stitch-kind.oxs"}) {
         SCOPED_TRACE(name);
         const Chart opened = readFixture(name);
         const Chart reopened = saveAndReopen(opened);
@@ -442,6 +551,28 @@ TEST(OxsSave, TheWindowSavesTheChartShownAndAFailedSaveKeepsTheEarlierFile) {
     EXPECT_EQ(oxs::writeOxsFile(dir.filePath(QStringLiteral("no/such/folder.oxs")), window.model.chart()),
               OxsError::CannotWrite);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"saved.oxs"}) << "no temporary file is left";
+}
+
+// Part stitches and objects that cannot be in this chart do not refuse the file:
+// they are kept as they were, as before they were read.
+TEST(OxsRead, PartStitchesThatCannotBeDrawnAreKept) {
+    const std::string file = goodFile();
+    const std::string parts =
+        "<partstitches><partstitch x=\"9\" y=\"1\" palindex1=\"1\" direction=\"3\"/>"
+        "<partstitch x=\"1\" y=\"1\" palindex1=\"7\" direction=\"3\"/>"
+        "<partstitch x=\"1\" y=\"1\" palindex1=\"1\" direction=\"9\"/>"
+        "<partstitch x=\"0\" y=\"0\" palindex1=\"1\" direction=\"4\"/></partstitches>"
+        "<ornaments_inc_knots_and_beads><object x1=\"40\" y1=\"1\" palindex=\"1\" objecttype=\"knot\"/>"
+        "<object x1=\"1\" y1=\"1\" palindex=\"1\" objecttype=\"queen2x2\"/></ornaments_inc_knots_and_beads>";
+    std::string text = file;
+    text.insert(text.find("<backstitches/>"), parts);
+    const oxs::OxsReadResult read = oxs::readOxs(QByteArray::fromStdString(text));
+    ASSERT_TRUE(read.ok()) << oxs::errorReason(read.error);
+    ASSERT_EQ(read.chart.partStitches.size(), 1u);
+    EXPECT_EQ(read.chart.partStitches[0].diagonal, Diagonal::Backward);
+    EXPECT_EQ(read.chart.file.notShown, 3 + 2);
+    EXPECT_EQ(notDrawnList(read.chart), "partstitch \u00d7 3, knot \u00d7 1, queen2x2 \u00d7 1");
+    expectSameChart(saveAndReopen(read.chart), read.chart);
 }
 
 } // namespace

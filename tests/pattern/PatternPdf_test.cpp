@@ -6,11 +6,14 @@
 
 #include "PatternFixture.h"
 
+#include "chart/oxs/OxsFile.h"
 #include "chart/pattern/PatternChart.h"
 #include "chart/pattern/PatternOutput.h"
 #include "chart/pattern/PatternPages.h"
 
 #include "base/UiText.h"
+
+#include <QDir>
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -250,11 +253,11 @@ TEST_F(PatternPdf, BackStitchRowsNamesAndShopNumbersAreInTheKey) {
     const PatternLayout layout = layOutPattern(chart, PatternOptions{});
     const auto lines = keyLines(pdfWords(pdf), layout);
     // 2 back stitches of 40 stitch widths: 0.0145 skeins, 0.116 m, bought as 0.2 m.
-    const std::vector<QString> backRow = {QStringLiteral("DMC"), QStringLiteral("310"), QStringLiteral("2"),
-                                          QStringLiteral("2"), QStringLiteral("0.2"), QStringLiteral("1")};
+    const std::vector<QString> backRow = {QStringLiteral("DMC"), QStringLiteral("310"), QStringLiteral("回针"),
+                                          QStringLiteral("2"), QStringLiteral("2"), QStringLiteral("0.2"),
+                                          QStringLiteral("1")};
     EXPECT_TRUE(std::find(lines.begin(), lines.end(), backRow) != lines.end());
     const QString text = pageText(pdf, layout.firstLegendPage());
-    EXPECT_TRUE(text.contains(QStringLiteral("回针"))) << text.toStdString();
     EXPECT_FALSE(text.contains(QStringLiteral("DMC31020"))) << "a cross-stitch row of no stitches";
     EXPECT_TRUE(text.contains(QStringLiteral("DMCB5200Snowwhite2"))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("DMC5283（金属线）2"))) << text.toStdString();
@@ -276,6 +279,56 @@ TEST_F(PatternPdf, EnglishPattern) {
     static const QRegularExpression han(QStringLiteral("[\\x{4e00}-\\x{9fff}]"));
     const QString title = QStringLiteral("测试图样"); // the chart's own title stays
     EXPECT_FALSE(QString(all).remove(title).contains(han)) << all.toStdString();
+}
+
+// A chart file with every kind of stitch: the chart pages carry each part stitch's
+// symbol in its cell, the key gives back stitches, knots and beads rows of their
+// own with their counts (no cross-stitch row for a back-stitch thread), and the
+// cover names what the file holds that cannot be drawn.
+TEST_F(PatternPdf, EveryStitchKindIsDrawnKeyedAndCounted) {
+    const chart::oxs::OxsReadResult read = chart::oxs::readOxsFile(
+        QDir(qEnvironmentVariable("PAV_SOURCE_DIR")).filePath(QStringLiteral("tests/chart/oxs-fixtures/every-stitch-kind.oxs")));
+    ASSERT_TRUE(read.ok());
+    const chart::Chart& chart = read.chart;
+    const std::vector<KeyRow> rows = {{KeyRowKind::Cells, 0},      {KeyRowKind::Cells, 1},
+                                      {KeyRowKind::Cells, 2},      {KeyRowKind::BackStitch, 3},
+                                      {KeyRowKind::BackStitch, 4}, {KeyRowKind::Knot, 5},
+                                      {KeyRowKind::Bead, 6}};
+    EXPECT_EQ(patternKeyRows(chart), rows);
+    EXPECT_EQ(patternThreads(chart).size(), 7u);
+    EXPECT_EQ(threadSkeins(chart, 6, PatternOptions{}), 0) << "beads take no thread of their own";
+
+    // The chart's own symbols, to find them in the text.
+    PatternOptions options;
+    options.symbols = SymbolChoice::Chart;
+    const QString pdf = write(chart, options);
+    const int pages = pdfPages(pdf);
+    ASSERT_EQ(pages, 3);
+    EXPECT_TRUE(pageText(pdf, 1).contains(QStringLiteral("未能画出：fullcross×1"))) << pageText(pdf, 1).toStdString();
+
+    // Blue: 2 full stitches, a half, two triangles and a petite, each with its symbol.
+    const QString page = pageText(pdf, 2);
+    EXPECT_EQ(page.count(QLatin1Char('O')), 2 + 4) << page.toStdString();
+    EXPECT_EQ(page.count(QLatin1Char('+')), 4) << page.toStdString();
+
+    const QString key = pageText(pdf, 3);
+    for (const char* row : {"DMC310回针", "DMC550法式结", "DMC326珠子"})
+        EXPECT_TRUE(key.contains(QString::fromUtf8(row))) << row << "\n" << key.toStdString();
+    EXPECT_EQ(key.count(QStringLiteral("DMC310")), 1) << "no cross-stitch row for the outline thread";
+    // Each row's count stands on its line in the stitches column, before the length and skeins.
+    const auto lines = keyLines(pdfWords(pdf), layOutPattern(chart, options));
+    const auto countOnLineOf = [&](const QString& caption) {
+        for (const auto& line : lines)
+            if (line.size() > 3 && std::find(line.begin(), line.end(), caption) != line.end()) return line[line.size() - 3];
+        return QString();
+    };
+    EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
+                            [](const std::vector<QString>& line) {
+                                return std::find(line.begin(), line.end(), QStringLiteral("回针")) != line.end();
+                            }),
+              2);
+    EXPECT_EQ(countOnLineOf(QStringLiteral("法式结")), QStringLiteral("2"));
+    EXPECT_EQ(countOnLineOf(QStringLiteral("珠子")), QStringLiteral("2"));
 }
 
 TEST_F(PatternPdf, FontsAreEmbeddedAndOnlyTheCoverHoldsAPicture) {

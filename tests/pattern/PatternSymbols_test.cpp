@@ -139,10 +139,9 @@ TEST(PatternSymbols, ThreadsOfOneNumberAreOneThread) {
     EXPECT_EQ(shown.threadAt(4, 0), 2);
     EXPECT_EQ(shown.backStitches.front().thread, 0);
     EXPECT_EQ(shown.threads()[0].symbol, palette::designedSymbols()[0]);
-    const std::vector<KeyRow> rows = keyRows(shown);
-    const std::vector<KeyRow> expected = {{0, false}, {1, false}, {2, false}, {3, false}, {0, true}};
-    EXPECT_EQ(rows, expected);
-    EXPECT_EQ(keyLines(rows), 6); // and the back stitches' caption
+    const std::vector<KeyRow> expected = {{KeyRowKind::Cells, 0}, {KeyRowKind::Cells, 1}, {KeyRowKind::Cells, 2},
+                                          {KeyRowKind::Cells, 3}, {KeyRowKind::BackStitch, 0}};
+    EXPECT_EQ(patternKeyRows(shown), expected);
     const chart::Chart marked = withPatternSymbols(chart, SymbolChoice::Distinct);
     EXPECT_EQ(marked.threads()[0].symbol, marked.threads()[2].symbol);
     EXPECT_NE(marked.threads()[0].symbol, marked.threads()[1].symbol);
@@ -167,7 +166,7 @@ TEST(PatternSymbols, IsolatedStitchesAreCountedPerThread) {
         for (int x = 0; x < 4; ++x) chart.setThreadAt(x, y, cells[y][x]);
     chart.recount();
     const std::vector<ThreadUse> uses = threadUses(chart);
-    EXPECT_EQ(uses[0].stitches, 3);
+    EXPECT_EQ(uses[0].counts.full, 3);
     EXPECT_EQ(uses[0].isolated, 1);
     EXPECT_EQ(uses[1].isolated, 1);
     EXPECT_EQ(uses[2].isolated, 2);
