@@ -6,6 +6,7 @@
 
 #include "base/Rounding.h"
 
+#include <QColor>
 #include <QFont>
 #include <QPointF>
 #include <QRectF>
@@ -49,6 +50,8 @@ struct ChartGeometry {
     // Each row's symbols written as one run of glyphs per ink, each centred across
     // its cell, instead of one text per stitch: far fewer and smaller operations in a PDF.
     bool symbolRuns = false;
+    // With runs: a space glyph after each symbol, so that a PDF's text layer reads every cell's symbol as one word.
+    bool symbolWords = false;
     QPointF rowLabelOffset{-18, -1};          // from (L, T + cell*y)
     QPointF letterOffset{-5, 42};             // from (L + cell*x, T + cell*H)
     double digitDx = 2;                       // from L + cell*x
@@ -80,6 +83,10 @@ struct ChartGeometry {
     // Thin lines are one device pixel wide, heavy lines two; widths are device pixels.
     int thinPen = 1;
     int heavyPen = 2;
+    // Pattern pages: a light line under each heavy one, wider than it, so that the
+    // heavy line shows on dark blocks too; 0 draws none.
+    int heavyHaloPen = 0;
+    QColor heavyHalo{255, 255, 255, 210};
     // Text corners are rounded to whole units (pixels on the canvas).
     bool snapText = true;
 

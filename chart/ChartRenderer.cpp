@@ -289,16 +289,23 @@ std::vector<int> multiplesIn(int from, int to, int every) {
 void drawPatternHeavyLines(QPainter& painter, const ChartGeometry& g, const Chart& chart, QRect cells) {
     const double right = g.leftMargin + g.cell * cells.width();
     const double bottom = g.gridTop + g.cell * cells.height();
-    painter.setPen(devicePen(kHeavyLine, g.heavyPen, Qt::SquareCap));
     const auto heavy = [&](int i, int edge) { return i % g.patternEvery == 0 || i == edge; };
-    for (int j = cells.top(); j <= cells.top() + cells.height(); ++j)
-        if (heavy(j, chart.height()))
-            line(painter, g.leftMargin, g.gridTop + g.cell * (j - cells.top()), right,
-                 g.gridTop + g.cell * (j - cells.top()));
-    for (int i = cells.left(); i <= cells.left() + cells.width(); ++i)
-        if (heavy(i, chart.width()))
-            line(painter, g.leftMargin + g.cell * (i - cells.left()), g.gridTop,
-                 g.leftMargin + g.cell * (i - cells.left()), bottom);
+    const auto lines = [&] {
+        for (int j = cells.top(); j <= cells.top() + cells.height(); ++j)
+            if (heavy(j, chart.height()))
+                line(painter, g.leftMargin, g.gridTop + g.cell * (j - cells.top()), right,
+                     g.gridTop + g.cell * (j - cells.top()));
+        for (int i = cells.left(); i <= cells.left() + cells.width(); ++i)
+            if (heavy(i, chart.width()))
+                line(painter, g.leftMargin + g.cell * (i - cells.left()), g.gridTop,
+                     g.leftMargin + g.cell * (i - cells.left()), bottom);
+    };
+    if (g.heavyHaloPen > 0) {
+        painter.setPen(devicePen(g.heavyHalo, g.heavyHaloPen, Qt::FlatCap));
+        lines();
+    }
+    painter.setPen(devicePen(kHeavyLine, g.heavyPen, Qt::SquareCap));
+    lines();
 }
 
 void arrow(QPainter& painter, QPointF tip, QPointF towards, double size) {
@@ -424,8 +431,13 @@ bool drawSymbolRuns(QPainter& painter, const ChartGeometry& g, const SymbolInput
     struct Glyph {
         quint32 index = 0;
         double dx = 0; // from the cell's left edge
+        double advance = 0;
         QString text;  // when there is no single glyph
     };
+    // A space after each symbol makes every cell's symbol a word of its own to a
+    // reader of the text (a PDF's text layer), however close the glyphs stand.
+    const QList<quint32> spaces = g.symbolWords ? face.glyphIndexesForString(QStringLiteral(" ")) : QList<quint32>{};
+    const quint32 space = spaces.size() == 1 ? spaces[0] : 0;
     std::vector<Glyph> glyphs;
     const QFontMetricsF metrics(g.symbolFont, painter.device());
     for (const ChartThread& thread : in.chart.threads()) {
@@ -434,7 +446,8 @@ bool drawSymbolRuns(QPainter& painter, const ChartGeometry& g, const SymbolInput
         const QList<quint32> indexes = face.glyphIndexesForString(glyph.text);
         if (indexes.size() == 1 && indexes[0] != 0) {
             glyph.index = indexes[0];
-            glyph.dx = (g.cell - face.advancesForGlyphIndexes(indexes).value(0).x()) / 2;
+            glyph.advance = face.advancesForGlyphIndexes(indexes).value(0).x();
+            glyph.dx = (g.cell - glyph.advance) / 2;
             glyph.text.clear();
         } else {
             glyph.dx = (g.cell - metrics.horizontalAdvance(glyph.text)) / 2;
@@ -477,6 +490,10 @@ bool drawSymbolRuns(QPainter& painter, const ChartGeometry& g, const SymbolInput
             Run& run = onDark ? white : black;
             run.indexes.push_back(glyph.index);
             run.positions.push_back(origin);
+            if (space != 0) {
+                run.indexes.push_back(space);
+                run.positions.push_back(origin + QPointF(glyph.advance, 0));
+            }
         }
         flush(black, Qt::black);
         flush(white, Qt::white);

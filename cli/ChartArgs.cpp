@@ -23,7 +23,7 @@ const char* const kChartUsage =
     "[--style blocks+symbols|symbols|blocks] "
     "[--threshold N] [--title T] [--range R] [--allow-specialty] [-o CHART.bmp] [--stitches S.bmp] [--effect E.bmp] [--pdf CHART.pdf] "
     "[--oxs CHART.oxs] [--json] [--pattern FILE.pdf [--paper A4|Letter|A3] [--cell-mm X] [--overlap N] "
-    "[--fabric-count N] [--strands N] [--bw]]; IN may be an .oxs chart file: no picture, no reduction, every output "
+    "[--fabric-count N] [--strands N] [--bw] [--symbols distinct|chart]] [--lang zh|en]; IN may be an .oxs chart file: no picture, no reduction, every output "
     "from the file";
 
 namespace {

@@ -15,6 +15,7 @@
 
 #include <QGuiApplication>
 
+#include "base/UiText.h"
 #include "chart/ChartFonts.h"
 #include "chart/ChartPipeline.h"
 #include "chart/StitchMarks.h"
@@ -76,6 +77,8 @@ void runChartFile(const ChartArgs& args) {
 void runChart(const Invocation& invocation) {
     const ChartArgs args = parseChartArgs(invocation.args);
     ensureApplication(invocation);
+    if (args.pattern.language && !setUiLanguage(*args.pattern.language))
+        throw CliError(ExitCode::Failure, "the English texts could not be loaded");
     image::initDither();
     chart::installChartFontSubstitutes();
     if (isChartFile(args.input)) return runChartFile(args);

@@ -23,7 +23,7 @@ void finishChart(const ChartArgs& args, const chart::Chart& chart, chart::Swatch
             throw CliError(ExitCode::Output, "cannot write '" + args.pdf + "': " + error.toStdString());
         outputs.add(args.pdf, pdf);
     }
-    if (!args.oxs.empty()) outputs.add(args.oxs, chart::oxs::writeOxs(chart));
+    if (!args.oxs.empty()) outputs.add(args.oxs, chart::oxs::writeOxs(chartFileChart(chart, args.pattern)));
     std::optional<int> pages;
     if (!args.pattern.path.empty()) {
         QByteArray pdf;
@@ -33,6 +33,9 @@ void finishChart(const ChartArgs& args, const chart::Chart& chart, chart::Swatch
         outputs.add(args.pattern.path, pdf);
     }
     outputs.write();
+    if (!args.pattern.path.empty())
+        for (const std::string& hint : patternHints(chart, args.pattern, !isChartFile(args.input)))
+            std::fprintf(stderr, "%s\n", hint.c_str());
     if (args.json) std::printf("%s\n", summary(sheetSize, pages).c_str());
 }
 

@@ -1,5 +1,6 @@
 #include "PatternArgs.h"
 
+#include "chart/pattern/PatternChart.h"
 #include "chart/pattern/PatternOutput.h"
 #include "chart/pattern/PatternPages.h"
 
@@ -59,6 +60,16 @@ bool readPatternOption(const std::string& word, const std::function<std::string(
     } else if (word == "--bw") {
         o.blackAndWhite = true;
         args.layoutGiven = true;
+    } else if (word == "--symbols") {
+        const std::string text = value();
+        if (text == "distinct") o.symbols = pattern::SymbolChoice::Distinct;
+        else if (text == "chart") o.symbols = pattern::SymbolChoice::Chart;
+        else *problem = "unknown symbols '" + text + "' (distinct|chart)";
+        args.layoutGiven = true;
+    } else if (word == "--lang") {
+        const std::string text = value();
+        if (const auto language = uiLanguageNamed(text)) args.language = *language;
+        else *problem = "unknown language '" + text + "' (zh|en)";
     } else {
         return false;
     }
@@ -67,7 +78,7 @@ bool readPatternOption(const std::string& word, const std::function<std::string(
 
 std::string patternArgsProblem(const PatternArgs& args) {
     if (const std::string problem = pattern::optionsProblem(args.options); !problem.empty()) return problem;
-    if (args.layoutGiven && args.path.empty()) return "--paper, --cell-mm, --overlap and --bw need --pattern";
+    if (args.layoutGiven && args.path.empty()) return "--paper, --cell-mm, --overlap, --bw and --symbols need --pattern";
     return {};
 }
 
@@ -79,6 +90,33 @@ std::optional<int> makePattern(const chart::Chart& chart, const PatternArgs& arg
         return std::nullopt;
     }
     return pattern::layOutPattern(chart, args.options).totalPages();
+}
+
+std::vector<std::string> patternHints(const chart::Chart& chart, const PatternArgs& args, bool fromPicture) {
+    std::vector<std::string> hints;
+    // Lone stitches are each a start and an end of their own.
+    if (const double share = pattern::isolatedStitchShare(chart); fromPicture && share > pattern::kManyIsolated) {
+        char line[200];
+        std::snprintf(line, sizeof line,
+                      "hint: %.1f %% of the stitches are isolated; --threads 30 --cleanup light makes a chart easier "
+                      "to stitch",
+                      100.0 * share);
+        hints.emplace_back(line);
+    }
+    const pattern::PatternLayout layout = pattern::layOutPattern(chart, args.options);
+    if (const auto offer = pattern::fewerPagesCell(chart.width(), chart.height(), 1, args.options)) {
+        char line[200];
+        std::snprintf(line, sizeof line, "hint: --cell-mm %.1f puts the chart on %d page%s instead of %d",
+                      offer->cellMm, offer->chartPages, offer->chartPages == 1 ? "" : "s",
+                      static_cast<int>(layout.chartPages.size()));
+        hints.emplace_back(line);
+    }
+    return hints;
+}
+
+chart::Chart chartFileChart(const chart::Chart& chart, const PatternArgs& args) {
+    if (args.path.empty()) return chart;
+    return pattern::withPatternSymbols(chart, args.options.symbols);
 }
 
 std::string finishedJson(const chart::Chart& chart, const PatternArgs& args) {

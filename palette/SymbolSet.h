@@ -19,4 +19,11 @@ struct SymbolSet {
 // Builds the symbol set; identical at every call.
 SymbolSet loadxiuChr();
 
+// The symbols made for patterns, clearest first (at least 400, none alike at
+// a 2 mm cell in black and white); drawn in DejaVu Sans Bold.
+std::vector<std::string> designedSymbols();
+
+// UTF-8 text split into its characters (each one to four bytes).
+std::vector<std::string> utf8Characters(const std::string& text);
+
 } // namespace pav::palette

@@ -928,8 +928,64 @@
         <translation>%1 colours</translation>
     </message>
     <message>
-        <source>支数按 %1、%2 股线计算：每支 8 米（6 股），另加两成起针收针余量。</source>
-        <translation>Skeins for %1 with %2 strands: a skein is 8 m of 6 strands, with a fifth more for starting and ending.</translation>
+        <source>；虚线左侧 %1 列与第 %2 页重复</source>
+        <translation>; the %1 columns left of the dashed line repeat page %2</translation>
+    </message>
+    <message>
+        <source>；虚线上方 %1 行与第 %2 页重复</source>
+        <translation>; the %1 rows above the dashed line repeat page %2</translation>
+    </message>
+    <message>
+        <source>接第 %1 页</source>
+        <translation>Continues on page %1</translation>
+    </message>
+    <message>
+        <source>裁布：%1 × %2 厘米（图案四周各留 5 厘米）</source>
+        <translation>Fabric to cut: %1 × %2 cm (5 cm around the design)</translation>
+    </message>
+    <message>
+        <source>颜色名称</source>
+        <translation>Colour name</translation>
+    </message>
+    <message>
+        <source>用线（米）</source>
+        <translation>Length (m)</translation>
+    </message>
+    <message>
+        <source>（金属线）</source>
+        <translation> (metallic)</translation>
+    </message>
+    <message>
+        <source>支数按常用估算：每支 8 米（6 股），在 14CT 布上用 2 股绣 1800 个十字针；按 %1、%2 股折算。</source>
+        <translation>Skeins by the usual rule: a skein (8 m of 6 strands) makes 1,800 crosses on 14-count in 2 strands; scaled here to %1 with %2 strands.</translation>
+    </message>
+    <message>
+        <source>孤立针（上下左右无同色针）每占一成，多备一成线；回针按长度另计，线号相同的绣线合为一行。</source>
+        <translation>Each tenth of a thread's stitches standing alone (no neighbour of its colour) adds a tenth more thread; back stitch is reckoned by its length; threads of one number share a row.</translation>
+    </message>
+    <message>
+        <source>易辨符号</source>
+        <translation>Distinct symbols</translation>
+    </message>
+    <message>
+        <source>与绣图相同</source>
+        <translation>As on the chart</translation>
+    </message>
+    <message>
+        <source>每格改为 %1 毫米，图样只需 %2 页</source>
+        <translation>At %1 mm a cell the chart takes only %2 pages</translation>
+    </message>
+    <message>
+        <source>采用</source>
+        <translation>Use it</translation>
+    </message>
+    <message>
+        <source>这张绣图有 %1% 的针是孤立针（上下左右无同色针），绣起来费线费时。</source>
+        <translation>%1% of this chart's stitches stand alone (no neighbour of their colour): slow to stitch and costly in thread.</translation>
+    </message>
+    <message>
+        <source>用智能配色重新生成（30 色，轻度清理）</source>
+        <translation>Remake with best threads (30 colours, light cleanup)</translation>
     </message>
     <message>
         <source>未能画出：%1（保存绣图文件时原样保留）</source>

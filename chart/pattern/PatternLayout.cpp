@@ -9,13 +9,18 @@ std::vector<Span> splitSide(int length, int perPage, int overlap) {
     std::vector<Span> spans;
     if (length <= 0 || perPage <= 0) return spans;
     // A page must move on by at least one stitch.
-    const int step = std::max(1, perPage - overlap);
+    overlap = std::clamp(overlap, 0, perPage - 1);
+    const int step = perPage - overlap;
+    const int pages = length <= perPage ? 1 : 1 + (length - perPage + step - 1) / step;
+    // The stitches of all pages, the repeated ones counted on each page that holds
+    // them, shared as evenly as whole stitches allow; the first pages take the odd ones.
+    const int held = length + (pages - 1) * overlap;
     int first = 0;
-    while (first + perPage < length) {
-        spans.push_back({first, perPage});
-        first += step;
+    for (int i = 0; i < pages; ++i) {
+        const int count = held / pages + (i < held % pages ? 1 : 0);
+        spans.push_back({first, count});
+        first += count - overlap;
     }
-    spans.push_back({first, length - first});
     return spans;
 }
 
@@ -59,6 +64,26 @@ PatternLayout layOutPatternAs(int chartW, int chartH, int threads, const Pattern
     const int perPage = p.legendTablesAcross * p.legendRowsPerTable;
     p.legendPages = std::max(1, (threads + perPage - 1) / perPage);
     return p;
+}
+
+std::optional<CellOffer> fewerPagesCell(int chartW, int chartH, int threads, const PatternOptions& options) {
+    const auto chartPages = [&](double cellMm) {
+        PatternOptions smaller = options;
+        smaller.cellMm = cellMm;
+        return static_cast<int>(layOutPattern(chartW, chartH, threads, smaller).chartPages.size());
+    };
+    const int asked = chartPages(options.cellMm);
+    if (asked <= 1) return std::nullopt;
+    // Tenths of a millimetre, as the dialog sets them, from just under the size asked down to 90 % of it.
+    const int from = static_cast<int>(std::ceil(options.cellMm * 10 - 1e-9)) - 1;
+    const int to = static_cast<int>(std::ceil(std::max(kCellMinMm, 0.9 * options.cellMm) * 10 - 1e-9));
+    std::optional<CellOffer> best;
+    for (int tenths = from; tenths >= to; --tenths) {
+        const int pages = chartPages(tenths / 10.0);
+        if (pages < asked && (!best || pages < best->chartPages)) best = CellOffer{tenths / 10.0, pages};
+        if (best && best->chartPages == 1) break;
+    }
+    return best;
 }
 
 PatternLayout layOutPattern(int chartW, int chartH, int threads, const PatternOptions& options) {

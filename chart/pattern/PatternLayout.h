@@ -10,18 +10,19 @@
 #include <QRect>
 #include <QRectF>
 
+#include <optional>
 #include <vector>
 
 namespace pav::pattern {
 
 // The bands of a chart page around its grid.
-inline constexpr double kHeaderMm = 11;    // title, page number, rows and columns held
-inline constexpr double kTopBandMm = 7;    // column numbers and the arrow above them
-inline constexpr double kLeftBandMm = 9;   // row numbers and the arrow left of them
-inline constexpr double kFarBandMm = 3.5;  // the arrows right of and below the grid
+inline constexpr double kHeaderMm = 11;    // title, page number and map, rows and columns held
+inline constexpr double kTopBandMm = 8;    // column numbers, the arrow and the page continuing above
+inline constexpr double kLeftBandMm = 10.5; // row numbers, the arrow and the page continuing left
+inline constexpr double kFarBandMm = 4;    // the arrows and the pages continuing right of and below the grid
 // A legend page: rows of one thread each, in as many tables across as fit.
 inline constexpr double kLegendRowMm = 6;
-inline constexpr double kLegendTableMm = 84;
+inline constexpr double kLegendTableMm = 162;
 inline constexpr double kLegendTableGapMm = 8;
 inline constexpr double kLegendFootMm = 24; // totals and notes under the last table
 
@@ -32,9 +33,10 @@ struct Span {
     bool operator==(const Span&) const = default;
 };
 
-// A chart side of `length` stitches in pages of at most perPage, each page
-// after the first starting `overlap` stitches before the previous one ends.
-// The last page holds what is left.
+// A chart side of `length` stitches in as few pages of at most perPage as
+// hold it, each page after the first starting `overlap` stitches before the
+// previous one ends; the pages hold as nearly the same number as they can,
+// so that no page holds only a few new stitches.
 std::vector<Span> splitSide(int length, int perPage, int overlap);
 
 struct ChartPage {
@@ -66,7 +68,8 @@ struct PatternLayout {
     int totalPages() const { return 1 + static_cast<int>(chartPages.size()) + legendPages; }
 };
 
-// The layout of a chart of chartW x chartH stitches and `threads` legend rows.
+// The layout of a chart of chartW x chartH stitches and `threads` legend rows
+// (a row per thread, and for back stitches their caption row and a row each).
 // Without a set orientation the one with fewer pages is taken, portrait on a tie.
 // The options must be usable (optionsProblem empty).
 PatternLayout layOutPattern(int chartW, int chartH, int threads, const PatternOptions& options);
@@ -74,5 +77,15 @@ PatternLayout layOutPattern(int chartW, int chartH, int threads, const PatternOp
 // The layout in one orientation.
 PatternLayout layOutPatternAs(int chartW, int chartH, int threads, const PatternOptions& options,
                               Orientation orientation);
+
+// A slightly smaller cell that puts the chart on fewer pages: the fewest
+// chart pages at a cell of at least 90 % of the one asked for (and at least
+// the smallest cell), in tenths of a millimetre, the largest such cell on a
+// tie. The key's rows (`threads`) take no part in it.
+struct CellOffer {
+    double cellMm = 0;
+    int chartPages = 0;
+};
+std::optional<CellOffer> fewerPagesCell(int chartW, int chartH, int threads, const PatternOptions& options);
 
 } // namespace pav::pattern

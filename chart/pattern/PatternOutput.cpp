@@ -45,10 +45,8 @@ QPageLayout pageLayoutOf(const PatternLayout& layout) {
                        QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter);
 }
 
-bool drawPatternPages(QPainter& painter, QPagedPaintDevice& device, const chart::Chart& chart,
-                      const PatternLayout& layout, int from, int to, const chart::JobControl& job) {
-    const std::vector<int> threads = patternThreads(chart);
-    const PatternSource source{chart, layout, threads};
+bool drawPatternPages(QPainter& painter, QPagedPaintDevice& device, const PatternSource& source, int from, int to,
+                      const chart::JobControl& job) {
     const double d = print::dotsPerMm(device);
     const TaskDelegate inner = eventsOnly(job);
     const chart::JobControl pageJob{&inner, job.running};
@@ -63,7 +61,8 @@ bool drawPatternPages(QPainter& painter, QPagedPaintDevice& device, const chart:
     return true;
 }
 
-QImage renderPatternPage(const chart::Chart& chart, const PatternLayout& layout, int page, int widthPx) {
+QImage renderPatternPage(const PatternSource& source, int page, int widthPx) {
+    const PatternLayout& layout = source.layout;
     const double d = widthPx / layout.paper.width;
     QImage picture(std::max(1, widthPx), std::max(1, static_cast<int>(std::lround(layout.paper.height * d))),
                    QImage::Format_RGB32);
@@ -74,8 +73,7 @@ QImage renderPatternPage(const chart::Chart& chart, const PatternLayout& layout,
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.translate(layout.printable.x() * d, layout.printable.y() * d);
-    const std::vector<int> threads = patternThreads(chart);
-    drawPatternPage(painter, d, PatternSource{chart, layout, threads}, page);
+    drawPatternPage(painter, d, source, page);
     return picture;
 }
 
@@ -85,7 +83,8 @@ print::PrintOutcome makePatternPdf(const chart::Chart& chart, const PatternOptio
         setReason(error, problem);
         return print::PrintOutcome::Failed;
     }
-    const PatternLayout layout = layOutPattern(chart, options);
+    const PatternSource source = patternSource(chart, options);
+    const PatternLayout& layout = source.layout;
     QByteArray document;
     QBuffer memory(&document);
     memory.open(QIODevice::WriteOnly);
@@ -99,7 +98,7 @@ print::PrintOutcome makePatternPdf(const chart::Chart& chart, const PatternOptio
             setReason(error, QStringLiteral("page layout not usable"));
             return print::PrintOutcome::Failed;
         }
-        drawn = drawPatternPages(painter, writer, chart, layout, 1, layout.totalPages(), job);
+        drawn = drawPatternPages(painter, writer, source, 1, layout.totalPages(), job);
         if (!painter.end() && drawn) {
             setReason(error, QStringLiteral("cannot finish the PDF document"));
             return print::PrintOutcome::Failed;
@@ -128,7 +127,8 @@ print::PrintOutcome writePatternPdf(const chart::Chart& chart, const PatternOpti
 print::PrintOutcome printPattern(QPrinter& printer, const chart::Chart& chart, const PatternOptions& options,
                                  const chart::JobControl& job) {
     if (!patternProblem(chart, options).isEmpty() || !print::printerReady(printer)) return print::PrintOutcome::Failed;
-    const PatternLayout layout = layOutPattern(chart, options);
+    const PatternSource source = patternSource(chart, options);
+    const PatternLayout& layout = source.layout;
     if (!printer.setPageLayout(pageLayoutOf(layout))) return print::PrintOutcome::Failed;
     int from = 1, to = layout.totalPages();
     if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
@@ -136,14 +136,14 @@ print::PrintOutcome printPattern(QPrinter& printer, const chart::Chart& chart, c
         to = std::clamp(printer.toPage() > 0 ? printer.toPage() : to, from, to);
     }
     const auto pages = [&](QPainter& painter, QPagedPaintDevice& draft) {
-        return drawPatternPages(painter, draft, chart, layout, from, to, job);
+        return drawPatternPages(painter, draft, source, from, to, job);
     };
     if (!print::drawAsPrinted(printer, pages)) return print::PrintOutcome::Aborted;
     printer.setDocName(chart::chartTitle(chart.title));
     QPainter painter;
     if (!painter.begin(&printer)) return print::PrintOutcome::Failed;
     const TaskDelegate inner = eventsOnly(job);
-    drawPatternPages(painter, printer, chart, layout, from, to, chart::JobControl{&inner, nullptr});
+    drawPatternPages(painter, printer, source, from, to, chart::JobControl{&inner, nullptr});
     if (!painter.end() || printer.printerState() == QPrinter::Error) return print::PrintOutcome::Failed;
     return print::PrintOutcome::Printed;
 }

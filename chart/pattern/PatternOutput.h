@@ -5,6 +5,7 @@
 #include "chart/Chart.h"
 #include "chart/ChartRenderer.h"
 #include "chart/pattern/PatternLayout.h"
+#include "chart/pattern/PatternPages.h"
 #include "chart/print/SheetOutput.h"
 
 #include <QByteArray>
@@ -22,14 +23,14 @@ namespace pav::pattern {
 QPageLayout pageLayoutOf(const PatternLayout& layout);
 
 // Pages from..to (1-based, inclusive) on an active painter of device, whose page
-// layout is pageLayoutOf(layout); a new page is begun before every page but the
-// first. The job's progress counts pages; its abort flag is checked at every
-// stitch. False when stopped.
-bool drawPatternPages(QPainter& painter, QPagedPaintDevice& device, const chart::Chart& chart,
-                      const PatternLayout& layout, int from, int to, const chart::JobControl& job = {});
+// layout is pageLayoutOf(source.layout); a new page is begun before every page
+// but the first. The job's progress counts pages; its abort flag is checked at
+// every stitch. False when stopped.
+bool drawPatternPages(QPainter& painter, QPagedPaintDevice& device, const PatternSource& source, int from, int to,
+                      const chart::JobControl& job = {});
 
-// Page `page` (1-based) as a picture widthPx wide, the paper's margins included: a preview.
-QImage renderPatternPage(const chart::Chart& chart, const PatternLayout& layout, int page, int widthPx);
+// Page `page` (1-based) of the pattern as a picture widthPx wide, the paper's margins included: a preview.
+QImage renderPatternPage(const PatternSource& source, int page, int widthPx);
 
 // The pattern as the bytes of a PDF document, for a caller that writes several
 // files together. Failed, with the reason in *error, for unusable options or an

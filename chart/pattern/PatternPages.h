@@ -1,11 +1,14 @@
 #pragma once
 // Drawing the pages of a pattern: the cover (title, the finished piece, sizes,
-// threads, page map), the chart pages (the chart renderer over each page's
-// block of cells, with the stitchers' heavy lines, numbering and arrows, the
-// repeated rows and columns lightly shaded) and the legend pages (symbol,
-// swatch, thread, stitches and skeins per thread, then the totals). Every
-// symbol, number and caption is text; the chart pages hold vector lines and
-// rectangles only, the cover alone a picture.
+// fabric to cut, threads, page map), the chart pages (the chart renderer over
+// each page's block of cells, with the stitchers' heavy lines, numbering and
+// arrows, the rows and columns repeated from the page before set off by a
+// dashed line, the pages each edge continues on and a small map of the pages)
+// and the key pages (symbol, swatch, thread, colour name, strands, stitches,
+// length and skeins per thread, back stitches in rows of their own, then the
+// totals and the rule the skeins follow). Every symbol, number and caption is
+// text; the chart pages hold vector lines and rectangles only, the cover alone
+// a picture.
 
 #include "chart/Chart.h"
 #include "chart/ChartGeometry.h"
@@ -33,26 +36,51 @@ struct KeyRow {
 // The threads stitched in cells, then those with back stitches, knots, beads; each in the chart's order.
 std::vector<KeyRow> patternKeyRows(const chart::Chart& chart);
 
-// The skeins of thread `thread` (an index into the chart's threads): its
-// stitches (a part stitch as its share of a cross, a knot as one), and the length of its back stitches.
+// What a thread of a chart takes: its stitches of every kind, and of its full
+// stitches those with no side neighbour of its thread.
+struct ThreadUse {
+    chart::StitchCounts counts;
+    int isolated = 0;
+    double isolatedShare() const { return counts.full > 0 ? static_cast<double>(isolated) / counts.full : 0.0; }
+};
+std::vector<ThreadUse> threadUses(const chart::Chart& chart);
+
+// A key row's stitches and the skeins' worth (not rounded) they take: crosses
+// and part stitches (a part as its share of a cross) with their lone share,
+// back stitches by their length, knots each as a cross; beads take no thread.
+struct RowFigures {
+    int stitches = 0;
+    double skeins = 0;
+};
+RowFigures keyRowFigures(const ThreadUse& use, KeyRowKind kind, const PatternOptions& options);
+
+// The skeins of thread `thread` (an index into the chart's threads): every row of it together.
 int threadSkeins(const chart::Chart& chart, int thread, const PatternOptions& options);
 
-// The layout of a chart's pattern.
+// The layout of a chart's pattern (of the chart as the pattern shows it).
 PatternLayout layOutPattern(const chart::Chart& chart, const PatternOptions& options);
 
-// The grid's symbols: the sheet's "宋体" face, sized to the cell.
-QFont patternSymbolFont(double cellMm);
+// How much of a cell a symbol's em takes, and where its baseline lies below the
+// cell's centre (a Latin capital and a Han character alike look centred there).
+inline constexpr double kSymbolEm = 0.78;
+inline constexpr double kSymbolBaselineEm = 0.36;
+
+// The grid's symbols sized to the cell: the designed symbols in DejaVu Sans
+// Bold, the chart's own in the sheet's "宋体" face.
+QFont patternSymbolFont(double cellMm, SymbolChoice symbols = SymbolChoice::Distinct);
 
 // The renderer's geometry of a chart page on a device of dotsPerMm, whose
 // painter's origin is the printable area's corner.
 chart::ChartGeometry chartPageGeometry(const PatternLayout& layout, double dotsPerMm);
 
-// What one page needs to be drawn.
+// What the pages are drawn from: the chart as its pattern shows it, its layout and key.
 struct PatternSource {
-    const chart::Chart& chart;
-    const PatternLayout& layout;
-    const std::vector<int>& threads; // patternThreads(chart)
+    chart::Chart chart; // patternChart of the chart asked for
+    PatternLayout layout;
+    std::vector<KeyRow> rows;
+    std::vector<ThreadUse> uses; // per thread of chart
 };
+PatternSource patternSource(const chart::Chart& chart, const PatternOptions& options);
 
 // Page `page` (1-based, the cover is 1) on a painter whose device has dotsPerMm
 // and whose origin is the printable area's corner. False when an abort check

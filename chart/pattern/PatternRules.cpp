@@ -8,7 +8,6 @@ namespace pav::pattern {
 namespace {
 
 constexpr double kCmPerInch = 2.54;
-constexpr double kStitchWidthsPerCross = 4.83;
 constexpr double kSkeinStrandCm = 4800;
 constexpr double kWasteAllowance = 1.2;
 
@@ -71,17 +70,34 @@ FinishedSize finishedSize(int stitchesWide, int stitchesHigh, int fabricCount) {
     return size;
 }
 
+double stitchesPerSkein(int fabricCount, int strands) {
+    return kStitchesPerSkein * stitchesPerInch(fabricCount) / 14 * 2 / std::max(1, strands);
+}
+
+double crossSkeins(int stitches, double isolatedShare, int fabricCount, int strands) {
+    if (stitches <= 0) return 0;
+    return stitches * (1 + std::clamp(isolatedShare, 0.0, 1.0)) / stitchesPerSkein(fabricCount, strands);
+}
+
+double backStitchSkeins(double backStitchWidths, int fabricCount, int strands) {
+    if (backStitchWidths <= 0) return 0;
+    const double strandCm = 2 * backStitchWidths * kCmPerInch / stitchesPerInch(fabricCount) * strands * kWasteAllowance;
+    return strandCm / kSkeinStrandCm;
+}
+
+int skeinsToBuy(double skeins) {
+    if (skeins <= 0) return 0;
+    // A length that is a whole number of skeins up to rounding is that many, not one more.
+    return std::max(1, static_cast<int>(std::ceil(skeins - 1e-9)));
+}
+
 int skeinsFor(int stitches, int fabricCount, int strands) {
     return skeinsFor(stitches, 0, fabricCount, strands);
 }
 
-int skeinsFor(int stitches, double backStitchWidths, int fabricCount, int strands) {
-    if (stitches <= 0 && backStitchWidths <= 0) return 0;
-    const double widths = std::max(0, stitches) * kStitchWidthsPerCross + std::max(0.0, backStitchWidths);
-    const double strandCm = widths * kCmPerInch / stitchesPerInch(fabricCount) * strands * kWasteAllowance;
-    // A length that is a whole number of skeins up to rounding is that many, not one more.
-    const double skeins = std::ceil(strandCm / kSkeinStrandCm - 1e-9);
-    return std::max(1, static_cast<int>(skeins));
+int skeinsFor(int stitches, double backStitchWidths, int fabricCount, int strands, double isolatedShare) {
+    return skeinsToBuy(crossSkeins(stitches, isolatedShare, fabricCount, strands) +
+                       backStitchSkeins(backStitchWidths, fabricCount, strands));
 }
 
 std::string optionsProblem(const PatternOptions& o) {

@@ -50,12 +50,28 @@ struct FinishedSize {
 };
 FinishedSize finishedSize(int stitchesWide, int stitchesHigh, int fabricCount);
 
-// Skeins to buy for a thread: one full cross takes 4.83 stitch widths of
-// thread per strand, a skein is 8 m of six strands (4800 cm of one strand)
-// and 20 % more allows for starting and ending. At least one for any stitch.
+// Skeins by the planning rule stitchers use: a skein (8 m of six strands)
+// gives 1,800 full crosses at 14-count in 2 strands, proportionally more on
+// finer fabric and fewer in more strands. Lone stitches take more: the share
+// of a thread's crosses that stand alone adds as much again of its thread
+// (each tenth of them alone adds 10 %). Back stitch is counted apart: its
+// length over and under the fabric per strand, plus a fifth for starting and
+// ending, out of the 48 m of single strand in a skein.
+inline constexpr double kStitchesPerSkein = 1800;
+inline constexpr double kSkeinMetres = 8;
+double stitchesPerSkein(int fabricCount, int strands);
+// The skeins' worth (not rounded) of `stitches` crosses of which isolatedShare (0..1) stand alone.
+double crossSkeins(int stitches, double isolatedShare, int fabricCount, int strands);
+// The skeins' worth of back stitches backStitchWidths stitch widths long in all.
+double backStitchSkeins(double backStitchWidths, int fabricCount, int strands);
+// Whole skeins to buy for a skeins' worth: at least one for any thread used.
+int skeinsToBuy(double skeins);
+// Skeins to buy for a thread's crosses and back stitches.
 int skeinsFor(int stitches, int fabricCount, int strands);
-// The same with back stitches of the thread, backStitchWidths stitch widths long in all.
-int skeinsFor(int stitches, double backStitchWidths, int fabricCount, int strands);
+int skeinsFor(int stitches, double backStitchWidths, int fabricCount, int strands, double isolatedShare = 0);
+
+// The grid's symbols: the designed set ("易辨符号"), or the chart's own ("与绣图相同").
+enum class SymbolChoice { Distinct, Chart };
 
 // Everything a pattern is made with.
 struct PatternOptions {
@@ -66,6 +82,7 @@ struct PatternOptions {
     int fabricCount = kFabricCountDefault;
     int strands = kStrandsDefault;
     bool blackAndWhite = false;
+    SymbolChoice symbols = SymbolChoice::Distinct;
 };
 
 // What is wrong with the options, in words for the command line; empty when usable.

@@ -87,6 +87,16 @@ void PatternDialog::createControls() {
     m_strands->setSuffix(pav::uiText(kStrandsSuffix));
     m_blackAndWhite = named(pav::withUiText(new QCheckBox(this), kBlackAndWhite), "BlackAndWhite");
     m_blackAndWhite->setChecked(options.blackAndWhite);
+    m_symbols = named(new QComboBox(this), "Symbols");
+    m_symbols->addItem(pav::uiText(kSymbolsDistinct), static_cast<int>(pattern::SymbolChoice::Distinct));
+    m_symbols->addItem(pav::uiText(kSymbolsChart), static_cast<int>(pattern::SymbolChoice::Chart));
+    m_offer = named(new QLabel(this), "CellOffer");
+    m_offer->setWordWrap(true);
+    m_useOffer = named(pav::withUiText(new QPushButton(this), kUseCellOffer), "UseCellOffer");
+    m_isolated = named(new QLabel(this), "IsolatedHint");
+    m_isolated->setWordWrap(true);
+    m_remake = named(pav::withUiText(new QPushButton(this), kRemakeSmart), "Remake");
+    m_remake->hide();
     m_summary = named(new QLabel(this), "Summary");
     m_summary->setWordWrap(true);
     m_preview = named(new QLabel(this), "Preview");
@@ -100,7 +110,7 @@ void PatternDialog::createControls() {
     m_export = named(pav::withUiText(new QPushButton(this), kExportButton), "Export");
     m_close = named(pav::withUiText(new QPushButton(this), kCloseButton), "Close");
     // Enter in a number box applies the number; only a click prints or exports.
-    for (QPushButton* button : {m_previousPage, m_nextPage, m_print, m_export, m_close}) {
+    for (QPushButton* button : {m_previousPage, m_nextPage, m_print, m_export, m_close, m_useOffer, m_remake}) {
         button->setAutoDefault(false);
         button->setDefault(false);
     }
@@ -120,9 +130,16 @@ void PatternDialog::layOut() {
     form->addRow(pav::uiText(kFabricLabel), m_fabric);
     form->addRow(pav::uiText(kStrandsLabel), m_strands);
     form->addRow(QString(), m_blackAndWhite);
+    form->addRow(pav::uiText(kSymbolsLabel), m_symbols);
     auto* left = new QVBoxLayout;
     left->addLayout(form);
     left->addWidget(m_summary);
+    auto* offer = new QHBoxLayout;
+    offer->addWidget(m_offer, 1);
+    offer->addWidget(m_useOffer);
+    left->addLayout(offer);
+    left->addWidget(m_isolated);
+    left->addWidget(m_remake);
     left->addStretch();
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_print);
@@ -151,6 +168,15 @@ void PatternDialog::connectControls() {
     connect(m_fabric, &QComboBox::currentIndexChanged, this, changed);
     connect(m_strands, &QSpinBox::valueChanged, this, changed);
     connect(m_blackAndWhite, &QCheckBox::toggled, this, changed);
+    connect(m_symbols, &QComboBox::currentIndexChanged, this, changed);
+    connect(m_useOffer, &QPushButton::clicked, this, [this] {
+        if (const auto offer = m_model.cellOffer()) m_cell->setValue(offer->cellMm);
+    });
+    connect(m_remake, &QPushButton::clicked, this, [this] {
+        if (!m_remakeChart) return;
+        reject();
+        m_remakeChart();
+    });
     connect(m_previewTimer, &QTimer::timeout, this, [this] { showPreview(); });
     // The box's own line edit: what the user types, before the box refuses it.
     connect(m_cell->findChild<QLineEdit*>(), &QLineEdit::textEdited, this, [this] { cellTextEdited(); });
@@ -178,13 +204,22 @@ void PatternDialog::optionsChanged() {
     options.fabricCount = m_fabric->currentData().toInt();
     options.strands = m_strands->value();
     options.blackAndWhite = m_blackAndWhite->isChecked();
+    options.symbols = static_cast<pattern::SymbolChoice>(m_symbols->currentData().toInt());
     m_model.setOptions(options);
     m_job.setPatternOptions(m_model.options());
     const bool pattern = m_model.layout() == chart::OutputLayout::Pattern;
     for (QWidget* option : std::initializer_list<QWidget*>{m_paper, m_orientation, m_cell, m_overlap, m_fabric,
-                                                           m_strands, m_blackAndWhite})
+                                                           m_strands, m_blackAndWhite, m_symbols})
         option->setEnabled(pattern);
     m_summary->setText(m_model.summary());
+    const QString offer = m_model.cellOfferText();
+    m_offer->setText(offer);
+    m_offer->setVisible(!offer.isEmpty());
+    m_useOffer->setVisible(!offer.isEmpty());
+    const QString isolated = pattern ? m_model.isolatedText() : QString();
+    m_isolated->setText(isolated);
+    m_isolated->setVisible(!isolated.isEmpty());
+    m_remake->setVisible(!isolated.isEmpty() && m_remakeChart);
     m_previewTimer->start();
 }
 
@@ -203,6 +238,11 @@ void PatternDialog::showPreview() {
     // "单页" shows the sheet as the chart window drew it.
     if (page.isNull()) page = m_job.model().canvas().scaledToWidth(kPreviewWidth, Qt::SmoothTransformation);
     m_preview->setPixmap(QPixmap::fromImage(page));
+}
+
+void PatternDialog::setRemake(std::function<void()> remake) {
+    m_remakeChart = std::move(remake);
+    optionsChanged();
 }
 
 PrintOutcome PatternDialog::exportTo(const QString& path) {

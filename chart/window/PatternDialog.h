@@ -1,8 +1,9 @@
 #pragma once
 // The pattern dialog of the chart window ("分页图样..." and "导出PDF"): the
 // layout ("分页图样" or "单页"), the pattern's paper, orientation, cell size,
-// overlap, fabric, strands and black and white, the page count and finished
-// size they give, a preview of the first chart page, and "打印..." (the
+// overlap, fabric, strands, black and white and symbols, the page count and
+// finished size they give, a slightly smaller cell that saves pages, a word on
+// a chart of many lone stitches, a preview of the first chart page, and "打印..." (the
 // platform's print dialog, then the queue) and "导出PDF..." (a file dialog).
 // All it does goes through the chart window's print job.
 
@@ -10,6 +11,8 @@
 #include "chart/window/PrintJob.h"
 
 #include <QDialog>
+
+#include <functional>
 
 class QCheckBox;
 class QComboBox;
@@ -29,6 +32,9 @@ public:
     // The buttons' work, without their file and print dialogs.
     PrintOutcome exportTo(const QString& path);
     PrintOutcome printOn(QPrinter& printer);
+    // What remakes the chart with 智能配色 (30 threads, light cleanup); without
+    // it the dialog only says that the chart has many lone stitches.
+    void setRemake(std::function<void()> remake);
 
 private:
     void createControls();
@@ -52,6 +58,12 @@ private:
     QComboBox* m_fabric = nullptr;
     QSpinBox* m_strands = nullptr;
     QCheckBox* m_blackAndWhite = nullptr;
+    QComboBox* m_symbols = nullptr;
+    QLabel* m_offer = nullptr;
+    QPushButton* m_useOffer = nullptr;
+    QLabel* m_isolated = nullptr;
+    QPushButton* m_remake = nullptr;
+    std::function<void()> m_remakeChart;
     QLabel* m_summary = nullptr;
     QLabel* m_preview = nullptr;
     QLabel* m_previewCaption = nullptr;

@@ -1,5 +1,6 @@
 #include "chart/window/PatternDialogModel.h"
 
+#include "chart/pattern/PatternChart.h"
 #include "chart/pattern/PatternOutput.h"
 #include "chart/pattern/PatternPages.h"
 #include "chart/window/PatternDialogTexts.h"
@@ -48,7 +49,8 @@ QString PatternDialogModel::previewCaption() const {
 
 QImage PatternDialogModel::preview(int widthPx) const {
     if (m_layout == OutputLayout::Sheet || m_chart.width() <= 0 || m_chart.height() <= 0) return QImage();
-    return pattern::renderPatternPage(m_chart, patternLayout(), previewPage(), widthPx);
+    const pattern::PatternSource source = pattern::patternSource(m_chart, m_options);
+    return pattern::renderPatternPage(source, previewPage(), widthPx);
 }
 
 bool PatternDialogModel::cellSizeAllowed(double mm) {
@@ -58,6 +60,29 @@ bool PatternDialogModel::cellSizeAllowed(double mm) {
 QString PatternDialogModel::cellRangeText() {
     return pav::uiText(texts::kCellRange)
         .arg(QString::number(pattern::kCellMinMm, 'f', 1), QString::number(pattern::kCellMaxMm, 'f', 1));
+}
+
+std::optional<pattern::CellOffer> PatternDialogModel::cellOffer() const {
+    if (m_layout == OutputLayout::Sheet) return std::nullopt;
+    return pattern::fewerPagesCell(m_chart.width(), m_chart.height(), 1, m_options);
+}
+
+QString PatternDialogModel::cellOfferText() const {
+    const auto offer = cellOffer();
+    if (!offer) return QString();
+    return pav::uiText(texts::kCellOffer).arg(QString::number(offer->cellMm, 'f', 1)).arg(offer->chartPages);
+}
+
+std::optional<double> PatternDialogModel::manyIsolated() const {
+    const double share = pattern::isolatedStitchShare(m_chart);
+    if (share <= pattern::kManyIsolated) return std::nullopt;
+    return share;
+}
+
+QString PatternDialogModel::isolatedText() const {
+    const auto share = manyIsolated();
+    if (!share) return QString();
+    return pav::uiText(texts::kManyIsolated).arg(QString::number(100 * *share, 'f', 1));
 }
 
 } // namespace pav::chart

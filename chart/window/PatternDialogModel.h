@@ -7,6 +7,8 @@
 #include "chart/pattern/PatternLayout.h"
 
 #include <QImage>
+
+#include <optional>
 #include <QString>
 
 namespace pav::chart {
@@ -37,6 +39,13 @@ public:
     QString previewCaption() const;
     // The page shown, widthPx wide; a null image for "单页".
     QImage preview(int widthPx) const;
+    // A slightly smaller cell that saves chart pages, and its line; none for "单页".
+    std::optional<pattern::CellOffer> cellOffer() const;
+    QString cellOfferText() const;
+    // The share of isolated stitches when it is more than a pattern should have,
+    // and the line that says so; none (an empty line) otherwise.
+    std::optional<double> manyIsolated() const;
+    QString isolatedText() const;
 
     // Whether the box takes a typed cell size, and the allowed range as the user reads it.
     static bool cellSizeAllowed(double mm);

@@ -29,6 +29,13 @@ inline constexpr const char* kPreviousPage = "上一页";
 inline constexpr const char* kNextPage = "下一页";
 // Under the cell size, while the typed size is outside what the box takes.
 inline constexpr const char* kCellRange = "每格大小只能是 %1 到 %2 毫米";
+inline constexpr const char* kSymbolsLabel = "符号";
+inline constexpr const char* kSymbolsDistinct = "易辨符号";
+inline constexpr const char* kSymbolsChart = "与绣图相同";
+inline constexpr const char* kCellOffer = "每格改为 %1 毫米，图样只需 %2 页";
+inline constexpr const char* kUseCellOffer = "采用";
+inline constexpr const char* kManyIsolated = "这张绣图有 %1% 的针是孤立针（上下左右无同色针），绣起来费线费时。";
+inline constexpr const char* kRemakeSmart = "用智能配色重新生成（30 色，轻度清理）";
 inline constexpr const char* kPrintButton = "打印...";
 inline constexpr const char* kExportButton = "导出PDF...";
 inline constexpr const char* kCloseButton = "关闭";

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <set>
 
 namespace pav::palette {
 namespace {
@@ -19,7 +20,7 @@ TEST(SymbolSet, PositionsAcrossTheGroups) {
         EXPECT_EQ(set.at(position), symbol) << position;
 }
 
-TEST(SymbolSet, GroupsAndDuplicates) {
+TEST(SymbolSet, GroupsAndTheMendedDuplicates) {
     const SymbolSet set = loadxiuChr();
     ASSERT_EQ(set.groups.size(), 5u);
     EXPECT_EQ(set.groups[3], "");
@@ -27,19 +28,45 @@ TEST(SymbolSet, GroupsAndDuplicates) {
     EXPECT_EQ(set.groups[0].find('o'), std::string::npos);
     EXPECT_EQ(set.groups[0].find('0'), std::string::npos);
 
+    // The second copies of the eleven characters that stood twice are mended;
+    // every other position is as it was.
     std::map<std::string, std::vector<int>> where;
     for (int p = 1; p <= set.size(); ++p)
         where[set.at(p)].push_back(p);
-    std::map<std::string, std::vector<int>> twice;
-    for (const auto& [symbol, positions] : where)
-        if (positions.size() > 1) twice[symbol] = positions;
-    const std::map<std::string, std::vector<int>> expected = {
-        {"了", {77, 121}},  {"少", {78, 140}},  {"手", {79, 141}},  {"才", {82, 148}},
-        {"必", {83, 130}},  {"走", {86, 149}},  {"王", {88, 100}},  {"为", {94, 166}},
-        {"长", {102, 126}}, {"力", {105, 119}}, {"千", {156, 232}},
+    EXPECT_EQ(where.size(), 240u);
+    const std::pair<int, const char*> firsts[] = {{77, "了"},  {78, "少"},  {79, "手"},  {82, "才"},
+                                                  {83, "必"},  {86, "走"},  {88, "王"},  {94, "为"},
+                                                  {102, "长"}, {105, "力"}, {156, "千"}};
+    for (const auto& [position, symbol] : firsts) EXPECT_EQ(set.at(position), symbol) << position;
+    const std::pair<int, const char*> mended[] = {{121, "牛"}, {140, "竹"}, {141, "早"}, {148, "皮"},
+                                                  {130, "网"}, {149, "虫"}, {100, "火"}, {166, "舟"},
+                                                  {126, "羽"}, {119, "水"}, {232, "雨"}};
+    for (const auto& [position, symbol] : mended) EXPECT_EQ(set.at(position), symbol) << position;
+}
+
+// The designed set: at least 400, no repeats, and of each group of shapes a
+// stitcher confuses (and of each letter and its small copy) at most one.
+TEST(SymbolSet, DesignedSymbolsKeepOneOfEachLookalikeGroup) {
+    const std::vector<std::string> designed = designedSymbols();
+    EXPECT_GE(designed.size(), 400u);
+    const std::set<std::string> distinct(designed.begin(), designed.end());
+    EXPECT_EQ(distinct.size(), designed.size());
+    const std::vector<std::vector<std::string>> lookalikes = {
+        {"O", "0", "Q", "D", "o"}, {"I", "l", "1", "|", "i"}, {"S", "5", "$", "s"}, {"B", "8", "ß"},
+        {"Z", "2", "z"}, {"C", "c"}, {"K", "k"}, {"P", "p"}, {"U", "u"}, {"V", "v"}, {"W", "w"}, {"X", "x"},
+        {"Y", "y"}, {"J", "j"}, {"_", "-", ".", "·", ":"}, {"/", "\\"}, {"{", "}"}, {"<", ">"}, {"■", "▪"},
+        {"○", "◌"}, {"▧", "▨"}, {"=", "⚌"}, {"-", "⚊", "—"}, {"±", "∓"}, {"∴", "∵", "⋮"},
     };
-    EXPECT_EQ(twice, expected);
-    EXPECT_EQ(where.size(), 229u);
+    for (const auto& group : lookalikes) {
+        int present = 0;
+        std::string which;
+        for (const std::string& symbol : group)
+            if (distinct.count(symbol)) {
+                ++present;
+                which += symbol + " ";
+            }
+        EXPECT_LE(present, 1) << which;
+    }
 }
 
 TEST(SymbolSet, RebuiltIdentically) {

@@ -48,8 +48,8 @@ protected:
 
 TEST_F(PatternJobTest, DialogModelGivesPagesFinishedSizeAndAPreview) {
     chart::PatternDialogModel model(chart.model.chart(), chart::OutputLayout::Pattern);
-    EXPECT_EQ(model.pageCount(), 14);
-    EXPECT_EQ(model.summary(), QStringLiteral("共 14 页（图样 12 页），成品 41.7 × 45.4 厘米（16.4 × 17.9 英寸）"));
+    EXPECT_EQ(model.pageCount(), 15); // the cover, 12 chart pages, 2 key pages
+    EXPECT_EQ(model.summary(), QStringLiteral("共 15 页（图样 12 页），成品 41.7 × 45.4 厘米（16.4 × 17.9 英寸）"));
     pattern::PatternOptions options;
     options.fabricCount = 11;
     options.cellMm = 9; // brought into range: 5 mm
@@ -74,6 +74,43 @@ TEST_F(PatternJobTest, DialogModelGivesPagesFinishedSizeAndAPreview) {
     EXPECT_TRUE(model.preview(360).isNull());
 }
 
+// The symbols are chosen in the dialog, the designed ones first; a cell a little
+// smaller that saves pages is offered and taken with one click.
+TEST_F(PatternJobTest, DialogOffersDistinctSymbolsAndASmallerCell) {
+    PatternDialog dialog(job, chart::OutputLayout::Pattern);
+    auto* symbols = dialog.findChild<QComboBox*>(QStringLiteral("Symbols"));
+    auto* cell = dialog.findChild<QDoubleSpinBox*>(QStringLiteral("CellMm"));
+    auto* offer = dialog.findChild<QLabel*>(QStringLiteral("CellOffer"));
+    auto* take = dialog.findChild<QPushButton*>(QStringLiteral("UseCellOffer"));
+    ASSERT_TRUE(symbols && cell && offer && take);
+    EXPECT_EQ(symbols->currentText(), QStringLiteral("易辨符号"));
+    EXPECT_EQ(dialog.model().options().symbols, pattern::SymbolChoice::Distinct);
+    symbols->setCurrentIndex(1);
+    EXPECT_EQ(symbols->currentText(), QStringLiteral("与绣图相同"));
+    EXPECT_EQ(dialog.model().options().symbols, pattern::SymbolChoice::Chart);
+    EXPECT_TRUE(offer->isHidden()); // 2.8 mm: nothing smaller within 10 % saves a page
+    dialog.findChild<QComboBox*>(QStringLiteral("Orientation"))->setCurrentIndex(1); // portrait
+    cell->setValue(2.2);
+    ASSERT_FALSE(offer->isHidden());
+    EXPECT_EQ(offer->text(), QStringLiteral("每格改为 2.1 毫米，图样只需 9 页"));
+    take->click();
+    EXPECT_DOUBLE_EQ(cell->value(), 2.1);
+    EXPECT_EQ(dialog.model().patternLayout().chartPages.size(), 9u);
+    // A chart of many lone stitches is said to be one; no remake is offered without a way to remake.
+    auto* isolated = dialog.findChild<QLabel*>(QStringLiteral("IsolatedHint"));
+    auto* remake = dialog.findChild<QPushButton*>(QStringLiteral("Remake"));
+    ASSERT_TRUE(isolated && remake);
+    EXPECT_EQ(isolated->isHidden(), !dialog.model().manyIsolated().has_value());
+    EXPECT_TRUE(remake->isHidden());
+    if (dialog.model().manyIsolated()) {
+        bool remade = false;
+        dialog.setRemake([&] { remade = true; });
+        EXPECT_FALSE(remake->isHidden());
+        remake->click();
+        EXPECT_TRUE(remade);
+    }
+}
+
 // "导出PDF" opens on "单页", which writes today's one-page sheet; "分页图样" writes
 // the pattern with the options set in the dialog.
 TEST_F(PatternJobTest, DialogWritesTheLayoutAndOptionsChosen) {
@@ -94,8 +131,8 @@ TEST_F(PatternJobTest, DialogWritesTheLayoutAndOptionsChosen) {
     dialog.findChild<QCheckBox*>(QStringLiteral("BlackAndWhite"))->setChecked(true);
     EXPECT_TRUE(dialog.model().options().blackAndWhite);
     const int pages = dialog.model().pageCount();
-    EXPECT_EQ(pages, 1 + 5 * 9 + 1); // landscape: 52 x 32 stitches a page, 3 repeated
-    EXPECT_TRUE(summary->text().startsWith(QStringLiteral("共 47 页（图样 45 页）"))) << summary->text().toStdString();
+    EXPECT_EQ(pages, 1 + 5 * 9 + 3); // landscape: 51 x 32 stitches a page, 3 repeated; 24 key rows a page
+    EXPECT_TRUE(summary->text().startsWith(QStringLiteral("共 49 页（图样 45 页）"))) << summary->text().toStdString();
     ASSERT_EQ(dialog.exportTo(path("pattern.pdf")), PrintOutcome::Printed);
     EXPECT_EQ(pattern::test::pdfPages(path("pattern.pdf")), pages);
     ASSERT_EQ(chart.messages.messages.size(), 2u);
@@ -107,17 +144,17 @@ TEST_F(PatternJobTest, DialogWritesTheLayoutAndOptionsChosen) {
 TEST_F(PatternJobTest, PreviewPagesThroughEveryPage) {
     chart::PatternDialogModel model(chart.model.chart(), chart::OutputLayout::Pattern);
     EXPECT_EQ(model.previewPage(), 2);
-    EXPECT_EQ(model.previewCaption(), QStringLiteral("图样预览：第 2 / 14 页"));
+    EXPECT_EQ(model.previewCaption(), QStringLiteral("图样预览：第 2 / 15 页"));
     const QImage chartPage = model.preview(120);
     model.previousPage();
     EXPECT_EQ(model.previewPage(), 1);
     EXPECT_NE(model.preview(120), chartPage); // the cover
     model.previousPage();
     EXPECT_EQ(model.previewPage(), 1);
-    model.showPage(14);
-    EXPECT_EQ(model.previewCaption(), QStringLiteral("图样预览：第 14 / 14 页"));
+    model.showPage(15);
+    EXPECT_EQ(model.previewCaption(), QStringLiteral("图样预览：第 15 / 15 页"));
     model.nextPage();
-    EXPECT_EQ(model.previewPage(), 14);
+    EXPECT_EQ(model.previewPage(), 15);
     pattern::PatternOptions larger;
     larger.cellMm = 2.0; // fewer pages: the page shown stays within them
     model.setOptions(larger);
@@ -128,12 +165,12 @@ TEST_F(PatternJobTest, PreviewPagesThroughEveryPage) {
     auto* next = dialog.findChild<QPushButton*>(QStringLiteral("NextPage"));
     auto* previous = dialog.findChild<QPushButton*>(QStringLiteral("PreviousPage"));
     ASSERT_TRUE(caption && next && previous);
-    EXPECT_EQ(caption->text(), QStringLiteral("图样预览：第 2 / 14 页"));
+    EXPECT_EQ(caption->text(), QStringLiteral("图样预览：第 2 / 15 页"));
     next->click();
-    EXPECT_EQ(caption->text(), QStringLiteral("图样预览：第 3 / 14 页"));
+    EXPECT_EQ(caption->text(), QStringLiteral("图样预览：第 3 / 15 页"));
     previous->click();
     previous->click();
-    EXPECT_EQ(caption->text(), QStringLiteral("图样预览：第 1 / 14 页"));
+    EXPECT_EQ(caption->text(), QStringLiteral("图样预览：第 1 / 15 页"));
     EXPECT_FALSE(previous->isEnabled());
 }
 

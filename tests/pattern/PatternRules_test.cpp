@@ -5,6 +5,8 @@
 #include "chart/pattern/PatternLayout.h"
 #include "chart/pattern/PatternRules.h"
 
+#include <optional>
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -13,27 +15,40 @@ namespace pav::pattern {
 namespace {
 
 struct SkeinCase {
-    int stitches, count, strands, skeins;
+    int stitches, count, strands;
+    double isolated;
+    int skeins;
 };
 
-TEST(PatternRules, SkeinsFollowTheThreadPerCrossRule) {
+// The planning rule: 1,800 crosses a skein at 14-count in 2 strands, scaled by
+// the fabric's stitches to the inch and by the strands; lone stitches add their share.
+TEST(PatternRules, SkeinTable) {
     const SkeinCase cases[] = {
-        {0, 14, 2, 0},      {1, 14, 2, 1},       // any stitch needs a skein
-        {2282, 14, 2, 1},   {2283, 14, 2, 2},    // 0.9999 and 1.0003 skeins
-        {10000, 14, 2, 5},  {10000, 14, 3, 7},   // 4.38 and 6.57
-        {10000, 28, 2, 5},                       // evenweave over two: as 14-count
-        {10000, 11, 2, 6},  {10000, 18, 1, 2},   // 5.58 and 1.70
-        {20000, 22, 6, 17}, {500, 32, 6, 1},     // 16.73 and 0.58
-        {57500, 14, 2, 26},                      // a whole 230 x 250 chart: 25.19
+        {0, 14, 2, 0, 0},       {1, 14, 2, 0, 1},        // any stitch needs a skein
+        {1800, 14, 2, 0, 1},    {1801, 14, 2, 0, 2},     // exactly one skein, and a stitch more
+        {52093, 14, 2, 0, 29},                           // 28.94: the 310 of a photo chart
+        {57500, 14, 2, 0, 32},                           // a whole 230 x 250 chart: 31.94
+        {10000, 14, 3, 0, 9},   {10000, 28, 2, 0, 6},    // 8.33; evenweave over two is 14-count: 5.56
+        {10000, 11, 2, 0, 8},   {10000, 18, 1, 0, 3},    // 7.07 and 2.16
+        {20000, 22, 6, 0, 22},  {500, 32, 6, 0, 1},      // 21.21 and 0.73
+        {1542, 18, 3, 0, 1},    {1543, 18, 3, 0, 2},     // 1,542.9 a skein
+        {1200, 14, 2, 0.5, 1},  {1800, 14, 2, 0.5, 2},   // half of them alone: 1.0 and 1.5
+        {900, 14, 2, 1.0, 1},   {1000, 14, 2, 1.0, 2},   // all alone: twice the thread
     };
     for (const SkeinCase& c : cases)
-        EXPECT_EQ(skeinsFor(c.stitches, c.count, c.strands), c.skeins)
-            << c.stitches << " stitches, " << c.count << " count, " << c.strands << " strands";
-    // Back stitches add their own length, in stitch widths.
+        EXPECT_EQ(skeinsFor(c.stitches, 0.0, c.count, c.strands, c.isolated), c.skeins)
+            << c.stitches << " stitches, " << c.count << " count, " << c.strands << " strands, " << c.isolated
+            << " alone";
+    EXPECT_EQ(skeinsFor(52093, 14, 2), 29);
+    EXPECT_DOUBLE_EQ(stitchesPerSkein(14, 2), 1800);
+    // Back stitch is its length over and under, with a fifth more: 5,512 stitch widths a skein at 14-count in 2 strands.
     EXPECT_EQ(skeinsFor(0, 0.0, 14, 2), 0);
-    EXPECT_EQ(skeinsFor(0, 100.0, 14, 2), 1);      // 0.009 skeins
-    EXPECT_EQ(skeinsFor(1000, 5000.0, 14, 2), 1);  // 0.89
-    EXPECT_EQ(skeinsFor(10000, 10000.0, 14, 2), 6); // 5.29, where the crosses alone are 5
+    EXPECT_EQ(skeinsFor(0, 100.0, 14, 2), 1);
+    EXPECT_EQ(skeinsFor(0, 5511.0, 14, 2), 1);
+    EXPECT_EQ(skeinsFor(0, 5512.0, 14, 2), 2);
+    EXPECT_EQ(skeinsFor(1000, 5000.0, 14, 2), 2); // 0.56 + 0.91
+    EXPECT_EQ(skeinsToBuy(0.0001), 1);
+    EXPECT_EQ(skeinsToBuy(0), 0);
 }
 
 TEST(PatternRules, FinishedSizeAtTheFabricCount) {
@@ -57,17 +72,20 @@ TEST(PatternRules, FinishedSizeAtTheFabricCount) {
     }
 }
 
-TEST(PatternRules, ASideIsCutIntoPagesThatRepeatTheOverlap) {
+TEST(PatternRules, ASideIsCutIntoEvenPagesThatRepeatTheOverlap) {
     struct Case {
         int length, perPage, overlap;
         std::vector<Span> spans;
     } const cases[] = {
-        {230, 61, 3, {{0, 61}, {58, 61}, {116, 61}, {174, 56}}},
+        // As few pages as hold the side, sharing its stitches evenly: 60, 60, 60 and 59, not 61, 61, 61 and 56.
+        {230, 61, 3, {{0, 60}, {57, 60}, {114, 60}, {171, 59}}},
         {61, 61, 3, {{0, 61}}},
-        {62, 61, 3, {{0, 61}, {58, 4}}},
+        {62, 61, 3, {{0, 33}, {30, 32}}}, // not a second page of one new stitch
         {10, 61, 3, {{0, 10}}},
         {122, 61, 0, {{0, 61}, {61, 61}}},
-        {100, 34, 10, {{0, 34}, {24, 34}, {48, 34}, {72, 28}}},
+        {100, 34, 10, {{0, 33}, {23, 33}, {46, 32}, {68, 32}}},
+        {250, 122, 3, {{0, 86}, {83, 85}, {165, 85}}}, // 2 mm on Letter: no page of rows 247-250
+        {10, 3, 5, {{0, 3}, {1, 3}, {2, 3}, {3, 3}, {4, 3}, {5, 3}, {6, 3}, {7, 3}}}, // overlap past the page: one new a page
         {0, 61, 3, {}},
     };
     for (const Case& c : cases) EXPECT_EQ(splitSide(c.length, c.perPage, c.overlap), c.spans) << c.length;
@@ -85,17 +103,17 @@ TEST(PatternRules, PagesAndOrientationFollowTheFewestPages) {
     } const cases[] = {
         // A4: 186 x 273 mm inside the margins.
         {230, 250, 60, Paper::A4, 2.8, 3, std::nullopt, Orientation::Portrait, 61, 89, 4, 3},
-        {230, 250, 60, Paper::A4, 2.8, 3, Orientation::Landscape, Orientation::Landscape, 93, 58, 3, 5},
-        {300, 100, 60, Paper::A4, 2.8, 3, std::nullopt, Orientation::Landscape, 93, 58, 4, 2},
+        {230, 250, 60, Paper::A4, 2.8, 3, Orientation::Landscape, Orientation::Landscape, 92, 58, 3, 5},
+        {300, 100, 60, Paper::A4, 2.8, 3, std::nullopt, Orientation::Landscape, 92, 58, 4, 2},
         {40, 50, 60, Paper::A4, 2.8, 3, std::nullopt, Orientation::Portrait, 61, 89, 1, 1},
         {230, 250, 60, Paper::A4, 5.0, 10, std::nullopt, Orientation::Portrait, 34, 50, 10, 6},
-        {230, 250, 60, Paper::A4, 2.0, 0, std::nullopt, Orientation::Portrait, 86, 125, 3, 2},
+        {230, 250, 60, Paper::A4, 2.0, 0, std::nullopt, Orientation::Portrait, 85, 125, 3, 2},
         // Letter landscape saves a chart page (15 against 16), and with 20 threads it wins;
-        // 60 threads need a second legend page on its shorter tables: a tie, so portrait.
+        // 60 threads need a third key page on its shorter tables: a tie, so portrait.
         {230, 250, 20, Paper::Letter, 2.8, 3, std::nullopt, Orientation::Landscape, 86, 60, 3, 5},
-        {230, 250, 60, Paper::Letter, 2.8, 3, std::nullopt, Orientation::Portrait, 64, 83, 4, 4},
-        // A3: a tie, so portrait.
-        {230, 250, 60, Paper::A3, 2.8, 3, std::nullopt, Orientation::Portrait, 93, 133, 3, 2},
+        {230, 250, 60, Paper::Letter, 2.8, 3, std::nullopt, Orientation::Portrait, 63, 83, 4, 4},
+        // A3: as many chart pages either way; the landscape key takes one page, not two.
+        {230, 250, 60, Paper::A3, 2.8, 3, std::nullopt, Orientation::Landscape, 136, 89, 2, 3},
     };
     for (const Case& c : cases) {
         PatternOptions options;
@@ -128,16 +146,38 @@ TEST(PatternRules, RepeatedRowsAndColumnsAreThoseOfThePageBefore) {
     EXPECT_EQ(layout.chartPages[1].repeatedRows, 0);
     EXPECT_EQ(layout.chartPages[4].repeatedColumns, 0);
     EXPECT_EQ(layout.chartPages[4].repeatedRows, 3);
-    EXPECT_EQ(layout.chartPages[11].cells, QRect(174, 172, 56, 78));
+    EXPECT_EQ(layout.chartPages[11].cells, QRect(171, 165, 59, 85));
 }
 
 TEST(PatternRules, LegendPagesHoldTheirTablesOfThreads) {
     const PatternLayout a4 = layOutPattern(230, 250, 60, PatternOptions{});
-    EXPECT_EQ(a4.legendTablesAcross, 2);
+    EXPECT_EQ(a4.legendTablesAcross, 1);
     EXPECT_EQ(a4.legendRowsPerTable, 38);
-    EXPECT_EQ(a4.legendPages, 1);
-    EXPECT_EQ(layOutPattern(230, 250, 77, PatternOptions{}).legendPages, 2);
+    EXPECT_EQ(a4.legendPages, 2);
+    EXPECT_EQ(layOutPattern(230, 250, 77, PatternOptions{}).legendPages, 3);
     EXPECT_EQ(layOutPattern(230, 250, 1, PatternOptions{}).legendPages, 1);
+}
+
+// A chart that fits fewer pages at a cell no more than 10 % smaller is offered that cell.
+TEST(PatternRules, ASlightlySmallerCellThatSavesPagesIsOffered) {
+    const auto offer = [](int w, int h, double cell, Paper paper = Paper::A4) {
+        PatternOptions options;
+        options.cellMm = cell;
+        options.paper = paper;
+        options.orientation = Orientation::Portrait;
+        return fewerPagesCell(w, h, 1, options);
+    };
+    // 65 wide at 2.8 mm: 61 + 7 columns; at 2.6 mm all 65 fit.
+    ASSERT_TRUE(offer(65, 80, 2.8).has_value());
+    EXPECT_DOUBLE_EQ(offer(65, 80, 2.8)->cellMm, 2.6);
+    EXPECT_EQ(offer(65, 80, 2.8)->chartPages, 1);
+    EXPECT_FALSE(offer(69, 80, 2.8).has_value()); // one page would need 2.4 mm: more than 10 % smaller
+    EXPECT_FALSE(offer(60, 80, 2.8).has_value()); // one page already
+    EXPECT_FALSE(offer(230, 250, 2.0).has_value()); // no cell below 2 mm
+    // The whole 230 x 250 with 3 repeated: 12 pages at 2.2 mm, 9 at 2.1 and at 2.0: the larger cell is offered.
+    ASSERT_TRUE(offer(230, 250, 2.2).has_value());
+    EXPECT_DOUBLE_EQ(offer(230, 250, 2.2)->cellMm, 2.1);
+    EXPECT_EQ(offer(230, 250, 2.2)->chartPages, 9);
 }
 
 TEST(PatternRules, OptionsOutOfRangeAreRefused) {
