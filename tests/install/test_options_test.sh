@@ -17,7 +17,7 @@ tree=$scratch/tree
 mkdir -p "$tree/scripts" "$tree/tests/base" "$tree/tests/settings" "$scratch/bin"
 cp "$src/scripts/test" "$tree/scripts/test"
 log=$scratch/log
-for step in setup build fuzz; do
+for step in setup build build-clang fuzz; do
     printf '#!/bin/sh\necho %s >>"%s"\n' "$step" "$log" >"$tree/scripts/$step"
     chmod +x "$tree/scripts/$step"
 done
@@ -31,7 +31,7 @@ chmod +x "$scratch/bin/"*
 run() { : >"$log"; PATH=$scratch/bin:$PATH "$tree/scripts/test" "$@" >"$scratch/out" 2>&1; }
 
 run || fail "the full run failed: $(cat "$scratch/out")"
-[ "$(tr '\n' ' ' <"$log")" = "setup build fuzz ctest --test-dir build --output-on-failure --timeout 600 " ] ||
+[ "$(tr '\n' ' ' <"$log")" = "setup build build-clang fuzz ctest --test-dir build --output-on-failure --timeout 600 " ] ||
     fail "the full run did: $(cat "$log")"
 
 run --quick || fail "--quick failed"
