@@ -2,6 +2,7 @@
 // must be sound to draw (every index in range, every point on the chart), and
 // what the writer makes of it must be well-formed XML and read back as the same
 // chart, written again byte for byte. Crashes, sanitizer reports and broken invariants (a trap) are findings.
+#include "chart/ThreadsInUse.h"
 #include "chart/oxs/OxsFile.h"
 
 #include <QByteArray>
@@ -58,6 +59,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     checkSound(read.chart);
 
     const QByteArray written = oxs::writeOxs(read.chart);
+    // The writer leaves out threads with no stitch and no legend entry.
+    const pav::chart::Chart expected = pav::chart::withoutIdleThreads(read.chart);
     // Well-formed XML with namespaces, for any reader, not only for ours.
     QXmlStreamReader xml(written);
     while (!xml.atEnd()) xml.readNext();
@@ -65,15 +68,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const oxs::OxsReadResult again = oxs::readOxs(written);
     check(again.ok());
     checkSound(again.chart);
-    check(again.chart.width() == read.chart.width() && again.chart.height() == read.chart.height());
-    check(again.chart.threads().size() == read.chart.threads().size());
-    check(again.chart.backStitches == read.chart.backStitches);
-    check(again.chart.partStitches == read.chart.partStitches);
-    check(again.chart.ornaments == read.chart.ornaments);
-    for (int y = 0; y < read.chart.height(); ++y)
-        for (int x = 0; x < read.chart.width(); ++x) {
-            check(again.chart.threadAt(x, y) == read.chart.threadAt(x, y));
-            check(again.chart.blockColour(x, y) == read.chart.blockColour(x, y));
+    check(again.chart.width() == expected.width() && again.chart.height() == expected.height());
+    check(again.chart.threads().size() == expected.threads().size());
+    check(again.chart.backStitches == expected.backStitches);
+    check(again.chart.partStitches == expected.partStitches);
+    check(again.chart.ornaments == expected.ornaments);
+    for (int y = 0; y < expected.height(); ++y)
+        for (int x = 0; x < expected.width(); ++x) {
+            check(again.chart.threadAt(x, y) == expected.threadAt(x, y));
+            check(again.chart.blockColour(x, y) == expected.blockColour(x, y));
         }
     check(oxs::writeOxs(again.chart) == written);
     return 0;
