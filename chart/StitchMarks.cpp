@@ -1,6 +1,7 @@
 #include "chart/StitchMarks.h"
 
 #include "chart/ChartRenderer.h"
+#include "image/ReductionRules.h"
 #include "image/RgbValue.h"
 
 #include <QFontMetricsF>
@@ -206,7 +207,7 @@ namespace {
 
 bool lightThread(const Chart& chart, int thread) {
     const std::int32_t rgb = chart.threads()[static_cast<std::size_t>(thread)].rgb;
-    return (299 * palette::redOf(rgb) + 587 * palette::greenOf(rgb) + 114 * palette::blueOf(rgb)) / 1000 >= kLightLine;
+    return image::rules::greySum(palette::redOf(rgb), palette::greenOf(rgb), palette::blueOf(rgb)) / 1000 >= kLightLine;
 }
 
 double backStitchWidth(double cell, bool colour) {

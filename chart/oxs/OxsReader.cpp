@@ -135,24 +135,6 @@ void boundText(const std::string* value, int limit) {
     if (value && static_cast<int>(value->size()) > limit) throw Failure(OxsError::TextTooLong);
 }
 
-// Symbols for threads the file gives none, or one another thread already has, once
-// the symbol set has run out: letters of other alphabets, none like a Latin capital.
-std::vector<std::string> extraSymbols() {
-    std::vector<std::string> symbols;
-    const auto add = [&](char32_t from, char32_t to) {
-        for (char32_t code = from; code <= to; ++code)
-            if (QChar::isPrint(code) && QChar::category(code) != QChar::Other_NotAssigned)
-                symbols.push_back(QString::fromUcs4(&code, 1).toStdString());
-    };
-    add(0x03B1, 0x03C9); // Greek small letters
-    add(0x0431, 0x044F); // Cyrillic small letters but "а"
-    add(0x05D0, 0x05EA); // Hebrew letters
-    add(0x0100, 0x017F); // Latin letters with marks
-    add(0x2460, 0x24FF); // circled numbers and letters
-    add(0x2190, 0x21FF); // arrows
-    return symbols;
-}
-
 class Reader {
 public:
     explicit Reader(const QByteArray& data) : m_xml(data) {}
@@ -578,7 +560,8 @@ void Reader::giveUniqueSymbols(Chart& chart) {
     const palette::SymbolSet ours = palette::loadxiuChr();
     std::vector<std::string> spare;
     for (int i = 1; i <= ours.size(); ++i) spare.push_back(ours.at(i));
-    for (std::string& extra : extraSymbols()) spare.push_back(std::move(extra));
+    // Past our string, the designed symbols of patterns, which no thread of ours has.
+    for (std::string& designed : palette::designedSymbols()) spare.push_back(std::move(designed));
     std::size_t next = 0;
     for (std::size_t t = 0; t < threads.size(); ++t) {
         if (!needsOne[t]) continue;

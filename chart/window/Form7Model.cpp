@@ -308,11 +308,9 @@ ChartRequest Form7Model::chartRequest() const {
 // Step 4: matching, then counting; either may end the generation.
 bool Form7Model::buildColourIndex(const TaskDelegate& task) {
     ChartRequest request = chartRequest();
-    request.rangeName = m_whichType;
     // The box's change rule keeps it numeric, so reading it before the matching
     // rather than between matching and counting makes no difference.
     request.threshold = threshold();
-    request.matcher = &palette::rangeMatcher(m_whichType, m_host.fitCriterion(), m_host.allowSpecialty());
     ChartResult result = makeChart(stitchGrid(m_host.stitchColours(), m_chartW, m_chartH), request, task);
     // A chart that cannot be made ends the generation as an abort does.
     if (result.error == ChartError::TooManyColours || result.error == ChartError::TooManySymbols)
