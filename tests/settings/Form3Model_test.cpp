@@ -37,7 +37,7 @@ using colour::FitCriterion;
 using pav::chart::ColourChoice;
 
 // A colour choice the dialog's initial texts do not make.
-constexpr ColourChoice kOldChoice{7, Dither::Atkinson, Cleanup::Strong, FitCriterion::Ciede2000};
+const ColourChoice kOldChoice{7, Dither::Atkinson, Cleanup::Strong, FitCriterion::Ciede2000};
 
 // The members the dialog writes, starting from values no step of "确定" produces,
 // so that every write and every value left alone shows; no title, as at start-up.
@@ -302,7 +302,7 @@ constexpr const char* kBestError = "  输入有错误：智能配色只能是“
 constexpr const char* kDitherError = "  输入有错误：抖动只能选“无”、“Floyd-Steinberg”或“Atkinson”  ";
 constexpr const char* kCleanupError = "  输入有错误：清除孤立针只能选“关”、“轻”或“强”  ";
 constexpr const char* kMatchError = "  输入有错误：匹配方法只能选“RGB”或“感知(CIEDE2000)”  ";
-constexpr ColourChoice kInitialChoice{0, Dither::None, Cleanup::Light, FitCriterion::Rgb};
+const ColourChoice kInitialChoice{0, Dither::None, Cleanup::Light, FitCriterion::Rgb};
 
 // clang-format off
 const ColourCase kColourCases[] = {
